@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// Everything the program asks of the desktop goes through this one seam, so
+// tests can fix the clock, answer the message boxes and record the rest.
+class Plateforme
+{
+public:
+    enum class Icone { Critique, Question, Exclamation, Information };
+    enum class Boutons { Ok, OuiNon };
+    enum class Reponse { Ok, Oui, Non };
+
+    virtual ~Plateforme() = default;
+
+    virtual QDateTime maintenant() const = 0;
+    // True when another copy of the program already runs for this user.
+    virtual bool autreInstanceActive() = 0;
+    virtual Reponse message(const QString &texte, Boutons boutons, Icone icone,
+                            const QString &titre, Reponse parDefaut) = 0;
+    // Starts a program without a shell; false when it cannot be started.
+    virtual bool lanceProgramme(const QString &programme, const QStringList &arguments) = 0;
+    // True when the program is found on the PATH.
+    virtual bool programmeDisponible(const QString &programme) const = 0;
+    virtual void copiePressePapiers(const QString &texte) = 0;
+    // Plays an embedded sound and returns when it has finished.
+    virtual void joueSon(int numero) = 0;
+    // Opens the help viewer on a topic; 0 is the contents page.
+    virtual void afficheAide(int contexte) = 0;
+    // Colour picker starting on depart (&HBBGGRR); nullopt when cancelled.
+    virtual std::optional<quint32> choisitCouleur(quint32 depart) = 0;
+    virtual bool ouvreAdresse(const QString &adresse) = 0;
+
+    QDate aujourdhui() const { return maintenant().date(); }
+
+    static Plateforme &courante();
+    // Tests install a fake; nullptr goes back to the one set by the program.
+    static void installe(Plateforme *plateforme);
+};

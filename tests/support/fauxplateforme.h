@@ -1,0 +1,72 @@
+#pragma once
+
+#include "app/plateforme.h"
+#include "app/reglages.h"
+
+#include <QList>
+#include <QTemporaryDir>
+#include <deque>
+#include <memory>
+
+// A platform with a fixed clock that records what the program asked of it.
+class FauxPlateforme : public Plateforme
+{
+public:
+    struct Message
+    {
+        QString texte;
+        Boutons boutons;
+        Icone icone;
+        QString titre;
+        Reponse parDefaut;
+    };
+    struct Lancement
+    {
+        QString programme;
+        QStringList arguments;
+    };
+
+    QDateTime horloge{QDate(2001, 11, 18), QTime(21, 5, 7)};
+    bool autreInstance = false;
+    std::deque<Reponse> reponses; // answers, in order; default button when empty
+    QList<Message> messages;
+    QStringList programmesPresents;
+    QList<Lancement> lancements;
+    QStringList pressePapiers;
+    QList<int> sons;
+    QList<int> aides;
+    std::deque<std::optional<quint32>> couleursChoisies;
+    QList<quint32> departsCouleur;
+    QStringList adresses;
+
+    QDateTime maintenant() const override { return horloge; }
+    bool autreInstanceActive() override { return autreInstance; }
+    Reponse message(const QString &texte, Boutons boutons, Icone icone, const QString &titre,
+                    Reponse parDefaut) override;
+    bool lanceProgramme(const QString &programme, const QStringList &arguments) override;
+    bool programmeDisponible(const QString &programme) const override;
+    void copiePressePapiers(const QString &texte) override { pressePapiers << texte; }
+    void joueSon(int numero) override { sons << numero; }
+    void afficheAide(int contexte) override { aides << contexte; }
+    std::optional<quint32> choisitCouleur(quint32 depart) override;
+    bool ouvreAdresse(const QString &adresse) override;
+};
+
+// Installs a fake platform and a settings store in a temporary file, and
+// resets the shared variables; undoes it all when it goes.
+class Banc
+{
+public:
+    Banc();
+    ~Banc();
+    Banc(const Banc &) = delete;
+    Banc &operator=(const Banc &) = delete;
+
+    FauxPlateforme plateforme;
+    Reglages &reglages() { return *m_reglages; }
+    QString fichierReglages() const;
+
+private:
+    QTemporaryDir m_dossier;
+    std::unique_ptr<Reglages> m_reglages;
+};
