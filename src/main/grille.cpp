@@ -35,3 +35,11 @@ std::array<bool, 31> joursActifs(int mois, int annee)
             actifs[j - 1] = false;
     return actifs;
 }
+
+QStringList textesListeMois()
+{
+    return {QStringLiteral(" Janvier"), QStringLiteral(" Février"), QStringLiteral(" Mars"),
+            QStringLiteral(" Avril"),   QStringLiteral(" Mai"),     QStringLiteral(" Juin"),
+            QStringLiteral(" Juillet"), QStringLiteral(" Août"),    QStringLiteral(" Septembre"),
+            QStringLiteral(" Octobre"), QStringLiteral(" Novembre"), QStringLiteral(" Décembre")};
+}

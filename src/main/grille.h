@@ -14,3 +14,8 @@ int longueurMois(int mois, int annee);
 // Which of the 31 day buttons can be clicked for a month: the month's own
 // days, less 5 to 14 October 1582, which never existed.
 std::array<bool, 31> joursActifs(int mois, int annee);
+
+#include <QStringList>
+
+// The month list's texts, " Janvier" to " Décembre", each with one leading blank.
+QStringList textesListeMois();

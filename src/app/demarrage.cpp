@@ -1,0 +1,51 @@
+#include "app/demarrage.h"
+
+#include "app/demarre2.h"
+#include "app/plateforme.h"
+#include "main/fenprin.h"
+
+Demarrage::Demarrage()
+    : m_demarre2(std::make_unique<Demarre2>())
+{
+    connect(m_demarre2.get(), &Demarre2::chargeFenPrin, this, &Demarrage::charge);
+}
+
+Demarrage::~Demarrage() = default;
+
+bool Demarrage::continuerMalgreInstance()
+{
+    Plateforme &p = Plateforme::courante();
+    if (!p.autreInstanceActive())
+        return true;
+    const QString texte = QStringLiteral("Zelund + est déjà en cours d'exécution.") + QChar(10)
+                          + QStringLiteral("Souhaitez-vous exécuter une nouvelle instance ?");
+    return p.message(texte, Plateforme::Boutons::OuiNon, Plateforme::Icone::Exclamation,
+                     QStringLiteral("Zelund +"), Plateforme::Reponse::Non)
+           == Plateforme::Reponse::Oui;
+}
+
+void Demarrage::lance(std::function<void(bool)> fin)
+{
+    m_fin = std::move(fin);
+    m_demarre2->show();
+    m_demarre2->lanceMinuterie();
+}
+
+void Demarrage::charge()
+{
+    if (m_fenPrin)
+        return; // loading a loaded window does nothing
+    m_fenPrin = new FenPrin;
+    m_fenPrin->setAttribute(Qt::WA_DeleteOnClose);
+    const bool ok = m_fenPrin->charge([this] {
+        // Called from the splash's own timer: hide it now, delete it once that returns.
+        m_demarre2->hide();
+        m_demarre2.release()->deleteLater();
+    });
+    if (!ok) {
+        delete m_fenPrin;
+        m_fenPrin = nullptr;
+    }
+    if (m_fin)
+        m_fin(ok);
+}

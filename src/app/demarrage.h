@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+#include <memory>
+
+class Demarre2;
+class FenPrin;
+
+// The start-up sequence: the single-instance question, the splash, then the
+// main window's load on the splash's timer.
+class Demarrage : public QObject
+{
+    Q_OBJECT
+public:
+    Demarrage();
+    ~Demarrage() override;
+
+    // Asks about a copy already running; false when the user declines.
+    static bool continuerMalgreInstance();
+    // Shows the splash and, on its timer, loads the main window. The
+    // callback receives the load's outcome.
+    void lance(std::function<void(bool)> fin);
+
+    Demarre2 *demarre2() const { return m_demarre2.get(); }
+    FenPrin *fenPrin() const { return m_fenPrin; }
+
+private:
+    void charge();
+
+    std::unique_ptr<Demarre2> m_demarre2;
+    FenPrin *m_fenPrin = nullptr;
+    std::function<void(bool)> m_fin;
+};

@@ -1,0 +1,63 @@
+#include "app/demarre2.h"
+
+#include "app/twips.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QTimer>
+
+namespace {
+const QColor GrisClair(0xE0, 0xE0, 0xE0);
+
+QLabel *etiquette(QWidget *parent, const QString &texte, const QString &police, double points,
+                  int g, int h, int l, int ht)
+{
+    auto *label = new QLabel(texte, parent);
+    QFont f(police);
+    f.setPointSizeF(points);
+    f.setBold(true);
+    label->setFont(f);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, GrisClair);
+    label->setPalette(pal);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setGeometry(px(g), px(h), px(l), px(ht));
+    return label;
+}
+} // namespace
+
+Demarre2::Demarre2(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , m_timer1(new QTimer(this))
+{
+    setObjectName(QStringLiteral("Demarre2"));
+    setWindowTitle(QStringLiteral("Démarrage"));
+    setFixedSize(px(7065), px(1965));
+    etiquette(this, QStringLiteral("Zelund +"), QStringLiteral("Times New Roman"), 48, 180, 60, 3675, 1080);
+    etiquette(this, QStringLiteral("Version 4.11 - Novembre 2001"), QStringLiteral("Arial"), 12, 3480, 1140,
+              3390, 285);
+    etiquette(this, QStringLiteral("Un instant, SVP..."), QStringLiteral("Arial"), 9.75, 5265, 1590, 1620, 240);
+    m_timer1->setInterval(1);
+    m_timer1->setSingleShot(true);
+    connect(m_timer1, &QTimer::timeout, this, &Demarre2::chargeFenPrin);
+}
+
+void Demarre2::lanceMinuterie()
+{
+    m_timer1->start();
+}
+
+void Demarre2::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    // 256 bands of equal height, from black at the top to pure blue at the bottom.
+    const double h = height();
+    for (int i = 0; i < 256; ++i) {
+        const int haut = int(i * h / 256.0);
+        const int bas = int((i + 1) * h / 256.0);
+        p.fillRect(0, haut, width(), qMax(1, bas - haut), QColor(0, 0, i));
+    }
+    p.setPen(QPen(GrisClair, 1));
+    p.drawLine(px(3480), px(1500), px(6900), px(1500));
+    p.drawRect(px(15), px(15), px(7035) - 1, px(1935) - 1);
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QList>
+#include <QPoint>
+#include <QPointer>
+#include <QWidget>
+
+class VantelBttn;
+
+// What every borderless window of the program shares: the drag button,
+// the close button, the frame strips, re-centring on the main window at each
+// activation, the keep-on-top surface, and the list of loaded windows.
+class FenetreZelund : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit FenetreZelund(QWidget *parent = nullptr);
+    ~FenetreZelund() override;
+
+    // Loaded windows, in the order they were loaded.
+    static QList<FenetreZelund *> chargees();
+    // Closes every loaded window, newest first.
+    static void fermeTout();
+    // The window the tool windows centre on.
+    static FenetreZelund *principale();
+    static void setPrincipale(FenetreZelund *fenetre);
+
+    void setCentreSurPrincipale(bool centre) { m_centre = centre; }
+    void centreSurPrincipale();
+    // The keep-on-top click: any button but the right one keeps the window
+    // above the others (with the sound), the right one releases it.
+    void basculePremierPlan(Qt::MouseButton bouton);
+    bool estAuPremierPlan() const;
+
+protected:
+    // Geometry in twips, converted to pixels in one place.
+    void tailleTwips(int largeur, int hauteur);
+    static void placeTwips(QWidget *w, int gauche, int haut, int largeur, int hauteur);
+
+    VantelBttn *creeBoutonDeplacement(const QString &titre, int gauche, int haut, int largeur,
+                                      int hauteur);
+    VantelBttn *creeBoutonFermer(int gauche, int haut, int largeur, int hauteur);
+    VantelBttn *creeForme(int gauche, int haut, int largeur, int hauteur);
+
+    void changeEvent(QEvent *event) override;
+
+private:
+    bool m_centre = false;
+};
+
+// Starts the window manager's own move from a button, or moves the window
+// with the mouse where the window system will not.
+class PoigneeDeplacement : public QObject
+{
+    Q_OBJECT
+public:
+    explicit PoigneeDeplacement(QWidget *bouton);
+
+protected:
+    bool eventFilter(QObject *objet, QEvent *event) override;
+
+private:
+    QWidget *m_bouton;
+    bool m_manuel = false;
+    QPoint m_decalage;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/plateforme.h"
+
+#include <QLockFile>
+#include <memory>
+
+class QSoundEffect;
+
+// The desktop as the program really meets it.
+class PlateformeQt : public Plateforme
+{
+public:
+    PlateformeQt();
+    ~PlateformeQt() override;
+
+    QDateTime maintenant() const override;
+    bool autreInstanceActive() override;
+    Reponse message(const QString &texte, Boutons boutons, Icone icone, const QString &titre,
+                    Reponse parDefaut) override;
+    bool lanceProgramme(const QString &programme, const QStringList &arguments) override;
+    bool programmeDisponible(const QString &programme) const override;
+    void copiePressePapiers(const QString &texte) override;
+    void joueSon(int numero) override;
+    void afficheAide(int contexte) override;
+    std::optional<quint32> choisitCouleur(quint32 depart) override;
+    bool ouvreAdresse(const QString &adresse) override;
+
+private:
+    std::unique_ptr<QLockFile> m_verrou;
+    QSoundEffect *m_son = nullptr;
+};

@@ -1,0 +1,4 @@
+#pragma once
+
+// Maps the faces the windows name to the fonts Debian installs.
+void installePolices();

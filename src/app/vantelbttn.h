@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QColor>
+#include <QIcon>
+
+// The custom button every window is built from: a gradient background,
+// a caption or a picture, a highlight colour under the pointer.
+class VantelBttn : public QAbstractButton
+{
+    Q_OBJECT
+public:
+    // Gradient directions: 0 top to bottom, 1 left to right.
+    enum Sens { Vertical = 0, Horizontal = 1 };
+
+    explicit VantelBttn(const QString &caption = QString(), QWidget *parent = nullptr);
+
+    void setCaption(const QString &caption);
+    QString caption() const { return text(); }
+
+    void setGradientBackColor(bool degrade);
+    void setGradientColorStart(const QColor &c);
+    void setGradientColorEnd(const QColor &c);
+    void setGradientSens(int sens);
+    void setForecolor(const QColor &c);
+    void setHighlightColor(const QColor &c);
+    void setBackcolor(const QColor &c);
+    void setBackcolorOver(const QColor &c);
+    void setPicture(const QIcon &icone);
+    // Caption drawn at the left rather than centred.
+    void setCaptionAGauche(bool gauche);
+    // Text shown as tooltip while the application-wide switch is on.
+    void setInfoBulle(const QString &texte);
+
+    QColor gradientColorStart() const { return m_debut; }
+    QColor gradientColorEnd() const { return m_fin; }
+    QColor forecolor() const { return m_texte; }
+    QColor highlightColor() const { return m_lumiere; }
+    int gradientSens() const { return m_sens; }
+    bool survole() const { return m_survol; }
+
+    QSize sizeHint() const override;
+
+signals:
+    // Any mouse button pressed on the control (the click comes on release).
+    void appuye(Qt::MouseButton bouton);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void rafraichitInfoBulle();
+
+    bool m_degrade = true;
+    QColor m_debut{0, 128, 128};
+    QColor m_fin{224, 224, 224};
+    int m_sens = Vertical;
+    QColor m_texte{0, 0, 0};
+    QColor m_lumiere{108, 255, 222};
+    QColor m_fond{0, 128, 128};
+    QColor m_fondSurvol{0, 210, 210};
+    QIcon m_image;
+    bool m_aGauche = false;
+    bool m_survol = false;
+    QString m_infoBulle;
+};

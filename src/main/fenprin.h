@@ -1,0 +1,97 @@
+#pragma once
+
+#include "app/fenetre.h"
+#include "main/grille.h"
+
+#include <QString>
+#include <array>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class VantelBttn;
+class VantelPanel;
+
+// The main window: the month's 31 day buttons under a year list and a
+// month list, the date caption, the command buttons and the lower panel.
+class FenPrin : public FenetreZelund
+{
+    Q_OBJECT
+public:
+    explicit FenPrin(QWidget *parent = nullptr);
+
+    // Reads the settings and lays the window out. On a wrong setting it shows
+    // the load error and returns false; the caller then ends the program.
+    // fermeDemarrage closes the splash just before the window shows.
+    bool charge(const std::function<void()> &fermeDemarrage = {});
+
+    // Colours of the main window's controls from the shared scheme.
+    void ProcCoulDefUtil();
+
+    int jourCourant() const { return m_jourCourant; }
+    QString dateSelection() const { return m_dateSelection; }
+    Periode periode() const { return m_periode; }
+    int AnneeChoisie() const;
+    int MoisChoisi() const;
+
+    // Controls, by the names the rest of the program and the tests use.
+    VantelBttn *CmdDeplaceFen = nullptr;
+    VantelBttn *CmdReduire = nullptr;
+    VantelBttn *CmdFermer = nullptr;
+    std::array<VantelBttn *, 9> Forme{}; // Forme[1] .. Forme[8]
+    VantelPanel *Fond = nullptr;
+    VantelBttn *CmdDateJour = nullptr;
+    std::array<VantelBttn *, 31> Jour{};
+    VantelBttn *CmdBOutils = nullptr;
+    VantelBttn *CmdAnMois = nullptr;
+    QComboBox *LDAnnee = nullptr;
+    QComboBox *LDMois = nullptr;
+    VantelBttn *CmdCompteur = nullptr;
+    VantelBttn *CmdLune = nullptr;
+    VantelBttn *CmdFuseauxHoraires = nullptr;
+    VantelBttn *CmdCopier = nullptr;
+    VantelBttn *CmdConfig = nullptr;
+    VantelBttn *CmdAide = nullptr;
+    VantelBttn *CmdApropos = nullptr;
+    VantelBttn *CmdPremDate = nullptr;
+    VantelBttn *CmdDeuxDate = nullptr;
+    VantelPanel *FondTexteNBJ = nullptr;
+    QLabel *TexteNBJ = nullptr;
+    VantelBttn *CmdDateAJ = nullptr;
+
+signals:
+    // The toolbox button asks for the toolbox to be shown or closed.
+    void basculeBoiteOutils(bool afficher);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void creeCadre();
+    void creeFond();
+    VantelBttn *creeBouton(QWidget *parent, const QString &caption, int g, int h, int l, int ht);
+    VantelBttn *creeBoutonImage(const QString &icone, const QString &infoBulle, int g, int h, int l,
+                                int ht);
+
+    void dispositionCourte();
+    void centreSurEcran();
+    void RemplitMois();
+    void RemplitAnnees();
+    void SelectionneAujourdhui();
+    void RafraichitMois();
+    void ActualiseGrille(int mois, int annee);
+    void anneeSelectionnee();
+    void moisSelectionne();
+    void cliqueJour(int indice);
+    void afficheAujourdhui();
+    void anMoisAppuye(Qt::MouseButton bouton);
+    void boiteOutilsAppuyee(Qt::MouseButton bouton);
+    void aideAppuyee(Qt::MouseButton bouton);
+
+    int m_jourCourant = 1;
+    QString m_dateSelection;
+    Periode m_periode = Periode::Apres1582;
+    bool m_premierClicAnnee = false;
+    bool m_compteurVisible = false;
+};
