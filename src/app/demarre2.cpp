@@ -50,9 +50,11 @@ void Demarre2::lanceMinuterie()
 void Demarre2::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    // 256 bands of equal height, from black at the top to pure blue at the bottom.
+    // 256 bands of equal height, from black at the top to pure blue at the
+    // bottom. Drawn upwards, so where bands share a pixel row the upper one
+    // wins and the first row stays black.
     const double h = height();
-    for (int i = 0; i < 256; ++i) {
+    for (int i = 255; i >= 0; --i) {
         const int haut = int(i * h / 256.0);
         const int bas = int((i + 1) * h / 256.0);
         p.fillRect(0, haut, width(), qMax(1, bas - haut), QColor(0, 0, i));

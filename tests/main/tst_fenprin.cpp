@@ -1,0 +1,170 @@
+#include "app/chargement.h"
+#include "app/partage.h"
+#include "app/vantelbttn.h"
+#include "main/fenprin.h"
+#include "support/fauxplateforme.h"
+#include "support/principal.h"
+
+#include <QComboBox>
+#include <QTest>
+
+class TestFenPrin : public QObject
+{
+    Q_OBJECT
+private slots:
+    void premierChargement();
+    void chargementRefuse();
+    void grilleSuitLesListes_data();
+    void grilleSuitLesListes();
+    void couleursParDefaut();
+    void boutonAnMoisMontreLesListes();
+    void boutonBoiteOutils();
+    void aideSelonLeBouton();
+};
+
+namespace {
+// Days whose buttons can be clicked, as "1".."31" flags.
+QString motif(const FenPrin &f)
+{
+    QString s;
+    for (auto *j : f.Jour)
+        s += j->isEnabled() ? QLatin1Char('1') : QLatin1Char('.');
+    return s;
+}
+} // namespace
+
+void TestFenPrin::premierChargement()
+{
+    Banc banc;
+    FenPrin f;
+    bool splashFerme = false;
+    QVERIFY(f.charge([&] { splashFerme = true; }));
+    QVERIFY(splashFerme);
+    QVERIFY(f.isVisible());
+    QCOMPARE(f.size(), QSize(336, 356));
+    QCOMPARE(f.windowTitle(), QStringLiteral("Zelund"));
+    QCOMPARE(f.CmdDeplaceFen->caption(), QStringLiteral("Zelund"));
+    QCOMPARE(f.LDAnnee->count(), 401);
+    QCOMPARE(f.LDAnnee->itemText(0), QStringLiteral("1700"));
+    QCOMPARE(f.AnneeChoisie(), 2001);
+    QCOMPARE(f.MoisChoisi(), 11);
+    QCOMPARE(f.LDMois->itemText(1), QStringLiteral(" Février"));
+    QCOMPARE(f.jourCourant(), 18);
+    QCOMPARE(motif(f), QString(30, QLatin1Char('1')) + QLatin1Char('.'));
+    QVERIFY(f.LDAnnee->isHidden());
+    QVERIFY(f.LDMois->isHidden());
+    QVERIFY(f.CmdAnMois->caption().isEmpty());
+    QCOMPARE(banc.reglages().lit(Cles::StyleSection, Cles::Style), QStringLiteral("Normal"));
+    QVERIFY(banc.plateforme.messages.isEmpty());
+}
+
+void TestFenPrin::chargementRefuse()
+{
+    Banc banc;
+    banc.reglages().ecrit(Cles::Ciel, Cles::Couleur, QStringLiteral("119,119,119"));
+    FenPrin f;
+    bool splashFerme = false;
+    QVERIFY(!f.charge([&] { splashFerme = true; }));
+    QVERIFY(splashFerme); // the message does not sit behind the splash
+    QVERIFY(!f.isVisible());
+    QCOMPARE(banc.plateforme.messages.size(), 1);
+    const auto &m = banc.plateforme.messages.first();
+    QCOMPARE(m.titre, QStringLiteral("Zelund - Erreur !"));
+    QCOMPARE(m.icone, Plateforme::Icone::Critique);
+    QCOMPARE(m.boutons, Plateforme::Boutons::Ok);
+    QCOMPARE(m.texte, QStringLiteral("Dans la doc, je vous ai dit d'entrer des valeurs correctes si vous modifiez "
+                                     "vous-même les paramètres dans la base du registre.\n"
+                                     "Vous n'avez plus qu'à recommencer..."));
+}
+
+void TestFenPrin::grilleSuitLesListes_data()
+{
+    QTest::addColumn<int>("annee");
+    QTest::addColumn<int>("mois");
+    QTest::addColumn<QString>("attendu");
+    const QString j28(28, QLatin1Char('1'));
+    QTest::newRow("février 2000") << 2000 << 2 << j28 + "1..";
+    QTest::newRow("février 1900") << 1900 << 2 << j28 + "...";
+    QTest::newRow("octobre 1582") << 1582 << 10 << "1111.........." + QString(17, QLatin1Char('1'));
+    QTest::newRow("novembre 1582") << 1582 << 11 << j28 + "11.";
+}
+
+void TestFenPrin::grilleSuitLesListes()
+{
+    QFETCH(int, annee);
+    QFETCH(int, mois);
+    QFETCH(QString, attendu);
+    Banc banc;
+    banc.reglages().ecrit(Cles::AnneeDebut, Cles::Valeur, QStringLiteral("1582"));
+    FenPrin f;
+    QVERIFY(f.charge());
+    f.LDAnnee->setCurrentIndex(annee - 1582);
+    f.LDMois->setCurrentIndex(mois - 1);
+    QCOMPARE(motif(f), attendu);
+    // Choosing the year alone refreshes the grid too, once start-up is over.
+    f.LDMois->setCurrentIndex(1);
+    f.LDAnnee->setCurrentIndex(2000 - 1582);
+    QCOMPARE(motif(f), QString(29, QLatin1Char('1')) + "..");
+}
+
+void TestFenPrin::couleursParDefaut()
+{
+    Banc banc;
+    FenPrin f;
+    QVERIFY(f.charge());
+    const QColor sarcelle(0, 128, 128);
+    const QColor gris(224, 224, 224);
+    QCOMPARE(f.CmdDeplaceFen->gradientColorStart(), sarcelle);
+    QCOMPARE(f.CmdDeplaceFen->gradientColorEnd(), gris);
+    QCOMPARE(f.CmdDeplaceFen->forecolor(), sarcelle);
+    // The lower strips run the other way.
+    QCOMPARE(f.Forme[2]->gradientColorStart(), gris);
+    QCOMPARE(f.Forme[2]->gradientColorEnd(), sarcelle);
+    QCOMPARE(f.Jour[0]->forecolor(), QColor(255, 255, 255));
+    QCOMPARE(f.Jour[0]->highlightColor(), QColor(0x6C, 0xFF, 0xDE));
+    QCOMPARE(f.palette().color(QPalette::Window), sarcelle);
+    QCOMPARE(f.LDAnnee->palette().color(QPalette::Base), QColor(0, 0xD2, 0xD2));
+    // Nothing about colours reaches the store until the user changes one.
+    QVERIFY(!banc.reglages().contient(Couleurs::section(), Couleurs::definitions()[0].cle));
+}
+
+void TestFenPrin::boutonAnMoisMontreLesListes()
+{
+    Banc banc;
+    FenPrin f;
+    QVERIFY(f.charge());
+    QTest::mouseClick(f.CmdAnMois, Qt::LeftButton);
+    QVERIFY(f.CmdAnMois->isHidden());
+    QVERIFY(f.LDAnnee->isVisible());
+    QVERIFY(f.LDMois->isVisible());
+    // The toolbox button's right button covers the lists again.
+    QTest::mouseClick(f.CmdBOutils, Qt::RightButton);
+    QVERIFY(f.CmdAnMois->isVisible());
+    QVERIFY(!partage().bOutilsAffichee);
+}
+
+void TestFenPrin::boutonBoiteOutils()
+{
+    Banc banc;
+    FenPrin f;
+    QVERIFY(f.charge());
+    QList<bool> demandes;
+    connect(&f, &FenPrin::basculeBoiteOutils, this, [&](bool a) { demandes << a; });
+    QTest::mouseClick(f.CmdBOutils, Qt::LeftButton);
+    QTest::mouseClick(f.CmdBOutils, Qt::LeftButton);
+    QCOMPARE(demandes, (QList<bool>{true, false}));
+    QVERIFY(!partage().bOutilsAffichee);
+}
+
+void TestFenPrin::aideSelonLeBouton()
+{
+    Banc banc;
+    FenPrin f;
+    QVERIFY(f.charge());
+    QTest::mouseClick(f.CmdAide, Qt::LeftButton);
+    QTest::mouseClick(f.CmdAide, Qt::RightButton);
+    QCOMPARE(banc.plateforme.aides, (QList<int>{1, 0}));
+}
+
+ZELUND_TEST(TestFenPrin)
+#include "tst_fenprin.moc"
