@@ -7,7 +7,12 @@
 #include "app/twips.h"
 #include "app/vantelbttn.h"
 #include "app/vantelpanel.h"
+#include "app/alea.h"
+#include "app/couleurqt.h"
 #include "appearance/appliquecouleurs.h"
+#include "main/textedate.h"
+#include "moon/ciel.h"
+#include "moon/phase.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -140,6 +145,26 @@ void FenPrin::creeFond()
     CmdDateAJ = creeBouton(Fond, QStringLiteral("Date affichée / Date du jour"), 60, 6180, 3720, 390);
     for (VantelBttn *b : {CmdPremDate, CmdDeuxDate, CmdDateAJ})
         b->setGradientSens(VantelBttn::Horizontal);
+    connect(CmdPremDate, &VantelBttn::clicked, this,
+            [this] { appliqueLegendes(cliquePremiereDate(m_compteur, selectionCourante())); });
+    connect(CmdDeuxDate, &VantelBttn::clicked, this,
+            [this] { appliqueLegendes(cliqueDeuxiemeDate(m_compteur, selectionCourante())); });
+    connect(CmdDateAJ, &VantelBttn::clicked, this, [this] {
+        appliqueLegendes(cliqueDateAujourdhui(m_compteur, selectionCourante(), Plateforme::courante().aujourdhui()));
+    });
+    connect(CmdCompteur, &VantelBttn::clicked, this, &FenPrin::appuiCompteur);
+    connect(CmdLune, &VantelBttn::clicked, this, &FenPrin::appuiLune);
+    connect(CmdCopier, &VantelBttn::clicked, this, &FenPrin::copie);
+    connect(CmdCopier, &VantelBttn::appuye, this, &FenPrin::copierAppuye);
+
+    // Created last so that the sky covers the counter's controls.
+    Image2 = new ImageCiel(Fond);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    placeTwips(Image2, 0, 4080, 3840, 2535);
+    Image1 = new ImageLune(Image2);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    placeTwips(Image1, 1320, 30, 2400, 2415);
+    Image2->hide();
 }
 
 void FenPrin::ProcCoulDefUtil()
@@ -166,8 +191,6 @@ void FenPrin::ProcCoulDefUtil()
                    << TexteNBJ;
     a.visualisation = {LDAnnee, LDMois};
     appliqueCouleurs(a, partage().couleurs);
-    // The phase caption is the only enabled strip: its text follows the other texts.
-    metCouleurTexte(Forme[3], palette().color(QPalette::WindowText));
 }
 
 bool FenPrin::charge(const std::function<void()> &fermeDemarrage)
@@ -187,11 +210,20 @@ bool FenPrin::charge(const std::function<void()> &fermeDemarrage)
     partage().prend(*valeurs);
     ProcCoulDefUtil();
 
+    const QColor ciel = couleurRgb(partage().ciel);
+    const QColor etoiles = couleurRgb(partage().etoiles);
+    Image2->setCouleurs(ciel, etoiles);
+    Image1->setCouleurs(ciel, etoiles);
+
     if (valeurs->style == Cles::StyleDefaut) {
-        dispositionCourte();
+        appliqueDisposition(false);
         centreSurEcran();
+    } else if (valeurs->style == QLatin1String("AfficheCompteur")) {
+        ouvreCompteur();
+    } else if (valeurs->style == QLatin1String("AffichePhasesLune")) {
+        ouvreLune();
     }
-    // Other start-up styles open the lower panel; unknown ones leave the window as it is.
+    // Any other style leaves the window as it is.
 
     if (fermeDemarrage)
         fermeDemarrage();
@@ -201,6 +233,8 @@ bool FenPrin::charge(const std::function<void()> &fermeDemarrage)
     RemplitMois();
     RemplitAnnees();
     SelectionneAujourdhui();
+    calculePhase();
+    Alea::initialise(quint32(plateforme.maintenant().time().msecsSinceStartOfDay() / 1000));
 
     LDAnnee->hide();
     LDMois->hide();
@@ -208,16 +242,72 @@ bool FenPrin::charge(const std::function<void()> &fermeDemarrage)
     return true;
 }
 
-void FenPrin::dispositionCourte()
+void FenPrin::appliqueDisposition(bool ouverte)
 {
-    placeTwips(Forme[3], 0, 4725, 5040, 315);
-    placeTwips(Forme[8], 0, 4725, 5040, 315);
-    placeTwips(Forme[7], 0, 5040, 5040, 315);
-    placeTwips(Forme[1], 0, 615, 600, 2100);
-    placeTwips(Forme[5], 4440, 615, 600, 2100);
-    placeTwips(Forme[2], 0, 2700, 600, 2025);
-    placeTwips(Forme[6], 4440, 2700, 600, 2025);
-    tailleTwips(LargeurFenetre, HauteurCourte);
+    const DispositionCadre d = disposition(ouverte);
+    placeTwips(Forme[3], 0, d.hautForme3, LargeurFenetre, 315);
+    placeTwips(Forme[8], 0, d.hautForme8, LargeurFenetre, 315);
+    placeTwips(Forme[7], 0, d.hautForme7, LargeurFenetre, 315);
+    placeTwips(Forme[1], 0, 615, 600, d.hauteurForme1);
+    placeTwips(Forme[5], 4440, 615, 600, d.hauteurForme5);
+    placeTwips(Forme[2], 0, d.hautForme2, 600, d.hauteurForme2);
+    placeTwips(Forme[6], 4440, d.hautForme6, 600, d.hauteurForme6);
+    tailleTwips(LargeurFenetre, d.hauteurFenetre);
+}
+
+void FenPrin::montreVue()
+{
+    const bool compteur = m_panneau.compteurVisible;
+    const bool lune = m_panneau.luneVisible;
+    for (QWidget *w : {static_cast<QWidget *>(CmdPremDate), static_cast<QWidget *>(CmdDeuxDate),
+                       static_cast<QWidget *>(FondTexteNBJ)})
+        w->setVisible(compteur);
+    Image2->setVisible(lune);
+    Forme[3]->setVisible(lune);
+}
+
+void FenPrin::ouvreCompteur()
+{
+    m_panneau = EtatPanneau::compteur();
+    appliqueDisposition(true);
+    montreVue();
+    // Every opening starts the count from the date selected now.
+    m_compteur.premiereDate = m_valeurSelection;
+}
+
+void FenPrin::ouvreLune()
+{
+    m_panneau = EtatPanneau::lune();
+    appliqueDisposition(true);
+    montreVue();
+}
+
+void FenPrin::appuiCompteur()
+{
+    const EtatPanneau suivant = ::appuiCompteur(m_panneau);
+    if (!suivant.panneauOuvert) {
+        m_panneau = suivant;
+        appliqueDisposition(false);
+        CmdAnMois->show();
+        CmdAnMois->setCaption(QString());
+        return;
+    }
+    ouvreCompteur();
+}
+
+void FenPrin::appuiLune()
+{
+    const EtatPanneau suivant = ::appuiLune(m_panneau);
+    CmdAnMois->show();
+    CmdAnMois->setCaption(QString());
+    if (!suivant.panneauOuvert) {
+        m_panneau = suivant;
+        appliqueDisposition(false);
+        Image2->hide();
+        Forme[3]->hide();
+        return;
+    }
+    ouvreLune();
 }
 
 void FenPrin::centreSurEcran()
@@ -299,10 +389,95 @@ void FenPrin::moisSelectionne()
 void FenPrin::cliqueJour(int indice)
 {
     m_jourCourant = indice + 1;
+    const int mois = MoisChoisi();
+    const int annee = AnneeChoisie();
+    // A remembered day the new month lacks leaves the last selection shown.
+    const auto legende = legendeJour(m_jourCourant, mois, annee, m_periode);
+    const auto selection = texteSelection(m_jourCourant, mois, annee);
+    if (!legende || !selection)
+        return;
+    CmdDateJour->setCaption(*legende);
+    m_dateSelection = *selection;
+    calculePhase();
+    redessineLune();
 }
 
 void FenPrin::afficheAujourdhui()
 {
+    const QDate aujourdhui = Plateforme::courante().aujourdhui();
+    const auto legende = legendeAujourdhui(aujourdhui);
+    const auto selection = texteSelection(aujourdhui.day(), aujourdhui.month(), aujourdhui.year());
+    if (!legende || !selection)
+        return;
+    CmdDateJour->setCaption(*legende);
+    m_dateSelection = *selection;
+    calculePhase();
+    redessineLune();
+}
+
+void FenPrin::calculePhase()
+{
+    const auto phase = ::calculePhase(m_dateSelection);
+    if (!phase)
+        return;
+    m_valeurSelection = phase->valeur;
+    m_fraction = phase->fraction;
+    Forme[3]->setCaption(phase->legende);
+    Image1->setFraction(m_fraction);
+}
+
+void FenPrin::redessineLune()
+{
+    // The sky first, then the Moon standing on it.
+    Image2->update();
+    Image1->update();
+}
+
+SelectionCourante FenPrin::selectionCourante() const
+{
+    return {m_valeurSelection, m_dateSelection, CmdDateJour->caption()};
+}
+
+void FenPrin::appliqueLegendes(const LegendesModifiees &l)
+{
+    if (l.premiereDate)
+        CmdPremDate->setCaption(*l.premiereDate);
+    if (l.deuxiemeDate)
+        CmdDeuxDate->setCaption(*l.deuxiemeDate);
+    if (l.anMois)
+        CmdAnMois->setCaption(*l.anMois);
+    if (l.texteNBJ)
+        TexteNBJ->setText(*l.texteNBJ);
+}
+
+void FenPrin::copie()
+{
+    Plateforme &p = Plateforme::courante();
+    p.copiePressePapiers(texteCopie(m_compteur, CmdDateJour->caption(), Forme[3]->caption()));
+    p.joueSon(19);
+}
+
+QStringList FenPrin::visionneusesPressePapiers()
+{
+    return {QStringLiteral("xclipboard"), QStringLiteral("copyq"), QStringLiteral("diodon"),
+            QStringLiteral("parcellite"), QStringLiteral("clipit"), QStringLiteral("gpaste-client")};
+}
+
+void FenPrin::copierAppuye(Qt::MouseButton bouton)
+{
+    if (bouton != Qt::RightButton)
+        return;
+    Plateforme &p = Plateforme::courante();
+    for (const QString &programme : visionneusesPressePapiers()) {
+        // Those that live in the tray have to be asked to show themselves.
+        const QStringList arguments = programme == QLatin1String("copyq") ? QStringList{QStringLiteral("show")}
+                                      : programme == QLatin1String("gpaste-client") ? QStringList{QStringLiteral("ui")}
+                                                                                    : QStringList{};
+        if (p.lanceProgramme(programme, arguments))
+            return;
+    }
+    p.message(messagePressePapiersAbsent(), Plateforme::Boutons::Ok, Plateforme::Icone::Exclamation, titreErreur(),
+              Plateforme::Reponse::Ok);
 }
 
 void FenPrin::anMoisAppuye(Qt::MouseButton bouton)
@@ -334,7 +509,7 @@ void FenPrin::boiteOutilsAppuyee(Qt::MouseButton bouton)
 
 void FenPrin::aideAppuyee(Qt::MouseButton bouton)
 {
-    Plateforme::courante().afficheAide(bouton == Qt::RightButton ? 0 : (m_compteurVisible ? 2 : 1));
+    Plateforme::courante().afficheAide(bouton == Qt::RightButton ? 0 : (m_panneau.compteurVisible ? 2 : 1));
 }
 
 void FenPrin::closeEvent(QCloseEvent *event)

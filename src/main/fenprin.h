@@ -1,7 +1,9 @@
 #pragma once
 
 #include "app/fenetre.h"
+#include "main/compteur.h"
 #include "main/grille.h"
+#include "moon/panneau.h"
 
 #include <QString>
 #include <array>
@@ -11,6 +13,8 @@ class QComboBox;
 class QLabel;
 class VantelBttn;
 class VantelPanel;
+class ImageCiel;
+class ImageLune;
 
 // The main window: the month's 31 day buttons under a year list and a
 // month list, the date caption, the command buttons and the lower panel.
@@ -31,6 +35,10 @@ public:
     int jourCourant() const { return m_jourCourant; }
     QString dateSelection() const { return m_dateSelection; }
     Periode periode() const { return m_periode; }
+    int valeurSelection() const { return m_valeurSelection; }
+    double fractionPhase() const { return m_fraction; }
+    EtatPanneau panneau() const { return m_panneau; }
+    const EtatCompteur &compteur() const { return m_compteur; }
     int AnneeChoisie() const;
     int MoisChoisi() const;
 
@@ -58,6 +66,11 @@ public:
     VantelPanel *FondTexteNBJ = nullptr;
     QLabel *TexteNBJ = nullptr;
     VantelBttn *CmdDateAJ = nullptr;
+    ImageCiel *Image2 = nullptr;
+    ImageLune *Image1 = nullptr;
+
+    // Programs tried, in order, as the clipboard viewer.
+    static QStringList visionneusesPressePapiers();
 
 signals:
     // The toolbox button asks for the toolbox to be shown or closed.
@@ -74,7 +87,18 @@ private:
     VantelBttn *creeBoutonImage(const QString &icone, const QString &infoBulle, int g, int h, int l,
                                 int ht);
 
-    void dispositionCourte();
+    void appliqueDisposition(bool ouverte);
+    void montreVue();
+    void appuiCompteur();
+    void appuiLune();
+    void ouvreCompteur();
+    void ouvreLune();
+    void calculePhase();
+    void redessineLune();
+    void appliqueLegendes(const LegendesModifiees &l);
+    SelectionCourante selectionCourante() const;
+    void copie();
+    void copierAppuye(Qt::MouseButton bouton);
     void centreSurEcran();
     void RemplitMois();
     void RemplitAnnees();
@@ -93,5 +117,8 @@ private:
     QString m_dateSelection;
     Periode m_periode = Periode::Apres1582;
     bool m_premierClicAnnee = false;
-    bool m_compteurVisible = false;
+    int m_valeurSelection = 0;
+    double m_fraction = 0.0;
+    EtatPanneau m_panneau;
+    EtatCompteur m_compteur;
 };
