@@ -4,7 +4,9 @@
 #include "app/twips.h"
 #include "app/vantelbttn.h"
 
+#include <QCloseEvent>
 #include <QEvent>
+#include <QEventLoop>
 #include <QMouseEvent>
 #include <QWindow>
 
@@ -65,6 +67,31 @@ void FenetreZelund::centreSurPrincipale()
     const QRect g = p->geometry();
     const Position pos = centreSur(g.x(), g.y(), g.width(), g.height(), width(), height());
     move(pos.x, pos.y);
+}
+
+void FenetreZelund::placeSurPrincipale()
+{
+    centreSurPrincipale();
+}
+
+void FenetreZelund::executeModale()
+{
+    QPointer<FenetreZelund> garde(this);
+    QEventLoop boucle;
+    connect(this, &QObject::destroyed, &boucle, &QEventLoop::quit);
+    setWindowModality(Qt::ApplicationModal);
+    m_boucleModale = &boucle;
+    show();
+    boucle.exec(QEventLoop::DialogExec);
+    if (garde)
+        m_boucleModale = nullptr;
+}
+
+void FenetreZelund::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    if (event->isAccepted() && m_boucleModale)
+        m_boucleModale->quit();
 }
 
 void FenetreZelund::basculePremierPlan(Qt::MouseButton bouton)
@@ -138,8 +165,8 @@ VantelBttn *FenetreZelund::creeForme(int gauche, int haut, int largeur, int haut
 
 void FenetreZelund::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::ActivationChange && m_centre && isActiveWindow())
-        centreSurPrincipale();
+    if (event->type() == QEvent::ActivationChange && m_place && isActiveWindow())
+        placeSurPrincipale();
     QWidget::changeEvent(event);
 }
 

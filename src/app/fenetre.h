@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
+class QEventLoop;
 class VantelBttn;
 
 // What every borderless window of the program shares: the drag button,
@@ -25,8 +26,13 @@ public:
     static FenetreZelund *principale();
     static void setPrincipale(FenetreZelund *fenetre);
 
-    void setCentreSurPrincipale(bool centre) { m_centre = centre; }
+    // Tool windows go back to their place over the main window each time
+    // they are activated: centred on it, unless placeSurPrincipale says otherwise.
+    void setPlaceALActivation(bool place) { m_place = place; }
+    virtual void placeSurPrincipale();
     void centreSurPrincipale();
+    // Shows the window modal and returns once it is closed.
+    void executeModale();
     // The keep-on-top click: any button but the right one keeps the window
     // above the others (with the sound), the right one releases it.
     void basculePremierPlan(Qt::MouseButton bouton);
@@ -43,9 +49,11 @@ protected:
     VantelBttn *creeForme(int gauche, int haut, int largeur, int hauteur);
 
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
-    bool m_centre = false;
+    QEventLoop *m_boucleModale = nullptr;
+    bool m_place = false;
 };
 
 // Starts the window manager's own move from a button, or moves the window

@@ -1,0 +1,7 @@
+#include "app/fenaide.h"
+
+FenAide::FenAide(QWidget *parent)
+    : FenetreZelund(parent)
+{
+    setObjectName(QStringLiteral("FenAide"));
+}

@@ -1,0 +1,7 @@
+#include "appearance/configure.h"
+
+Configure::Configure(QWidget *parent)
+    : FenetreZelund(parent)
+{
+    setObjectName(QStringLiteral("Configure"));
+}

@@ -1,0 +1,7 @@
+#include "pastimes/apropos.h"
+
+Apropos::Apropos(QWidget *parent)
+    : FenetreZelund(parent)
+{
+    setObjectName(QStringLiteral("Apropos"));
+}

@@ -1,0 +1,7 @@
+#include "pastimes/fenboutils.h"
+
+FenBOutils::FenBOutils(QWidget *parent)
+    : FenetreZelund(parent)
+{
+    setObjectName(QStringLiteral("FenBOutils"));
+}
