@@ -10,7 +10,14 @@
 #include "app/alea.h"
 #include "app/couleurqt.h"
 #include "appearance/appliquecouleurs.h"
+#include "app/conseils.h"
+#include "app/donnees.h"
+#include "app/ligne.h"
+#include "appearance/configure.h"
+#include "main/popupinfos.h"
 #include "main/textedate.h"
+#include "pastimes/apropos.h"
+#include "pastimes/fenboutils.h"
 #include "moon/ciel.h"
 #include "moon/phase.h"
 
@@ -165,6 +172,13 @@ void FenPrin::creeFond()
     Image1->setObjectName(QStringLiteral("Image1"));
     placeTwips(Image1, 1320, 30, 2400, 2415);
     Image2->hide();
+
+    popUpInfos = new PopUpInfos(this);
+    connect(popUpInfos, &PopUpInfos::couleursChangees, this, &FenPrin::ProcCoulDefUtil);
+    connect(popUpInfos, &PopUpInfos::aproposDemande, this, &FenPrin::apropos);
+    connect(CmdApropos, &VantelBttn::clicked, this, &FenPrin::basculeMenu);
+    connect(CmdFuseauxHoraires, &VantelBttn::clicked, this, &FenPrin::fuseauxHoraires);
+    connect(CmdConfig, &VantelBttn::clicked, this, &FenPrin::configure);
 }
 
 void FenPrin::ProcCoulDefUtil()
@@ -177,18 +191,24 @@ void FenPrin::ProcCoulDefUtil()
     a.degrade << CmdAnMois << CmdCompteur << CmdLune << CmdFuseauxHoraires << CmdCopier << CmdConfig << CmdAide
               << CmdApropos;
     a.degradeInverse = {Forme[2], Forme[4], Forme[6], Forme[7], CmdBOutils, CmdPremDate, CmdDeuxDate, CmdDateAJ};
-    a.panneauxInverses = {FondTexteNBJ};
+    a.panneauxInverses = {popUpInfos, FondTexteNBJ};
     a.panneaux = {Fond};
-    a.texteBoutons = {CmdDeplaceFen, CmdReduire, CmdFermer};
-    a.lumiere = {CmdDeplaceFen, CmdReduire, CmdFermer, CmdDateJour};
+    a.texteBoutons = {CmdDeplaceFen, CmdReduire, CmdFermer, popUpInfos};
+    QList<VantelBttn *> menu = {popUpInfos->CmdApropos2};
+    for (VantelBttn *b : popUpInfos->CmdCouleur)
+        menu << b;
+    menu << popUpInfos->CmdReset << popUpInfos->CmdBulAide << popUpInfos->CmdConseilDem << popUpInfos->CmdSupprCle
+         << popUpInfos->CmdRegEdit << popUpInfos->CmdFerMnu;
+    QList<VantelBttn *> textes = {CmdDateJour};
     for (VantelBttn *j : Jour)
-        a.lumiere << j;
-    a.lumiere << CmdBOutils << CmdAnMois << CmdPremDate << CmdDeuxDate << CmdDateAJ;
-    a.autresTextes = {CmdDateJour};
-    for (VantelBttn *j : Jour)
-        a.autresTextes << j;
-    a.autresTextes << CmdBOutils << CmdAnMois << CmdPremDate << CmdDeuxDate << CmdDateAJ << LDAnnee << LDMois
-                   << TexteNBJ;
+        textes << j;
+    textes << CmdBOutils << CmdAnMois << CmdPremDate << CmdDeuxDate << CmdDateAJ;
+    a.lumiere = QList<VantelBttn *>{CmdDeplaceFen, CmdReduire, CmdFermer} + menu + textes;
+    for (VantelBttn *b : menu + textes)
+        a.autresTextes << b;
+    a.autresTextes << popUpInfos->LblChangerCoul << LDAnnee << LDMois << TexteNBJ;
+    for (Ligne *l : popUpInfos->Lignes)
+        a.autresTextes << l;
     a.visualisation = {LDAnnee, LDMois};
     appliqueCouleurs(a, partage().couleurs);
 }
@@ -239,6 +259,15 @@ bool FenPrin::charge(const std::function<void()> &fermeDemarrage)
     LDAnnee->hide();
     LDMois->hide();
     CmdAnMois->setCaption(QString());
+
+    popUpInfos->CmdBulAide->setCaption(PopUpInfos::legendeInfoBulles(partage().infoBullesActives));
+    partage().fichierAide = cheminAide(0);
+    popUpInfos->CmdConseilDem->setCaption(PopUpInfos::legendeConseils(partage().conseilDemarrage));
+    if (partage().conseilDemarrage == Cles::Oui) {
+        auto *conseils = new Conseils;
+        conseils->setAttribute(Qt::WA_DeleteOnClose);
+        conseils->show();
+    }
     return true;
 }
 
@@ -284,6 +313,7 @@ void FenPrin::ouvreLune()
 
 void FenPrin::appuiCompteur()
 {
+    popUpInfos->hide();
     const EtatPanneau suivant = ::appuiCompteur(m_panneau);
     if (!suivant.panneauOuvert) {
         m_panneau = suivant;
@@ -482,6 +512,7 @@ void FenPrin::copierAppuye(Qt::MouseButton bouton)
 
 void FenPrin::anMoisAppuye(Qt::MouseButton bouton)
 {
+    popUpInfos->hide();
     if (bouton == Qt::RightButton) {
         if (!CmdAnMois->caption().isEmpty())
             CmdAnMois->setCaption(QString());
@@ -503,8 +534,74 @@ void FenPrin::boiteOutilsAppuyee(Qt::MouseButton bouton)
         CmdAnMois->show();
         return;
     }
-    partage().bOutilsAffichee = !partage().bOutilsAffichee;
-    emit basculeBoiteOutils(partage().bOutilsAffichee);
+    if (partage().bOutilsAffichee) {
+        if (m_boiteOutils)
+            m_boiteOutils->close();
+        partage().bOutilsAffichee = false;
+        return;
+    }
+    if (!m_boiteOutils) {
+        m_boiteOutils = new FenBOutils(this);
+        m_boiteOutils->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_boiteOutils->show();
+    partage().bOutilsAffichee = true;
+}
+
+FenBOutils *FenPrin::boiteOutils() const
+{
+    return m_boiteOutils;
+}
+
+void FenPrin::basculeMenu()
+{
+    popUpInfos->setVisible(popUpInfos->isHidden());
+    popUpInfos->raise();
+}
+
+QList<QStringList> FenPrin::reglagesDateHeure()
+{
+    return {{QStringLiteral("gnome-control-center"), QStringLiteral("datetime")},
+            {QStringLiteral("cinnamon-settings"), QStringLiteral("calendar")},
+            {QStringLiteral("kcmshell6"), QStringLiteral("kcm_clock")},
+            {QStringLiteral("kcmshell5"), QStringLiteral("clock")},
+            {QStringLiteral("systemsettings"), QStringLiteral("kcm_clock")},
+            {QStringLiteral("mate-time-admin")},
+            {QStringLiteral("time-admin")}};
+}
+
+void FenPrin::fuseauxHoraires()
+{
+    // The first date and time settings the desktop has; none: nothing happens.
+    for (const QStringList &commande : reglagesDateHeure())
+        if (Plateforme::courante().lanceProgramme(commande.first(), commande.mid(1)))
+            return;
+}
+
+void FenPrin::configure()
+{
+    popUpInfos->hide();
+    {
+        Configure dialogue(this);
+        dialogue.executeModale();
+    }
+    // Colours and years take effect at once; the start-up view at the next start.
+    const QColor ciel = couleurRgb(partage().ciel);
+    const QColor etoiles = couleurRgb(partage().etoiles);
+    Image2->setCouleurs(ciel, etoiles);
+    Image1->setCouleurs(ciel, etoiles);
+    {
+        const QSignalBlocker bloque(LDAnnee);
+        LDAnnee->clear();
+    }
+    RemplitAnnees();
+    SelectionneAujourdhui();
+}
+
+void FenPrin::apropos()
+{
+    Apropos boite(this);
+    boite.executeModale();
 }
 
 void FenPrin::aideAppuyee(Qt::MouseButton bouton)
@@ -519,7 +616,9 @@ void FenPrin::closeEvent(QCloseEvent *event)
 
 void FenPrin::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         CmdDeplaceFen->setCaption(partage().titreAppli);
+        popUpInfos->CmdConseilDem->setCaption(PopUpInfos::legendeConseils(partage().conseilDemarrage));
+    }
     FenetreZelund::changeEvent(event);
 }

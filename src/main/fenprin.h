@@ -5,6 +5,7 @@
 #include "main/grille.h"
 #include "moon/panneau.h"
 
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <functional>
@@ -14,6 +15,8 @@ class QLabel;
 class VantelBttn;
 class VantelPanel;
 class ImageCiel;
+class PopUpInfos;
+class FenBOutils;
 class ImageLune;
 
 // The main window: the month's 31 day buttons under a year list and a
@@ -69,12 +72,13 @@ public:
     ImageCiel *Image2 = nullptr;
     ImageLune *Image1 = nullptr;
 
+    PopUpInfos *popUpInfos = nullptr;
+
     // Programs tried, in order, as the clipboard viewer.
     static QStringList visionneusesPressePapiers();
-
-signals:
-    // The toolbox button asks for the toolbox to be shown or closed.
-    void basculeBoiteOutils(bool afficher);
+    // Desktop programs that open the date and time settings, tried in order.
+    static QList<QStringList> reglagesDateHeure();
+    FenBOutils *boiteOutils() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -112,6 +116,10 @@ private:
     void anMoisAppuye(Qt::MouseButton bouton);
     void boiteOutilsAppuyee(Qt::MouseButton bouton);
     void aideAppuyee(Qt::MouseButton bouton);
+    void basculeMenu();
+    void fuseauxHoraires();
+    void configure();
+    void apropos();
 
     int m_jourCourant = 1;
     QString m_dateSelection;
@@ -121,4 +129,5 @@ private:
     double m_fraction = 0.0;
     EtatPanneau m_panneau;
     EtatCompteur m_compteur;
+    QPointer<FenBOutils> m_boiteOutils;
 };

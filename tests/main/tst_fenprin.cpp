@@ -2,6 +2,7 @@
 #include "app/partage.h"
 #include "app/vantelbttn.h"
 #include "main/fenprin.h"
+#include "pastimes/fenboutils.h"
 #include "support/fauxplateforme.h"
 #include "support/principal.h"
 
@@ -148,12 +149,15 @@ void TestFenPrin::boutonBoiteOutils()
     Banc banc;
     FenPrin f;
     QVERIFY(f.charge());
-    QList<bool> demandes;
-    connect(&f, &FenPrin::basculeBoiteOutils, this, [&](bool a) { demandes << a; });
     QTest::mouseClick(f.CmdBOutils, Qt::LeftButton);
+    QVERIFY(partage().bOutilsAffichee);
+    QPointer<FenBOutils> boite = f.boiteOutils();
+    QVERIFY(boite && boite->isVisible());
+    QCOMPARE(boite->parentWidget(), &f); // owned: above the main window, minimised with it
     QTest::mouseClick(f.CmdBOutils, Qt::LeftButton);
-    QCOMPARE(demandes, (QList<bool>{true, false}));
     QVERIFY(!partage().bOutilsAffichee);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!boite);
 }
 
 void TestFenPrin::aideSelonLeBouton()

@@ -1,6 +1,9 @@
 #include "support/fauxplateforme.h"
 
+#include "app/fenetre.h"
 #include "app/partage.h"
+
+#include <QPointer>
 
 Plateforme::Reponse FauxPlateforme::message(const QString &texte, Boutons boutons, Icone icone,
                                             const QString &titre, Reponse parDefaut)
@@ -43,6 +46,7 @@ bool FauxPlateforme::ouvreAdresse(const QString &adresse)
 }
 
 Banc::Banc()
+    : m_avant(FenetreZelund::chargees())
 {
     m_reglages = std::make_unique<Reglages>(fichierReglages());
     Plateforme::installe(&plateforme);
@@ -52,6 +56,14 @@ Banc::Banc()
 
 Banc::~Banc()
 {
+    // Windows the program opened by itself during the test (a tips window at
+    // load, a tool window) go with it; their owners take their own children.
+    QList<QPointer<FenetreZelund>> restantes;
+    for (FenetreZelund *f : FenetreZelund::chargees())
+        if (!m_avant.contains(f) && !f->parentWidget())
+            restantes << f;
+    for (const auto &f : restantes)
+        delete f.data();
     Plateforme::installe(nullptr);
     Reglages::installe(nullptr);
     partage() = Partage{};

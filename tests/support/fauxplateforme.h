@@ -67,6 +67,7 @@ public:
     QString fichierReglages() const;
 
 private:
+    QList<class FenetreZelund *> m_avant;
     QTemporaryDir m_dossier;
     std::unique_ptr<Reglages> m_reglages;
 };
