@@ -7,7 +7,9 @@
 #include "support/principal.h"
 
 #include <QComboBox>
+#include <QApplication>
 #include <QTest>
+#include <QTimer>
 
 class TestFenPrin : public QObject
 {
@@ -21,6 +23,7 @@ private slots:
     void boutonAnMoisMontreLesListes();
     void boutonBoiteOutils();
     void aideSelonLeBouton();
+    void aucuneMinuterieAuRepos();
 };
 
 namespace {
@@ -168,6 +171,21 @@ void TestFenPrin::aideSelonLeBouton()
     QTest::mouseClick(f.CmdAide, Qt::LeftButton);
     QTest::mouseClick(f.CmdAide, Qt::RightButton);
     QCOMPARE(banc.plateforme.aides, (QList<int>{1, 0}));
+}
+
+void TestFenPrin::aucuneMinuterieAuRepos()
+{
+    Banc banc;
+    banc.reglages().ecrit(Cles::Conseils, Cles::ConseilDemarrage, Cles::Non);
+    FenPrin f;
+    QVERIFY(f.charge());
+    QTest::mouseClick(f.Jour[4], Qt::LeftButton);
+    QTest::mouseClick(f.CmdLune, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    // With only the main window open nothing wakes the program up.
+    for (QWidget *w : QApplication::allWidgets())
+        for (QTimer *t : w->findChildren<QTimer *>())
+            QVERIFY2(!t->isActive(), qPrintable(w->objectName()));
 }
 
 ZELUND_TEST(TestFenPrin)
