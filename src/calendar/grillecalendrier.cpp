@@ -53,53 +53,9 @@ QString texteCompteur(int valeur)
 
 } // namespace Saisie
 
-const QStringList &entreesMois()
-{
-    static const QStringList entrees = {
-        QStringLiteral(" Janvier"), QStringLiteral(" Février"),  QStringLiteral(" Mars"),
-        QStringLiteral(" Avril"),   QStringLiteral(" Mai"),      QStringLiteral(" Juin"),
-        QStringLiteral(" Juillet"), QStringLiteral(" Août"),     QStringLiteral(" Septembre"),
-        QStringLiteral(" Octobre"), QStringLiteral(" Novembre"), QStringLiteral(" Décembre")};
-    return entrees;
-}
-
-QString nomMois(int mois)
-{
-    static const std::array<QString, 12> noms = {
-        QStringLiteral("janvier"), QStringLiteral("février"),  QStringLiteral("mars"),
-        QStringLiteral("avril"),   QStringLiteral("mai"),      QStringLiteral("juin"),
-        QStringLiteral("juillet"), QStringLiteral("août"),     QStringLiteral("septembre"),
-        QStringLiteral("octobre"), QStringLiteral("novembre"), QStringLiteral("décembre")};
-    return noms.at(static_cast<std::size_t>(mois - 1));
-}
-
-QString nomJour(int jourSemaine)
-{
-    static const std::array<QString, 7> noms = {
-        QStringLiteral("dimanche"), QStringLiteral("lundi"),    QStringLiteral("mardi"),
-        QStringLiteral("mercredi"), QStringLiteral("jeudi"),    QStringLiteral("vendredi"),
-        QStringLiteral("samedi")};
-    return noms.at(static_cast<std::size_t>(jourSemaine));
-}
-
 std::optional<Saisie::Bornee> borneAnneeCalendrier(const QString &texte)
 {
     return Saisie::borne(texte, CalendrierAnneeMin, CalendrierAnneeMax);
-}
-
-bool estBissextileAstronomique(int annee)
-{
-    // Only remainders against zero are tested, so negative years need no
-    // adjustment: year 0 and -400 are leap, -100 and -1900 are not.
-    return (annee % 4 == 0 && annee % 100 != 0) || annee % 400 == 0;
-}
-
-int longueurMoisAstronomique(int mois, int annee)
-{
-    static constexpr int jours[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (mois == 2 && estBissextileAstronomique(annee))
-        return 29;
-    return jours[mois - 1];
 }
 
 qint64 jourJulien(int jour, int mois, int annee)
@@ -124,7 +80,7 @@ int colonneLundi(int jour, int mois, int annee)
 MoisCalendrier grilleMois(int mois, int annee, int jourAujourdhui)
 {
     MoisCalendrier m;
-    m.longueur = longueurMoisAstronomique(mois, annee);
+    m.longueur = longueurMois(mois, annee);
     m.colonnePremier = colonneLundi(1, mois, annee);
     m.jours.reserve(static_cast<std::size_t>(m.longueur));
     for (int j = 1; j <= m.longueur; ++j) {

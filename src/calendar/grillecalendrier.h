@@ -1,5 +1,8 @@
 #pragma once
 
+#include "main/grille.h"
+#include "main/textedate.h"
+
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
@@ -34,13 +37,8 @@ QString texteCompteur(int valeur);
 
 } // namespace Saisie
 
-// French names shared by the calendar tools.
-// " Janvier" … " Décembre", each with its leading blank, as the month lists hold them.
-const QStringList &entreesMois();
-// "janvier" … "décembre", mois 1 to 12.
-QString nomMois(int mois);
-// "dimanche" … "samedi", Sunday = 0.
-QString nomJour(int jourSemaine);
+// The French month and weekday names (textesListeMois, nomMois, nomJour)
+// come from main/grille.h and main/textedate.h.
 
 inline constexpr int CalendrierAnneeMin = -1900;
 inline constexpr int CalendrierAnneeMax = 9999;
@@ -48,8 +46,6 @@ inline constexpr int CalendrierAnneeMax = 9999;
 std::optional<Saisie::Bornee> borneAnneeCalendrier(const QString &texte);
 
 // Astronomical years (year 0 is 1 BC) in the proleptic Gregorian calendar.
-bool estBissextileAstronomique(int annee);
-int longueurMoisAstronomique(int mois, int annee);
 // Julian Day Number of a date at noon.
 qint64 jourJulien(int jour, int mois, int annee);
 // Column of a date in a Monday-first week: 1 = Monday … 7 = Sunday.

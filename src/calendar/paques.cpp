@@ -26,7 +26,7 @@ QString AffJour(const QDate &jour)
 {
     // Built from the French names rather than the locale's long date, so a
     // year below 1000 cannot leave digits behind or clip the month name.
-    return nomJour(jour.dayOfWeek() % 7) + QLatin1Char(' ') + QString::number(jour.day())
+    return nomJour(jour.dayOfWeek()) + QLatin1Char(' ') + QString::number(jour.day())
            + QLatin1Char(' ') + nomMois(jour.month()) + QLatin1Char(' ');
 }
 

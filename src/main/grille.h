@@ -8,7 +8,8 @@ enum class Periode { Avant1582, AvantOctobre1582, Octobre1582, Apres1582 };
 Periode periodeDuMois(int mois, int annee);
 
 bool estBissextileGregorien(int annee);
-// Length of a month in the proleptic Gregorian calendar, for every year.
+// Length of a month in the proleptic Gregorian calendar, for every year,
+// zero and negative years included (astronomical numbering: 0 is 1 BC).
 int longueurMois(int mois, int annee);
 
 // Which of the 31 day buttons can be clicked for a month: the month's own
