@@ -421,22 +421,19 @@ void FenPrin::cliqueJour(int indice)
     m_jourCourant = indice + 1;
     const int mois = MoisChoisi();
     const int annee = AnneeChoisie();
-    // A remembered day the new month lacks leaves the last selection shown.
-    const auto legende = legendeJour(m_jourCourant, mois, annee, m_periode);
-    const auto selection = texteSelection(m_jourCourant, mois, annee);
-    if (!legende || !selection)
-        return;
-    CmdDateJour->setCaption(*legende);
-    m_dateSelection = *selection;
-    calculePhase();
-    redessineLune();
+    montreSelection(legendeJour(m_jourCourant, mois, annee, m_periode), m_jourCourant, mois, annee);
 }
 
 void FenPrin::afficheAujourdhui()
 {
-    const QDate aujourdhui = Plateforme::courante().aujourdhui();
-    const auto legende = legendeAujourdhui(aujourdhui);
-    const auto selection = texteSelection(aujourdhui.day(), aujourdhui.month(), aujourdhui.year());
+    const QDate d = Plateforme::courante().aujourdhui();
+    montreSelection(legendeAujourdhui(d), d.day(), d.month(), d.year());
+}
+
+void FenPrin::montreSelection(const std::optional<QString> &legende, int jour, int mois, int annee)
+{
+    // A remembered day the new month lacks leaves the last selection shown.
+    const auto selection = texteSelection(jour, mois, annee);
     if (!legende || !selection)
         return;
     CmdDateJour->setCaption(*legende);

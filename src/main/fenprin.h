@@ -9,6 +9,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -113,6 +114,7 @@ private:
     void moisSelectionne();
     void cliqueJour(int indice);
     void afficheAujourdhui();
+    void montreSelection(const std::optional<QString> &legende, int jour, int mois, int annee);
     void anMoisAppuye(Qt::MouseButton bouton);
     void boiteOutilsAppuyee(Qt::MouseButton bouton);
     void aideAppuyee(Qt::MouseButton bouton);
