@@ -9,6 +9,7 @@
 
 #include <QCloseEvent>
 #include <QMouseEvent>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -44,6 +45,8 @@ private slots:
     void centrage_data();
     void centrage();
     void infoBullesSuiventLInterrupteur();
+    void deplacement_data();
+    void deplacement();
     void premierPlan();
     void degradeDuDemarrage();
     void questionInstance_data();
@@ -122,6 +125,51 @@ void TestChrome::infoBullesSuiventLInterrupteur()
     QTest::mouseMove(&bouton, QPoint(9, 7));
     QCOMPARE(bouton.toolTip(), QStringLiteral("Fermer"));
     QCOMPARE(bouton.accessibleName(), QStringLiteral("x"));
+}
+
+void TestChrome::deplacement_data()
+{
+    QTest::addColumn<Qt::MouseButton>("bouton");
+    QTest::newRow("gauche") << Qt::LeftButton;
+    QTest::newRow("droit") << Qt::RightButton;
+}
+
+namespace {
+class FenetreTitree : public FenetreZelund
+{
+public:
+    FenetreTitree()
+    {
+        setFixedSize(300, 100);
+        bouton = creeBoutonDeplacement(QStringLiteral("Titre"), 0, 0, 4500, 315);
+    }
+    VantelBttn *bouton;
+};
+
+void envoie(QWidget *w, QEvent::Type type, QPoint local, Qt::MouseButton bouton, Qt::MouseButtons enfonces)
+{
+    QMouseEvent e(type, QPointF(local), QPointF(w->mapToGlobal(local)), bouton, enfonces, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+} // namespace
+
+void TestChrome::deplacement()
+{
+    QFETCH(Qt::MouseButton, bouton);
+    Banc banc;
+    FenetreTitree f;
+    f.move(100, 100);
+    f.show();
+    QCOMPARE(f.windowTitle(), QStringLiteral("Titre"));
+    QSignalSpy clics(f.bouton, &VantelBttn::clicked);
+    // Offscreen, the window system refuses its own move: the window follows the mouse.
+    envoie(f.bouton, QEvent::MouseButtonPress, QPoint(10, 5), bouton, bouton);
+    envoie(f.bouton, QEvent::MouseMove, QPoint(40, 25), Qt::NoButton, bouton);
+    QCOMPARE(f.pos(), QPoint(130, 120));
+    envoie(f.bouton, QEvent::MouseButtonRelease, QPoint(40, 25), bouton, Qt::NoButton);
+    envoie(f.bouton, QEvent::MouseMove, QPoint(80, 25), Qt::NoButton, Qt::NoButton);
+    QCOMPARE(f.pos(), QPoint(130, 120));
+    QCOMPARE(clics.count(), 0);
 }
 
 void TestChrome::premierPlan()
