@@ -1,0 +1,83 @@
+#include "calendar/compteurvertical.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPolygonF>
+
+namespace {
+constexpr int DelaiRepetition = 400; // ms before a held arrow repeats
+constexpr int PasRepetition = 60;
+} // namespace
+
+CompteurVertical::CompteurVertical(int minimum, int maximum, QWidget *parent)
+    : QAbstractSlider(parent)
+{
+    setOrientation(Qt::Vertical);
+    setRange(minimum, maximum);
+    setSingleStep(1);
+    setPageStep(1);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+QSize CompteurVertical::sizeHint() const
+{
+    return QSize(13, 25);
+}
+
+void CompteurVertical::dessineFleche(QPainter &p, const QRect &zone, bool haut) const
+{
+    const bool enfoncee = m_enfoncee == (haut ? Fleche::Haut : Fleche::Bas);
+    const QRectF r = QRectF(zone).adjusted(0.5, 0.5, -0.5, -0.5);
+    p.fillRect(zone, palette().button());
+    p.setPen(enfoncee ? palette().color(QPalette::Dark) : palette().color(QPalette::Light));
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(enfoncee ? palette().color(QPalette::Light) : palette().color(QPalette::Dark));
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+
+    // A small solid triangle, a pixel lower and righter while pressed.
+    const QPointF c = QRectF(zone).center() + (enfoncee ? QPointF(0.5, 0.5) : QPointF(0, 0));
+    const double l = qMin(zone.width(), zone.height()) / 3.5;
+    const double s = haut ? -1 : 1;
+    const QPolygonF triangle{QPointF(c.x() - l, c.y() - s * l / 2), QPointF(c.x() + l, c.y() - s * l / 2),
+                             QPointF(c.x(), c.y() + s * l / 2)};
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(isEnabled() ? palette().color(QPalette::ButtonText) : palette().color(QPalette::Mid));
+    p.drawPolygon(triangle);
+    p.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void CompteurVertical::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const int milieu = height() / 2;
+    dessineFleche(p, QRect(0, 0, width(), milieu), true);
+    dessineFleche(p, QRect(0, milieu, width(), height() - milieu), false);
+}
+
+void CompteurVertical::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    const bool haut = event->position().y() < height() / 2;
+    m_enfoncee = haut ? Fleche::Haut : Fleche::Bas;
+    const SliderAction action = haut ? SliderSingleStepAdd : SliderSingleStepSub;
+    setRepeatAction(action, DelaiRepetition, PasRepetition);
+    triggerAction(action);
+    update();
+}
+
+void CompteurVertical::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    setRepeatAction(SliderNoAction);
+    m_enfoncee = Fleche::Aucune;
+    update();
+}

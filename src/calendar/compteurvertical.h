@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QAbstractSlider>
+
+// The spin control beside a day or year box: two arrows, the upper one
+// increasing the value by one step, held down it repeats.
+class CompteurVertical : public QAbstractSlider
+{
+    Q_OBJECT
+public:
+    explicit CompteurVertical(int minimum, int maximum, QWidget *parent = nullptr);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    enum class Fleche { Aucune, Haut, Bas };
+    void dessineFleche(QPainter &p, const QRect &zone, bool haut) const;
+
+    Fleche m_enfoncee = Fleche::Aucune;
+};

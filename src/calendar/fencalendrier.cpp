@@ -1,0 +1,201 @@
+#include "calendar/fencalendrier.h"
+
+#include "app/couleurqt.h"
+#include "app/partage.h"
+#include "app/plateforme.h"
+#include "calendar/compteurvertical.h"
+#include "calendar/imagepremierplan.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QSignalBlocker>
+#include <QTimer>
+
+namespace {
+constexpr int Largeur = 6600;
+constexpr int Hauteur = 4485;
+const QColor Rouge(255, 0, 0);
+const QColor Noir(0, 0, 0);
+
+// A pen of a width in screen pixels, whatever the grid's scale.
+QPen plume(const QColor &c, int largeur)
+{
+    QPen p(c, largeur);
+    p.setCosmetic(true);
+    return p;
+}
+
+// The size of a text in grid units.
+QSizeF tailleEnUnites(const QPainter &p, const QString &texte)
+{
+    const QFontMetricsF m(p.font());
+    return p.transform().inverted().mapRect(QRectF(0, 0, m.horizontalAdvance(texte), m.height())).size();
+}
+
+// Texts are drawn unscaled, their top-left corner at a point of the grid.
+void ecrit(QPainter &p, QPointF position, const QString &texte)
+{
+    const QPointF coin = p.transform().map(position);
+    p.save();
+    p.resetTransform();
+    p.drawText(QRectF(coin, QSizeF(1e4, 1e4)), Qt::AlignLeft | Qt::AlignTop, texte);
+    p.restore();
+}
+} // namespace
+
+FenCalendrier::FenCalendrier(QWidget *parent)
+    : FenOutil(QStringLiteral("Zelund - Calendrier"), Largeur, Hauteur,
+               [] { partage().calendrierFermee = true; }, parent)
+{
+    setObjectName(QStringLiteral("FenCalendrier"));
+    setPlaceALActivation(true);
+    const QFont comic = police(QStringLiteral("Comic Sans MS"), 11.25, true);
+
+    AffHeure = new QLabel(QStringLiteral("00:00:00"), this);
+    AffHeure->setFont(police(QStringLiteral("Comic Sans MS"), 14.25, true));
+    AffHeure->setAlignment(Qt::AlignCenter);
+    placeTwips(AffHeure, 660, 660, 1545, 435);
+
+    AffMois = new QComboBox(this);
+    AffMois->setFont(comic);
+    AffMois->setAccessibleName(QStringLiteral("Mois"));
+    AffMois->setMaxVisibleItems(12);
+    placeTwips(AffMois, 3000, 660, 1695, 435);
+
+    AffAn = new QLineEdit(this);
+    AffAn->setFont(comic);
+    AffAn->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    AffAn->setAccessibleName(QStringLiteral("Année"));
+    placeTwips(AffAn, 4920, 660, 1035, 435);
+    // Over the right end of the year box.
+    ChangeAn = new CompteurVertical(CalendrierAnneeMin, CalendrierAnneeMax, this);
+    ChangeAn->setAccessibleName(QStringLiteral("Changer l'année"));
+    placeTwips(ChangeAn, 5730, 690, 195, 375);
+    AffAn->setTextMargins(0, 0, ChangeAn->width() + 2, 0);
+
+    AffCalendrier = new ImagePremierPlan(this);
+    AffCalendrier->setFont(comic);
+    placeTwips(AffCalendrier, 660, 1140, 5295, 2700);
+    AffCalendrier->setDessin([this](QPainter &p) {
+        DessineCalendrier(p);
+        dessineNumeros(p);
+    });
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+
+    connect(AffAn, &QLineEdit::textChanged, this, &FenCalendrier::anneeModifiee);
+    connect(ChangeAn, &QAbstractSlider::valueChanged, this, &FenCalendrier::compteurModifie);
+    connect(AffMois, &QComboBox::currentIndexChanged, this, &FenCalendrier::RemplitCalendrier);
+    connect(Timer1, &QTimer::timeout, this, &FenCalendrier::Timer1Tic);
+    connect(AffCalendrier, &ImagePremierPlan::appuye, this, &FenetreZelund::basculePremierPlan);
+
+    appliqueCouleurs();
+    placeSurPrincipale();
+    const QDate aujourdhui = Plateforme::courante().aujourdhui();
+    {
+        const QSignalBlocker bloque(AffMois);
+        AffMois->addItems(textesListeMois());
+        AffMois->setCurrentIndex(-1);
+    }
+    AffMois->setCurrentIndex(aujourdhui.month() - 1);
+    AffAn->setText(QString::number(aujourdhui.year()));
+    ChangeAn->setValue(aujourdhui.year());
+    RemplitCalendrier();
+}
+
+void FenCalendrier::appliqueCouleurs()
+{
+    AffectationCouleurs a = couleursCadre();
+    a.autresTextes = {AffHeure, AffMois, AffAn, AffCalendrier};
+    a.visualisation = {AffHeure, AffMois, AffAn};
+    a.fondFenetre = {AffCalendrier};
+    ::appliqueCouleurs(a, partage().couleurs);
+    const Couleurs::Schema &s = partage().couleurs;
+    m_texteBoutons = couleurVb(s.valeur[Couleurs::TexteBoutons]);
+    m_autresTextes = couleurVb(s.valeur[Couleurs::AutresTextes]);
+    m_visualisation = couleurVb(s.valeur[Couleurs::Visualisation]);
+}
+
+void FenCalendrier::showEvent(QShowEvent *event)
+{
+    Timer1->start();
+    FenOutil::showEvent(event);
+}
+
+void FenCalendrier::hideEvent(QHideEvent *event)
+{
+    Timer1->stop();
+    FenOutil::hideEvent(event);
+}
+
+void FenCalendrier::Timer1Tic()
+{
+    AffHeure->setText(Plateforme::courante().maintenant().time().toString(QStringLiteral("HH:mm:ss")));
+}
+
+void FenCalendrier::anneeModifiee(const QString &texte)
+{
+    const auto annee = borneAnneeCalendrier(texte);
+    if (!annee)
+        return; // not a number: everything stays as it was
+    if (annee->remplacement) {
+        // The box's own change event does the rest with the clamped text.
+        AffAn->setText(*annee->remplacement);
+        return;
+    }
+    ChangeAn->setValue(annee->valeur);
+    RemplitCalendrier();
+}
+
+void FenCalendrier::compteurModifie(int valeur)
+{
+    AffAn->setText(Saisie::texteCompteur(valeur));
+}
+
+void FenCalendrier::RemplitCalendrier()
+{
+    const auto annee = borneAnneeCalendrier(AffAn->text());
+    const int mois = AffMois->currentIndex() + 1;
+    if (!annee || mois < 1)
+        return;
+    m_mois = grilleMois(mois, annee->valeur, Plateforme::courante().aujourdhui().day());
+    AffCalendrier->update();
+}
+
+void FenCalendrier::DessineCalendrier(QPainter &p) const
+{
+    const QSizeF surface = AffCalendrier->contentsRect().size();
+    p.setTransform(QTransform::fromScale(surface.width() / EchelleGrille, surface.height() / EchelleGrille));
+
+    p.setPen(plume(m_visualisation, 1));
+    for (int i = 1; i <= 6; ++i) {
+        p.drawLine(QPointF(i, 0), QPointF(i, 7));
+        p.drawLine(QPointF(0, i), QPointF(7, i));
+    }
+    p.setPen(plume(m_visualisation, 3));
+    p.drawRect(QRectF(QPointF(0, 0), QPointF(6.98, 7)));
+
+    for (int i = 1; i <= 7; ++i) {
+        p.fillRect(caseGrille(i, 0), m_texteBoutons);
+        p.setPen(m_autresTextes);
+        const QString nom = nomColonne(i);
+        ecrit(p, positionNomColonne(i, tailleEnUnites(p, nom)), nom);
+    }
+    for (int c = 1; c <= 7; ++c)
+        for (int r = 1; r <= 6; ++r)
+            p.fillRect(caseGrille(c, r), m_autresTextes);
+}
+
+void FenCalendrier::dessineNumeros(QPainter &p) const
+{
+    if (!m_mois)
+        return;
+    for (const CaseCalendrier &c : m_mois->jours) {
+        p.setPen(c.rouge ? Rouge : Noir);
+        const QString texte = QString::number(c.jour);
+        ecrit(p, positionNumero(c.colonne, c.ligne, tailleEnUnites(p, texte)), texte);
+    }
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "calendar/fenoutil.h"
+#include "calendar/grillecalendrier.h"
+
+#include <QColor>
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPainter;
+class QTimer;
+class CompteurVertical;
+class ImagePremierPlan;
+
+// The perpetual calendar: one month as a Monday-first grid, a month list, a
+// year box with its spin control, and the time of day.
+class FenCalendrier : public FenOutil
+{
+    Q_OBJECT
+public:
+    explicit FenCalendrier(QWidget *parent = nullptr);
+
+    // The month and year shown (the grid of the last readable year).
+    const std::optional<MoisCalendrier> &moisAffiche() const { return m_mois; }
+
+    QLabel *AffHeure = nullptr;
+    QComboBox *AffMois = nullptr;
+    QLineEdit *AffAn = nullptr;
+    CompteurVertical *ChangeAn = nullptr;
+    ImagePremierPlan *AffCalendrier = nullptr;
+    QTimer *Timer1 = nullptr;
+
+public slots:
+    // Every second: the time of day.
+    void Timer1Tic();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void appliqueCouleurs();
+    void RemplitCalendrier();
+    void DessineCalendrier(QPainter &p) const;
+    void dessineNumeros(QPainter &p) const;
+    void anneeModifiee(const QString &texte);
+    void compteurModifie(int valeur);
+
+    std::optional<MoisCalendrier> m_mois;
+    QColor m_texteBoutons;
+    QColor m_autresTextes;
+    QColor m_visualisation;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "calendar/fenoutil.h"
+
+class QComboBox;
+class QLineEdit;
+class CompteurVertical;
+
+// The day of the week of any date from -1900 to 9999, Julian up to
+// 14 October 1582 and Gregorian after.
+class FenJourPlus : public FenOutil
+{
+    Q_OBJECT
+public:
+    explicit FenJourPlus(QWidget *parent = nullptr);
+
+    QLineEdit *JourSemaine = nullptr;
+    QLineEdit *AffJour = nullptr;
+    CompteurVertical *ChangeJour = nullptr;
+    QComboBox *AffMois = nullptr;
+    QLineEdit *AffAn = nullptr;
+    CompteurVertical *ChangeAn = nullptr;
+
+private:
+    void appliqueCouleurs();
+    void CalculeJour();
+    void jourModifie(const QString &texte);
+    void anneeModifiee(const QString &texte);
+};

@@ -1,0 +1,129 @@
+#include "calendar/fenminicalend.h"
+
+#include "app/partage.h"
+#include "app/plateforme.h"
+#include "app/twips.h"
+#include "app/vantelpanel.h"
+#include "calendar/imagepremierplan.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+constexpr int Largeur = 3540;
+constexpr int Hauteur = 3255;
+const QColor Rouge(255, 0, 0);
+const QColor Noir(0, 0, 0);
+} // namespace
+
+FenMiniCalend::FenMiniCalend(QWidget *parent)
+    : FenOutil(QStringLiteral("Zelund - Mini-calendrier"), Largeur, Hauteur,
+               [] { partage().miniCalendFermee = true; }, parent)
+{
+    setObjectName(QStringLiteral("FenMiniCalend"));
+    setPlaceALActivation(true);
+    const QFont titre = police(QStringLiteral("Comic Sans MS"), 9.75, true);
+
+    FondMiniCalend = new VantelPanel(this);
+    placeTwips(FondMiniCalend, 600, 600, 2355, 2055);
+
+    lblPrev = new QLabel(QStringLiteral("<<"), FondMiniCalend);
+    placeTwips(lblPrev, 60, 60, 315, 345);
+    lblMonth = new QLabel(FondMiniCalend);
+    lblMonth->setAlignment(Qt::AlignCenter);
+    placeTwips(lblMonth, 390, 60, 1575, 360);
+    lblNext = new QLabel(QStringLiteral(">>"), FondMiniCalend);
+    lblNext->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    placeTwips(lblNext, 1980, 60, 315, 345);
+    for (QLabel *l : {lblPrev, lblMonth, lblNext})
+        l->setFont(titre);
+    for (QLabel *l : {lblPrev, lblNext}) {
+        l->setCursor(Qt::PointingHandCursor);
+        l->installEventFilter(this);
+    }
+    lblPrev->setAccessibleName(QStringLiteral("Mois précédent"));
+    lblNext->setAccessibleName(QStringLiteral("Mois suivant"));
+
+    Label1 = new QLabel(QStringLiteral("D  L  M  M  J  V  S"), FondMiniCalend);
+    Label1->setFont(police(QStringLiteral("Comic Sans MS"), 9, true));
+    placeTwips(Label1, 240, 420, 1830, 240);
+
+    picMonth = new ImagePremierPlan(FondMiniCalend);
+    picMonth->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picMonth->setLineWidth(2);
+    picMonth->setFont(police(QStringLiteral("Comic Sans MS"), 9, false));
+    placeTwips(picMonth, 150, 660, 2055, 1215);
+    picMonth->setDessin([this](QPainter &p) { dessineMois(p); });
+    connect(picMonth, &ImagePremierPlan::appuye, this, &FenetreZelund::basculePremierPlan);
+
+    appliqueCouleurs();
+    placeSurPrincipale();
+    const QSize interieur = picMonth->contentsRect().size();
+    const TaillesCase tailles = taillesCase(QSizeF(twips(interieur.width()), twips(interieur.height())),
+                                            QSizeF(TwipsParPixel, TwipsParPixel));
+    LargeurCase = tailles.largeur;
+    HauteurCase = tailles.hauteur;
+    GetDate(Plateforme::courante().aujourdhui());
+}
+
+void FenMiniCalend::appliqueCouleurs()
+{
+    AffectationCouleurs a = couleursCadre();
+    a.panneaux = {FondMiniCalend};
+    a.autresTextes = {Label1, lblPrev, lblMonth, lblNext, picMonth};
+    a.visualisation = {picMonth};
+    ::appliqueCouleurs(a, partage().couleurs);
+}
+
+int FenMiniCalend::GetDate(const QDate &date)
+{
+    DateCourante = date;
+    redessine();
+    show();
+    return 0;
+}
+
+void FenMiniCalend::ChangeDate(const QDate &date)
+{
+    const QDate avant = DateCourante;
+    DateCourante = date;
+    if (!memeMois(avant, date))
+        redessine();
+}
+
+void FenMiniCalend::redessine()
+{
+    lblMonth->setText(titreMiniCalend(DateCourante));
+    picMonth->update();
+}
+
+void FenMiniCalend::dessineMois(QPainter &p) const
+{
+    const TaillesCase tailles{LargeurCase, HauteurCase};
+    const QFontMetricsF m(p.font());
+    for (const CaseMini &c : casesMiniCalend(DateCourante, Plateforme::courante().aujourdhui(), tailles)) {
+        const QString texte = QString::number(c.jour);
+        const QSizeF taille(twips(1) * m.horizontalAdvance(texte), twips(1) * m.height());
+        const QPointF coin = positionNumeroMini(c, tailles, taille) / TwipsParPixel;
+        p.setPen(c.rouge ? Rouge : Noir);
+        p.drawText(QRectF(coin, QSizeF(m.horizontalAdvance(texte), m.height())), Qt::AlignLeft | Qt::AlignTop,
+                   texte);
+    }
+}
+
+void FenMiniCalend::page(int sens)
+{
+    if (const auto date = pageMois(DateCourante, sens))
+        ChangeDate(*date);
+}
+
+bool FenMiniCalend::eventFilter(QObject *objet, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress && (objet == lblPrev || objet == lblNext)) {
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+            page(objet == lblPrev ? -1 : 1);
+        return true;
+    }
+    return FenOutil::eventFilter(objet, event);
+}

@@ -1,0 +1,98 @@
+#include "calendar/fenpaques.h"
+
+#include "app/partage.h"
+#include "app/plateforme.h"
+#include "app/vantelpanel.h"
+#include "calendar/compteurvertical.h"
+#include "calendar/paques.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+constexpr int Largeur = 4860;
+constexpr int Hauteur = 6390;
+} // namespace
+
+FenPaques::FenPaques(QWidget *parent)
+    : FenOutil(QStringLiteral("Zelund - Jours fériés"), Largeur, Hauteur,
+               [] { partage().paquesFermee = true; }, parent)
+{
+    setObjectName(QStringLiteral("FenPaques"));
+    setPlaceALActivation(true);
+
+    FondPaques = new VantelPanel(this);
+    placeTwips(FondPaques, 600, 600, 3675, 5175);
+
+    Label2 = new QLabel(QStringLiteral("Année :"), FondPaques);
+    Label2->setFont(police(QStringLiteral("Comic Sans MS"), 12, false));
+    placeTwips(Label2, 60, 135, 810, 345);
+
+    TxtAnnee = new QLineEdit(FondPaques);
+    TxtAnnee->setFont(police(QStringLiteral("Comic Sans MS"), 11.25, true));
+    TxtAnnee->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    TxtAnnee->setAccessibleName(QStringLiteral("Année"));
+    // Shown whatever the application-wide switch says.
+    TxtAnnee->setToolTip(QStringLiteral("Choisir l'année"));
+    placeTwips(TxtAnnee, 960, 60, 1035, 435);
+    ChangeAn = new CompteurVertical(PaquesAnneeMin, PaquesAnneeMax, FondPaques);
+    ChangeAn->setAccessibleName(QStringLiteral("Changer l'année"));
+    placeTwips(ChangeAn, 1770, 105, 195, 375);
+    TxtAnnee->setTextMargins(0, 0, ChangeAn->width() + 2, 0);
+
+    Label1 = new QLabel(FondPaques);
+    Label1->setFont(police(QStringLiteral("Comic Sans MS"), 11.25, false));
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    placeTwips(Label1, 60, 615, 3495, 1515);
+
+    Label3 = new QLabel(FondPaques);
+    Label3->setFont(police(QStringLiteral("Comic Sans MS"), 11.25, true));
+    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    placeTwips(Label3, 60, 2265, 3495, 2775);
+
+    connect(TxtAnnee, &QLineEdit::textChanged, this, &FenPaques::anneeModifiee);
+    connect(ChangeAn, &QAbstractSlider::valueChanged, this, &FenPaques::compteurModifie);
+
+    appliqueCouleurs();
+    placeSurPrincipale();
+    TxtAnnee->setText(Saisie::texteCompteur(Plateforme::courante().aujourdhui().year()));
+    Label3->setText(texteRappel());
+    Affichage_des_jours_feries();
+}
+
+void FenPaques::appliqueCouleurs()
+{
+    AffectationCouleurs a = couleursCadre();
+    a.panneaux = {FondPaques};
+    a.autresTextes = {TxtAnnee, Label1, Label2, Label3};
+    a.visualisation = {TxtAnnee};
+    ::appliqueCouleurs(a, partage().couleurs);
+}
+
+void FenPaques::Affichage_des_jours_feries()
+{
+    const auto annee = borneAnneePaques(TxtAnnee->text());
+    if (!annee)
+        return;
+    Label1->setText(texteJoursFeries(static_cast<qint16>(annee->valeur)));
+}
+
+void FenPaques::anneeModifiee(const QString &texte)
+{
+    const auto annee = borneAnneePaques(texte);
+    if (!annee)
+        return; // not a number: the dates shown stay
+    if (annee->remplacement) {
+        TxtAnnee->setText(*annee->remplacement);
+        return;
+    }
+    // The dates follow the spin control: a typed year equal to its value
+    // changes nothing.
+    ChangeAn->setValue(annee->valeur);
+}
+
+void FenPaques::compteurModifie(int valeur)
+{
+    TxtAnnee->setText(Saisie::texteCompteur(valeur));
+    Affichage_des_jours_feries();
+}

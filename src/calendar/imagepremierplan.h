@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QFrame>
+#include <functional>
+
+// A drawing surface whose click keeps its window above the others: any button
+// but the right one sets it on top, the right one releases it.
+class ImagePremierPlan : public QFrame
+{
+    Q_OBJECT
+public:
+    explicit ImagePremierPlan(QWidget *parent = nullptr);
+
+    // Paints the contents, inside the frame.
+    void setDessin(std::function<void(QPainter &)> dessin);
+
+signals:
+    void appuye(Qt::MouseButton bouton);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    std::function<void(QPainter &)> m_dessin;
+};
