@@ -1,7 +1,7 @@
 #include "app/plateformeqt.h"
 
 #include "app/couleurqt.h"
-#include "app/donnees.h"
+#include "app/fenaide.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -121,9 +121,7 @@ void PlateformeQt::joueSon(int numero)
 
 void PlateformeQt::afficheAide(int contexte)
 {
-    const QString page = cheminAide(contexte);
-    if (!page.isEmpty())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+    FenAide::affiche(contexte);
 }
 
 std::optional<quint32> PlateformeQt::choisitCouleur(quint32 depart)
