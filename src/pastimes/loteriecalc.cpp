@@ -131,6 +131,12 @@ Legende lanceBoule(Arretees &arretees, int nbBoules)
     return Legende::BouleSuivante;
 }
 
+Tirage &tirage()
+{
+    static Tirage t;
+    return t;
+}
+
 QRect placeBoule(int k)
 {
     const Boule &b = Boules[k - 1];

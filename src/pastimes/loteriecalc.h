@@ -45,6 +45,16 @@ QString texteLegende(Legende legende);
 // balls spinning again when every one is stopped. Returns the new caption.
 Legende lanceBoule(Arretees &arretees, int nbBoules);
 
+// What the lottery keeps from one opening of its window to the next: which
+// balls are stopped, and the numbers they stopped on, so that a reopened
+// window shows the draw it was closed on rather than seven equal balls.
+struct Tirage
+{
+    Numeros numeros{1, 1, 1, 1, 1, 1, 1};
+    Arretees arretees{};
+};
+Tirage &tirage();
+
 // Places inside the panel, in twips, for ball k from 1 to 7.
 QRect placeBoule(int k);
 QRect placeEtiquette(int k);

@@ -88,3 +88,9 @@ qint16 Ramdom::TirageEntre(qint16 bas, qint16 haut)
     const qint32 n = qint32(haut) - bas + 1; // up to 65,536: wider than the bounds
     return static_cast<qint16>(bas + r % n);
 }
+
+Ramdom &generateur()
+{
+    static Ramdom r;
+    return r;
+}

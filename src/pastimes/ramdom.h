@@ -33,3 +33,6 @@ private:
 
     std::array<qint32, TailleTable> TableAlea{};
 };
+
+// The program's one generator (the shared table), used by the lottery.
+Ramdom &generateur();

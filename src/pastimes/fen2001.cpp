@@ -1,0 +1,29 @@
+#include "pastimes/fen2001.h"
+
+#include "app/partage.h"
+#include "app/plateforme.h"
+#include "pastimes/comptes.h"
+
+#include <QLabel>
+
+namespace {
+QFont police2001()
+{
+    QFont police(QStringLiteral("Verdana"));
+    police.setPointSizeF(14.25);
+    police.setBold(true);
+    police.setItalic(true);
+    return police;
+}
+} // namespace
+
+Fen2001::Fen2001(QWidget *parent)
+    : FenCompte(Comptes::titre2001(), police2001(), &Partage::fen2001Fermee, &Partage::lance2001, parent)
+{
+    setObjectName(QStringLiteral("Fen2001"));
+}
+
+void Fen2001::tic()
+{
+    AfficheTemps->setText(Comptes::texte2001(Plateforme::courante().aujourdhui()));
+}

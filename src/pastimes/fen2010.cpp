@@ -1,0 +1,30 @@
+#include "pastimes/fen2010.h"
+
+#include "app/partage.h"
+#include "app/plateforme.h"
+#include "pastimes/comptes.h"
+
+#include <QLabel>
+
+namespace {
+QFont police2010()
+{
+    QFont police(QStringLiteral("Comic Sans MS"));
+    police.setPointSizeF(12);
+    return police;
+}
+} // namespace
+
+Fen2010::Fen2010(QWidget *parent)
+    : FenCompte(Comptes::titre2010(), police2010(), &Partage::fen2010Fermee, &Partage::lance2010, parent)
+{
+    setObjectName(QStringLiteral("Fen2010"));
+}
+
+void Fen2010::tic()
+{
+    const Comptes::Texte2010 t = Comptes::texte2010(Plateforme::courante().maintenant());
+    AfficheTemps->setText(t.texte);
+    if (t.termine)
+        termine();
+}

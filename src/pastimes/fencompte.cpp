@@ -1,0 +1,85 @@
+#include "pastimes/fencompte.h"
+
+#include "app/partage.h"
+#include "app/vantelbttn.h"
+#include "appearance/appliquecouleurs.h"
+
+#include <QLabel>
+#include <QTimer>
+
+namespace {
+constexpr int Largeur = 6795;
+constexpr int Hauteur = 1650;
+} // namespace
+
+FenCompte::FenCompte(const QString &titre, const QFont &police, Marque fermee, Marque lance, QWidget *parent)
+    : FenetreZelund(parent)
+    , m_lance(lance)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    CmdDeplaceFen = creeBoutonDeplacement(titre, 0, 0, Largeur - 300, 315);
+    CmdFermer = creeBoutonFermer(Largeur - 300, 0, 300, 315);
+    // Closed by its own button: the toolbox's next press opens it again.
+    disconnect(CmdFermer, &VantelBttn::clicked, this, &QWidget::close);
+    connect(CmdFermer, &VantelBttn::clicked, this, [this, fermee] {
+        partage().*fermee = true;
+        close();
+    });
+    Forme[1] = creeForme(0, 300, Largeur, 315);
+    Forme[2] = creeForme(0, 615, 600, 205);
+    Forme[3] = creeForme(0, 820, 600, 200);
+    Forme[4] = creeForme(6195, 615, 600, 205);
+    Forme[5] = creeForme(6195, 820, 600, 200);
+    Forme[7] = creeForme(0, 1020, Largeur, 315);
+    Forme[6] = creeForme(0, 1335, Largeur, 315);
+
+    AfficheTemps = new QLabel(this);
+    AfficheTemps->setObjectName(QStringLiteral("AfficheTemps"));
+    AfficheTemps->setAlignment(Qt::AlignCenter);
+    AfficheTemps->setFrameShape(QFrame::Box);
+    AfficheTemps->setLineWidth(1);
+    AfficheTemps->setFont(police);
+    placeTwips(AfficheTemps, 600, 615, 5595, 405);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &FenCompte::tic);
+
+    appliqueCouleurs();
+    tailleTwips(Largeur, Hauteur);
+    centreSurPrincipale();
+    setPlaceALActivation(true);
+}
+
+void FenCompte::appliqueCouleurs()
+{
+    AffectationCouleurs a;
+    a.fenetre = this;
+    a.degrade = {CmdDeplaceFen, CmdFermer, Forme[2], Forme[4], Forme[7]};
+    a.degradeInverse = {Forme[1], Forme[3], Forme[5], Forme[6]};
+    a.texteBoutons = {CmdDeplaceFen, CmdFermer};
+    a.lumiere = {CmdDeplaceFen, CmdFermer};
+    a.autresTextes = {AfficheTemps};
+    a.visualisation = {AfficheTemps};
+    ::appliqueCouleurs(a, partage().couleurs);
+}
+
+void FenCompte::showEvent(QShowEvent *event)
+{
+    FenetreZelund::showEvent(event);
+    // The first count comes one second after the window shows.
+    if (partage().*m_lance && !m_termine)
+        Timer1->start();
+}
+
+void FenCompte::hideEvent(QHideEvent *event)
+{
+    Timer1->stop();
+    FenetreZelund::hideEvent(event);
+}
+
+void FenCompte::termine()
+{
+    m_termine = true;
+    Timer1->stop();
+}

@@ -1,0 +1,152 @@
+#include "pastimes/feninitialise.h"
+
+#include "app/partage.h"
+#include "app/vantelbttn.h"
+#include "app/vantelpanel.h"
+#include "appearance/appliquecouleurs.h"
+#include "pastimes/fenloterie.h"
+#include "pastimes/loteriecalc.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QScrollBar>
+
+namespace {
+constexpr int Largeur = 3540;
+constexpr int Hauteur = 3510;
+
+QPointer<FenInitialise> &unique()
+{
+    static QPointer<FenInitialise> f;
+    return f;
+}
+
+QFont comic(double points, bool gras)
+{
+    QFont police(QStringLiteral("Comic Sans MS"));
+    police.setPointSizeF(points);
+    police.setBold(gras);
+    return police;
+}
+} // namespace
+
+FenInitialise *FenInitialise::instance()
+{
+    if (!unique())
+        unique() = new FenInitialise;
+    return unique();
+}
+
+FenInitialise *FenInitialise::existante()
+{
+    return unique();
+}
+
+FenInitialise::FenInitialise(QWidget *parent)
+    : FenetreZelund(parent)
+{
+    setObjectName(QStringLiteral("FenInitialise"));
+    creeCadre();
+    creeReglages();
+    appliqueCouleurs();
+    tailleTwips(Largeur, Hauteur);
+    centreSurPrincipale();
+    setPlaceALActivation(true);
+}
+
+void FenInitialise::creeCadre()
+{
+    CmdDeplaceFen = creeBoutonDeplacement(QStringLiteral("Zelund - La fortune ?"), 0, 0, Largeur, 315);
+    Forme[1] = creeForme(0, 300, Largeur, 315);
+    Forme[2] = creeForme(0, 615, 600, 1140);
+    Forme[3] = creeForme(0, 1755, 600, 1140);
+    Forme[4] = creeForme(2940, 615, 600, 1140);
+    Forme[5] = creeForme(2940, 1755, 600, 1140);
+    Forme[7] = creeForme(0, 2880, Largeur, 315);
+    Forme[6] = creeForme(0, 3195, Largeur, 315);
+}
+
+QLabel *FenInitialise::creeLabel(const QString &texte, const QFont &police, int g, int h, int l, int ht)
+{
+    auto *label = new QLabel(texte, FondInitialise);
+    label->setFont(police);
+    placeTwips(label, g, h, l, ht);
+    return label;
+}
+
+QScrollBar *FenInitialise::creeBarre(int minimum, int maximum, int grandPas, QLabel *valeur, int h)
+{
+    auto *barre = new QScrollBar(Qt::Horizontal, FondInitialise);
+    barre->setRange(minimum, maximum);
+    barre->setValue(maximum);
+    barre->setSingleStep(1);
+    barre->setPageStep(grandPas);
+    placeTwips(barre, 135, h + 15, 1530, 285);
+    // Tracking is on: the label follows the thumb while it is dragged.
+    connect(barre, &QScrollBar::valueChanged, valeur, [valeur](int v) { valeur->setText(QString::number(v)); });
+    return barre;
+}
+
+void FenInitialise::creeReglages()
+{
+    FondInitialise = new VantelPanel(this);
+    FondInitialise->setObjectName(QStringLiteral("FondInitialise"));
+    placeTwips(FondInitialise, 600, 615, 2340, 2265);
+
+    const QFont titre = comic(12, false);
+    const QFont valeur = comic(9.75, true);
+    Label1 = creeLabel(QStringLiteral("Nb boules"), titre, 120, 60, 2100, 360);
+    Label5 = creeLabel(QString(), valeur, 120, 420, 1560, 315);
+    Label3 = creeLabel(QString(), valeur, 1740, 420, 480, 315);
+    Label2 = creeLabel(QStringLiteral("'Partants'"), titre, 120, 840, 2100, 360);
+    Label6 = creeLabel(QString(), valeur, 120, 1200, 1560, 315);
+    Label4 = creeLabel(QString(), valeur, 1740, 1200, 480, 315);
+    for (QLabel *l : {Label3, Label4, Label5, Label6})
+        l->setFrameShape(QFrame::Box);
+    for (QLabel *l : {Label3, Label4})
+        l->setAlignment(Qt::AlignCenter);
+
+    VScroll1 = creeBarre(1, Loterie::MaxBoules, 1, Label3, 420);
+    VScroll1->setAccessibleName(QStringLiteral("Nb boules"));
+    VScroll2 = creeBarre(Loterie::MaxBoules, Loterie::PartantsDefaut, 10, Label4, 1200);
+    VScroll2->setAccessibleName(QStringLiteral("Partants"));
+    Label3->setText(QString::number(VScroll1->value()));
+    Label4->setText(QString::number(VScroll2->value()));
+
+    Command1 = new VantelBttn(QStringLiteral("C'est parti..."), FondInitialise);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    placeTwips(Command1, 120, 1680, 2100, 480);
+    connect(Command1, &VantelBttn::clicked, this, &FenInitialise::cestParti);
+}
+
+void FenInitialise::appliqueCouleurs()
+{
+    AffectationCouleurs a;
+    a.fenetre = this;
+    a.degrade = {CmdDeplaceFen, Forme[2], Forme[4], Forme[7]};
+    a.degradeInverse = {Forme[1], Forme[3], Forme[5], Forme[6], Command1};
+    a.panneaux = {FondInitialise};
+    a.texteBoutons = {CmdDeplaceFen};
+    a.lumiere = {CmdDeplaceFen, Command1};
+    a.autresTextes = {Command1, Label1, Label2, Label3, Label4};
+    ::appliqueCouleurs(a, partage().couleurs);
+}
+
+void FenInitialise::montre()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void FenInitialise::cestParti()
+{
+    partage().nbBoules = VScroll1->value();
+    partage().nbPartants = VScroll2->value();
+    FenLoterie *loterie = FenLoterie::instance();
+    // The lottery is on screen again: the toolbox's next press closes it.
+    partage().loterieFermee = false;
+    loterie->show();
+    loterie->raise();
+    hide();
+}

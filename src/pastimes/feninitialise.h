@@ -1,0 +1,48 @@
+#pragma once
+
+#include "app/fenetre.h"
+
+#include <array>
+
+class QLabel;
+class QScrollBar;
+class VantelBttn;
+class VantelPanel;
+
+// The lottery's set-up: the number of balls and of starters. Hidden, not
+// destroyed, when left, so it shows its values again the next time.
+class FenInitialise : public FenetreZelund
+{
+    Q_OBJECT
+public:
+    // The one set-up dialog, loaded on first use.
+    static FenInitialise *instance();
+    static FenInitialise *existante();
+
+    // Shows the dialog, not modal.
+    void montre();
+
+    VantelBttn *CmdDeplaceFen = nullptr;
+    std::array<VantelBttn *, 8> Forme{}; // Forme[1] .. Forme[7]
+    VantelPanel *FondInitialise = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *Label6 = nullptr;
+    QScrollBar *VScroll1 = nullptr;
+    QScrollBar *VScroll2 = nullptr;
+    VantelBttn *Command1 = nullptr;
+
+protected:
+    explicit FenInitialise(QWidget *parent = nullptr);
+
+private:
+    void creeCadre();
+    void creeReglages();
+    QLabel *creeLabel(const QString &texte, const QFont &police, int g, int h, int l, int ht);
+    QScrollBar *creeBarre(int minimum, int maximum, int grandPas, QLabel *valeur, int h);
+    void appliqueCouleurs();
+    void cestParti();
+};

@@ -1,0 +1,199 @@
+#include "pastimes/fenloterie.h"
+
+#include "app/couleurqt.h"
+#include "app/partage.h"
+#include "app/plateforme.h"
+#include "app/vantelbttn.h"
+#include "app/vantelpanel.h"
+#include "appearance/appliquecouleurs.h"
+#include "pastimes/feninitialise.h"
+#include "pastimes/loteriecalc.h"
+#include "pastimes/ramdom.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QTimer>
+
+namespace {
+constexpr int Largeur = 3480;
+constexpr int Hauteur = 6300;
+
+QPointer<FenLoterie> &unique()
+{
+    static QPointer<FenLoterie> f;
+    return f;
+}
+} // namespace
+
+BouleLoterie::BouleLoterie(const QColor &couleur, QWidget *parent)
+    : QWidget(parent)
+    , m_couleur(couleur)
+{
+    // A click on a ball is a click on the panel.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void BouleLoterie::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(m_couleur);
+    p.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+FenLoterie *FenLoterie::instance()
+{
+    if (!unique())
+        unique() = new FenLoterie;
+    return unique();
+}
+
+FenLoterie *FenLoterie::existante()
+{
+    return unique();
+}
+
+FenLoterie::FenLoterie(QWidget *parent)
+    : FenetreZelund(parent)
+{
+    setObjectName(QStringLiteral("FenLoterie"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    creeCadre();
+    creeBoules();
+
+    Minuterie1 = new QTimer(this);
+    Minuterie1->setInterval(100);
+    connect(Minuterie1, &QTimer::timeout, this, &FenLoterie::tic);
+
+    appliqueCouleurs();
+    tailleTwips(Largeur, Hauteur);
+    centreSurPrincipale();
+    setPlaceALActivation(true);
+    generateur().InitGenerateur(Loterie::texteGraine(Plateforme::courante().maintenant()));
+    partage().nbBoules = Loterie::BoulesDefaut;
+    partage().nbPartants = Loterie::PartantsDefaut;
+}
+
+void FenLoterie::creeCadre()
+{
+    CmdDeplaceFen = creeBoutonDeplacement(QStringLiteral("Zelund - La fortune ?"), 0, 0, Largeur - 300, 315);
+    CmdFermer = creeBoutonFermer(Largeur - 300, 0, 300, 315);
+    disconnect(CmdFermer, &VantelBttn::clicked, this, &QWidget::close);
+    connect(CmdFermer, &VantelBttn::clicked, this, [this] {
+        partage().loterieFermee = true;
+        close();
+    });
+    Forme[1] = creeForme(0, 300, Largeur, 315);
+    Forme[2] = creeForme(0, 615, 600, 2550);
+    Forme[3] = creeForme(0, 3165, 600, 2550);
+    Forme[4] = creeForme(2895, 615, 585, 2550);
+    Forme[5] = creeForme(2895, 3165, 585, 2550);
+    Forme[7] = creeForme(0, 5700, Largeur, 315);
+    Forme[6] = creeForme(0, 5985, Largeur, 315);
+}
+
+void FenLoterie::creeBoules()
+{
+    FondLoterie = new VantelPanel(this);
+    FondLoterie->setObjectName(QStringLiteral("FondLoterie"));
+    placeTwips(FondLoterie, 600, 600, 2295, 5115);
+    connect(FondLoterie, &VantelPanel::clique, this, &FenLoterie::montreZero);
+
+    QFont impact(QStringLiteral("Impact"));
+    impact.setPointSize(24);
+    for (int k = 1; k <= Loterie::MaxBoules; ++k) {
+        Boule[k] = new BouleLoterie(couleurVb(Loterie::couleurBoule(k)), FondLoterie);
+        const QRect b = Loterie::placeBoule(k);
+        placeTwips(Boule[k], b.x(), b.y(), b.width(), b.height());
+        Etiquette1[k] = new QLabel(FondLoterie);
+        Etiquette1[k]->setObjectName(QStringLiteral("Etiquette1_%1").arg(k));
+        Etiquette1[k]->setAttribute(Qt::WA_TransparentForMouseEvents);
+        Etiquette1[k]->setAlignment(Qt::AlignCenter);
+        Etiquette1[k]->setFont(impact);
+        const QRect e = Loterie::placeEtiquette(k);
+        placeTwips(Etiquette1[k], e.x(), e.y(), e.width(), e.height());
+    }
+    montreNumeros();
+
+    // Placed in window twips over the panel.
+    CmdLanceBoule = new VantelBttn(Loterie::texteLegende(Loterie::Legende::PremiereBoule), FondLoterie);
+    CmdLanceBoule->setObjectName(QStringLiteral("CmdLanceBoule"));
+    placeTwips(CmdLanceBoule, 630 - 600, 4860 - 600, 1515, 795);
+    connect(CmdLanceBoule, &VantelBttn::clicked, this, &FenLoterie::lanceBoule);
+    CmdNouvelleDonne = new VantelBttn(QString(), FondLoterie);
+    CmdNouvelleDonne->setObjectName(QStringLiteral("CmdNouvelleDonne"));
+    CmdNouvelleDonne->setAccessibleName(QStringLiteral("Nombre de boules et de partants"));
+    CmdNouvelleDonne->setPicture(QIcon(QStringLiteral(":/icons/donne.svg")));
+    placeTwips(CmdNouvelleDonne, 2160 - 600, 4860 - 600, 705, 795);
+    connect(CmdNouvelleDonne, &VantelBttn::clicked, this, [] { FenInitialise::instance()->montre(); });
+}
+
+void FenLoterie::appliqueCouleurs()
+{
+    AffectationCouleurs a;
+    a.fenetre = this;
+    a.degrade = {CmdDeplaceFen, CmdFermer, Forme[2], Forme[4], Forme[7]};
+    a.degradeInverse = {Forme[1], Forme[3], Forme[5], Forme[6], CmdLanceBoule, CmdNouvelleDonne};
+    a.panneaux = {FondLoterie};
+    a.texteBoutons = {CmdDeplaceFen, CmdFermer};
+    a.lumiere = {CmdDeplaceFen, CmdFermer, CmdLanceBoule};
+    a.autresTextes = {CmdLanceBoule};
+    ::appliqueCouleurs(a, partage().couleurs);
+}
+
+void FenLoterie::tic()
+{
+    Loterie::Tirage &t = Loterie::tirage();
+    Loterie::tourne(generateur(), t.numeros, t.arretees, partage().nbBoules, partage().nbPartants);
+    montreNumeros();
+}
+
+void FenLoterie::montreNumeros()
+{
+    const Loterie::Numeros &n = Loterie::tirage().numeros;
+    for (int k = 1; k <= Loterie::MaxBoules; ++k)
+        Etiquette1[k]->setText(QString::number(n[k - 1]));
+}
+
+QList<int> FenLoterie::numerosAffiches() const
+{
+    QList<int> n;
+    for (int k = 1; k <= Loterie::MaxBoules; ++k)
+        n << Etiquette1[k]->text().toInt();
+    return n;
+}
+
+void FenLoterie::lanceBoule()
+{
+    const Loterie::Legende l = Loterie::lanceBoule(Loterie::tirage().arretees, partage().nbBoules);
+    CmdLanceBoule->setCaption(Loterie::texteLegende(l));
+}
+
+void FenLoterie::montreZero()
+{
+    Loterie::tirage().numeros.fill(0);
+    montreNumeros();
+}
+
+void FenLoterie::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        montreZero();
+    FenetreZelund::mouseReleaseEvent(event);
+}
+
+void FenLoterie::showEvent(QShowEvent *event)
+{
+    FenetreZelund::showEvent(event);
+    Minuterie1->start();
+}
+
+void FenLoterie::hideEvent(QHideEvent *event)
+{
+    // Nothing spins while the window is not on screen.
+    Minuterie1->stop();
+    FenetreZelund::hideEvent(event);
+}

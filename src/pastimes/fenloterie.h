@@ -1,0 +1,67 @@
+#pragma once
+
+#include "app/fenetre.h"
+
+#include <QColor>
+#include <array>
+
+class QLabel;
+class QTimer;
+class VantelBttn;
+class VantelPanel;
+
+// A ball of the lottery: a filled oval, its number on a label above it.
+class BouleLoterie : public QWidget
+{
+    Q_OBJECT
+public:
+    BouleLoterie(const QColor &couleur, QWidget *parent);
+    QColor couleur() const { return m_couleur; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_couleur;
+};
+
+// The lottery: seven balls spinning ten times a second, stopped one after
+// the other by the draw button.
+class FenLoterie : public FenetreZelund
+{
+    Q_OBJECT
+public:
+    // The one lottery window, loaded on first use.
+    static FenLoterie *instance();
+    // nullptr while the window is not loaded.
+    static FenLoterie *existante();
+
+    // One step of the animation: the spinning balls take new numbers.
+    void tic();
+    // The numbers shown, ball 1 to 7.
+    QList<int> numerosAffiches() const;
+
+    VantelBttn *CmdDeplaceFen = nullptr;
+    VantelBttn *CmdFermer = nullptr;
+    std::array<VantelBttn *, 8> Forme{}; // frame strips Forme[1] .. Forme[7]
+    VantelPanel *FondLoterie = nullptr;
+    std::array<BouleLoterie *, 8> Boule{};  // Boule[1] .. Boule[7]
+    std::array<QLabel *, 8> Etiquette1{};   // Etiquette1[1] .. Etiquette1[7]
+    VantelBttn *CmdLanceBoule = nullptr;
+    VantelBttn *CmdNouvelleDonne = nullptr;
+    QTimer *Minuterie1 = nullptr;
+
+protected:
+    explicit FenLoterie(QWidget *parent = nullptr);
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void creeCadre();
+    void creeBoules();
+    void appliqueCouleurs();
+    void montreNumeros();
+    void lanceBoule();
+    void montreZero();
+};
