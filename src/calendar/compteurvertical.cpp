@@ -7,6 +7,13 @@
 namespace {
 constexpr int DelaiRepetition = 400; // ms before a held arrow repeats
 constexpr int PasRepetition = 60;
+// The arrows keep the look of plain system buttons, whatever the scheme
+// gives the window around them.
+const QColor Face(224, 224, 224);
+const QColor Clair(255, 255, 255);
+const QColor Ombre(128, 128, 128);
+const QColor CouleurFleche(0, 0, 0);
+const QColor FlecheInactive(160, 160, 160);
 } // namespace
 
 CompteurVertical::CompteurVertical(int minimum, int maximum, QWidget *parent)
@@ -28,11 +35,11 @@ void CompteurVertical::dessineFleche(QPainter &p, const QRect &zone, bool haut) 
 {
     const bool enfoncee = m_enfoncee == (haut ? Fleche::Haut : Fleche::Bas);
     const QRectF r = QRectF(zone).adjusted(0.5, 0.5, -0.5, -0.5);
-    p.fillRect(zone, palette().button());
-    p.setPen(enfoncee ? palette().color(QPalette::Dark) : palette().color(QPalette::Light));
+    p.fillRect(zone, Face);
+    p.setPen(enfoncee ? Ombre : Clair);
     p.drawLine(r.topLeft(), r.topRight());
     p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(enfoncee ? palette().color(QPalette::Light) : palette().color(QPalette::Dark));
+    p.setPen(enfoncee ? Clair : Ombre);
     p.drawLine(r.bottomLeft(), r.bottomRight());
     p.drawLine(r.topRight(), r.bottomRight());
 
@@ -44,7 +51,7 @@ void CompteurVertical::dessineFleche(QPainter &p, const QRect &zone, bool haut) 
                              QPointF(c.x(), c.y() + s * l / 2)};
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(isEnabled() ? palette().color(QPalette::ButtonText) : palette().color(QPalette::Mid));
+    p.setBrush(isEnabled() ? CouleurFleche : FlecheInactive);
     p.drawPolygon(triangle);
     p.setRenderHint(QPainter::Antialiasing, false);
 }

@@ -23,6 +23,7 @@ private slots:
     void compteARebours();
     void infoBullesEteintes();
     void aide();
+    void imageSousLePointeur();
 };
 
 namespace {
@@ -216,6 +217,29 @@ void TestFenBOutils::aide()
     QTest::mouseClick(b.CmdAide, Qt::LeftButton);
     QTest::mouseClick(b.CmdAide, Qt::RightButton);
     QCOMPARE(banc.plateforme.aides, (QList<int>{4, 0}));
+}
+
+void TestFenBOutils::imageSousLePointeur()
+{
+    Banc banc;
+    FenBOutils b;
+    b.show();
+    const auto jaunes = [](QWidget *w) {
+        const QImage image = w->grab().toImage();
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                n += c.red() > 200 && c.green() > 200 && c.blue() < 160;
+            }
+        return n;
+    };
+    const int avant = jaunes(b.CmdJourPlus);
+    QTest::mouseMove(b.CmdJourPlus, QPoint(10, 10));
+    QVERIFY(jaunes(b.CmdJourPlus) > avant + 50);
+    QEvent sortie(QEvent::Leave);
+    QCoreApplication::sendEvent(b.CmdJourPlus, &sortie);
+    QCOMPARE(jaunes(b.CmdJourPlus), avant);
 }
 
 ZELUND_TEST(TestFenBOutils)
