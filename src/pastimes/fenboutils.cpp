@@ -9,6 +9,10 @@
 #include "calendar/fenjourplus.h"
 #include "calendar/fenminicalend.h"
 #include "calendar/fenpaques.h"
+#include "pastimes/fen2001.h"
+#include "pastimes/fen2010.h"
+#include "pastimes/fenhorloge.h"
+#include "pastimes/fenloterie.h"
 
 #include <QEvent>
 #include <QPointer>
@@ -22,7 +26,7 @@ constexpr int ContexteAide = 4;
 
 FenetreZelund *creeHorloge()
 {
-    return nullptr; // filled in when the window exists
+    return new FenHorloge;
 }
 
 FenetreZelund *creeCalendrier()
@@ -42,12 +46,12 @@ FenetreZelund *creeJourPlus()
 
 FenetreZelund *cree2010()
 {
-    return nullptr; // filled in when the window exists
+    return new Fen2010;
 }
 
 FenetreZelund *cree2001()
 {
-    return nullptr; // filled in when the window exists
+    return new Fen2001;
 }
 
 FenetreZelund *creePaques()
@@ -57,7 +61,7 @@ FenetreZelund *creePaques()
 
 FenetreZelund *creeLoterie()
 {
-    return nullptr; // filled in when the window exists
+    return FenLoterie::instance();
 }
 
 struct DescriptionOutil
