@@ -1,7 +1,195 @@
 #include "pastimes/apropos.h"
 
+#include "app/donnees.h"
+#include "app/partage.h"
+#include "app/plateforme.h"
+#include "app/vantelbttn.h"
+#include "appearance/appliquecouleurs.h"
+#include "pastimes/defilement.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+#include <QUrl>
+
+FeuilleApropos::FeuilleApropos(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Image2"));
+    setCursor(Qt::PointingHandCursor);
+}
+
+QFont FeuilleApropos::police(int points)
+{
+    QFont f(QStringLiteral("Verdana"));
+    f.setBold(true);
+    f.setPointSize(points);
+    return f;
+}
+
+void FeuilleApropos::imprime(const QList<Ligne> &lignes, int haut)
+{
+    const qreal ratio = devicePixelRatioF();
+    m_dessin = QPixmap(size() * ratio);
+    m_dessin.setDevicePixelRatio(ratio);
+    m_dessin.fill(palette().color(QPalette::Window));
+    QPainter p(&m_dessin);
+    QIcon(QStringLiteral(":/icons/zelund.svg")).paint(&p, QRect(0, 0, 32, 32));
+    p.setPen(palette().color(QPalette::WindowText));
+    for (const Ligne &l : lignes) {
+        const QFont f = police(l.points);
+        const QFontMetrics fm(f, this);
+        p.setFont(f);
+        p.drawText(0, haut + fm.ascent(), l.texte);
+        haut += fm.height();
+    }
+    update();
+}
+
+void FeuilleApropos::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.drawPixmap(0, 0, m_dessin);
+}
+
+void FeuilleApropos::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit clique();
+    QWidget::mousePressEvent(event);
+}
+
 Apropos::Apropos(QWidget *parent)
     : FenetreZelund(parent)
 {
     setObjectName(QStringLiteral("Apropos"));
+    QFont police(QStringLiteral("Verdana"));
+    police.setPointSizeF(8.25);
+    setFont(police);
+    creeControles();
+    appliqueCouleurs();
+    tailleTwips(5340, 3555);
+    imprimeTexte();
+    Minuterie1->start(Defilement::IntervalleMs);
+    centreSurPrincipale();
+}
+
+void Apropos::creeControles()
+{
+    CmdDeplaceFen = creeBoutonDeplacement(QStringLiteral("A propos de Zelund +"), 0, 0, 5040, 315);
+    CmdFermer = creeBoutonFermer(5040, 0, 300, 315);
+    Forme[1] = creeForme(0, 315, 5340, 285);
+    Forme[2] = creeForme(0, 600, 585, 1170);
+    Forme[3] = creeForme(0, 1770, 585, 1170);
+    Forme[4] = creeForme(4740, 600, 600, 1170);
+    Forme[5] = creeForme(4740, 1770, 600, 1170);
+    Forme[6] = creeForme(0, 3255, 5340, 300);
+
+    Image1 = new QFrame(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Image1->setLineWidth(2);
+    placeTwips(Image1, 585, 600, 4155, 2355);
+    m_interieur = new QWidget(Image1);
+    m_interieur->setGeometry(Image1->contentsRect());
+    Image2 = new FeuilleApropos(m_interieur);
+    connect(Image2, &FeuilleApropos::clique, this, &Apropos::basculeDefilement);
+
+    CmdSite = new VantelBttn(siteConfigure().isEmpty() ? QStringLiteral("Sommaire de l'aide de Zelund +")
+                                                       : QStringLiteral("Visiter le site de Zelund +"),
+                             this);
+    CmdSite->setObjectName(QStringLiteral("CmdSite"));
+    CmdSite->setGradientSens(VantelBttn::Horizontal);
+    CmdSite->setInfoBulle(adresseSite());
+    placeTwips(CmdSite, 0, 2940, 5340, 315);
+    connect(CmdSite, &VantelBttn::clicked, this, &Apropos::ouvreSite);
+
+    Minuterie1 = new QTimer(this);
+    connect(Minuterie1, &QTimer::timeout, this, &Apropos::Minuterie1Timer);
+}
+
+void Apropos::appliqueCouleurs()
+{
+    AffectationCouleurs a;
+    a.fenetre = this;
+    a.degrade = {CmdDeplaceFen, CmdFermer, CmdSite, Forme[2], Forme[4]};
+    a.degradeInverse = {Forme[1], Forme[3], Forme[5], Forme[6]};
+    a.texteBoutons = {CmdDeplaceFen, CmdFermer, CmdSite};
+    a.lumiere = {CmdDeplaceFen, CmdFermer, CmdSite};
+    a.autresTextes = {Image2};
+    a.visualisation = {Image1, m_interieur, Image2};
+    ::appliqueCouleurs(a, partage().couleurs);
+}
+
+int Apropos::hauteurViewport() const
+{
+    return m_interieur->height();
+}
+
+void Apropos::imprimeTexte()
+{
+    // One viewport of empty sheet, the text, and room for it to leave at the top.
+    const int huit = QFontMetrics(FeuilleApropos::police(10), Image2).height();
+    m_hauteur = Defilement::hauteurFeuille(huit, hauteurViewport());
+    Image2->setGeometry(0, 0, m_interieur->width(), m_hauteur);
+    Image2->imprime(lignes(siteConfigure()), hauteurViewport());
+    m_p = 0;
+}
+
+QList<FeuilleApropos::Ligne> Apropos::lignes(const QString &site)
+{
+    QList<FeuilleApropos::Ligne> l;
+    for (const Defilement::Ligne &d : Defilement::lignes())
+        l.append({d.texte, d.points});
+    l[10].texte = QStringLiteral("              Zelund + pour Linux");
+    l[11].texte = QStringLiteral("        C++20, Qt 6 - Licence libre");
+    l[13].texte = site.isEmpty() ? QStringLiteral("        © Les auteurs de Zelund +") : QStringLiteral("  ") + site;
+    l[16].texte = QStringLiteral("            Merci");
+    l[17].texte = QStringLiteral("         d'utiliser");
+    l[18].texte = QStringLiteral("          Zelund +");
+    return l;
+}
+
+QString Apropos::siteConfigure()
+{
+    return QStringLiteral(ZELUND_SITE);
+}
+
+QString Apropos::adresseSite()
+{
+    if (!siteConfigure().isEmpty())
+        return siteConfigure();
+    const QString sommaire = cheminAide(0);
+    return sommaire.isEmpty() ? QString() : QUrl::fromLocalFile(sommaire).toString();
+}
+
+void Apropos::Minuterie1Timer()
+{
+    Image2->move(0, m_p);
+    m_p = Defilement::positionSuivante(m_p, m_hauteur);
+}
+
+void Apropos::basculeDefilement()
+{
+    if (Minuterie1->isActive())
+        Minuterie1->stop();
+    else
+        Minuterie1->start();
+}
+
+void Apropos::ouvreSite()
+{
+    const QString adresse = adresseSite();
+    if (!adresse.isEmpty())
+        Plateforme::courante().ouvreAdresse(adresse);
+}
+
+void Apropos::closeEvent(QCloseEvent *event)
+{
+    Minuterie1->stop();
+    FenetreZelund::closeEvent(event);
 }

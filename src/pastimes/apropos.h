@@ -2,10 +2,85 @@
 
 #include "app/fenetre.h"
 
-// The about box, its text scrolling upwards.
+#include <QList>
+#include <QPixmap>
+#include <array>
+
+class QFrame;
+class QTimer;
+class VantelBttn;
+
+// The about box's scrolling sheet: the printed presentation, kept as one
+// picture, and a click that pauses or resumes the scrolling.
+class FeuilleApropos : public QWidget
+{
+    Q_OBJECT
+public:
+    struct Ligne
+    {
+        QString texte;
+        int points = 10;
+    };
+
+    explicit FeuilleApropos(QWidget *parent = nullptr);
+
+    // Prints the lines one under the other from the left edge, the first at
+    // the height haut, the icon at the top-left corner.
+    void imprime(const QList<Ligne> &lignes, int haut);
+    static QFont police(int points);
+
+signals:
+    void clique();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    QPixmap m_dessin;
+};
+
+// The about box: the presentation scrolls upwards one pixel every 50 ms,
+// endlessly; a click on it pauses or resumes.
 class Apropos : public FenetreZelund
 {
     Q_OBJECT
 public:
     explicit Apropos(QWidget *parent = nullptr);
+
+    // The 19 lines of the presentation: the fixed ones and this port's credits.
+    static QList<FeuilleApropos::Ligne> lignes(const QString &site);
+    // The address configured at build time; empty when none was given.
+    static QString siteConfigure();
+    // What CmdSite opens: the web site, or the installed help's contents page.
+    static QString adresseSite();
+
+    int position() const { return m_p; }
+    int hauteurFeuille() const { return m_hauteur; }
+    int hauteurViewport() const;
+
+    VantelBttn *CmdDeplaceFen = nullptr;
+    VantelBttn *CmdFermer = nullptr;
+    std::array<VantelBttn *, 7> Forme{}; // Forme[1] .. Forme[6]
+    QFrame *Image1 = nullptr;
+    FeuilleApropos *Image2 = nullptr;
+    VantelBttn *CmdSite = nullptr;
+    QTimer *Minuterie1 = nullptr;
+
+public slots:
+    void Minuterie1Timer();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void creeControles();
+    void appliqueCouleurs();
+    void imprimeTexte();
+    void basculeDefilement();
+    void ouvreSite();
+
+    QWidget *m_interieur = nullptr; // the viewport's inner area, which clips the sheet
+    int m_p = 0;
+    int m_hauteur = 0;
 };
