@@ -45,25 +45,27 @@ void Conseils::creeControles()
 {
     CmdDeplaceFen = creeBoutonDeplacement(QStringLiteral("Zelund - Conseil du jour"), 0, 0, 5880, Haut);
     Forme[1] = creeForme(0, 315, 5880, 90);
-    Forme[2] = creeForme(0, 405, 90, 3105);
-    Forme[3] = creeForme(5790, 405, 90, 3105);
+    Forme[2] = creeForme(0, 405, 90, 1500);
+    Forme[6] = creeForme(0, 1905, 90, 1605);
+    Forme[3] = creeForme(5790, 405, 90, 1500);
+    Forme[7] = creeForme(5790, 1905, 90, 1605);
     Forme[4] = creeForme(0, 3510, 5880, 90);
-    Forme[5] = creeForme(540, 1815, 4740, 45);
-    Forme[6] = creeForme(4455, 495, 825, 1275);
-    Forme[7] = creeForme(600, 3330, 4680, 45);
+    Forme[5] = creeForme(540, Haut + 2160, 4800, 45);
 
+    // The card the tip is written on, its illustration at the right.
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setPixmap(QIcon(QStringLiteral(":/icons/conseil.svg")).pixmap(28, 28));
-    Picture1->setAlignment(Qt::AlignCenter);
-    placeTwips(Picture1, 105, 495 + 0, 435, 435);
+    Picture1->setPixmap(QIcon(QStringLiteral(":/icons/conseil.svg")).pixmap(40, 40));
+    Picture1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Picture1->setContentsMargins(0, 0, 10, 0);
+    placeTwips(Picture1, 540, Haut + 120, 4800, 1935);
 
     lblTipText = new QLabel(this);
     lblTipText->setObjectName(QStringLiteral("lblTipText"));
     lblTipText->setTextFormat(Qt::PlainText); // a tip is text, never markup
     lblTipText->setWordWrap(true);
     lblTipText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblTipText->setMargin(4);
+    lblTipText->setMargin(6);
     QFont verdana(QStringLiteral("Verdana"));
     verdana.setPointSizeF(8.25);
     lblTipText->setFont(verdana);

@@ -88,6 +88,11 @@ void FenAide::appliqueCouleurs()
     a.texteBoutons = {CmdDeplaceFen, CmdFermer, CmdPrecedent, CmdSommaire, CmdSuivant};
     a.lumiere = {CmdDeplaceFen, CmdFermer, CmdPrecedent, CmdSommaire, CmdSuivant};
     ::appliqueCouleurs(a, partage().couleurs);
+    // The pages are read as a printed sheet: dark text on white, whatever the scheme.
+    QPalette page = Texte->palette();
+    page.setColor(QPalette::Base, Qt::white);
+    page.setColor(QPalette::Text, Qt::black);
+    Texte->setPalette(page);
 }
 
 FenAide *FenAide::affiche(int contexte)

@@ -260,6 +260,7 @@ private slots:
     void navigation();
     void liensValides();
     void aideAbsente();
+    void depuisUnDialogueModal();
 };
 
 void TestFenAide::cleanup()
@@ -334,6 +335,24 @@ void TestFenAide::aideAbsente()
     FenAide *f = FenAide::affiche(1);
     QVERIFY(f->Texte->source().isEmpty());
     QVERIFY(f->Texte->toPlainText().startsWith(QStringLiteral("Aide introuvable")));
+}
+
+void TestFenAide::depuisUnDialogueModal()
+{
+    Banc banc;
+    FenAide::affiche(1);
+    // A modal dialog blocks every window outside it: the viewer its help
+    // opens belongs to it, and goes with it.
+    auto *dialogue = new QWidget(nullptr, Qt::Window);
+    dialogue->setWindowModality(Qt::ApplicationModal);
+    dialogue->show();
+    FenAide *f = FenAide::affiche(3);
+    QCOMPARE(f->parentWidget(), dialogue);
+    QVERIFY(f->isWindow());
+    QCOMPARE(f->Texte->source().fileName(), QStringLiteral("sujet3.html"));
+    QCOMPARE(FenAide::affiche(0), f);
+    delete dialogue;
+    QVERIFY(!FenAide::ouverte());
 }
 
 ZELUND_TEST(TestConseils)
