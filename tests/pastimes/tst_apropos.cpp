@@ -36,13 +36,10 @@ class TestApropos : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void defilement_data();
-    void defilement();
     void pause();
     void feuille();
     void lignes();
-    void site();
-    void fermeture();
+    void siteEtFermeture();
 };
 
 void TestApropos::initTestCase()
@@ -55,40 +52,21 @@ void TestApropos::initTestCase()
                     .toLocal8Bit());
 }
 
-void TestApropos::defilement_data()
-{
-    QTest::addColumn<int>("ticks");
-    QTest::addColumn<int>("haut"); // -1: one cycle, back at the top
-    QTest::newRow("ouverture") << 0 << 0;
-    QTest::newRow("premier tick") << 1 << 0;
-    QTest::newRow("deuxième tick") << 2 << -1;
-    QTest::newRow("cent ticks") << 100 << -99;
-}
-
-void TestApropos::defilement()
-{
-    QFETCH(int, ticks);
-    QFETCH(int, haut);
-    Banc banc;
-    Apropos a;
-    QVERIFY(a.Minuterie1->isActive());
-    QCOMPARE(a.Minuterie1->interval(), 50);
-    avance(a, ticks);
-    QCOMPARE(a.Image2->y(), haut);
-    QCOMPARE(a.Image2->x(), 0);
-}
-
 void TestApropos::pause()
 {
     Banc banc;
     Apropos a;
     a.show();
-    avance(a, 10);
+    QVERIFY(a.Minuterie1->isActive());
+    QCOMPARE(a.Minuterie1->interval(), 50);
+    avance(a, 1);
+    QCOMPARE(a.Image2->y(), 0); // the first tick shows the top of the sheet
+    avance(a, 9);
+    QCOMPARE(a.Image2->y(), -9);
     const int p = a.position();
     QTest::mouseClick(a.Image2, Qt::LeftButton, {}, QPoint(50, 5));
     QVERIFY(!a.Minuterie1->isActive());
     QCOMPARE(a.position(), p);
-    QCOMPARE(a.Image2->y(), -9);
     QTest::mouseClick(a.Image2, Qt::LeftButton, {}, QPoint(50, 5));
     QVERIFY(a.Minuterie1->isActive());
     avance(a, 1);
@@ -128,9 +106,6 @@ void TestApropos::lignes()
     Banc banc;
     Apropos a;
     const auto l = Apropos::lignes(QStringLiteral("https://exemple.org/zelund"));
-    QCOMPARE(l.size(), 19);
-    QCOMPARE(l[0].texte, QStringLiteral("          Zelund +"));
-    QCOMPARE(l[7].texte, QStringLiteral("     Version 4.11 - Novembre 2001"));
     for (int n : {2, 7, 9, 10, 13, 15, 16})
         QVERIFY2(l[n - 1].texte.isEmpty(), qPrintable(QString::number(n)));
     QVERIFY(l[13].texte.contains(QStringLiteral("https://exemple.org/zelund")));
@@ -145,27 +120,19 @@ void TestApropos::lignes()
     }
 }
 
-void TestApropos::site()
+void TestApropos::siteEtFermeture()
 {
     Banc banc;
     Apropos a;
     a.show();
     QTest::mouseClick(a.CmdSite, Qt::LeftButton);
+    QTest::mouseClick(a.CmdFermer, Qt::LeftButton);
+    QVERIFY(!a.isVisible() && !a.Minuterie1->isActive());
     const QString attendu = Apropos::siteConfigure().isEmpty()
                                 ? QUrl::fromLocalFile(cheminAide(0)).toString()
                                 : Apropos::siteConfigure();
     QCOMPARE(banc.plateforme.adresses, QStringList{attendu});
     QVERIFY(!attendu.isEmpty());
-}
-
-void TestApropos::fermeture()
-{
-    Banc banc;
-    Apropos a;
-    a.show();
-    QTest::mouseClick(a.CmdFermer, Qt::LeftButton);
-    QVERIFY(!a.isVisible());
-    QVERIFY(!a.Minuterie1->isActive());
 }
 
 ZELUND_TEST(TestApropos)
