@@ -1,12 +1,16 @@
 #include "app/chargement.h"
+#include "app/conseils.h"
 #include "app/partage.h"
 #include "app/vantelbttn.h"
+#include "appearance/configure.h"
 #include "main/fenprin.h"
+#include "moon/ciel.h"
 #include "pastimes/fenboutils.h"
 #include "support/fauxplateforme.h"
 #include "support/principal.h"
 
 #include <QComboBox>
+#include <QScrollBar>
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
@@ -17,6 +21,9 @@ class TestFenPrin : public QObject
 private slots:
     void premierChargement();
     void chargementRefuse();
+    void conseilsAuDemarrage_data();
+    void conseilsAuDemarrage();
+    void configurationAppliqueeAussitot();
     void grilleSuitLesListes_data();
     void grilleSuitLesListes();
     void couleursParDefaut();
@@ -79,6 +86,62 @@ void TestFenPrin::chargementRefuse()
     QCOMPARE(m.texte, QStringLiteral("Dans la doc, je vous ai dit d'entrer des valeurs correctes si vous modifiez "
                                      "vous-même les paramètres dans la base du registre.\n"
                                      "Vous n'avez plus qu'à recommencer..."));
+}
+
+void TestFenPrin::conseilsAuDemarrage_data()
+{
+    QTest::addColumn<QString>("stocke");
+    QTest::addColumn<bool>("ouverts");
+    QTest::newRow("premier démarrage") << QString() << true;
+    QTest::newRow("Oui") << QStringLiteral("Oui") << true;
+    QTest::newRow("Non") << QStringLiteral("Non") << false;
+}
+
+void TestFenPrin::conseilsAuDemarrage()
+{
+    QFETCH(QString, stocke);
+    QFETCH(bool, ouverts);
+    Banc banc;
+    if (!stocke.isNull())
+        banc.reglages().ecrit(Cles::Conseils, Cles::ConseilDemarrage, stocke);
+    FenPrin f;
+    QVERIFY(f.charge());
+    int visibles = 0;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (qobject_cast<Conseils *>(w) && w->isVisible())
+            ++visibles;
+    QCOMPARE(visibles, ouverts ? 1 : 0);
+    // A first start leaves the choice in the store for the next one.
+    QCOMPARE(banc.reglages().lit(Cles::Conseils, Cles::ConseilDemarrage), stocke.isNull() ? Cles::Oui : stocke);
+}
+
+void TestFenPrin::configurationAppliqueeAussitot()
+{
+    Banc banc;
+    banc.reglages().ecrit(Cles::Conseils, Cles::ConseilDemarrage, Cles::Non);
+    FenPrin f;
+    QVERIFY(f.charge());
+    bool vu = false;
+    // The dialog runs its own loop: drive it from inside.
+    QTimer::singleShot(0, [&] {
+        auto *d = qobject_cast<Configure *>(QApplication::activeModalWidget());
+        QVERIFY(d);
+        vu = true;
+        QTest::mouseClick(d->CmdCoulCiel, Qt::LeftButton);
+        d->Rouge->setValue(10);
+        d->Vert->setValue(20);
+        d->Bleu->setValue(30);
+        QTest::mouseClick(d->CmdCoulOK, Qt::LeftButton);
+        d->ScrollDeb->setValue(1900);
+        QTest::mouseClick(d->CmdOK, Qt::LeftButton);
+    });
+    QTest::mouseClick(f.CmdConfig, Qt::LeftButton);
+    QVERIFY(vu);
+    QCOMPARE(f.Image2->ciel(), QColor(10, 20, 30));
+    QCOMPARE(f.Image1->ciel(), QColor(10, 20, 30));
+    QCOMPARE(f.LDAnnee->itemText(0), QStringLiteral("1900"));
+    QCOMPARE(f.AnneeChoisie(), 2001); // still on today
+    QCOMPARE(f.MoisChoisi(), 11);
 }
 
 void TestFenPrin::grilleSuitLesListes_data()
