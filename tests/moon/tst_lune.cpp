@@ -1,0 +1,202 @@
+#include "app/alea.h"
+#include "main/grille.h"
+#include "moon/ciel.h"
+#include "moon/dessinlune.h"
+#include "moon/panneau.h"
+#include "moon/phase.h"
+#include "support/principal.h"
+
+#include <QTest>
+#include <cmath>
+
+Q_DECLARE_METATYPE(EtatPanneau)
+
+namespace {
+const QColor Ciel(119, 119, 119);
+const QColor Etoile(255, 255, 255);
+
+int compte(const QImage &image, const QColor &c)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += image.pixelColor(x, y) == c;
+    return n;
+}
+} // namespace
+
+class TestLune : public QObject
+{
+    Q_OBJECT
+private slots:
+    void phase_data()
+    {
+        QTest::addColumn<QString>("selection");
+        QTest::addColumn<int>("valeur");
+        QTest::addColumn<double>("fraction");
+        QTest::newRow("6/1/2000") << "06/01/2000" << 36531 << 0.5038;
+        QTest::newRow("21/1/2000") << "21/01/2000" << 36546 << 0.0117;
+        QTest::newRow("20/7/1969") << "20/07/1969" << 25404 << 0.7081;
+        // Julian dates up to 4 October 1582 are ten days behind.
+        QTest::newRow("dernier jour julien") << "04/10/1582" << -115859 << 0.0922;
+        QTest::newRow("premier jour grégorien") << "15/10/1582" << -115858 << 0.1260;
+        QTest::newRow("jour désactivé") << "10/10/1582" << -115853 << 0.2953;
+        QTest::newRow("31/12/1581") << "31/12/1581" << -116136 << 0.7121;
+        QTest::newRow("report sur l'année") << "25/12/1500" << -145727 << 0.6664;
+        QTest::newRow("report sur mars") << "28/02/1500" << -146027 << 0.5074;
+        QTest::newRow("1/1/100") << "01/01/0100" << -657424 << 0.9733;
+        QTest::newRow("31/12/9999") << "31/12/9999" << 2958465 << 0.5120;
+    }
+    void phase()
+    {
+        QFETCH(QString, selection);
+        QFETCH(int, valeur);
+        QFETCH(double, fraction);
+        const auto p = calculePhase(selection);
+        QVERIFY(p);
+        QCOMPARE(p->valeur, valeur);
+        QVERIFY2(qAbs(p->fraction - fraction) < 0.00005, qPrintable(QString::number(p->fraction)));
+        QCOMPARE(p->legende, legendePhase(p->fraction));
+    }
+    void legendeEtRefus()
+    {
+        QCOMPARE(legendePhase(0.5), QStringLiteral("Lune croissante"));
+        QCOMPARE(legendePhase(0.4999999), QStringLiteral("Lune décroissante"));
+        QVERIFY(!calculePhase(QStringLiteral("31/04/2001")));
+    }
+    // Every date of the range: the count runs without gaps from Qt's Julian
+    // Day of 1 January 100, converts back, and the fraction stays in [0, 1).
+    void toutesLesDates()
+    {
+        const qint64 jourJulienZero = QDate(1899, 12, 30).toJulianDay();
+        int attendue = int(QDate(100, 1, 1).toJulianDay() - jourJulienZero);
+        int fautes = 0;
+        for (int annee = 100; annee <= 9999; ++annee)
+            for (int mois = 1; mois <= 12; ++mois)
+                for (int jour = 1; jour <= longueurMois(mois, annee); ++jour, ++attendue) {
+                    const int valeur = valeurDate(jour, mois, annee);
+                    const double f = fractionPhase(valeur);
+                    fautes += valeur != attendue || !(f >= 0.0 && f < 1.0)
+                              || !(dateDeValeur(valeur) == JourMoisAn{jour, mois, annee});
+                }
+        QCOMPARE(fautes, 0);
+        QCOMPARE(attendue - 1, int(QDate(9999, 12, 31).toJulianDay() - jourJulienZero));
+    }
+
+    void panneau_data()
+    {
+        QTest::addColumn<QString>("appuis"); // C: counter button, L: Moon button
+        QTest::addColumn<EtatPanneau>("attendu");
+        QTest::newRow("compteur") << "C" << EtatPanneau::compteur();
+        QTest::newRow("lune") << "L" << EtatPanneau::lune();
+        QTest::newRow("compteur refermé") << "CC" << EtatPanneau::ferme();
+        QTest::newRow("lune refermée") << "LL" << EtatPanneau::ferme();
+        QTest::newRow("compteur puis lune") << "CL" << EtatPanneau::lune();
+        QTest::newRow("lune puis compteur") << "LC" << EtatPanneau::compteur();
+        QTest::newRow("C L L") << "CLL" << EtatPanneau::ferme();
+        QTest::newRow("L C C") << "LCC" << EtatPanneau::ferme();
+    }
+    void panneau()
+    {
+        QFETCH(QString, appuis);
+        QFETCH(EtatPanneau, attendu);
+        EtatPanneau e;
+        for (QChar c : appuis) {
+            e = c == QLatin1Char('C') ? appuiCompteur(e) : appuiLune(e);
+            // Never both views, and a view only while the panel is open.
+            QVERIFY(!(e.compteurVisible && e.luneVisible));
+            QVERIFY(e.panneauOuvert || (!e.compteurVisible && !e.luneVisible));
+        }
+        QCOMPARE(e, attendu);
+        QCOMPARE(disposition(e.panneauOuvert).hauteurFenetre, e.panneauOuvert ? 7875 : 5340);
+        // The strips stay stacked: the lower side strips end where the bottom ones start.
+        const DispositionCadre d = disposition(e.panneauOuvert);
+        QCOMPARE(d.hautForme2 + d.hauteurForme2, d.hautForme3);
+        QCOMPARE(d.hautForme6 + d.hauteurForme6, d.hautForme3);
+    }
+
+    void cinquanteEtoiles()
+    {
+        ImageCiel ciel;
+        ciel.resize(256, 169);
+        ciel.setCouleurs(Ciel, Etoile);
+        Alea::initialise(20011118);
+        const QImage premiere = ciel.grab().toImage();
+        QCOMPARE(compte(premiere, Etoile), 50);
+        QCOMPARE(compte(premiere, Ciel), 256 * 169 - 50);
+        const QImage seconde = ciel.grab().toImage(); // new places at every painting
+        QCOMPARE(compte(seconde, Etoile), 50);
+        QVERIFY(premiere != seconde);
+        // x is drawn before y.
+        int tirages = 0;
+        const auto points = etoiles([&tirages] { return (tirages++) / 100.0; }, QSize(200, 100));
+        QCOMPARE(tirages, 2 * NombreEtoiles);
+        QCOMPARE(points.back(), QPointF(196, 99));
+    }
+    void moitieEclairee_data()
+    {
+        QTest::addColumn<double>("p");
+        QTest::addColumn<bool>("gauche");
+        QTest::addColumn<bool>("droite");
+        QTest::newRow("pleine lune") << 0.0 << true << true;
+        QTest::newRow("dernier quartier") << 0.25 << true << false;
+        QTest::newRow("nouvelle lune") << 0.5 << false << false;
+        QTest::newRow("premier quartier") << 0.75 << false << true;
+    }
+    void moitieEclairee()
+    {
+        QFETCH(double, p);
+        QFETCH(bool, gauche);
+        QFETCH(bool, droite);
+        ImageLune lune;
+        lune.resize(160, 161);
+        lune.setCouleurs(Ciel, Etoile);
+        lune.setFraction(p);
+        const QImage image = lune.grab().toImage();
+        const int cx = 80, cy = 80, r = 53; // the disc is a third of the picture across
+        for (int dy : {-30, 0, 30}) {
+            QCOMPARE(image.pixelColor(cx - r / 2, cy + dy) == Etoile, gauche);
+            QCOMPARE(image.pixelColor(cx + r / 2, cy + dy) == Etoile, droite);
+        }
+        // The disc hides the stars: inside it only the two colours of the Moon.
+        for (int y = cy - 40; y <= cy + 40; ++y)
+            for (int x = cx - 30; x <= cx + 30; ++x)
+                QVERIFY(image.pixelColor(x, y) == Ciel || image.pixelColor(x, y) == Etoile);
+    }
+    // Rows one pixel apart from the centre to the top of the unit disc, and
+    // the lit line of each as multiples of its half-width. A picture without
+    // height draws nothing rather than dividing by zero or looping.
+    void rangs_data()
+    {
+        QTest::addColumn<double>("p");
+        QTest::addColumn<int>("hauteur");
+        QTest::addColumn<int>("nombre");
+        QTest::addColumn<double>("debut");
+        QTest::addColumn<double>("fin");
+        QTest::newRow("décroissante") << 0.4 << 161 << 55 << -1.0 << -0.6;
+        QTest::newRow("presque pleine") << 0.99 << 160 << 54 << 1.0 << -0.96;
+        QTest::newRow("2 pixels: centre et bord") << 0.0 << 2 << 2 << -1.0 << 1.0;
+        QTest::newRow("vide") << 0.3 << 0 << 0 << 0.0 << 0.0;
+        QTest::newRow("-1: pas de division par zéro") << 0.3 << -1 << 0 << 0.0 << 0.0;
+        QTest::newRow("négative: pas de boucle sans fin") << 0.3 << -5 << 0 << 0.0 << 0.0;
+    }
+    void rangs()
+    {
+        QFETCH(double, p);
+        QFETCH(int, hauteur);
+        QFETCH(int, nombre);
+        QFETCH(double, debut);
+        QFETCH(double, fin);
+        const auto rangs = rangsLune(p, hauteur);
+        QCOMPARE(int(rangs.size()), nombre);
+        for (const RangLune &r : rangs) {
+            QVERIFY(std::abs(r.demiLargeur * r.demiLargeur + r.y * r.y - 1.0) < 1e-9);
+            QVERIFY(std::abs(r.debutLumiere - debut * r.demiLargeur) < 1e-12);
+            QVERIFY(std::abs(r.finLumiere - fin * r.demiLargeur) < 1e-12);
+        }
+        QVERIFY(rangs.empty() || (rangs.front().y == 0.0 && rangs.back().y <= 1.0));
+    }
+};
+
+ZELUND_TEST(TestLune)
+#include "tst_lune.moc"
