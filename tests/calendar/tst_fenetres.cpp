@@ -1,0 +1,248 @@
+#include "app/partage.h"
+#include "calendar/compteurvertical.h"
+#include "calendar/fencalendrier.h"
+#include "calendar/fenjourplus.h"
+#include "calendar/fenminicalend.h"
+#include "calendar/fenpaques.h"
+#include "calendar/imagepremierplan.h"
+#include "calendar/minicalend.h"
+#include "support/fauxplateforme.h"
+#include "support/principal.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+enum class Encre { Vide, Noire, Rouge };
+
+bool rouge(const QColor &c)
+{
+    return c.red() > 200 && c.green() < 90 && c.blue() < 90;
+}
+
+// What is drawn inside the pixel rectangle: nothing, black or red digits.
+Encre encre(const QImage &image, const QRect &r)
+{
+    bool noire = false;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (rouge(c))
+                return Encre::Rouge;
+            noire = noire || (c.red() < 90 && c.green() < 90 && c.blue() < 90);
+        }
+    return noire ? Encre::Noire : Encre::Vide;
+}
+
+// One cell of the calendar grid, inside its lines.
+Encre encreCase(const QImage &image, QPoint cellule)
+{
+    const QRectF r = caseGrille(cellule.x(), cellule.y());
+    const double l = image.width() / EchelleGrille, h = image.height() / EchelleGrille;
+    return encre(image, QRect(QPoint(int(r.left() * l) + 2, int(r.top() * h) + 2),
+                              QPoint(int(r.right() * l) - 2, int(r.bottom() * h) - 2)));
+}
+} // namespace
+
+// The calendar, Easter, weekday and mini-calendar windows, today being
+// 18 November 2001.
+class TestFenetres : public QObject
+{
+    Q_OBJECT
+private slots:
+    void calendrierHorlogeEtPremierPlan()
+    {
+        Banc banc;
+        FenCalendrier f;
+        QCOMPARE(f.AffHeure->text(), QStringLiteral("00:00:00"));
+        // The clock line runs only while the window is shown.
+        QVERIFY(!f.Timer1->isActive());
+        f.show();
+        QVERIFY(f.Timer1->isActive());
+        banc.plateforme.horloge.setTime(QTime(9, 4, 3));
+        f.Timer1Tic();
+        QCOMPARE(f.AffHeure->text(), QStringLiteral("09:04:03"));
+        QTest::mouseMove(f.AffCalendrier, QPoint(20, 20));
+        QVERIFY(!f.AffCalendrier->toolTip().isEmpty());
+        partage().infoBullesActives = false;
+        QTest::mouseMove(f.AffCalendrier, QPoint(30, 30));
+        QCOMPARE(f.AffCalendrier->toolTip(), QString());
+        QTest::mouseClick(f.AffCalendrier, Qt::MiddleButton);
+        QVERIFY(f.estAuPremierPlan());
+        f.close();
+        QVERIFY(!f.Timer1->isActive());
+    }
+    void calendrierAnnee_data()
+    {
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<int>("compteur");
+        QTest::newRow("au-delà de 9999") << "12000" << " 9999" << 9999;
+        QTest::newRow("en deçà de -1900") << "-2500" << " -1900" << -1900;
+        QTest::newRow("an 0") << "0" << " 0" << 0;
+        QTest::newRow("lettres") << "abc" << "abc" << 2001;
+    }
+    void calendrierAnnee()
+    {
+        QFETCH(QString, tape);
+        QFETCH(QString, texte);
+        QFETCH(int, compteur);
+        Banc banc;
+        FenCalendrier f;
+        f.AffAn->setText(tape);
+        QCOMPARE(f.AffAn->text(), texte);
+        QCOMPARE(f.ChangeAn->value(), compteur);
+    }
+    void calendrierPeint_data()
+    {
+        QTest::addColumn<int>("mois");
+        QTest::addColumn<int>("annee");
+        QTest::addColumn<QList<QPoint>>("noires"); // (column, week row)
+        QTest::addColumn<QList<QPoint>>("vides");
+        QTest::addColumn<QPoint>("rouge"); // today is the 18th
+        QTest::newRow("novembre 2001") << 11 << 2001 << QList<QPoint>{{4, 1}, {5, 5}}
+                                       << QList<QPoint>{{3, 1}, {6, 5}} << QPoint(7, 3);
+        QTest::newRow("février 2000") << 2 << 2000 << QList<QPoint>{{2, 1}, {2, 5}}
+                                      << QList<QPoint>{{1, 1}, {3, 5}} << QPoint(5, 3);
+        QTest::newRow("octobre 1582 entier") << 10 << 1582 << QList<QPoint>{{5, 1}, {7, 5}}
+                                             << QList<QPoint>{{4, 1}, {1, 6}} << QPoint(1, 4);
+        QTest::newRow("mars 2026 sur six lignes") << 3 << 2026 << QList<QPoint>{{7, 1}, {2, 6}}
+                                                  << QList<QPoint>{{6, 1}, {3, 6}} << QPoint(3, 4);
+        QTest::newRow("an -1 grégorien") << 1 << -1 << QList<QPoint>{{5, 1}, {7, 5}}
+                                         << QList<QPoint>{{4, 1}, {1, 6}} << QPoint(1, 4);
+    }
+    void calendrierPeint()
+    {
+        QFETCH(int, mois);
+        QFETCH(int, annee);
+        QFETCH(QList<QPoint>, noires);
+        QFETCH(QList<QPoint>, vides);
+        QFETCH(QPoint, rouge);
+        Banc banc;
+        FenCalendrier f;
+        f.AffMois->setCurrentIndex(mois - 1);
+        f.AffAn->setText(QString::number(annee));
+        const QImage image = f.AffCalendrier->grab().toImage();
+        for (const QPoint &c : noires)
+            QCOMPARE(encreCase(image, c), Encre::Noire);
+        for (const QPoint &c : vides)
+            QCOMPARE(encreCase(image, c), Encre::Vide);
+        for (int c = 1; c <= 7; ++c)
+            for (int r = 1; r <= 6; ++r)
+                QCOMPARE(encreCase(image, {c, r}) == Encre::Rouge, QPoint(c, r) == rouge);
+    }
+
+    void paquesAnnee_data()
+    {
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QString>("paques"); // first line of the dates
+        QTest::newRow("au chargement") << " 2001" << " 2001" << "Pâques : dimanche 15 avril ";
+        QTest::newRow("2002") << "2002" << " 2002" << "Pâques : dimanche 31 mars ";
+        QTest::newRow("négatif") << "-40" << " 1" << "Pâques : dimanche 1 avril ";
+        QTest::newRow("10000") << "10000" << " 9999" << "Pâques : dimanche 28 mars ";
+        QTest::newRow("demi, au pair") << "2038,5" << " 2038" << "Pâques : dimanche 25 avril ";
+        QTest::newRow("lettres") << "abc" << "abc" << "Pâques : dimanche 15 avril ";
+    }
+    void paquesAnnee()
+    {
+        QFETCH(QString, tape);
+        QFETCH(QString, texte);
+        QFETCH(QString, paques);
+        Banc banc;
+        partage().infoBullesActives = false;
+        FenPaques f;
+        f.TxtAnnee->setText(tape);
+        QCOMPARE(f.TxtAnnee->text(), texte);
+        QCOMPARE(f.Label1->text().section(QChar(10), 0, 0), paques);
+        QCOMPARE(f.Label1->text().count(QChar(10)), 4);
+        QVERIFY(!f.TxtAnnee->toolTip().isEmpty()); // shown whatever the switch says
+    }
+    void paquesCompteur()
+    {
+        Banc banc;
+        FenPaques f;
+        const QPoint haut(f.ChangeAn->width() / 2, 2);
+        f.TxtAnnee->setText(QStringLiteral("2025"));
+        QTest::mouseClick(f.ChangeAn, Qt::LeftButton, {}, haut);
+        QCOMPARE(f.TxtAnnee->text(), QStringLiteral(" 2026"));
+        f.Label1->setText(QStringLiteral("témoin"));
+        // The spin already holds 2026: nothing is rewritten nor refreshed.
+        f.TxtAnnee->setText(QStringLiteral("2026"));
+        QCOMPARE(f.TxtAnnee->text(), QStringLiteral("2026"));
+        QCOMPARE(f.Label1->text(), QStringLiteral("témoin"));
+        f.TxtAnnee->setText(QStringLiteral("9999"));
+        QTest::mouseClick(f.ChangeAn, Qt::LeftButton, {}, haut);
+        QCOMPARE(f.ChangeAn->value(), 9999);
+    }
+
+    void jourPlus_data()
+    {
+        QTest::addColumn<QString>("jour");
+        QTest::addColumn<int>("mois");
+        QTest::addColumn<QString>("annee");
+        QTest::addColumn<QString>("jourAffiche");
+        QTest::addColumn<QString>("anneeAffichee");
+        QTest::addColumn<QString>("nom");
+        QTest::newRow("aujourd'hui") << "18" << 11 << "2001" << "18" << "2001" << " Dimanche ";
+        QTest::newRow("jour 45 ramené à 31") << "45" << 12 << "9999" << " 31" << " 9999" << " Vendredi ";
+        QTest::newRow("jour 0 ramené à 1") << "0" << 1 << "0" << " 1" << " 0" << " Jeudi ";
+        QTest::newRow("an -2000 ramené à -1900") << "1" << 1 << "-2000" << " 1" << " -1900" << " Mardi ";
+        // Not a number: the weekday shown stays (18 January 2001 after the month).
+        QTest::newRow("année illisible") << "5" << 1 << "-" << " 5" << "-" << " Jeudi ";
+        QTest::newRow("jour illisible") << "premier" << 1 << "2001" << "premier" << "2001" << " Jeudi ";
+    }
+    void jourPlus()
+    {
+        QFETCH(QString, jour);
+        QFETCH(int, mois);
+        QFETCH(QString, annee);
+        QFETCH(QString, jourAffiche);
+        QFETCH(QString, anneeAffichee);
+        QFETCH(QString, nom);
+        Banc banc;
+        FenJourPlus f;
+        f.AffMois->setCurrentIndex(mois - 1);
+        f.AffAn->setText(annee);
+        f.AffJour->setText(jour);
+        QCOMPARE(f.AffJour->text(), jourAffiche);
+        QCOMPARE(f.AffAn->text(), anneeAffichee);
+        QCOMPARE(f.JourSemaine->text(), nom);
+    }
+
+    void miniPages_data()
+    {
+        QTest::addColumn<QDate>("depart");
+        QTest::addColumn<int>("sens"); // -1 lblPrev, 1 lblNext
+        QTest::addColumn<QDate>("arrivee");
+        QTest::newRow("vers le mois d'aujourd'hui") << QDate(2001, 10, 31) << 1 << QDate(2001, 11, 30);
+        QTest::newRow("31 mars, février bissextile") << QDate(2000, 3, 31) << -1 << QDate(2000, 2, 29);
+        QTest::newRow("novembre d'une autre année") << QDate(2002, 12, 5) << -1 << QDate(2002, 11, 5);
+        QTest::newRow("janvier 100, butée") << QDate(100, 1, 10) << -1 << QDate(100, 1, 10);
+    }
+    void miniPages()
+    {
+        QFETCH(QDate, depart);
+        QFETCH(int, sens);
+        QFETCH(QDate, arrivee);
+        Banc banc;
+        FenMiniCalend f;
+        QCOMPARE(f.lblMonth->text(), QStringLiteral("novembre 2001"));
+        f.ChangeDate(depart);
+        QLabel *l = sens < 0 ? f.lblPrev : f.lblNext;
+        QTest::mouseClick(l, Qt::RightButton); // only the left button pages
+        QCOMPARE(f.DateCourante, depart);
+        QTest::mouseClick(l, Qt::LeftButton);
+        QCOMPARE(f.DateCourante, arrivee);
+        QCOMPARE(f.lblMonth->text(), titreMiniCalend(arrivee));
+        // Today's number is red in November 2001 only.
+        const QImage image = f.picMonth->grab().toImage();
+        QCOMPARE(encre(image, image.rect()) == Encre::Rouge, arrivee.year() == 2001 && arrivee.month() == 11);
+    }
+};
+
+ZELUND_TEST(TestFenetres)
+#include "tst_fenetres.moc"
