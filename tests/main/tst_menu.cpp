@@ -24,8 +24,8 @@ private slots:
     void desinstallation_data();
     void desinstallation();
     void fichierDesReglages();
-    void fuseauxHoraires_data();
-    void fuseauxHoraires();
+    void programmesExternes_data();
+    void programmesExternes();
 };
 
 namespace {
@@ -39,6 +39,8 @@ struct Fenetre
         f.charge();
     }
     PopUpInfos *menu() const { return f.popUpInfos; }
+    void clique(QWidget *w, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseClick(w, b); }
+    void changeCouleur(int couleur) { clique(menu()->CmdCouleur[couleur]); }
     QString lit(int couleur)
     {
         return banc.reglages().lit(Couleurs::section(), Couleurs::definitions()[couleur].cle);
@@ -50,35 +52,30 @@ void TestMenu::ouvertureEtFermeture()
 {
     Fenetre w;
     QVERIFY(w.menu()->isHidden());
-    QTest::mouseClick(w.f.CmdApropos, Qt::LeftButton);
-    QVERIFY(w.menu()->isVisible());
-    QCOMPARE(w.menu()->pos(), QPoint(76, 20));
-    QTest::mouseClick(w.f.CmdApropos, Qt::LeftButton);
-    QVERIFY(w.menu()->isHidden());
-    QTest::mouseClick(w.f.CmdApropos, Qt::LeftButton);
-    QTest::mouseClick(w.menu()->CmdFerMnu, Qt::LeftButton);
-    QVERIFY(w.menu()->isHidden());
-    // The month-year button hides it too.
-    QTest::mouseClick(w.f.CmdApropos, Qt::LeftButton);
-    QTest::mouseClick(w.f.CmdAnMois, Qt::LeftButton);
-    QVERIFY(w.menu()->isHidden());
+    // Its button toggles it; its own close button and the month-year button hide it.
+    for (VantelBttn *fermeture : {w.f.CmdApropos, w.menu()->CmdFerMnu, w.f.CmdAnMois}) {
+        w.clique(w.f.CmdApropos);
+        QVERIFY(w.menu()->isVisible());
+        w.clique(fermeture);
+        QVERIFY(w.menu()->isHidden());
+    }
 }
 
 void TestMenu::changementDeCouleur()
 {
     Fenetre w;
     w.banc.plateforme.couleursChoisies = {0x0000FF, std::nullopt, 0x00FF00};
-    QTest::mouseClick(w.f.CmdApropos, Qt::LeftButton);
-    QTest::mouseClick(w.menu()->CmdCouleur[Couleurs::DebutDegrade], Qt::LeftButton);
+    w.clique(w.f.CmdApropos);
+    w.changeCouleur(Couleurs::DebutDegrade);
     QVERIFY(w.menu()->isHidden());
     QCOMPARE(w.lit(Couleurs::DebutDegrade), QStringLiteral("255"));
     QCOMPARE(w.f.CmdDeplaceFen->gradientColorStart(), QColor(255, 0, 0)); // repainted at once
     QCOMPARE(w.f.Forme[2]->gradientColorEnd(), QColor(255, 0, 0));
     // Cancelled: the colour keeps its value and is written back as it was read.
-    QTest::mouseClick(w.menu()->CmdCouleur[Couleurs::FinDegrade], Qt::LeftButton);
+    w.changeCouleur(Couleurs::FinDegrade);
     QCOMPARE(w.lit(Couleurs::FinDegrade), QStringLiteral("&HE0E0E0"));
     QCOMPARE(w.f.CmdDeplaceFen->gradientColorEnd(), QColor(224, 224, 224));
-    QTest::mouseClick(w.menu()->CmdCouleur[Couleurs::Visualisation], Qt::LeftButton);
+    w.changeCouleur(Couleurs::Visualisation);
     QCOMPARE(w.lit(Couleurs::Visualisation), QString::number(0x00FF00));
     QCOMPARE(w.f.LDAnnee->palette().color(QPalette::Base), QColor(0, 255, 0));
     // The picker opens on black, then on the colour last chosen in it.
@@ -89,11 +86,12 @@ void TestMenu::reinitialisation()
 {
     Fenetre w;
     w.banc.plateforme.couleursChoisies = {0x123456};
-    QTest::mouseClick(w.menu()->CmdCouleur[Couleurs::AutresTextes], Qt::LeftButton);
-    QTest::mouseClick(w.menu()->CmdReset, Qt::LeftButton);
-    const QStringList attendus = {"8421376", "14737632", "8421376", "14614380", "16777215", "8421376", "13816320"};
+    w.changeCouleur(Couleurs::AutresTextes);
+    w.clique(w.menu()->CmdReset);
+    QStringList lus;
     for (int i = 0; i < Couleurs::Nombre; ++i)
-        QCOMPARE(w.lit(i), attendus[i]);
+        lus << w.lit(i);
+    QCOMPARE(lus, (QStringList{"8421376", "14737632", "8421376", "14614380", "16777215", "8421376", "13816320"}));
     QCOMPARE(w.f.Jour[0]->forecolor(), QColor(255, 255, 255));
 }
 
@@ -118,13 +116,12 @@ void TestMenu::interrupteurs()
     partage().conseilDemarrage = Cles::Oui;
     VantelBttn *bouton = infoBulles ? w.menu()->CmdBulAide : w.menu()->CmdConseilDem;
     bouton->setCaption(legende + QStringLiteral(" «"));
-    QTest::mouseClick(bouton, Qt::LeftButton);
+    w.clique(bouton);
     QCOMPARE(bouton->caption(), legende);
     QCOMPARE(w.banc.reglages().lit(section, cle), Cles::Non);
     QCOMPARE(infoBulles ? partage().infoBulles : partage().conseilDemarrage, Cles::Non);
-    if (infoBulles)
-        QVERIFY(!partage().infoBullesActives);
-    QTest::mouseClick(bouton, Qt::LeftButton);
+    QCOMPARE(partage().infoBullesActives, !infoBulles);
+    w.clique(bouton);
     QCOMPARE(bouton->caption(), legende + QStringLiteral(" «"));
     QCOMPARE(w.banc.reglages().lit(section, cle), Cles::Oui);
 }
@@ -142,54 +139,67 @@ void TestMenu::desinstallation()
     Fenetre w;
     if (oui)
         w.banc.plateforme.reponses = {Plateforme::Reponse::Oui};
-    QTest::mouseClick(w.menu()->CmdSupprCle, Qt::LeftButton);
+    w.clique(w.menu()->CmdSupprCle);
     QCOMPARE(w.banc.plateforme.messages.size(), 1);
-    const auto &m = w.banc.plateforme.messages[0];
-    QCOMPARE(m.titre, QStringLiteral("DÉSINSTALLATION"));
-    QCOMPARE(m.parDefaut, Plateforme::Reponse::Non);
-    QCOMPARE(m.icone, Plateforme::Icone::Critique);
-    QVERIFY(m.texte.contains(QLatin1Char('\n')));
+    QCOMPARE(w.banc.plateforme.messages[0].parDefaut, Plateforme::Reponse::Non);
     QCOMPARE(w.banc.reglages().contient(Cles::AnneeDebut, Cles::Valeur), !oui);
     QVERIFY(w.f.isVisible()); // the program goes on
     // A colour changed afterwards is then the only thing in the store.
     w.banc.plateforme.couleursChoisies = {0xABCDEF};
-    QTest::mouseClick(w.menu()->CmdCouleur[Couleurs::TexteBoutons], Qt::LeftButton);
+    w.changeCouleur(Couleurs::TexteBoutons);
     QSettings brut(w.banc.fichierReglages(), QSettings::IniFormat);
     QCOMPARE(brut.allKeys().size(), oui ? 1 : 7);
 }
 
 void TestMenu::fichierDesReglages()
 {
+    // Opened as a file, even when it is missing, rather than in a registry editor.
     Fenetre w;
     QFile::remove(w.banc.fichierReglages());
-    QTest::mouseClick(w.menu()->CmdRegEdit, Qt::LeftButton);
+    w.clique(w.menu()->CmdRegEdit);
     QCOMPARE(w.banc.plateforme.adresses.size(), 1);
     QCOMPARE(QUrl(w.banc.plateforme.adresses[0]).toLocalFile(), w.banc.fichierReglages());
     QVERIFY(QFileInfo::exists(w.banc.fichierReglages()));
     QVERIFY(w.banc.plateforme.lancements.isEmpty());
 }
 
-void TestMenu::fuseauxHoraires_data()
+void TestMenu::programmesExternes_data()
 {
+    QTest::addColumn<bool>("pressePapiers"); // copy button's right click, else time zones
     QTest::addColumn<QStringList>("presents");
     QTest::addColumn<QString>("lance");
-    QTest::newRow("aucun") << QStringList{} << QString();
-    QTest::newRow("gnome") << QStringList{"gnome-control-center", "kcmshell5"} << "gnome-control-center datetime";
-    QTest::newRow("kde") << QStringList{"kcmshell5"} << "kcmshell5 clock";
+    QTest::addColumn<QString>("erreur");
+    QTest::newRow("aucune visionneuse") << true << QStringList{} << "" << "Le presse-papiers n'existe pas";
+    QTest::newRow("xclipboard") << true << QStringList{"xclipboard", "copyq"} << "xclipboard" << "";
+    QTest::newRow("copyq") << true << QStringList{"copyq"} << "copyq show" << "";
+    QTest::newRow("aucun réglage horaire") << false << QStringList{} << "" << "";
+    QTest::newRow("gnome") << false << QStringList{"gnome-control-center", "kcmshell5"}
+                           << "gnome-control-center datetime" << "";
+    QTest::newRow("kde") << false << QStringList{"kcmshell5"} << "kcmshell5 clock" << "";
 }
 
-void TestMenu::fuseauxHoraires()
+void TestMenu::programmesExternes()
 {
+    QFETCH(bool, pressePapiers);
     QFETCH(QStringList, presents);
     QFETCH(QString, lance);
+    QFETCH(QString, erreur);
     Fenetre w;
-    w.banc.plateforme.programmesPresents = presents;
-    QTest::mouseClick(w.f.CmdFuseauxHoraires, Qt::LeftButton);
-    QVERIFY(w.banc.plateforme.messages.isEmpty());
-    QCOMPARE(w.banc.plateforme.lancements.size(), lance.isEmpty() ? 0 : 1);
-    if (!lance.isEmpty()) {
-        const auto &l = w.banc.plateforme.lancements[0];
-        QCOMPARE((QStringList{l.programme} + l.arguments).join(QLatin1Char(' ')), lance);
+    auto &p = w.banc.plateforme;
+    p.programmesPresents = presents;
+    if (pressePapiers)
+        w.clique(w.f.CmdCopier, Qt::RightButton);
+    else
+        w.clique(w.f.CmdFuseauxHoraires);
+    QVERIFY(p.pressePapiers.isEmpty());
+    QStringList lances;
+    for (const auto &l : p.lancements)
+        lances << (QStringList{l.programme} + l.arguments).join(QLatin1Char(' '));
+    QCOMPARE(lances, lance.isEmpty() ? QStringList{} : QStringList{lance});
+    QCOMPARE(p.messages.size(), erreur.isEmpty() ? 0 : 1);
+    if (!erreur.isEmpty()) {
+        QCOMPARE(p.messages[0].titre, QStringLiteral("Zelund - Erreur !"));
+        QVERIFY(p.messages[0].texte.startsWith(erreur));
     }
 }
 

