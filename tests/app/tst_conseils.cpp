@@ -80,8 +80,7 @@ private slots:
     void lectureImpossible()
     {
         DossierDonnees d;
-        QVERIFY(!CalculConseils::lis(QString()));
-        QVERIFY(!CalculConseils::lis(d.chemin()));
+        QVERIFY(!CalculConseils::lis(QString()) && !CalculConseils::lis(d.chemin()));
         QVERIFY(!CalculConseils::lis(QFileInfo(d.chemin()).path())); // a folder is no tips file
     }
 
@@ -112,11 +111,11 @@ private slots:
         Banc banc;
         DossierDonnees d(contenu);
         Conseils c;
+        // Shown as plain text; paging a list of one or none changes nothing.
         QCOMPARE(c.lblTipText->text(), affiche);
-        QCOMPARE(c.lblTipText->textFormat(), Qt::PlainText);
-        // Paging a list of one or none changes nothing visible.
         QTest::mouseClick(c.CmdNextTip, Qt::LeftButton);
         QCOMPARE(c.lblTipText->text(), affiche);
+        QCOMPARE(c.lblTipText->textFormat(), Qt::PlainText);
     }
 
     void pagination()
@@ -124,19 +123,18 @@ private slots:
         Banc banc;
         DossierDonnees d("un\r\ndeux\r\ntrois\r\n");
         // A seed whose first draw opens on the third tip.
-        quint32 graine = 0;
-        for (;; ++graine) {
+        const auto premierTire = [](quint32 graine) {
             Alea::initialise(graine);
-            if (CalculConseils::premier(Alea::suivant(), 3) == 3)
-                break;
-        }
+            return CalculConseils::premier(Alea::suivant(), 3);
+        };
+        quint32 graine = 0;
+        while (premierTire(graine) != 3)
+            ++graine;
         Alea::initialise(graine);
         Conseils c;
         QStringList vus{c.lblTipText->text()};
-        for (int i = 0; i < 4; ++i) {
+        for (int i = 0; i < 4; ++i, vus << c.lblTipText->text())
             QTest::mouseClick(c.CmdNextTip, Qt::LeftButton);
-            vus << c.lblTipText->text();
-        }
         QCOMPARE(vus, (QStringList{"trois", "un", "deux", "trois", "un"}));
         c.show();
         QTest::mouseClick(c.CmdOK, Qt::LeftButton);
@@ -196,9 +194,8 @@ private slots:
         QFETCH(QString, titre);
         Banc banc;
         // One viewer answers every request.
-        FenAide *premiere = FenAide::affiche(contexte == 0 ? 1 : 0);
-        FenAide *f = FenAide::affiche(contexte);
-        QCOMPARE(f, premiere);
+        FenAide *f = FenAide::affiche(contexte == 0 ? 1 : 0);
+        QCOMPARE(FenAide::affiche(contexte), f);
         QVERIFY(f->isVisible());
         QCOMPARE(f->Texte->source().fileName(), page);
         QCOMPARE(f->Texte->documentTitle(), titre);
