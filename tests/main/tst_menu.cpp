@@ -11,23 +11,6 @@
 #include <QTest>
 #include <QUrl>
 
-// The menu panel's commands and the main window's other command buttons.
-class TestMenu : public QObject
-{
-    Q_OBJECT
-private slots:
-    void ouvertureEtFermeture();
-    void changementDeCouleur();
-    void reinitialisation();
-    void interrupteurs_data();
-    void interrupteurs();
-    void desinstallation_data();
-    void desinstallation();
-    void fichierDesReglages();
-    void programmesExternes_data();
-    void programmesExternes();
-};
-
 namespace {
 struct Fenetre
 {
@@ -48,160 +31,166 @@ struct Fenetre
 };
 } // namespace
 
-void TestMenu::ouvertureEtFermeture()
+// The menu panel's commands and the main window's other command buttons.
+class TestMenu : public QObject
 {
-    Fenetre w;
-    QVERIFY(w.menu()->isHidden());
-    // Its button toggles it; its own close button and the month-year button hide it.
-    for (VantelBttn *fermeture : {w.f.CmdApropos, w.menu()->CmdFerMnu, w.f.CmdAnMois}) {
-        w.clique(w.f.CmdApropos);
-        QVERIFY(w.menu()->isVisible());
-        w.clique(fermeture);
+    Q_OBJECT
+private slots:
+    void ouvertureEtFermeture()
+    {
+        Fenetre w;
         QVERIFY(w.menu()->isHidden());
+        // Its button toggles it; its own close button and the month-year button hide it.
+        for (VantelBttn *fermeture : {w.f.CmdApropos, w.menu()->CmdFerMnu, w.f.CmdAnMois}) {
+            w.clique(w.f.CmdApropos);
+            QVERIFY(w.menu()->isVisible());
+            w.clique(fermeture);
+            QVERIFY(w.menu()->isHidden());
+        }
     }
-}
 
-void TestMenu::changementDeCouleur()
-{
-    Fenetre w;
-    w.banc.plateforme.couleursChoisies = {0x0000FF, std::nullopt, 0x00FF00};
-    w.clique(w.f.CmdApropos);
-    w.changeCouleur(Couleurs::DebutDegrade);
-    QVERIFY(w.menu()->isHidden());
-    QCOMPARE(w.lit(Couleurs::DebutDegrade), QStringLiteral("255"));
-    QCOMPARE(w.f.CmdDeplaceFen->gradientColorStart(), QColor(255, 0, 0)); // repainted at once
-    QCOMPARE(w.f.Forme[2]->gradientColorEnd(), QColor(255, 0, 0));
-    // Cancelled: the colour keeps its value and is written back as it was read.
-    w.changeCouleur(Couleurs::FinDegrade);
-    QCOMPARE(w.lit(Couleurs::FinDegrade), QStringLiteral("&HE0E0E0"));
-    QCOMPARE(w.f.CmdDeplaceFen->gradientColorEnd(), QColor(224, 224, 224));
-    w.changeCouleur(Couleurs::Visualisation);
-    QCOMPARE(w.lit(Couleurs::Visualisation), QString::number(0x00FF00));
-    QCOMPARE(w.f.LDAnnee->palette().color(QPalette::Base), QColor(0, 255, 0));
-    // The picker opens on black, then on the colour last chosen in it.
-    QCOMPARE(w.banc.plateforme.departsCouleur, (QList<quint32>{0, 0x0000FF, 0x0000FF}));
-}
-
-void TestMenu::reinitialisation()
-{
-    Fenetre w;
-    w.banc.plateforme.couleursChoisies = {0x123456};
-    w.changeCouleur(Couleurs::AutresTextes);
-    w.clique(w.menu()->CmdReset);
-    QStringList lus;
-    for (int i = 0; i < Couleurs::Nombre; ++i)
-        lus << w.lit(i);
-    QCOMPARE(lus, (QStringList{"8421376", "14737632", "8421376", "14614380", "16777215", "8421376", "13816320"}));
-    QCOMPARE(w.f.Jour[0]->forecolor(), QColor(255, 255, 255));
-}
-
-void TestMenu::interrupteurs_data()
-{
-    QTest::addColumn<bool>("infoBulles"); // which switch
-    QTest::addColumn<QString>("section");
-    QTest::addColumn<QString>("cle");
-    QTest::addColumn<QString>("legende");
-    QTest::newRow("info-bulles") << true << Cles::InfoBulles << Cles::Valeur << "Affichage des info-bulles";
-    QTest::newRow("conseils") << false << Cles::Conseils << Cles::ConseilDemarrage << "Conseils au démarrage";
-}
-
-void TestMenu::interrupteurs()
-{
-    QFETCH(bool, infoBulles);
-    QFETCH(QString, section);
-    QFETCH(QString, cle);
-    QFETCH(QString, legende);
-    Fenetre w;
-    w.banc.reglages().ecrit(Cles::Conseils, Cles::ConseilDemarrage, Cles::Oui);
-    partage().conseilDemarrage = Cles::Oui;
-    VantelBttn *bouton = infoBulles ? w.menu()->CmdBulAide : w.menu()->CmdConseilDem;
-    bouton->setCaption(legende + QStringLiteral(" «"));
-    w.clique(bouton);
-    QCOMPARE(bouton->caption(), legende);
-    QCOMPARE(w.banc.reglages().lit(section, cle), Cles::Non);
-    QCOMPARE(infoBulles ? partage().infoBulles : partage().conseilDemarrage, Cles::Non);
-    QCOMPARE(partage().infoBullesActives, !infoBulles);
-    w.clique(bouton);
-    QCOMPARE(bouton->caption(), legende + QStringLiteral(" «"));
-    QCOMPARE(w.banc.reglages().lit(section, cle), Cles::Oui);
-}
-
-void TestMenu::desinstallation_data()
-{
-    QTest::addColumn<bool>("oui");
-    QTest::newRow("non, par défaut") << false;
-    QTest::newRow("oui") << true;
-}
-
-void TestMenu::desinstallation()
-{
-    QFETCH(bool, oui);
-    Fenetre w;
-    if (oui)
-        w.banc.plateforme.reponses = {Plateforme::Reponse::Oui};
-    w.clique(w.menu()->CmdSupprCle);
-    QCOMPARE(w.banc.plateforme.messages.size(), 1);
-    QCOMPARE(w.banc.plateforme.messages[0].parDefaut, Plateforme::Reponse::Non);
-    QCOMPARE(w.banc.reglages().contient(Cles::AnneeDebut, Cles::Valeur), !oui);
-    QVERIFY(w.f.isVisible()); // the program goes on
-    // A colour changed afterwards is then the only thing in the store.
-    w.banc.plateforme.couleursChoisies = {0xABCDEF};
-    w.changeCouleur(Couleurs::TexteBoutons);
-    QSettings brut(w.banc.fichierReglages(), QSettings::IniFormat);
-    QCOMPARE(brut.allKeys().size(), oui ? 1 : 7);
-}
-
-void TestMenu::fichierDesReglages()
-{
-    // Opened as a file, even when it is missing, rather than in a registry editor.
-    Fenetre w;
-    QFile::remove(w.banc.fichierReglages());
-    w.clique(w.menu()->CmdRegEdit);
-    QCOMPARE(w.banc.plateforme.adresses.size(), 1);
-    QCOMPARE(QUrl(w.banc.plateforme.adresses[0]).toLocalFile(), w.banc.fichierReglages());
-    QVERIFY(QFileInfo::exists(w.banc.fichierReglages()));
-    QVERIFY(w.banc.plateforme.lancements.isEmpty());
-}
-
-void TestMenu::programmesExternes_data()
-{
-    QTest::addColumn<bool>("pressePapiers"); // copy button's right click, else time zones
-    QTest::addColumn<QStringList>("presents");
-    QTest::addColumn<QString>("lance");
-    QTest::addColumn<QString>("erreur");
-    QTest::newRow("aucune visionneuse") << true << QStringList{} << "" << "Le presse-papiers n'existe pas";
-    QTest::newRow("xclipboard") << true << QStringList{"xclipboard", "copyq"} << "xclipboard" << "";
-    QTest::newRow("copyq") << true << QStringList{"copyq"} << "copyq show" << "";
-    QTest::newRow("aucun réglage horaire") << false << QStringList{} << "" << "";
-    QTest::newRow("gnome") << false << QStringList{"gnome-control-center", "kcmshell5"}
-                           << "gnome-control-center datetime" << "";
-    QTest::newRow("kde") << false << QStringList{"kcmshell5"} << "kcmshell5 clock" << "";
-}
-
-void TestMenu::programmesExternes()
-{
-    QFETCH(bool, pressePapiers);
-    QFETCH(QStringList, presents);
-    QFETCH(QString, lance);
-    QFETCH(QString, erreur);
-    Fenetre w;
-    auto &p = w.banc.plateforme;
-    p.programmesPresents = presents;
-    if (pressePapiers)
-        w.clique(w.f.CmdCopier, Qt::RightButton);
-    else
-        w.clique(w.f.CmdFuseauxHoraires);
-    QVERIFY(p.pressePapiers.isEmpty());
-    QStringList lances;
-    for (const auto &l : p.lancements)
-        lances << (QStringList{l.programme} + l.arguments).join(QLatin1Char(' '));
-    QCOMPARE(lances, lance.isEmpty() ? QStringList{} : QStringList{lance});
-    QCOMPARE(p.messages.size(), erreur.isEmpty() ? 0 : 1);
-    if (!erreur.isEmpty()) {
-        QCOMPARE(p.messages[0].titre, QStringLiteral("Zelund - Erreur !"));
-        QVERIFY(p.messages[0].texte.startsWith(erreur));
+    void changementDeCouleur()
+    {
+        Fenetre w;
+        w.banc.plateforme.couleursChoisies = {0x0000FF, std::nullopt, 0x00FF00};
+        w.clique(w.f.CmdApropos);
+        w.changeCouleur(Couleurs::DebutDegrade);
+        QVERIFY(w.menu()->isHidden());
+        QCOMPARE(w.lit(Couleurs::DebutDegrade), QStringLiteral("255"));
+        QCOMPARE(w.f.CmdDeplaceFen->gradientColorStart(), QColor(255, 0, 0)); // repainted at once
+        QCOMPARE(w.f.Forme[2]->gradientColorEnd(), QColor(255, 0, 0));
+        // Cancelled: the colour keeps its value and is written back as it was read.
+        w.changeCouleur(Couleurs::FinDegrade);
+        QCOMPARE(w.lit(Couleurs::FinDegrade), QStringLiteral("&HE0E0E0"));
+        QCOMPARE(w.f.CmdDeplaceFen->gradientColorEnd(), QColor(224, 224, 224));
+        w.changeCouleur(Couleurs::Visualisation);
+        QCOMPARE(w.lit(Couleurs::Visualisation), QString::number(0x00FF00));
+        QCOMPARE(w.f.LDAnnee->palette().color(QPalette::Base), QColor(0, 255, 0));
+        // The picker opens on black, then on the colour last chosen in it.
+        QCOMPARE(w.banc.plateforme.departsCouleur, (QList<quint32>{0, 0x0000FF, 0x0000FF}));
     }
-}
+
+    void reinitialisation()
+    {
+        Fenetre w;
+        w.banc.plateforme.couleursChoisies = {0x123456};
+        w.changeCouleur(Couleurs::AutresTextes);
+        w.clique(w.menu()->CmdReset);
+        QStringList lus;
+        for (int i = 0; i < Couleurs::Nombre; ++i)
+            lus << w.lit(i);
+        QCOMPARE(lus, (QStringList{"8421376", "14737632", "8421376", "14614380", "16777215", "8421376", "13816320"}));
+        QCOMPARE(w.f.Jour[0]->forecolor(), QColor(255, 255, 255));
+    }
+
+    void interrupteurs_data()
+    {
+        QTest::addColumn<bool>("infoBulles"); // which switch
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("cle");
+        QTest::addColumn<QString>("legende");
+        QTest::newRow("info-bulles") << true << Cles::InfoBulles << Cles::Valeur << "Affichage des info-bulles";
+        QTest::newRow("conseils") << false << Cles::Conseils << Cles::ConseilDemarrage << "Conseils au démarrage";
+    }
+
+    void interrupteurs()
+    {
+        QFETCH(bool, infoBulles);
+        QFETCH(QString, section);
+        QFETCH(QString, cle);
+        QFETCH(QString, legende);
+        Fenetre w;
+        w.banc.reglages().ecrit(Cles::Conseils, Cles::ConseilDemarrage, Cles::Oui);
+        partage().conseilDemarrage = Cles::Oui;
+        VantelBttn *bouton = infoBulles ? w.menu()->CmdBulAide : w.menu()->CmdConseilDem;
+        bouton->setCaption(legende + QStringLiteral(" «"));
+        w.clique(bouton);
+        QCOMPARE(bouton->caption(), legende);
+        QCOMPARE(w.banc.reglages().lit(section, cle), Cles::Non);
+        QCOMPARE(infoBulles ? partage().infoBulles : partage().conseilDemarrage, Cles::Non);
+        QCOMPARE(partage().infoBullesActives, !infoBulles);
+        w.clique(bouton);
+        QCOMPARE(bouton->caption(), legende + QStringLiteral(" «"));
+        QCOMPARE(w.banc.reglages().lit(section, cle), Cles::Oui);
+    }
+
+    void desinstallation_data()
+    {
+        QTest::addColumn<bool>("oui");
+        QTest::newRow("non, par défaut") << false;
+        QTest::newRow("oui") << true;
+    }
+
+    void desinstallation()
+    {
+        QFETCH(bool, oui);
+        Fenetre w;
+        if (oui)
+            w.banc.plateforme.reponses = {Plateforme::Reponse::Oui};
+        w.clique(w.menu()->CmdSupprCle);
+        QCOMPARE(w.banc.plateforme.messages.size(), 1);
+        QCOMPARE(w.banc.plateforme.messages[0].parDefaut, Plateforme::Reponse::Non);
+        QCOMPARE(w.banc.reglages().contient(Cles::AnneeDebut, Cles::Valeur), !oui);
+        QVERIFY(w.f.isVisible()); // the program goes on
+        // A colour changed afterwards is then the only thing in the store.
+        w.banc.plateforme.couleursChoisies = {0xABCDEF};
+        w.changeCouleur(Couleurs::TexteBoutons);
+        QSettings brut(w.banc.fichierReglages(), QSettings::IniFormat);
+        QCOMPARE(brut.allKeys().size(), oui ? 1 : 7);
+    }
+
+    void fichierDesReglages()
+    {
+        // Opened as a file, even when it is missing, rather than in a registry editor.
+        Fenetre w;
+        QFile::remove(w.banc.fichierReglages());
+        w.clique(w.menu()->CmdRegEdit);
+        QCOMPARE(w.banc.plateforme.adresses.size(), 1);
+        QCOMPARE(QUrl(w.banc.plateforme.adresses[0]).toLocalFile(), w.banc.fichierReglages());
+        QVERIFY(QFileInfo::exists(w.banc.fichierReglages()));
+        QVERIFY(w.banc.plateforme.lancements.isEmpty());
+    }
+
+    void programmesExternes_data()
+    {
+        QTest::addColumn<bool>("pressePapiers"); // copy button's right click, else time zones
+        QTest::addColumn<QStringList>("presents");
+        QTest::addColumn<QString>("lance");
+        QTest::addColumn<QString>("erreur");
+        QTest::newRow("aucune visionneuse") << true << QStringList{} << "" << "Le presse-papiers n'existe pas";
+        QTest::newRow("xclipboard") << true << QStringList{"xclipboard", "copyq"} << "xclipboard" << "";
+        QTest::newRow("copyq") << true << QStringList{"copyq"} << "copyq show" << "";
+        QTest::newRow("aucun réglage horaire") << false << QStringList{} << "" << "";
+        QTest::newRow("gnome") << false << QStringList{"gnome-control-center", "kcmshell5"}
+                               << "gnome-control-center datetime" << "";
+        QTest::newRow("kde") << false << QStringList{"kcmshell5"} << "kcmshell5 clock" << "";
+    }
+
+    void programmesExternes()
+    {
+        QFETCH(bool, pressePapiers);
+        QFETCH(QStringList, presents);
+        QFETCH(QString, lance);
+        QFETCH(QString, erreur);
+        Fenetre w;
+        auto &p = w.banc.plateforme;
+        p.programmesPresents = presents;
+        if (pressePapiers)
+            w.clique(w.f.CmdCopier, Qt::RightButton);
+        else
+            w.clique(w.f.CmdFuseauxHoraires);
+        QVERIFY(p.pressePapiers.isEmpty());
+        QStringList lances;
+        for (const auto &l : p.lancements)
+            lances << (QStringList{l.programme} + l.arguments).join(QLatin1Char(' '));
+        QCOMPARE(lances, lance.isEmpty() ? QStringList{} : QStringList{lance});
+        QCOMPARE(p.messages.size(), erreur.isEmpty() ? 0 : 1);
+        if (!erreur.isEmpty()) {
+            QCOMPARE(p.messages[0].titre, QStringLiteral("Zelund - Erreur !"));
+            QVERIFY(p.messages[0].texte.startsWith(erreur));
+        }
+    }
+};
 
 ZELUND_TEST(TestMenu)
 #include "tst_menu.moc"

@@ -11,21 +11,6 @@
 #include <QLabel>
 #include <QTest>
 
-// The selected date as the main window shows it: caption, Moon, counter,
-// clipboard and the lower panel.
-class TestSelection : public QObject
-{
-    Q_OBJECT
-private slots:
-    void aujourdhuiAuChargement();
-    void jourAbsentDuNouveauMois();
-    void reformeDe1582();
-    void compteurEntreDeuxDates();
-    void copie();
-    void vues_data();
-    void vues();
-};
-
 namespace {
 struct Fenetre
 {
@@ -50,135 +35,153 @@ struct Fenetre
 };
 } // namespace
 
-void TestSelection::aujourdhuiAuChargement()
+// The selected date as the main window shows it: caption, Moon, counter,
+// clipboard and the lower panel.
+class TestSelection : public QObject
 {
-    Fenetre w;
-    QCOMPARE(w.legende(), QStringLiteral("Dimanche 18 novembre 2001"));
-    QCOMPARE(w.f.dateSelection(), QStringLiteral("18/11/2001"));
-    QCOMPARE(w.f.Forme[3]->caption(), QStringLiteral("Lune croissante"));
-    QCOMPARE(w.f.Image1->fraction(), w.f.fractionPhase());
-    // Browse elsewhere, then the caption button comes back to today.
-    w.choisit(4, 7, 1969);
-    QCOMPARE(w.legende(), QStringLiteral("Vendredi 4 juillet 1969"));
-    w.clique(w.f.CmdDateJour);
-    QCOMPARE(w.legende(), QStringLiteral("Dimanche 18 novembre 2001"));
-    QCOMPARE(w.f.MoisChoisi(), 7); // the lists stay where they were
-}
-
-void TestSelection::jourAbsentDuNouveauMois()
-{
-    Fenetre w;
-    w.choisit(31, 1, 2002);
-    const double phase = w.f.fractionPhase();
-    w.f.LDMois->setCurrentIndex(3); // April has 30 days
-    QCOMPARE(w.legende(), QStringLiteral("Jeudi 31 janvier 2002"));
-    QCOMPARE(w.f.dateSelection(), QStringLiteral("31/01/2002"));
-    QCOMPARE(w.f.fractionPhase(), phase);
-    QCOMPARE(w.f.jourCourant(), 31);
-    // Back to a 31-day month: day 31 is shown again.
-    w.f.LDMois->setCurrentIndex(4);
-    QCOMPARE(w.legende(), QStringLiteral("Vendredi 31 mai 2002"));
-}
-
-void TestSelection::reformeDe1582()
-{
-    Fenetre w;
-    w.choisit(10, 9, 1582);
-    QCOMPARE(w.legende(), QStringLiteral("Lundi 10 septembre 1582"));
-    // October 1582: day 10 no longer exists, yet the remembered day is written.
-    w.f.LDMois->setCurrentIndex(9);
-    QVERIFY(!w.f.Jour[9]->isEnabled());
-    QCOMPARE(w.legende(), QStringLiteral("Mercredi 10 octobre 1582"));
-    w.clique(w.f.Jour[3]);
-    QCOMPARE(w.legende(), QStringLiteral("Jeudi 4 octobre 1582"));
-    w.clique(w.f.Jour[14]);
-    QCOMPARE(w.legende(), QStringLiteral("Vendredi 15 octobre 1582"));
-}
-
-void TestSelection::compteurEntreDeuxDates()
-{
-    Fenetre w;
-    const auto nbj = [&] { return w.f.TexteNBJ->text(); };
-    w.clique(w.f.CmdCompteur);
-    w.choisit(4, 10, 1582);
-    w.clique(w.f.CmdPremDate);
-    QCOMPARE(w.f.CmdPremDate->caption(), QStringLiteral("Première date : 4/10/1582"));
-    QCOMPARE(w.f.CmdAnMois->caption(), QStringLiteral("4/10/1582"));
-    w.choisit(15, 10, 1582);
-    w.clique(w.f.CmdDeuxDate);
-    QCOMPARE(w.f.CmdDeuxDate->caption(), QStringLiteral("Deuxième date : 15/10/1582"));
-    QCOMPARE(nbj(), QStringLiteral("Temps écoulé entre les deux dates : 1 jours"));
-    // The second date before the first: a negative count.
-    w.choisit(4, 9, 1582);
-    w.clique(w.f.CmdDeuxDate);
-    QCOMPARE(nbj(), QStringLiteral("Temps écoulé entre les deux dates : -30 jours"));
-    // Reopening the counter takes the date selected then as the first date.
-    w.clique(w.f.CmdCompteur);
-    w.clique(w.f.CmdCompteur);
-    w.clique(w.f.CmdDeuxDate);
-    QCOMPARE(nbj(), QStringLiteral("Temps écoulé entre les deux dates : 0 jours"));
-    w.choisit(1, 1, 2002);
-    w.clique(w.f.CmdDateAJ);
-    QCOMPARE(nbj(), QStringLiteral("Temps écoulé depuis aujourd'hui : 44 jours"));
-    QCOMPARE(w.f.CmdPremDate->caption(), QStringLiteral("Première date : 18/11/2001"));
-}
-
-void TestSelection::copie()
-{
-    Fenetre w;
-    w.clique(w.f.CmdCopier);
-    QCOMPARE(w.banc.plateforme.pressePapiers.last(),
-             QStringLiteral("Dimanche 18 novembre 2001\nLune croissante\n \nPremière date : \n"
-                            "Deuxième date : \nTemps écoulé entre les deux dates : 0 jours"));
-    w.clique(w.f.CmdCompteur);
-    w.clique(w.f.CmdPremDate);
-    w.choisit(25, 12, 2001);
-    w.clique(w.f.CmdDeuxDate);
-    w.clique(w.f.CmdCopier);
-    QCOMPARE(w.banc.plateforme.pressePapiers.last(),
-             QStringLiteral("Mardi 25 décembre 2001\nLune croissante\n \n"
-                            "Première date : Dimanche 18 novembre 2001\n"
-                            "Deuxième date : Mardi 25 décembre 2001\n"
-                            "Temps écoulé entre les deux dates : 37 jours"));
-    QCOMPARE(w.banc.plateforme.sons, (QList<int>{19, 19}));
-}
-
-void TestSelection::vues_data()
-{
-    QTest::addColumn<QString>("style"); // stored start-up view
-    QTest::addColumn<QString>("appuis"); // C: counter button, L: Moon button
-    QTest::addColumn<bool>("compteur");
-    QTest::addColumn<bool>("lune");
-    QTest::newRow("fermé") << "" << "" << false << false;
-    QTest::newRow("compteur") << "" << "C" << true << false;
-    QTest::newRow("compteur puis lune") << "" << "CL" << false << true;
-    QTest::newRow("C L L") << "" << "CLL" << false << false;
-    QTest::newRow("démarre sur le compteur") << "AfficheCompteur" << "" << true << false;
-    QTest::newRow("démarre sur le compteur, C") << "AfficheCompteur" << "C" << false << false;
-    QTest::newRow("démarre sur la lune, L") << "AffichePhasesLune" << "L" << false << false;
-}
-
-void TestSelection::vues()
-{
-    QFETCH(QString, style);
-    QFETCH(QString, appuis);
-    QFETCH(bool, compteur);
-    QFETCH(bool, lune);
-    Fenetre w(style);
-    for (QChar c : appuis)
-        w.clique(c == QLatin1Char('C') ? w.f.CmdCompteur : w.f.CmdLune);
-    QCOMPARE(w.f.height(), compteur || lune ? 525 : 356);
-    QCOMPARE(w.f.panneau().panneauOuvert, compteur || lune);
-    if (compteur || lune) { // a closed panel keeps its last view below the edge
-        QCOMPARE(w.f.CmdPremDate->isVisible(), compteur);
-        QCOMPARE(w.f.FondTexteNBJ->isVisible(), compteur);
-        QCOMPARE(w.f.Image2->isVisible(), lune);
-        QCOMPARE(w.f.Forme[3]->isVisible(), lune);
+    Q_OBJECT
+private slots:
+    void aujourdhuiAuChargement()
+    {
+        Fenetre w;
+        QCOMPARE(w.legende(), QStringLiteral("Dimanche 18 novembre 2001"));
+        QCOMPARE(w.f.dateSelection(), QStringLiteral("18/11/2001"));
+        QCOMPARE(w.f.Forme[3]->caption(), QStringLiteral("Lune croissante"));
+        QCOMPARE(w.f.Image1->fraction(), w.f.fractionPhase());
+        // Browse elsewhere, then the caption button comes back to today.
+        w.choisit(4, 7, 1969);
+        QCOMPARE(w.legende(), QStringLiteral("Vendredi 4 juillet 1969"));
+        w.clique(w.f.CmdDateJour);
+        QCOMPARE(w.legende(), QStringLiteral("Dimanche 18 novembre 2001"));
+        QCOMPARE(w.f.MoisChoisi(), 7); // the lists stay where they were
     }
-    // The help button opens the counter's page while the counter shows.
-    w.clique(w.f.CmdAide);
-    QCOMPARE(w.banc.plateforme.aides, QList<int>{compteur ? 2 : 1});
-}
+
+    void jourAbsentDuNouveauMois()
+    {
+        Fenetre w;
+        w.choisit(31, 1, 2002);
+        const double phase = w.f.fractionPhase();
+        w.f.LDMois->setCurrentIndex(3); // April has 30 days
+        QCOMPARE(w.legende(), QStringLiteral("Jeudi 31 janvier 2002"));
+        QCOMPARE(w.f.dateSelection(), QStringLiteral("31/01/2002"));
+        QCOMPARE(w.f.fractionPhase(), phase);
+        QCOMPARE(w.f.jourCourant(), 31);
+        // Back to a 31-day month: day 31 is shown again.
+        w.f.LDMois->setCurrentIndex(4);
+        QCOMPARE(w.legende(), QStringLiteral("Vendredi 31 mai 2002"));
+    }
+
+    void reformeDe1582()
+    {
+        Fenetre w;
+        w.choisit(10, 9, 1582);
+        QCOMPARE(w.legende(), QStringLiteral("Lundi 10 septembre 1582"));
+        // October 1582: day 10 no longer exists, yet the remembered day is written.
+        w.f.LDMois->setCurrentIndex(9);
+        QVERIFY(!w.f.Jour[9]->isEnabled());
+        QCOMPARE(w.legende(), QStringLiteral("Mercredi 10 octobre 1582"));
+        w.clique(w.f.Jour[3]);
+        QCOMPARE(w.legende(), QStringLiteral("Jeudi 4 octobre 1582"));
+        w.clique(w.f.Jour[14]);
+        QCOMPARE(w.legende(), QStringLiteral("Vendredi 15 octobre 1582"));
+    }
+
+    void compteurEntreDeuxDates()
+    {
+        Fenetre w;
+        const auto nbj = [&] { return w.f.TexteNBJ->text(); };
+        w.clique(w.f.CmdCompteur);
+        w.choisit(4, 10, 1582);
+        w.clique(w.f.CmdPremDate);
+        QCOMPARE(w.f.CmdPremDate->caption(), QStringLiteral("Première date : 4/10/1582"));
+        QCOMPARE(w.f.CmdAnMois->caption(), QStringLiteral("4/10/1582"));
+        w.choisit(15, 10, 1582);
+        w.clique(w.f.CmdDeuxDate);
+        QCOMPARE(w.f.CmdDeuxDate->caption(), QStringLiteral("Deuxième date : 15/10/1582"));
+        QCOMPARE(nbj(), QStringLiteral("Temps écoulé entre les deux dates : 1 jours"));
+        // The second date before the first: a negative count.
+        w.choisit(4, 9, 1582);
+        w.clique(w.f.CmdDeuxDate);
+        QCOMPARE(nbj(), QStringLiteral("Temps écoulé entre les deux dates : -30 jours"));
+        // Reopening the counter takes the date selected then as the first date.
+        w.clique(w.f.CmdCompteur);
+        w.clique(w.f.CmdCompteur);
+        w.clique(w.f.CmdDeuxDate);
+        QCOMPARE(nbj(), QStringLiteral("Temps écoulé entre les deux dates : 0 jours"));
+    }
+
+    void copie()
+    {
+        Fenetre w;
+        w.clique(w.f.CmdCopier);
+        QCOMPARE(w.banc.plateforme.pressePapiers.last(),
+                 QStringLiteral("Dimanche 18 novembre 2001\nLune croissante\n \nPremière date : \n"
+                                "Deuxième date : \nTemps écoulé entre les deux dates : 0 jours"));
+        w.clique(w.f.CmdCompteur);
+        w.clique(w.f.CmdPremDate);
+        w.choisit(25, 12, 2001);
+        w.clique(w.f.CmdDeuxDate);
+        w.clique(w.f.CmdCopier);
+        QCOMPARE(w.banc.plateforme.pressePapiers.last(),
+                 QStringLiteral("Mardi 25 décembre 2001\nLune croissante\n \n"
+                                "Première date : Dimanche 18 novembre 2001\n"
+                                "Deuxième date : Mardi 25 décembre 2001\n"
+                                "Temps écoulé entre les deux dates : 37 jours"));
+        QCOMPARE(w.banc.plateforme.sons, (QList<int>{19, 19}));
+        // A new first date alone leaves the reported difference as it was.
+        w.choisit(4, 10, 1582);
+        w.clique(w.f.CmdPremDate);
+        w.clique(w.f.CmdCopier);
+        QVERIFY(w.banc.plateforme.pressePapiers.last().endsWith(
+            QStringLiteral("Première date : Jeudi 4 octobre 1582\nDeuxième date : Mardi 25 décembre 2001\n"
+                           "Temps écoulé entre les deux dates : 37 jours")));
+        // Against today, which is Gregorian, from a Julian day.
+        w.clique(w.f.CmdDateAJ);
+        QCOMPARE(w.f.TexteNBJ->text(), QStringLiteral("Temps écoulé depuis aujourd'hui : -153072 jours"));
+        QCOMPARE(w.f.CmdPremDate->caption(), QStringLiteral("Première date : 18/11/2001"));
+        w.clique(w.f.CmdCopier);
+        QVERIFY(w.banc.plateforme.pressePapiers.last().endsWith(
+            QStringLiteral("Première date : Dimanche 18 novembre 2001\nDeuxième date : Jeudi 4 octobre 1582\n"
+                           "Temps écoulé entre les deux dates : -153072 jours")));
+    }
+
+    void vues_data()
+    {
+        QTest::addColumn<QString>("style"); // stored start-up view
+        QTest::addColumn<QString>("appuis"); // C: counter button, L: Moon button
+        QTest::addColumn<bool>("compteur");
+        QTest::addColumn<bool>("lune");
+        QTest::newRow("fermé") << "" << "" << false << false;
+        QTest::newRow("compteur") << "" << "C" << true << false;
+        QTest::newRow("compteur puis lune") << "" << "CL" << false << true;
+        QTest::newRow("C L L") << "" << "CLL" << false << false;
+        QTest::newRow("démarre sur le compteur") << "AfficheCompteur" << "" << true << false;
+        QTest::newRow("démarre sur le compteur, C") << "AfficheCompteur" << "C" << false << false;
+        QTest::newRow("démarre sur la lune, L") << "AffichePhasesLune" << "L" << false << false;
+    }
+
+    void vues()
+    {
+        QFETCH(QString, style);
+        QFETCH(QString, appuis);
+        QFETCH(bool, compteur);
+        QFETCH(bool, lune);
+        Fenetre w(style);
+        for (QChar c : appuis)
+            w.clique(c == QLatin1Char('C') ? w.f.CmdCompteur : w.f.CmdLune);
+        QCOMPARE(w.f.height(), compteur || lune ? 525 : 356);
+        QCOMPARE(w.f.panneau().panneauOuvert, compteur || lune);
+        if (compteur || lune) { // a closed panel keeps its last view below the edge
+            QCOMPARE(w.f.CmdPremDate->isVisible(), compteur);
+            QCOMPARE(w.f.FondTexteNBJ->isVisible(), compteur);
+            QCOMPARE(w.f.Image2->isVisible(), lune);
+            QCOMPARE(w.f.Forme[3]->isVisible(), lune);
+        }
+        // The help button opens the counter's page while the counter shows.
+        w.clique(w.f.CmdAide);
+        QCOMPARE(w.banc.plateforme.aides, QList<int>{compteur ? 2 : 1});
+    }
+};
 
 ZELUND_TEST(TestSelection)
 #include "tst_selection.moc"
