@@ -7,17 +7,6 @@
 #include <QTest>
 
 namespace {
-// Every key of the settings file, as "section/key=value", sorted.
-QStringList contenuBrut(const Banc &banc)
-{
-    QSettings brut(banc.fichierReglages(), QSettings::IniFormat);
-    QStringList lignes;
-    for (const QString &cle : brut.allKeys())
-        lignes << cle + QLatin1Char('=') + brut.value(cle).toString();
-    lignes.sort();
-    return lignes;
-}
-
 QString valeurAuHasard(QRandomGenerator &g)
 {
     static const QStringList morceaux = {
@@ -47,9 +36,9 @@ private slots:
         const QStringList attendu = {"Année de début/Valeur=1700", "Année de fin/Valeur=2100",
                                      "Couleur des étoiles/Couleur=255 255 255", "Couleur du ciel/Couleur=119 119 119",
                                      "Style d'affichage au démarrage/Style=Normal"};
-        QCOMPARE(contenuBrut(banc), attendu);
+        QCOMPARE(banc.contenuFichier(), attendu);
         QVERIFY(!chargeReglages(banc.reglages(), 2026)->styleManquant);
-        QCOMPARE(contenuBrut(banc), attendu);
+        QCOMPARE(banc.contenuFichier(), attendu);
     }
 
     void couleurs_data()
@@ -154,7 +143,7 @@ private slots:
         Banc banc;
         banc.reglages().ecrit(section, cle, valeur);
         QVERIFY(!chargeReglages(banc.reglages(), 2026));
-        QCOMPARE(contenuBrut(banc), QStringList{section + QLatin1Char('/') + cle + QLatin1Char('=') + valeur});
+        QCOMPARE(banc.contenuFichier(), QStringList{section + QLatin1Char('/') + cle + QLatin1Char('=') + valeur});
     }
 
     void valeurAvecVirgulesEcriteALaMain()

@@ -37,22 +37,12 @@ private:
     QByteArray m_ancien;
     QTemporaryDir m_dossier;
 };
-
-// Run outside ctest, the tests find the build tree's data beside themselves.
-void trouveDonneesDuBuild()
-{
-    const QDir build(QCoreApplication::applicationDirPath() + QStringLiteral("/../../share/zelund"));
-    if (qEnvironmentVariableIsEmpty("ZELUND_DONNEES") && build.exists())
-        qputenv("ZELUND_DONNEES", build.absolutePath().toLocal8Bit());
-}
 } // namespace
 
 class TestConseils : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { trouveDonneesDuBuild(); }
-
     void lecture_data()
     {
         QTest::addColumn<QByteArray>("octets");
@@ -96,33 +86,23 @@ private slots:
     void fenetre_data()
     {
         QTest::addColumn<std::optional<QByteArray>>("contenu");
-        QTest::addColumn<QString>("affiche");
-        QTest::newRow("une ligne") << std::optional(QByteArray("Seul conseil\r\n")) << "Seul conseil";
-        QTest::newRow("vide") << std::optional(QByteArray()) << "";
-        QTest::newRow("balises en clair") << std::optional(QByteArray("<b>gras</b>")) << "<b>gras</b>";
-        QTest::newRow("absent") << std::optional<QByteArray>()
-                                << "Le fichier Conseils.txt n'a pas été trouvé.\n\n"
-                                   "Vous n'auriez pas dû le supprimer du dossier de Zelund +";
+        QTest::addColumn<QStringList>("vus"); // at opening, then after each "next"
+        const QString absent = QStringLiteral("Le fichier Conseils.txt n'a pas été trouvé.\n\n"
+                                              "Vous n'auriez pas dû le supprimer du dossier de Zelund +");
+        QTest::newRow("trois lignes") << std::optional(QByteArray("un\r\ndeux\r\ntrois\r\n"))
+                                      << QStringList{"trois", "un", "deux", "trois", "un"};
+        QTest::newRow("une ligne") << std::optional(QByteArray("Seul conseil\r\n")) << QStringList(2, "Seul conseil");
+        QTest::newRow("vide") << std::optional(QByteArray()) << QStringList(2, "");
+        QTest::newRow("balises en clair") << std::optional(QByteArray("<b>gras</b>")) << QStringList{"<b>gras</b>"};
+        QTest::newRow("absent") << std::optional<QByteArray>() << QStringList(2, absent);
     }
     void fenetre()
     {
         QFETCH(std::optional<QByteArray>, contenu);
-        QFETCH(QString, affiche);
+        QFETCH(QStringList, vus);
         Banc banc;
         DossierDonnees d(contenu);
-        Conseils c;
-        // Shown as plain text; paging a list of one or none changes nothing.
-        QCOMPARE(c.lblTipText->text(), affiche);
-        QTest::mouseClick(c.CmdNextTip, Qt::LeftButton);
-        QCOMPARE(c.lblTipText->text(), affiche);
-        QCOMPARE(c.lblTipText->textFormat(), Qt::PlainText);
-    }
-
-    void pagination()
-    {
-        Banc banc;
-        DossierDonnees d("un\r\ndeux\r\ntrois\r\n");
-        // A seed whose first draw opens on the third tip.
+        // A seed whose first draw opens a list of three on its last tip.
         const auto premierTire = [](quint32 graine) {
             Alea::initialise(graine);
             return CalculConseils::premier(Alea::suivant(), 3);
@@ -132,13 +112,13 @@ private slots:
             ++graine;
         Alea::initialise(graine);
         Conseils c;
-        QStringList vus{c.lblTipText->text()};
-        for (int i = 0; i < 4; ++i, vus << c.lblTipText->text())
+        QStringList affiches{c.lblTipText->text()};
+        while (affiches.size() < vus.size()) {
             QTest::mouseClick(c.CmdNextTip, Qt::LeftButton);
-        QCOMPARE(vus, (QStringList{"trois", "un", "deux", "trois", "un"}));
-        c.show();
-        QTest::mouseClick(c.CmdOK, Qt::LeftButton);
-        QVERIFY(!c.isVisible());
+            affiches << c.lblTipText->text();
+        }
+        QCOMPARE(affiches, vus);
+        QCOMPARE(c.lblTipText->textFormat(), Qt::PlainText);
     }
 
     void caseACocher_data()
@@ -166,6 +146,8 @@ private slots:
         const QString inverse = coche ? Cles::Non : Cles::Oui;
         QCOMPARE(banc.reglages().lit(Cles::Conseils, Cles::ConseilDemarrage), inverse);
         QCOMPARE(partage().conseilDemarrage, inverse);
+        QTest::mouseClick(c.CmdOK, Qt::LeftButton);
+        QVERIFY(!c.isVisible());
     }
 };
 
@@ -173,32 +155,29 @@ class TestFenAide : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { trouveDonneesDuBuild(); }
     void cleanup() { delete FenAide::ouverte(); }
 
     void sujets_data()
     {
         QTest::addColumn<int>("contexte");
         QTest::addColumn<QString>("page");
-        QTest::addColumn<QString>("titre");
-        QTest::newRow("sommaire") << 0 << "index.html" << "Aide de Zelund +";
-        QTest::newRow("fenêtre principale") << 1 << "sujet1.html" << "La fenêtre principale";
-        QTest::newRow("compteur") << 2 << "sujet2.html" << "Le compteur de jours";
-        QTest::newRow("configuration") << 3 << "sujet3.html" << "La configuration";
-        QTest::newRow("boîte à outils") << 4 << "sujet4.html" << "La boîte à outils";
+        QTest::newRow("sommaire") << 0 << "index.html";
+        QTest::newRow("fenêtre principale") << 1 << "sujet1.html";
+        QTest::newRow("compteur") << 2 << "sujet2.html";
+        QTest::newRow("configuration") << 3 << "sujet3.html";
+        QTest::newRow("boîte à outils") << 4 << "sujet4.html";
     }
     void sujets()
     {
         QFETCH(int, contexte);
         QFETCH(QString, page);
-        QFETCH(QString, titre);
         Banc banc;
         // One viewer answers every request.
         FenAide *f = FenAide::affiche(contexte == 0 ? 1 : 0);
         QCOMPARE(FenAide::affiche(contexte), f);
         QVERIFY(f->isVisible());
         QCOMPARE(f->Texte->source().fileName(), page);
-        QCOMPARE(f->Texte->documentTitle(), titre);
+        QVERIFY(!f->Texte->documentTitle().isEmpty()); // the page itself, not an error text
     }
 
     void navigation()

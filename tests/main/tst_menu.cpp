@@ -135,8 +135,9 @@ private slots:
         // A colour changed afterwards is then the only thing in the store.
         w.banc.plateforme.couleursChoisies = {0xABCDEF};
         w.changeCouleur(Couleurs::TexteBoutons);
-        QSettings brut(w.banc.fichierReglages(), QSettings::IniFormat);
-        QCOMPARE(brut.allKeys().size(), oui ? 1 : 7);
+        const QStringList contenu = w.banc.contenuFichier();
+        QCOMPARE(contenu.size(), oui ? 1 : 7);
+        QVERIFY(contenu.contains(QStringLiteral("%1/%2=%3").arg(Couleurs::section(), Couleurs::definitions()[Couleurs::TexteBoutons].cle).arg(0xABCDEF)));
     }
 
     void fichierDesReglages()
@@ -180,10 +181,7 @@ private slots:
         else
             w.clique(w.f.CmdFuseauxHoraires);
         QVERIFY(p.pressePapiers.isEmpty());
-        QStringList lances;
-        for (const auto &l : p.lancements)
-            lances << (QStringList{l.programme} + l.arguments).join(QLatin1Char(' '));
-        QCOMPARE(lances, lance.isEmpty() ? QStringList{} : QStringList{lance});
+        QCOMPARE(p.commandes(), lance.isEmpty() ? QStringList{} : QStringList{lance});
         QCOMPARE(p.messages.size(), erreur.isEmpty() ? 0 : 1);
         if (!erreur.isEmpty()) {
             QCOMPARE(p.messages[0].titre, QStringLiteral("Zelund - Erreur !"));

@@ -5,44 +5,12 @@
 
 #include <QPointer>
 
-Plateforme::Reponse FauxPlateforme::message(const QString &texte, Boutons boutons, Icone icone,
-                                            const QString &titre, Reponse parDefaut)
+QStringList FauxPlateforme::commandes() const
 {
-    messages << Message{texte, boutons, icone, titre, parDefaut};
-    if (reponses.empty())
-        return parDefaut;
-    const Reponse r = reponses.front();
-    reponses.pop_front();
-    return r;
-}
-
-bool FauxPlateforme::lanceProgramme(const QString &programme, const QStringList &arguments)
-{
-    if (!programmeDisponible(programme))
-        return false;
-    lancements << Lancement{programme, arguments};
-    return true;
-}
-
-bool FauxPlateforme::programmeDisponible(const QString &programme) const
-{
-    return programmesPresents.contains(programme);
-}
-
-std::optional<quint32> FauxPlateforme::choisitCouleur(quint32 depart)
-{
-    departsCouleur << depart;
-    if (couleursChoisies.empty())
-        return std::nullopt;
-    const auto c = couleursChoisies.front();
-    couleursChoisies.pop_front();
-    return c;
-}
-
-bool FauxPlateforme::ouvreAdresse(const QString &adresse)
-{
-    adresses << adresse;
-    return true;
+    QStringList lignes;
+    for (const auto &l : lancements)
+        lignes << (QStringList{l.programme} + l.arguments).join(QLatin1Char(' '));
+    return lignes;
 }
 
 Banc::Banc()
@@ -72,4 +40,14 @@ Banc::~Banc()
 QString Banc::fichierReglages() const
 {
     return m_dossier.filePath(QStringLiteral("Zelund.conf"));
+}
+
+QStringList Banc::contenuFichier() const
+{
+    QSettings brut(fichierReglages(), QSettings::IniFormat);
+    QStringList lignes;
+    for (const QString &cle : brut.allKeys())
+        lignes << cle + QLatin1Char('=') + brut.value(cle).toString();
+    lignes.sort();
+    return lignes;
 }

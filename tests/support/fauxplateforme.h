@@ -35,21 +35,52 @@ public:
     QStringList pressePapiers;
     QList<int> sons;
     QList<int> aides;
-    std::deque<std::optional<quint32>> couleursChoisies;
+    std::deque<std::optional<quint32>> couleursChoisies; // cancelled when empty
     QList<quint32> departsCouleur;
     QStringList adresses;
+
+    // Each launch as one command line, "programme arg1 arg2".
+    QStringList commandes() const;
 
     QDateTime maintenant() const override { return horloge; }
     bool autreInstanceActive() override { return autreInstance; }
     Reponse message(const QString &texte, Boutons boutons, Icone icone, const QString &titre,
-                    Reponse parDefaut) override;
-    bool lanceProgramme(const QString &programme, const QStringList &arguments) override;
-    bool programmeDisponible(const QString &programme) const override;
+                    Reponse parDefaut) override
+    {
+        messages << Message{texte, boutons, icone, titre, parDefaut};
+        return prochain(reponses, parDefaut);
+    }
+    bool lanceProgramme(const QString &programme, const QStringList &arguments) override
+    {
+        if (programmeDisponible(programme))
+            lancements << Lancement{programme, arguments};
+        return programmeDisponible(programme);
+    }
+    bool programmeDisponible(const QString &programme) const override { return programmesPresents.contains(programme); }
     void copiePressePapiers(const QString &texte) override { pressePapiers << texte; }
     void joueSon(int numero) override { sons << numero; }
     void afficheAide(int contexte) override { aides << contexte; }
-    std::optional<quint32> choisitCouleur(quint32 depart) override;
-    bool ouvreAdresse(const QString &adresse) override;
+    std::optional<quint32> choisitCouleur(quint32 depart) override
+    {
+        departsCouleur << depart;
+        return prochain(couleursChoisies, std::optional<quint32>());
+    }
+    bool ouvreAdresse(const QString &adresse) override
+    {
+        adresses << adresse;
+        return true;
+    }
+
+private:
+    template<typename T>
+    static T prochain(std::deque<T> &file, T sinon)
+    {
+        if (file.empty())
+            return sinon;
+        T suivant = file.front();
+        file.pop_front();
+        return suivant;
+    }
 };
 
 // Installs a fake platform and a settings store in a temporary file, and
@@ -65,6 +96,8 @@ public:
     FauxPlateforme plateforme;
     Reglages &reglages() { return *m_reglages; }
     QString fichierReglages() const;
+    // What the settings file holds, read afresh: "section/key=value", sorted.
+    QStringList contenuFichier() const;
 
 private:
     QList<class FenetreZelund *> m_avant;

@@ -3,6 +3,7 @@
 #include "support/fauxplateforme.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QTest>
 
 namespace {
@@ -28,6 +29,10 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zelund-tests"));
+    // Run outside ctest, the tests find the build tree's data beside themselves.
+    const QDir donnees(QCoreApplication::applicationDirPath() + QStringLiteral("/../../share/zelund"));
+    if (qEnvironmentVariableIsEmpty("ZELUND_DONNEES") && donnees.exists())
+        qputenv("ZELUND_DONNEES", donnees.absolutePath().toLocal8Bit());
     int echecs = 0;
     for (const auto &e : entrees()) {
         auto objet = e.fabrique();
