@@ -30,7 +30,9 @@ private slots:
     void selectionIllisible()
     {
         // A selection text that names no real day changes nothing.
-        const auto rien = [](const LegendesModifiees &l) { return !l.premiereDate && !l.deuxiemeDate && !l.anMois && !l.texteNBJ; };
+        const auto rien = [](const LegendesModifiees &l) {
+            return !l.premiereDate && !l.deuxiemeDate && !l.anMois && !l.texteNBJ;
+        };
         EtatCompteur etat;
         QVERIFY(rien(cliqueDeuxiemeDate(etat, {12, QStringLiteral("31/04/2001"), {}})));
         QVERIFY(rien(cliquePremiereDate(etat, {12, QStringLiteral("5/3/2002"), {}})));

@@ -21,8 +21,8 @@ private slots:
         QTest::newRow("février 1500 (grégorien)") << 2 << 1500 << j28 + "..." << Periode::Avant1582;
         QTest::newRow("avril") << 4 << 2026 << j28 + "11." << Periode::Apres1582;
         QTest::newRow("septembre 1582") << 9 << 1582 << j28 + "11." << Periode::AvantOctobre1582;
-        QTest::newRow("octobre 1582") << 10 << 1582 << "1111" + QString(10, QLatin1Char('.')) + QString(17, QLatin1Char('1'))
-                                      << Periode::Octobre1582;
+        const QString reforme = "1111" + QString(10, QLatin1Char('.')) + QString(17, QLatin1Char('1'));
+        QTest::newRow("octobre 1582") << 10 << 1582 << reforme << Periode::Octobre1582;
         QTest::newRow("novembre 1582") << 11 << 1582 << j28 + "11." << Periode::Apres1582;
         QTest::newRow("octobre 1583") << 10 << 1583 << j28 + "111" << Periode::Apres1582;
     }

@@ -137,7 +137,8 @@ private slots:
         w.changeCouleur(Couleurs::TexteBoutons);
         const QStringList contenu = w.banc.contenuFichier();
         QCOMPARE(contenu.size(), oui ? 1 : 7);
-        QVERIFY(contenu.contains(QStringLiteral("%1/%2=%3").arg(Couleurs::section(), Couleurs::definitions()[Couleurs::TexteBoutons].cle).arg(0xABCDEF)));
+        const QString cle = Couleurs::definitions()[Couleurs::TexteBoutons].cle;
+        QVERIFY(contenu.contains(QStringLiteral("%1/%2=%3").arg(Couleurs::section(), cle).arg(0xABCDEF)));
     }
 
     void fichierDesReglages()
