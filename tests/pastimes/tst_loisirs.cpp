@@ -1,0 +1,231 @@
+#include "pastimes/comptes.h"
+#include "pastimes/defilement.h"
+#include "pastimes/horlogegeo.h"
+#include "pastimes/loteriecalc.h"
+#include "pastimes/ramdom.h"
+#include "support/principal.h"
+
+#include <QSet>
+#include <QTest>
+
+using Suite = QList<qint32>;
+
+namespace {
+Suite table(const Ramdom &g)
+{
+    Suite s;
+    for (int n = 1; n <= Ramdom::TailleTable; ++n)
+        s << g.entree(n);
+    return s;
+}
+
+bool proche(QPointF a, QPointF b)
+{
+    return (a - b).manhattanLength() < 1e-6;
+}
+
+QDateTime dt(int a, int m, int j, int h = 0, int mi = 0, int s = 0, int ms = 0)
+{
+    return QDateTime(QDate(a, m, j), QTime(h, mi, s, ms));
+}
+} // namespace
+
+// The pastimes' computations: the generator and the lottery's seed, the
+// clock's dial, the countdown texts and the about box's scrolling.
+class TestLoisirs : public QObject
+{
+    Q_OBJECT
+private slots:
+    void tirages_data()
+    {
+        QTest::addColumn<QString>("graine");
+        QTest::addColumn<Suite>("premiers"); // worked out independently, in exact arithmetic
+        QTest::newRow("graine de la loterie") << "12-04-200121:05:07 75907.53"
+                                              << Suite{456384996, 392623621, 582042064};
+        QTest::newRow("accents, € hors page") << "Zélie à l'été €" << Suite{684296017, 794150704, 643575186};
+        // These codes drive the warm-up far past 32 bits.
+        QTest::newRow("ÿ répété") << QString(39, QChar(0xFF)) << Suite{277915736, 752060294, 676814979};
+    }
+    void tirages()
+    {
+        QFETCH(QString, graine);
+        QFETCH(Suite, premiers);
+        Ramdom g;
+        g.InitGenerateur(graine);
+        const Suite t = table(g);
+        const auto dansLaPlage = [](qint32 e) { return e >= 0 && e < Ramdom::Modulo; };
+        QVERIFY(std::all_of(t.begin(), t.begin() + 97, dansLaPlage));
+        QCOMPARE(g.TirageBrut(), t[90]); // the first draw reads slot 91
+        QCOMPARE(t[90], premiers[0]);
+        for (int k = 1; k < 10000; ++k) {
+            const qint32 x = g.TirageBrut();
+            QVERIFY(dansLaPlage(x) && (k >= premiers.size() || x == premiers[k]));
+        }
+    }
+    void graines_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<bool>("memeTable");
+        const QString x86(86, QLatin1Char('x'));
+        QTest::newRow("même graine") << x86 << x86 << true;
+        QTest::newRow("premier caractère") << x86 << QLatin1Char('y') + x86.mid(1) << false;
+        QTest::newRow("86e caractère") << x86 << x86.left(85) + QLatin1Char('y') << false;
+        QTest::newRow("au-delà du 86e") << x86 + QLatin1Char('a') << x86 + QLatin1Char('b') << true;
+    }
+    void graines()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(bool, memeTable);
+        Ramdom ga, gb;
+        ga.InitGenerateur(a);
+        ga.TirageBrut();
+        ga.InitGenerateur(a); // seeding again restarts
+        gb.InitGenerateur(b);
+        QCOMPARE(table(ga) == table(gb), memeTable);
+    }
+    void entre_data()
+    {
+        QTest::addColumn<int>("bas");
+        QTest::addColumn<int>("haut");
+        QTest::newRow("5 à 5") << 5 << 5;
+        QTest::newRow("1 à 49") << 1 << 49;
+        QTest::newRow("étendue entière") << -32768 << 32767;
+        QTest::newRow("bornes inversées") << 7 << 1;
+    }
+    void entre()
+    {
+        QFETCH(int, bas);
+        QFETCH(int, haut);
+        Ramdom g;
+        QSet<int> vus;
+        for (int k = 0; k < 5000; ++k)
+            vus.insert(g.TirageEntre(qint16(bas), qint16(haut)));
+        const auto [mini, maxi] = std::minmax(bas, haut);
+        QVERIFY(std::all_of(vus.begin(), vus.end(), [&](int x) { return x >= mini && x <= maxi; }));
+        if (qAbs(haut - bas) < 50) // small ranges are covered entirely
+            QCOMPARE(int(vus.size()), qAbs(haut - bas) + 1);
+    }
+    void graineLoterie_data()
+    {
+        QTest::addColumn<QDateTime>("maintenant");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("exemple") << dt(2001, 12, 4, 21, 5, 7, 530) << "12-04-200121:05:07 75907.53";
+        QTest::newRow("une demi-seconde") << dt(2001, 1, 1, 0, 0, 0, 500) << "01-01-200100:00:00 0.5";
+        QTest::newRow("matin, seconde entière") << dt(2026, 7, 9, 9, 3, 2) << "07-09-202609:03:02 32582";
+        // Single precision keeps 7 significant digits.
+        QTest::newRow("7 chiffres") << dt(2001, 1, 1, 3, 25, 45, 678) << "01-01-200103:25:45 12345.68";
+    }
+    void graineLoterie()
+    {
+        QFETCH(QDateTime, maintenant);
+        QFETCH(QString, texte);
+        QCOMPARE(Loterie::texteGraine(maintenant), texte);
+    }
+    // Fewer starters than balls cannot come from the set-up dialog, but must
+    // not hang the timer.
+    void loterieSansNumeroLibre()
+    {
+        Ramdom g;
+        const int inferieurs[] = {1, 2, 3};
+        const int x = Loterie::tireNumero(g, 3, inferieurs);
+        QVERIFY(x >= 1 && x <= 3);
+    }
+
+    void aiguilles_data()
+    {
+        QTest::addColumn<QTime>("heure");
+        QTest::addColumn<QPointF>("seconde");
+        QTest::addColumn<QPointF>("minute");
+        QTest::addColumn<QPointF>("heures");
+        const QPointF s(1000, 150), m(1000, 300), trois(1500, 1000);
+        QTest::newRow("12:00:00") << QTime(12, 0) << s << m << QPointF(1000, 500);
+        QTest::newRow("3:00:00") << QTime(3, 0) << s << m << trois;
+        QTest::newRow("15:00:00") << QTime(15, 0) << s << m << trois;
+        QTest::newRow("6:30:00") << QTime(6, 30) << s << QPointF(1000, 1700)
+                                 << QPointF(870.59047744874, 1482.96291314453);
+        // The minute hand follows the seconds, the hour hand only the minutes.
+        QTest::newRow("15:00:59") << QTime(15, 0, 59) << QPointF(911.15080622249, 154.65638893697)
+                                  << QPointF(1071.95477575107, 303.70802801798) << trois;
+    }
+    void aiguilles()
+    {
+        QFETCH(QTime, heure);
+        QFETCH(QPointF, seconde);
+        QFETCH(QPointF, minute);
+        QFETCH(QPointF, heures);
+        const Horloge::Aiguilles a = Horloge::aiguilles(heure);
+        QVERIFY(proche(a.seconde.fin, seconde) && proche(a.minute.fin, minute) && proche(a.heure.fin, heures));
+        QVERIFY(a.heure.debut == QPointF(1000, 1000) && a.seconde.debut == a.heure.debut);
+    }
+    void chiffres()
+    {
+        // 12, 3, 6 and 9 centred on the circle, for a text of 90 × 210 twips.
+        const QPointF centres[] = {{1000, 140}, {1860, 1000}, {1000, 1860}, {140, 1000}};
+        for (int k = 0; k < 4; ++k)
+            QVERIFY(proche(Horloge::coinChiffre(k == 0 ? 12 : 3 * k, 90, 210) + QPointF(45, 105), centres[k]));
+        // Sizes rounded to the twip, then halved with truncation: 151 / 2, 209 / 2.
+        QVERIFY(proche(Horloge::coinChiffre(3, 151.4, 208.6), QPointF(1860 - 75, 1000 - 104)));
+    }
+
+    void depuis2001_data()
+    {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("nombre");
+        QTest::newRow("1er janvier 2001") << QDate(2001, 1, 1) << "0";
+        QTest::newRow("2 janvier 2001") << QDate(2001, 1, 2) << "1";
+        QTest::newRow("2100, hors 16 bits") << QDate(2100, 1, 1) << "36159";
+        QTest::newRow("1900, hors 16 bits") << QDate(1900, 1, 1) << "-36890";
+    }
+    void depuis2001()
+    {
+        QFETCH(QDate, date);
+        QFETCH(QString, nombre);
+        QCOMPARE(Comptes::texte2001(date), nombre + QStringLiteral(" jours et des poussières..."));
+    }
+    void vers2010_data()
+    {
+        QTest::addColumn<QDateTime>("maintenant");
+        QTest::addColumn<QString>("texte"); // empty: arrived
+        QTest::newRow("23:59:59") << dt(2009, 12, 31, 23, 59, 59) << "0 jour, 0 heure, 0 minute et 1 seconde";
+        QTest::newRow("22:58:00") << dt(2009, 12, 31, 22, 58) << "0 jour, 1 heure, 1 minute et 60 secondes";
+        QTest::newRow("30/12 midi") << dt(2009, 12, 30, 12) << "1 jour, 11 heures, 59 minutes et 60 secondes";
+        QTest::newRow("1800, hors 16 bits") << dt(1800, 1, 1) << "76700 jours, 23 heures, 59 minutes et 60 secondes";
+        QTest::newRow("1er janvier 2010") << dt(2010, 1, 1) << QString();
+        QTest::newRow("2095") << dt(2095, 7, 14, 10) << QString();
+    }
+    void vers2010()
+    {
+        QFETCH(QDateTime, maintenant);
+        QFETCH(QString, texte);
+        const Comptes::Texte2010 t = Comptes::texte2010(maintenant);
+        QCOMPARE(t.texte, texte.isEmpty() ? QStringLiteral("On y est ! ! !") : texte);
+        QCOMPARE(t.termine, texte.isEmpty());
+    }
+
+    // The about box's sheet top after some ticks, by the closed form and tick
+    // by tick: 0.516 × 1000 = 516, so positions 0 to -516, 517 ticks a cycle.
+    void defilement_data()
+    {
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<int>("haut");
+        QTest::newRow("premier tick") << 1 << 0;
+        QTest::newRow("deuxième tick") << 2 << -1;
+        QTest::newRow("dernière position") << 517 << -516;
+        QTest::newRow("retour en haut") << 518 << 0;
+    }
+    void defilement()
+    {
+        QFETCH(int, ticks);
+        QFETCH(int, haut);
+        QCOMPARE(Defilement::hautApres(ticks, 1000), haut);
+        int p = 0;
+        for (int t = 1; t < ticks; ++t)
+            p = Defilement::positionSuivante(p, 1000);
+        QCOMPARE(p, haut);
+    }
+};
+
+ZELUND_TEST(TestLoisirs)
+#include "tst_loisirs.moc"
