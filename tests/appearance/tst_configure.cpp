@@ -11,23 +11,6 @@
 #include <QScrollBar>
 #include <QTest>
 
-// The configuration dialog: what it opens on, its colour editor, the year
-// bars, and what each way out leaves in the store and the shared values.
-class TestConfigure : public QObject
-{
-    Q_OBJECT
-private slots:
-    void ouverture_data();
-    void ouverture();
-    void etats_data();
-    void etats();
-    void edition();
-    void ok();
-    void sortieSansEcrire_data();
-    void sortieSansEcrire();
-    void aide();
-};
-
 namespace {
 // Sky, stars, first year, last year, style; an empty text stays missing.
 void stocke(Reglages &r, const QStringList &cinq)
@@ -58,153 +41,152 @@ QString actifs(const Configure &d)
 }
 } // namespace
 
-void TestConfigure::ouverture_data()
+// The configuration dialog: what it opens on, its colour editor, the year
+// bars, and what each way out leaves in the store and the shared values.
+class TestConfigure : public QObject
 {
-    QTest::addColumn<QStringList>("store");
-    QTest::addColumn<QStringList>("montre"); // sky text, star text, first year, last year
-    QTest::addColumn<int>("option");
-    const QString gris = QStringLiteral("119 119 119"), blanc = QStringLiteral("255 255 255");
-    QTest::newRow("valeurs lues") << QStringList{"10 20 30", "200 210  220", "1800", "2200", "AfficheCompteur"}
-                                  << QStringList{"10 20 30", "200 210  220", "1800", "2200"} << 1;
-    QTest::newRow("1450 -> 1600, 12000 -> 9999") << QStringList{"", "", "1450", "12000", "AffichePhasesLune"}
-                                                 << QStringList{gris, blanc, "1600", "9999"} << 2;
-    QTest::newRow("plage sans aujourd'hui") << QStringList{"", "", "2050", "1900", ""}
-                                            << QStringList{gris, blanc, "2001", "2001"} << -1;
-    QTest::newRow("store vidé") << QStringList{} << QStringList{gris, blanc, "1700", "2100"} << -1;
-    QTest::newRow("illisibles") << QStringList{"119,119,119", "1 2 300", "mil", "", "normal"}
-                                << QStringList{gris, blanc, "1700", "2100"} << -1;
-}
+    Q_OBJECT
+private slots:
+    void ouverture_data()
+    {
+        QTest::addColumn<QStringList>("store");
+        QTest::addColumn<QStringList>("montre"); // sky text, star text, first year, last year
+        QTest::addColumn<int>("option");
+        const QString gris = QStringLiteral("119 119 119"), blanc = QStringLiteral("255 255 255");
+        QTest::newRow("valeurs lues") << QStringList{"10 20 30", "200 210  220", "1800", "2200", "AfficheCompteur"}
+                                      << QStringList{"10 20 30", "200 210  220", "1800", "2200"} << 1;
+        QTest::newRow("1450 -> 1600, 12000 -> 9999") << QStringList{"", "", "1450", "12000", "AffichePhasesLune"}
+                                                     << QStringList{gris, blanc, "1600", "9999"} << 2;
+        QTest::newRow("plage sans aujourd'hui") << QStringList{"", "", "2050", "1900", ""}
+                                                << QStringList{gris, blanc, "2001", "2001"} << -1;
+        QTest::newRow("store vidé") << QStringList{} << QStringList{gris, blanc, "1700", "2100"} << -1;
+        QTest::newRow("illisibles") << QStringList{"119,119,119", "1 2 300", "mil", "", "normal"}
+                                    << QStringList{gris, blanc, "1700", "2100"} << -1;
+    }
 
-// What the dialog shows, and the range the main window will take back.
-void TestConfigure::ouverture()
-{
-    QFETCH(QStringList, store);
-    QFETCH(QStringList, montre);
-    QFETCH(int, option);
-    Banc banc;
-    stocke(banc.reglages(), store);
-    Configure d;
-    QCOMPARE((QStringList{d.TextCiel->caption(), d.TextLune->caption(), d.TextAnDeb->caption(),
-                          d.TextAnFin->caption()}),
-             montre);
-    QCOMPARE(lisRgb(montre[1]), std::optional<Rgb>(d.couleurLune()));
-    QCOMPARE(QPoint(partage().anneeDebut, partage().anneeFin), QPoint(montre[2].toInt(), montre[3].toInt()));
-    for (int i = 0; i < 3; ++i)
-        QCOMPARE(d.AffDemOpt[i]->isChecked(), i == option);
-}
+    // What the dialog shows, and the range the main window will take back.
+    void ouverture()
+    {
+        QFETCH(QStringList, store);
+        QFETCH(QStringList, montre);
+        QFETCH(int, option);
+        Banc banc;
+        stocke(banc.reglages(), store);
+        Configure d;
+        const QStringList vus = {d.TextCiel->caption(), d.TextLune->caption(), d.TextAnDeb->caption(),
+                                 d.TextAnFin->caption()};
+        QCOMPARE(vus, montre);
+        QCOMPARE(lisRgb(montre[1]), std::optional<Rgb>(d.couleurLune()));
+        QCOMPARE(QPoint(partage().anneeDebut, partage().anneeFin), QPoint(montre[2].toInt(), montre[3].toInt()));
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(d.AffDemOpt[i]->isChecked(), i == option);
+    }
 
-void TestConfigure::etats_data()
-{
-    QTest::addColumn<QString>("clics"); // C sky, L Moon, O the colour's OK
-    QTest::addColumn<QString>("attendu");
-    QTest::newRow("repos") << "" << "11.11111";
-    QTest::newRow("ciel") << "C" << "1.1....1";
-    QTest::newRow("lune") << "L" << ".11....1";
-    QTest::newRow("ciel accepté") << "CO" << "11.11111";
-    QTest::newRow("ciel refusé pendant la lune") << "LC" << ".11....1";
-}
+    void etats_data()
+    {
+        QTest::addColumn<QString>("clics"); // C sky, L Moon, O the colour's OK
+        QTest::addColumn<QString>("attendu");
+        QTest::newRow("repos") << "" << "11.11111";
+        QTest::newRow("ciel") << "C" << "1.1....1";
+        QTest::newRow("lune") << "L" << ".11....1";
+        QTest::newRow("ciel accepté") << "CO" << "11.11111";
+        QTest::newRow("ciel refusé pendant la lune") << "LC" << ".11....1";
+    }
 
-void TestConfigure::etats()
-{
-    QFETCH(QString, clics);
-    QFETCH(QString, attendu);
-    Banc banc;
-    Configure d;
-    for (QChar c : clics)
-        QTest::mouseClick(c == u'C' ? d.CmdCoulCiel : c == u'L' ? d.CmdCoulLune : d.CmdCoulOK, Qt::LeftButton);
-    QCOMPARE(actifs(d), attendu);
-    QCOMPARE(d.editionEnCours(), attendu[2] == u'1');
-    QVERIFY(d.Rouge->isEnabled() && d.Vert->isEnabled() && d.Bleu->isEnabled());
-}
+    void etats()
+    {
+        QFETCH(QString, clics);
+        QFETCH(QString, attendu);
+        Banc banc;
+        Configure d;
+        for (QChar c : clics)
+            QTest::mouseClick(c == u'C' ? d.CmdCoulCiel : c == u'L' ? d.CmdCoulLune : d.CmdCoulOK, Qt::LeftButton);
+        QCOMPARE(actifs(d), attendu);
+        QCOMPARE(d.editionEnCours(), attendu[2] == u'1');
+        QVERIFY(d.Rouge->isEnabled() && d.Vert->isEnabled() && d.Bleu->isEnabled());
+    }
 
-void TestConfigure::edition()
-{
-    Banc banc;
-    stocke(banc.reglages(), {"", "200 100 50"});
-    Configure d;
-    d.Vert->setValue(7); // no edit under way: only the preview moves
-    QCOMPARE(d.TextCoul->caption(), QStringLiteral("0 7 0"));
-    QTest::mouseClick(d.CmdCoulLune, Qt::LeftButton);
-    d.Bleu->setValue(5);
-    QCOMPARE(d.CoulReg->backcolor(), QColor(200, 100, 5));
-    QCOMPARE(d.TextLune->caption(), QStringLiteral("200 100 50")); // not before the colour's OK
-    QTest::mouseClick(d.CmdCoulOK, Qt::LeftButton);
-    QCOMPARE(d.TextLune->caption(), QStringLiteral("200 100 5"));
-    QCOMPARE(d.CoulLune->backcolor(), QColor(200, 100, 5));
-    // The year bars snap to the current year as they move.
-    d.ScrollDeb->setValue(2500);
-    d.ScrollFin->setValue(1990);
-    QCOMPARE(d.TextAnDeb->caption() + d.TextAnFin->caption(), QStringLiteral("20012001"));
-    QCOMPARE(partage().anneeDebut, 1700); // the shared range moves only with OK
-    QCOMPARE(Config::CaleAnneeDebut(1600, 1400), 1501); // a clock outside the bars' range
-    QCOMPARE(Config::CaleAnneeFin(9000, 10000), 9999);
-}
-
-void TestConfigure::ok()
-{
-    Banc banc;
-    stocke(banc.reglages(), {"", "255 255  255", "1450", "", "Normal"});
-    Configure d;
-    QTest::mouseClick(d.CmdCoulCiel, Qt::LeftButton);
-    d.Rouge->setValue(9);
-    QTest::mouseClick(d.CmdOK, Qt::LeftButton); // refused while editing
-    QVERIFY(!banc.reglages().contient(Cles::Ciel, Cles::Couleur));
-    QTest::mouseClick(d.CmdCoulOK, Qt::LeftButton);
-    QTest::mouseClick(d.AffDemOpt[2], Qt::LeftButton);
-    d.ScrollFin->setValue(3000);
-    QTest::mouseClick(d.CmdOK, Qt::LeftButton);
-
-    QCOMPARE(stockees(banc.reglages()),
-             (QStringList{"9 119 119", "255 255 255", "1600", "3000", "AffichePhasesLune"}));
-    QStringList ordre; // the order of the writes
-    for (const auto &e : Config::Ecritures({}))
-        ordre << e.section;
-    QCOMPARE(ordre, (QStringList{Cles::Ciel, Cles::Etoiles, Cles::AnneeDebut, Cles::AnneeFin, Cles::StyleSection}));
-    QCOMPARE(partage().ciel, (Rgb{9, 119, 119}));
-    QCOMPARE(QPoint(partage().anneeDebut, partage().anneeFin), QPoint(1600, 3000));
-}
-
-void TestConfigure::sortieSansEcrire_data()
-{
-    QTest::addColumn<bool>("annuler");
-    QTest::addColumn<bool>("enEdition");
-    QTest::newRow("Annuler") << true << false;
-    QTest::newRow("Fermer pendant une édition") << false << true;
-}
-
-void TestConfigure::sortieSansEcrire()
-{
-    QFETCH(bool, annuler);
-    QFETCH(bool, enEdition);
-    Banc banc;
-    const QStringList avant = {"1 2 3", "", "1450", "2300", ""};
-    stocke(banc.reglages(), avant);
-    partage().etoiles = Rgb{4, 5, 6};
-    Configure d;
-    d.show();
-    QTest::mouseClick(d.CmdCoulLune, Qt::LeftButton);
-    d.Rouge->setValue(99);
-    if (!enEdition)
+    void edition()
+    {
+        Banc banc;
+        stocke(banc.reglages(), {"", "200 100 50"});
+        Configure d;
+        d.Vert->setValue(7); // no edit under way: only the preview moves
+        QCOMPARE(d.TextCoul->caption(), QStringLiteral("0 7 0"));
+        QTest::mouseClick(d.CmdCoulLune, Qt::LeftButton);
+        d.Bleu->setValue(5);
+        QCOMPARE(d.CoulReg->backcolor(), QColor(200, 100, 5));
+        QCOMPARE(d.TextLune->caption(), QStringLiteral("200 100 50")); // not before the colour's OK
         QTest::mouseClick(d.CmdCoulOK, Qt::LeftButton);
-    d.ScrollDeb->setValue(1900);
-    QTest::mouseClick(annuler ? d.CmdAnnul : d.CmdFermer, Qt::LeftButton);
+        QCOMPARE(d.TextLune->caption(), QStringLiteral("200 100 5"));
+        QCOMPARE(d.CoulLune->backcolor(), QColor(200, 100, 5));
+        // The year bars snap to the current year as they move.
+        d.ScrollDeb->setValue(2500);
+        d.ScrollFin->setValue(1990);
+        QCOMPARE(d.TextAnDeb->caption() + d.TextAnFin->caption(), QStringLiteral("20012001"));
+        QCOMPARE(partage().anneeDebut, 1700); // the shared range moves only with OK
+        QCOMPARE(Config::CaleAnneeDebut(1600, 1400), 1501); // a clock outside the bars' range
+        QCOMPARE(Config::CaleAnneeFin(9000, 10000), 9999);
+        QTest::mouseClick(d.CmdAide, Qt::LeftButton);
+        QTest::mouseClick(d.CmdAide, Qt::RightButton);
+        QCOMPARE(banc.plateforme.aides, (QList<int>{3, 0}));
+    }
 
-    QVERIFY(!d.isVisible());
-    QCOMPARE(stockees(banc.reglages()), avant);
-    // The main window keeps its colours and takes the range the dialog read.
-    QCOMPARE(partage().ciel, (Rgb{119, 119, 119}));
-    QCOMPARE(partage().etoiles, (Rgb{4, 5, 6}));
-    QCOMPARE(QPoint(partage().anneeDebut, partage().anneeFin), QPoint(1600, 2300));
-}
+    void ok()
+    {
+        Banc banc;
+        stocke(banc.reglages(), {"", "255 255  255", "1450", "", "Normal"});
+        Configure d;
+        QTest::mouseClick(d.CmdCoulCiel, Qt::LeftButton);
+        d.Rouge->setValue(9);
+        QTest::mouseClick(d.CmdOK, Qt::LeftButton); // refused while editing
+        QVERIFY(!banc.reglages().contient(Cles::Ciel, Cles::Couleur));
+        QTest::mouseClick(d.CmdCoulOK, Qt::LeftButton);
+        QTest::mouseClick(d.AffDemOpt[2], Qt::LeftButton);
+        d.ScrollFin->setValue(3000);
+        QTest::mouseClick(d.CmdOK, Qt::LeftButton);
 
-void TestConfigure::aide()
-{
-    Banc banc;
-    Configure d;
-    QTest::mouseClick(d.CmdAide, Qt::LeftButton);
-    QTest::mouseClick(d.CmdAide, Qt::RightButton);
-    QCOMPARE(banc.plateforme.aides, (QList<int>{3, 0}));
-}
+        QCOMPARE(stockees(banc.reglages()),
+                 (QStringList{"9 119 119", "255 255 255", "1600", "3000", "AffichePhasesLune"}));
+        QStringList ordre; // the order of the writes
+        for (const auto &e : Config::Ecritures({}))
+            ordre << e.section;
+        QCOMPARE(ordre, (QStringList{Cles::Ciel, Cles::Etoiles, Cles::AnneeDebut, Cles::AnneeFin, Cles::StyleSection}));
+        QCOMPARE(partage().ciel, (Rgb{9, 119, 119}));
+        QCOMPARE(QPoint(partage().anneeDebut, partage().anneeFin), QPoint(1600, 3000));
+    }
+
+    void sortieSansEcrire_data()
+    {
+        QTest::addColumn<bool>("annuler"); // otherwise closed while a colour is being edited
+        QTest::newRow("Annuler") << true;
+        QTest::newRow("Fermer pendant une édition") << false;
+    }
+
+    void sortieSansEcrire()
+    {
+        QFETCH(bool, annuler);
+        Banc banc;
+        const QStringList avant = {"1 2 3", "", "1450", "2300", ""};
+        stocke(banc.reglages(), avant);
+        partage().etoiles = Rgb{4, 5, 6};
+        Configure d;
+        d.show();
+        QTest::mouseClick(d.CmdCoulLune, Qt::LeftButton);
+        d.Rouge->setValue(99);
+        if (annuler)
+            QTest::mouseClick(d.CmdCoulOK, Qt::LeftButton);
+        d.ScrollDeb->setValue(1900);
+        QTest::mouseClick(annuler ? d.CmdAnnul : d.CmdFermer, Qt::LeftButton);
+
+        QVERIFY(!d.isVisible());
+        QCOMPARE(stockees(banc.reglages()), avant);
+        // The main window keeps its colours and takes the range the dialog read.
+        QCOMPARE(partage().ciel, (Rgb{119, 119, 119}));
+        QCOMPARE(partage().etoiles, (Rgb{4, 5, 6}));
+        QCOMPARE(QPoint(partage().anneeDebut, partage().anneeFin), QPoint(1600, 2300));
+    }
+};
 
 ZELUND_TEST(TestConfigure)
 #include "tst_configure.moc"

@@ -18,11 +18,6 @@
 namespace {
 enum class Encre { Vide, Noire, Rouge };
 
-bool rouge(const QColor &c)
-{
-    return c.red() > 200 && c.green() < 90 && c.blue() < 90;
-}
-
 // What is drawn inside the pixel rectangle: nothing, black or red digits.
 Encre encre(const QImage &image, const QRect &r)
 {
@@ -30,7 +25,7 @@ Encre encre(const QImage &image, const QRect &r)
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x) {
             const QColor c = image.pixelColor(x, y);
-            if (rouge(c))
+            if (c.red() > 200 && c.green() < 90 && c.blue() < 90)
                 return Encre::Rouge;
             noire = noire || (c.red() < 90 && c.green() < 90 && c.blue() < 90);
         }
@@ -105,10 +100,6 @@ private slots:
         QTest::addColumn<QPoint>("rouge"); // today is the 18th
         QTest::newRow("novembre 2001") << 11 << 2001 << QList<QPoint>{{4, 1}, {5, 5}}
                                        << QList<QPoint>{{3, 1}, {6, 5}} << QPoint(7, 3);
-        QTest::newRow("février 2000") << 2 << 2000 << QList<QPoint>{{2, 1}, {2, 5}}
-                                      << QList<QPoint>{{1, 1}, {3, 5}} << QPoint(5, 3);
-        QTest::newRow("octobre 1582 entier") << 10 << 1582 << QList<QPoint>{{5, 1}, {7, 5}}
-                                             << QList<QPoint>{{4, 1}, {1, 6}} << QPoint(1, 4);
         QTest::newRow("mars 2026 sur six lignes") << 3 << 2026 << QList<QPoint>{{7, 1}, {2, 6}}
                                                   << QList<QPoint>{{6, 1}, {3, 6}} << QPoint(3, 4);
         QTest::newRow("an -1 grégorien") << 1 << -1 << QList<QPoint>{{5, 1}, {7, 5}}
@@ -141,7 +132,6 @@ private slots:
         QTest::addColumn<QString>("texte");
         QTest::addColumn<QString>("paques"); // first line of the dates
         QTest::newRow("au chargement") << " 2001" << " 2001" << "Pâques : dimanche 15 avril ";
-        QTest::newRow("2002") << "2002" << " 2002" << "Pâques : dimanche 31 mars ";
         QTest::newRow("négatif") << "-40" << " 1" << "Pâques : dimanche 1 avril ";
         QTest::newRow("10000") << "10000" << " 9999" << "Pâques : dimanche 28 mars ";
         QTest::newRow("demi, au pair") << "2038,5" << " 2038" << "Pâques : dimanche 25 avril ";
