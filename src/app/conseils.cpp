@@ -23,9 +23,7 @@ Conseils::Conseils(QWidget *parent)
     : FenetreZelund(parent)
 {
     setObjectName(QStringLiteral("Conseils"));
-    QFont police(QStringLiteral("Verdana"));
-    police.setPointSizeF(8.25);
-    setFont(police);
+    metPoliceVerdana();
     creeControles();
     appliqueCouleurs();
     tailleTwips(5880, 3600);

@@ -30,9 +30,7 @@ FenAide::FenAide(QWidget *parent)
     : FenetreZelund(parent)
 {
     setObjectName(QStringLiteral("FenAide"));
-    QFont police(QStringLiteral("Verdana"));
-    police.setPointSizeF(8.25);
-    setFont(police);
+    metPoliceVerdana();
     creeControles();
     appliqueCouleurs();
     tailleTwips(8400, 7200);

@@ -122,6 +122,13 @@ void FenetreZelund::tailleTwips(int largeur, int hauteur)
     setFixedSize(px(largeur), px(hauteur));
 }
 
+void FenetreZelund::metPoliceVerdana()
+{
+    QFont police(QStringLiteral("Verdana"));
+    police.setPointSizeF(8.25);
+    setFont(police);
+}
+
 void FenetreZelund::placeTwips(QWidget *w, int gauche, int haut, int largeur, int hauteur)
 {
     w->setGeometry(px(gauche), px(haut), px(largeur), px(hauteur));

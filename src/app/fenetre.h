@@ -42,6 +42,8 @@ protected:
     // Geometry in twips, converted to pixels in one place.
     void tailleTwips(int largeur, int hauteur);
     static void placeTwips(QWidget *w, int gauche, int haut, int largeur, int hauteur);
+    // The face most windows write in: Verdana 8.25 points.
+    void metPoliceVerdana();
 
     VantelBttn *creeBoutonDeplacement(const QString &titre, int gauche, int haut, int largeur,
                                       int hauteur);

@@ -28,9 +28,7 @@ Configure::Configure(QWidget *parent)
     : FenetreZelund(parent)
 {
     setObjectName(QStringLiteral("Configure"));
-    QFont police(QStringLiteral("Verdana"));
-    police.setPointSizeF(8.25);
-    setFont(police);
+    metPoliceVerdana();
     creeCadre();
     creeCouleurs();
     creeAnnees();

@@ -37,9 +37,7 @@ FenPrin::FenPrin(QWidget *parent)
     : FenetreZelund(parent)
 {
     setObjectName(QStringLiteral("FenPrin"));
-    QFont police(QStringLiteral("Verdana"));
-    police.setPointSizeF(8.25);
-    setFont(police);
+    metPoliceVerdana();
     setWindowIcon(QIcon(QStringLiteral(":/icons/zelund.svg")));
     creeFond();
     creeCadre();

@@ -67,9 +67,7 @@ Apropos::Apropos(QWidget *parent)
     : FenetreZelund(parent)
 {
     setObjectName(QStringLiteral("Apropos"));
-    QFont police(QStringLiteral("Verdana"));
-    police.setPointSizeF(8.25);
-    setFont(police);
+    metPoliceVerdana();
     creeControles();
     appliqueCouleurs();
     tailleTwips(5340, 3555);
