@@ -88,29 +88,26 @@ private slots:
         QTest::addColumn<bool>("infoBulles"); // which switch
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("cle");
-        QTest::addColumn<QString>("legende");
-        QTest::newRow("info-bulles") << true << Cles::InfoBulles << Cles::Valeur << "Affichage des info-bulles";
-        QTest::newRow("conseils") << false << Cles::Conseils << Cles::ConseilDemarrage << "Conseils au démarrage";
+        QTest::newRow("info-bulles") << true << Cles::InfoBulles << Cles::Valeur;
+        QTest::newRow("conseils") << false << Cles::Conseils << Cles::ConseilDemarrage;
     }
-
     void interrupteurs()
     {
         QFETCH(bool, infoBulles);
         QFETCH(QString, section);
         QFETCH(QString, cle);
-        QFETCH(QString, legende);
         Fenetre w;
         w.banc.reglages().ecrit(Cles::Conseils, Cles::ConseilDemarrage, Cles::Oui);
         partage().conseilDemarrage = Cles::Oui;
         VantelBttn *bouton = infoBulles ? w.menu()->CmdBulAide : w.menu()->CmdConseilDem;
-        bouton->setCaption(legende + QStringLiteral(" «"));
+        // Each press writes the store at once and marks the caption when the switch is on.
         w.clique(bouton);
-        QCOMPARE(bouton->caption(), legende);
+        QVERIFY(!bouton->caption().endsWith(u'«'));
         QCOMPARE(w.banc.reglages().lit(section, cle), Cles::Non);
         QCOMPARE(infoBulles ? partage().infoBulles : partage().conseilDemarrage, Cles::Non);
         QCOMPARE(partage().infoBullesActives, !infoBulles);
         w.clique(bouton);
-        QCOMPARE(bouton->caption(), legende + QStringLiteral(" «"));
+        QVERIFY(bouton->caption().endsWith(u'«'));
         QCOMPARE(w.banc.reglages().lit(section, cle), Cles::Oui);
     }
 
@@ -120,7 +117,6 @@ private slots:
         QTest::newRow("non, par défaut") << false;
         QTest::newRow("oui") << true;
     }
-
     void desinstallation()
     {
         QFETCH(bool, oui);
@@ -166,7 +162,6 @@ private slots:
                                << "gnome-control-center datetime" << "";
         QTest::newRow("kde") << false << QStringList{"kcmshell5"} << "kcmshell5 clock" << "";
     }
-
     void programmesExternes()
     {
         QFETCH(bool, pressePapiers);
