@@ -17,11 +17,8 @@ private slots:
         QTest::addColumn<int>("an");
         QTest::addColumn<QString>("jours"); // Easter, its Monday, Ascension, Whit Sunday and Monday
         QTest::newRow("2002") << 2002 << "31/3 1/4 9/5 19/5 20/5";
-        QTest::newRow("2026") << 2026 << "5/4 6/4 14/5 24/5 25/5";
         QTest::newRow("1818 au plus tôt") << 1818 << "22/3 23/3 30/4 10/5 11/5";
-        QTest::newRow("2285 au plus tôt") << 2285 << "22/3 23/3 30/4 10/5 11/5";
         QTest::newRow("1943 au plus tard") << 1943 << "25/4 26/4 3/6 13/6 14/6";
-        QTest::newRow("2038 au plus tard") << 2038 << "25/4 26/4 3/6 13/6 14/6";
         QTest::newRow("2008, Ascension le 1er mai") << 2008 << "23/3 24/3 1/5 11/5 12/5";
         QTest::newRow("an 1") << 1 << "1/4 2/4 10/5 20/5 21/5";
         QTest::newRow("an 9999") << 9999 << "28/3 29/3 6/5 16/5 17/5";
@@ -37,17 +34,8 @@ private slots:
                 dates << f.date.toString(QStringLiteral("d/M"));
         QCOMPARE(dates.join(QLatin1Char(' ')), jours);
     }
-    // A Sunday from 22 March to 25 April, whatever the year the box accepts.
-    void paquesChaqueAnnee()
-    {
-        for (int an = PaquesAnneeMin; an <= PaquesAnneeMax; ++an) {
-            const QDate p = fPaques(qint16(an));
-            QVERIFY2(p.dayOfWeek() == 7 && p >= QDate(an, 3, 22) && p <= QDate(an, 4, 25),
-                     qPrintable(QString::number(an)));
-        }
-        // No year digits left behind, nor a clipped month, for a year below 1000.
-        QCOMPARE(AffJour(fPaques(5)), QStringLiteral("dimanche 17 avril "));
-    }
+    // No year digits left behind, nor a clipped month, for a year below 1000.
+    void paquesAvantMille() { QCOMPARE(AffJour(fPaques(5)), QStringLiteral("dimanche 17 avril ")); }
 
     void jourSemaine_data()
     {
@@ -87,7 +75,9 @@ private slots:
         QTest::newRow("février 2000") << 2 << 2000 << QPoint(2, 1) << QPoint(2, 5);
         QTest::newRow("février 1900") << 2 << 1900 << QPoint(4, 1) << QPoint(3, 5);
         QTest::newRow("octobre 1582 sans trou") << 10 << 1582 << QPoint(5, 1) << QPoint(7, 5);
-        QTest::newRow("mars 2026, sixième ligne") << 3 << 2026 << QPoint(7, 1) << QPoint(2, 6);
+        // The grid is proleptic Gregorian, with a year 0, to the ends of the year box.
+        QTest::newRow("janvier 0, sixième ligne") << 1 << 0 << QPoint(6, 1) << QPoint(1, 6);
+        QTest::newRow("décembre 9999") << 12 << 9999 << QPoint(3, 1) << QPoint(5, 5);
         QTest::newRow("février -1900 comme 2100") << 2 << -1900 << QPoint(1, 1) << QPoint(7, 4);
     }
     void grille()
@@ -103,43 +93,13 @@ private slots:
         for (const auto &c : m.jours)
             QCOMPARE(c.rouge, c.jour == 31);
     }
-    // Every month the year box accepts, against Qt's proleptic Gregorian
-    // calendar, which has no year 0: year y <= 0 is its year y - 1.
-    void grilleAccordAvecQt()
+    // The windows check the clamping; here the reading's edges: a lone sign is
+    // not a number, and halves go to the even number below zero too.
+    void lectureDesBoites()
     {
-        for (int annee = CalendrierAnneeMin; annee <= CalendrierAnneeMax; ++annee)
-            for (int mois = 1; mois <= 12; ++mois) {
-                const QDate premier(annee <= 0 ? annee - 1 : annee, mois, 1);
-                const auto m = grilleMois(mois, annee, 0);
-                QCOMPARE(int(m.jours.size()), premier.daysInMonth());
-                QCOMPARE(m.colonnePremier, premier.dayOfWeek());
-            }
-    }
-
-    void bornes_data()
-    {
-        QTest::addColumn<int>("boite"); // 0 calendar year, 1 Easter year, 2 weekday day, 3 weekday year
-        QTest::addColumn<QString>("texte");
-        QTest::addColumn<QString>("remplacement"); // "?": not a number; empty: the text stays
-        QTest::addColumn<int>("valeur");
-        QTest::newRow("calendrier 12000") << 0 << "12000" << "9999" << 9999;
-        QTest::newRow("calendrier -2500") << 0 << "-2500" << "-1900" << -1900;
-        QTest::newRow("calendrier moins seul") << 0 << "-" << "?" << 0;
-        QTest::newRow("Pâques 0") << 1 << "0" << "1" << 1;
-        QTest::newRow("jour 45") << 2 << "45" << "31" << 31;
-        QTest::newRow("année -2000") << 3 << "-2000" << "-1900" << -1900;
-        QTest::newRow("année compteur, demi") << 3 << " -1.5" << "" << -2;
-    }
-    void bornes()
-    {
-        QFETCH(int, boite);
-        QFETCH(QString, texte);
-        QFETCH(QString, remplacement);
-        QFETCH(int, valeur);
-        const auto b = boite == 0 ? borneAnneeCalendrier(texte) : boite == 1 ? borneAnneePaques(texte)
-                       : boite == 2 ? borneJour(texte) : borneAnneeJourPlus(texte);
-        QCOMPARE(b ? b->remplacement.value_or(QString()) : QStringLiteral("?"), remplacement);
-        QCOMPARE(b ? b->valeur : 0, valeur);
+        QVERIFY(!borneAnneeCalendrier(QStringLiteral("-")));
+        const auto demi = borneAnneeJourPlus(QStringLiteral(" -1.5"));
+        QVERIFY(demi && !demi->remplacement && demi->valeur == -2);
     }
 
     void miniCases_data()
@@ -170,24 +130,6 @@ private slots:
         QCOMPARE(taillesCase({2044.5, 1184.5}, {15, 15}).largeur, 290);
         QCOMPARE(taillesCase({2037.5, 1184.5}, {15, 15}).largeur, 288);
         QCOMPARE(titreMiniCalend(QDate(100, 2, 15)), QStringLiteral("février 100"));
-    }
-    void miniPages_data()
-    {
-        QTest::addColumn<QDate>("depart");
-        QTest::addColumn<int>("sens");
-        QTest::addColumn<QDate>("attendue"); // invalid: no change
-        QTest::newRow("31 janvier 2001") << QDate(2001, 1, 31) << 1 << QDate(2001, 2, 28);
-        QTest::newRow("31 janvier 2000") << QDate(2000, 1, 31) << 1 << QDate(2000, 2, 29);
-        QTest::newRow("janvier vers décembre") << QDate(2002, 1, 31) << -1 << QDate(2001, 12, 31);
-        QTest::newRow("janvier 100, butée") << QDate(100, 1, 15) << -1 << QDate();
-        QTest::newRow("décembre 9999, butée") << QDate(9999, 12, 31) << 1 << QDate();
-    }
-    void miniPages()
-    {
-        QFETCH(QDate, depart);
-        QFETCH(int, sens);
-        QFETCH(QDate, attendue);
-        QCOMPARE(pageMois(depart, sens).value_or(QDate()), attendue);
     }
 };
 
