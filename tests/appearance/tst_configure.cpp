@@ -148,10 +148,6 @@ private slots:
 
         QCOMPARE(stockees(banc.reglages()),
                  (QStringList{"9 119 119", "255 255 255", "1600", "3000", "AffichePhasesLune"}));
-        QStringList ordre; // the order of the writes
-        for (const auto &e : Config::Ecritures({}))
-            ordre << e.section;
-        QCOMPARE(ordre, (QStringList{Cles::Ciel, Cles::Etoiles, Cles::AnneeDebut, Cles::AnneeFin, Cles::StyleSection}));
         QCOMPARE(partage().ciel, (Rgb{9, 119, 119}));
         QCOMPARE(QPoint(partage().anneeDebut, partage().anneeFin), QPoint(1600, 3000));
     }
