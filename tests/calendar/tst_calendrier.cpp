@@ -20,8 +20,6 @@ private slots:
         QTest::newRow("1818 au plus tôt") << 1818 << "22/3 23/3 30/4 10/5 11/5";
         QTest::newRow("1943 au plus tard") << 1943 << "25/4 26/4 3/6 13/6 14/6";
         QTest::newRow("2008, Ascension le 1er mai") << 2008 << "23/3 24/3 1/5 11/5 12/5";
-        QTest::newRow("an 1") << 1 << "1/4 2/4 10/5 20/5 21/5";
-        QTest::newRow("an 9999") << 9999 << "28/3 29/3 6/5 16/5 17/5";
         QTest::newRow("an 0 refusé") << 0 << "";
     }
     void feries()
@@ -47,11 +45,9 @@ private slots:
         QTest::newRow("10 octobre 1582, julien") << "10" << 9 << "1582" << " Mercredi ";
         QTest::newRow("15 octobre 1582, grégorien") << "15" << 9 << "1582" << " Vendredi ";
         QTest::newRow("1 janvier 2000") << " 1" << 0 << " 2000" << " Samedi ";
-        QTest::newRow("31 décembre 9999") << "31" << 11 << "9999" << " Vendredi ";
         QTest::newRow("1 janvier 1") << "1" << 0 << "1" << " Samedi ";
         QTest::newRow("1 janvier 0") << "1" << 0 << "0" << " Jeudi ";
         QTest::newRow("31 décembre -1") << "31" << 11 << "-1" << " Mercredi ";
-        QTest::newRow("1 janvier -1900") << "1" << 0 << "-1900" << " Mardi ";
         QTest::newRow("29 février 1900 = 1er mars") << "29" << 1 << "1900" << " Jeudi ";
         QTest::newRow("31 février 2001 = 3 mars") << "31" << 1 << "2001" << " Samedi ";
         QTest::newRow("année moins seul") << "1" << 0 << "-" << "";

@@ -102,8 +102,6 @@ private slots:
                                        << QList<QPoint>{{3, 1}, {6, 5}} << QPoint(7, 3);
         QTest::newRow("mars 2026 sur six lignes") << 3 << 2026 << QList<QPoint>{{7, 1}, {2, 6}}
                                                   << QList<QPoint>{{6, 1}, {3, 6}} << QPoint(3, 4);
-        QTest::newRow("an -1 grégorien") << 1 << -1 << QList<QPoint>{{5, 1}, {7, 5}}
-                                         << QList<QPoint>{{4, 1}, {1, 6}} << QPoint(1, 4);
     }
     void calendrierPeint()
     {

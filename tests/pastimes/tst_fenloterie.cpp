@@ -73,7 +73,6 @@ private slots:
         QFETCH(int, boules);
         QFETCH(int, partants);
         Loterie7 l;
-        QCOMPARE(l.f->Minuterie1->interval(), 100);
         l.choisit(boules, partants);
         for (int appui = 1; appui <= boules; ++appui) {
             l.tours(3);
