@@ -14,9 +14,7 @@ private slots:
         Banc banc;
         const auto v = chargeReglages(banc.reglages(), 2026);
         QVERIFY(v && v->styleManquant && v->infoBullesActives());
-        QCOMPARE(v->anneeDebut, 1700);
-        QCOMPARE(v->anneeFin, 2100);
-        QCOMPARE(v->couleurs.texte[Couleurs::DebutDegrade], QStringLiteral("&H808000"));
+        QCOMPARE(QPoint(v->anneeDebut, v->anneeFin), QPoint(1700, 2100));
         // Exactly the five missing values are written back; a second start reads them.
         const QStringList attendu = {"Année de début/Valeur=1700", "Année de fin/Valeur=2100",
                                      "Couleur des étoiles/Couleur=255 255 255", "Couleur du ciel/Couleur=119 119 119",

@@ -7,22 +7,17 @@
 #include <QTest>
 
 namespace {
-struct Entree
+std::vector<Principal::Fabrique> &fabriques()
 {
-    const char *nom;
-    Principal::Fabrique fabrique;
-};
-std::vector<Entree> &entrees()
-{
-    static std::vector<Entree> liste;
+    static std::vector<Principal::Fabrique> liste;
     return liste;
 }
 } // namespace
 
-int Principal::enregistre(const char *nom, Fabrique fabrique)
+int Principal::enregistre(Fabrique fabrique)
 {
-    entrees().push_back({nom, std::move(fabrique)});
-    return static_cast<int>(entrees().size());
+    fabriques().push_back(std::move(fabrique));
+    return static_cast<int>(fabriques().size());
 }
 
 int main(int argc, char **argv)
@@ -34,9 +29,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("ZELUND_DONNEES") && donnees.exists())
         qputenv("ZELUND_DONNEES", donnees.absolutePath().toLocal8Bit());
     int echecs = 0;
-    for (const auto &e : entrees()) {
-        auto objet = e.fabrique();
-        echecs += QTest::qExec(objet.get(), argc, argv);
-    }
+    for (const auto &fabrique : fabriques())
+        echecs += QTest::qExec(fabrique().get(), argc, argv);
     return echecs == 0 ? 0 : 1;
 }

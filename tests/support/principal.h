@@ -9,9 +9,9 @@
 // class with ZELUND_TEST(Classe), and the shared main runs them all.
 namespace Principal {
 using Fabrique = std::function<std::unique_ptr<QObject>()>;
-int enregistre(const char *nom, Fabrique fabrique);
+int enregistre(Fabrique fabrique);
 }
 
 #define ZELUND_TEST(Classe)                                                                    \
     static const int enregistrement_##Classe =                                                 \
-        Principal::enregistre(#Classe, [] { return std::unique_ptr<QObject>(new Classe); });
+        Principal::enregistre([] { return std::unique_ptr<QObject>(new Classe); });
