@@ -68,19 +68,13 @@ private slots:
         QCOMPARE(w.f.LDAnnee->palette().color(QPalette::Base), QColor(0, 255, 0));
         // The picker opens on black, then on the colour last chosen in it.
         QCOMPARE(w.banc.plateforme.departsCouleur, (QList<quint32>{0, 0x0000FF, 0x0000FF}));
-    }
-
-    void reinitialisation()
-    {
-        Fenetre w;
-        w.banc.plateforme.couleursChoisies = {0x123456};
-        w.changeCouleur(Couleurs::AutresTextes);
+        // Reset writes every colour at once and repaints.
         w.clique(w.menu()->CmdReset);
         QStringList lus;
         for (int i = 0; i < Couleurs::Nombre; ++i)
             lus << w.lit(i);
         QCOMPARE(lus, (QStringList{"8421376", "14737632", "8421376", "14614380", "16777215", "8421376", "13816320"}));
-        QCOMPARE(w.f.Jour[0]->forecolor(), QColor(255, 255, 255));
+        QCOMPARE(w.f.CmdDeplaceFen->gradientColorStart(), QColor(0, 128, 128));
     }
 
     void interrupteurs_data()
