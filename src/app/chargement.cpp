@@ -4,6 +4,7 @@
 
 #include <array>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -103,9 +104,12 @@ std::optional<ValeursChargees> chargeReglages(Reglages &reglages, int anneeCoura
     v.infoBulles = reglages.lit(Cles::InfoBulles, Cles::Valeur, Cles::Oui);
     v.conseilDemarrage = reglages.lit(Cles::Conseils, Cles::ConseilDemarrage, Cles::Oui);
 
+    std::vector<Reglages::Ecriture> manquantes;
     for (const auto &r : cinq)
         if (reglages.lit(r.section, r.cle).isEmpty())
-            reglages.ecrit(r.section, r.cle, r.defaut);
+            manquantes.push_back({r.section, r.cle, r.defaut});
+    if (!manquantes.empty())
+        reglages.ecrit(manquantes);
     return v;
 }
 

@@ -41,6 +41,13 @@ void Reglages::ecrit(const QString &section, const QString &cle, const QString &
     m_settings->sync();
 }
 
+void Reglages::ecrit(std::span<const Ecriture> ecritures)
+{
+    for (const Ecriture &e : ecritures)
+        m_settings->setValue(chemin(e.section, e.cle), e.texte);
+    m_settings->sync();
+}
+
 void Reglages::effaceTout()
 {
     m_settings->clear();

@@ -3,6 +3,7 @@
 #include <QSettings>
 #include <QString>
 #include <memory>
+#include <span>
 
 // The per-user settings store: section, key, text. Every write reaches the
 // file at once, because two running copies share it and nothing is saved at exit.
@@ -17,6 +18,17 @@ public:
     QString lit(const QString &section, const QString &cle, const QString &defaut = QString()) const;
     bool contient(const QString &section, const QString &cle) const;
     void ecrit(const QString &section, const QString &cle, const QString &texte);
+
+    struct Ecriture
+    {
+        QString section;
+        QString cle;
+        QString texte;
+        bool operator==(const Ecriture &) const = default;
+    };
+    // Values that belong together reach the file in one write, so another copy
+    // never reads half of them (and the disk is flushed once, not each time).
+    void ecrit(std::span<const Ecriture> ecritures);
     void effaceTout();
     QString fichier() const;
 

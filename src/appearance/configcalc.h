@@ -1,12 +1,11 @@
 #pragma once
 
 #include "app/chargement.h"
+#include "app/reglages.h"
 
 #include <QString>
 #include <array>
 #include <optional>
-
-class Reglages;
 
 // What the configuration dialog works out without any window: the year bars'
 // limits, the start-up styles, the values it opens on and the values it saves.
@@ -43,13 +42,7 @@ struct Valeurs
 // gives way to the value the program is already using.
 Valeurs LisValeurs(const Reglages &reglages, const Valeurs &enCours, int anneeCourante);
 
-struct Ecriture
-{
-    QString section;
-    QString cle;
-    QString texte;
-    bool operator==(const Ecriture &) const = default;
-};
+using Ecriture = Reglages::Ecriture;
 
 // The five writes of OK, in the order they are made.
 std::array<Ecriture, 5> Ecritures(const Valeurs &v);

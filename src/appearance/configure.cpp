@@ -304,8 +304,7 @@ void Configure::valide()
     p.anneeFin = ScrollFin->value();
     const Config::Valeurs v{m_ciel, m_lune, {}, {}, p.anneeDebut, p.anneeFin, m_style};
     Reglages &reglages = Reglages::courant();
-    for (const Config::Ecriture &e : Config::Ecritures(v))
-        reglages.ecrit(e.section, e.cle, e.texte);
+    reglages.ecrit(Config::Ecritures(v));
     p.ciel = m_ciel;
     p.etoiles = m_lune;
     close();

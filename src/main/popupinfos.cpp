@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QUrl>
+#include <array>
 
 namespace {
 constexpr int GaucheEntree = 210;
@@ -110,8 +111,10 @@ void PopUpInfos::reinitialiseCouleurs()
     hide();
     auto &schema = partage().couleurs;
     schema.reinitialise();
+    std::array<Reglages::Ecriture, Couleurs::Nombre> sept;
     for (int i = 0; i < Couleurs::Nombre; ++i)
-        Reglages::courant().ecrit(Couleurs::section(), Couleurs::definitions()[i].cle, schema.texte[i]);
+        sept[std::size_t(i)] = {Couleurs::section(), Couleurs::definitions()[i].cle, schema.texte[i]};
+    Reglages::courant().ecrit(sept);
     emit couleursChangees();
 }
 
