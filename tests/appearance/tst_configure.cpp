@@ -29,16 +29,6 @@ QStringList stockees(const Reglages &r)
     return s;
 }
 
-// CmdCoulCiel, CmdCoulLune, CmdCoulOK, CmdOK, CmdAnnul, ScrollDeb, ScrollFin, CmdFermer.
-QString actifs(const Configure &d)
-{
-    QString s;
-    const QList<const QWidget *> controles = {d.CmdCoulCiel, d.CmdCoulLune, d.CmdCoulOK, d.CmdOK,
-                                              d.CmdAnnul,    d.ScrollDeb,   d.ScrollFin, d.CmdFermer};
-    for (const QWidget *w : controles)
-        s += w->isEnabled() ? QLatin1Char('1') : QLatin1Char('.');
-    return s;
-}
 } // namespace
 
 // The configuration dialog: what it opens on, its colour editor, the year
@@ -82,38 +72,16 @@ private slots:
             QCOMPARE(d.AffDemOpt[i]->isChecked(), i == option);
     }
 
-    void etats_data()
-    {
-        QTest::addColumn<QString>("clics"); // C sky, L Moon, O the colour's OK
-        QTest::addColumn<QString>("attendu");
-        QTest::newRow("repos") << "" << "11.11111";
-        QTest::newRow("ciel") << "C" << "1.1....1";
-        QTest::newRow("lune") << "L" << ".11....1";
-        QTest::newRow("ciel accepté") << "CO" << "11.11111";
-        QTest::newRow("ciel refusé pendant la lune") << "LC" << ".11....1";
-    }
-
-    void etats()
-    {
-        QFETCH(QString, clics);
-        QFETCH(QString, attendu);
-        Banc banc;
-        Configure d;
-        for (QChar c : clics)
-            QTest::mouseClick(c == u'C' ? d.CmdCoulCiel : c == u'L' ? d.CmdCoulLune : d.CmdCoulOK, Qt::LeftButton);
-        QCOMPARE(actifs(d), attendu);
-        QCOMPARE(d.editionEnCours(), attendu[2] == u'1');
-        QVERIFY(d.Rouge->isEnabled() && d.Vert->isEnabled() && d.Bleu->isEnabled());
-    }
-
     void edition()
     {
         Banc banc;
         stocke(banc.reglages(), {"", "200 100 50"});
         Configure d;
-        d.Vert->setValue(7); // no edit under way: only the preview moves
+        d.Vert->setValue(7); // no edit under way: only the preview moves, the colour's OK is refused
+        QTest::mouseClick(d.CmdCoulOK, Qt::LeftButton);
         QCOMPARE(d.TextCoul->caption(), QStringLiteral("0 7 0"));
         QTest::mouseClick(d.CmdCoulLune, Qt::LeftButton);
+        QTest::mouseClick(d.CmdCoulCiel, Qt::LeftButton); // refused while the Moon's colour is edited
         d.Bleu->setValue(5);
         QCOMPARE(d.CoulReg->backcolor(), QColor(200, 100, 5));
         QCOMPARE(d.TextLune->caption(), QStringLiteral("200 100 50")); // not before the colour's OK
