@@ -1,5 +1,6 @@
 #include "app/chargement.h"
 #include "app/demarrage.h"
+#include "app/demarre2.h"
 #include "app/fenetre.h"
 #include "app/partage.h"
 #include "app/twips.h"
@@ -148,6 +149,14 @@ private slots:
         QVERIFY(!f.estAuPremierPlan() && f.isVisible());
         // A sound for each press but the right one.
         QCOMPARE(banc.plateforme.sons, (QList<int>{19, 19}));
+    }
+
+    void degradeDuDemarrage()
+    {
+        const QImage image = Demarre2().grab().toImage();
+        // Away from the frame, the first row is black and the last pure blue.
+        QCOMPARE(image.pixelColor(100, 0), QColor(0, 0, 0));
+        QCOMPARE(image.pixelColor(5, image.height() - 1), QColor(0, 0, 255));
     }
 
     void questionInstance_data()
