@@ -94,15 +94,10 @@ private slots:
         QFETCH(QStringList, vus);
         Banc banc;
         DossierDonnees d(contenu);
-        // A seed whose first draw opens a list of three on its last tip.
-        const auto premierTire = [](quint32 graine) {
-            Alea::initialise(graine);
-            return CalculConseils::premier(Alea::suivant(), 3);
-        };
-        quint32 graine = 0;
-        while (premierTire(graine) != 3)
-            ++graine;
-        Alea::initialise(graine);
+        // Seed 1's first draw opens a list of three on its last tip.
+        Alea::initialise(1);
+        QCOMPARE(CalculConseils::premier(Alea::suivant(), 3), 3);
+        Alea::initialise(1);
         Conseils c;
         QStringList affiches{c.lblTipText->text()};
         while (affiches.size() < vus.size()) {
@@ -180,14 +175,6 @@ private slots:
             for (const auto &m : lien.globalMatch(QString::fromUtf8(f.readAll())))
                 QVERIFY2(QFileInfo(f).dir().exists(m.captured(1)), qPrintable(f.fileName() + " -> " + m.captured(1)));
         }
-    }
-
-    void aideAbsente()
-    {
-        Banc banc;
-        DossierDonnees vide;
-        FenAide *f = FenAide::affiche(1);
-        QVERIFY(f->Texte->toPlainText().startsWith(QStringLiteral("Aide introuvable")));
     }
 
     void depuisUnDialogueModal()
