@@ -107,11 +107,20 @@ private slots:
         QCOMPARE(QPoint(f.AnneeChoisie(), f.MoisChoisi()), QPoint(2001, 11)); // still on today
     }
 
-    void boutons()
+    void reposPuisBoutons()
     {
         Banc banc;
+        banc.reglages().ecrit(Cles::Conseils, Cles::ConseilDemarrage, Cles::Non);
         FenPrin f;
         QVERIFY(f.charge());
+        QTest::mouseClick(f.Jour[4], Qt::LeftButton);
+        QTest::mouseClick(f.CmdLune, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QCOMPARE(conseilsVisibles(), 0); // "Non" stored: no tips
+        // With only the main window open nothing wakes the program up.
+        for (QWidget *w : QApplication::allWidgets())
+            for (QTimer *t : w->findChildren<QTimer *>())
+                QVERIFY2(!t->isActive(), qPrintable(w->objectName()));
         QTest::mouseClick(f.CmdAnMois, Qt::LeftButton);
         QVERIFY(f.CmdAnMois->isHidden() && f.LDAnnee->isVisible() && f.LDMois->isVisible());
         QTest::mouseClick(f.CmdBOutils, Qt::LeftButton);
@@ -129,22 +138,6 @@ private slots:
         QTest::mouseClick(f.CmdAide, Qt::LeftButton);
         QTest::mouseClick(f.CmdAide, Qt::RightButton);
         QCOMPARE(banc.plateforme.aides, (QList<int>{1, 0}));
-    }
-
-    void aucuneMinuterieAuRepos()
-    {
-        Banc banc;
-        banc.reglages().ecrit(Cles::Conseils, Cles::ConseilDemarrage, Cles::Non);
-        FenPrin f;
-        QVERIFY(f.charge());
-        QTest::mouseClick(f.Jour[4], Qt::LeftButton);
-        QTest::mouseClick(f.CmdLune, Qt::LeftButton);
-        QCoreApplication::processEvents();
-        QCOMPARE(conseilsVisibles(), 0); // "Non" stored: no tips
-        // With only the main window open nothing wakes the program up.
-        for (QWidget *w : QApplication::allWidgets())
-            for (QTimer *t : w->findChildren<QTimer *>())
-                QVERIFY2(!t->isActive(), qPrintable(w->objectName()));
     }
 };
 

@@ -114,15 +114,8 @@ private slots:
             w.banc.plateforme.reponses = {Plateforme::Reponse::Oui};
         w.clique(w.menu()->CmdSupprCle);
         QCOMPARE(w.banc.plateforme.messages.size(), 1); // unanswered: its default button
-        QCOMPARE(w.banc.reglages().contient(Cles::AnneeDebut, Cles::Valeur), !oui);
+        QCOMPARE(w.banc.contenuFichier().isEmpty(), oui); // the whole store goes
         QVERIFY(w.f.isVisible()); // the program goes on
-        // A colour changed afterwards is then the only thing in the store.
-        w.banc.plateforme.couleursChoisies = {0xABCDEF};
-        w.changeCouleur(Couleurs::TexteBoutons);
-        const QStringList contenu = w.banc.contenuFichier();
-        QCOMPARE(contenu.size(), oui ? 1 : 7);
-        const QString cle = Couleurs::definitions()[Couleurs::TexteBoutons].cle;
-        QVERIFY(contenu.contains(QStringLiteral("%1/%2=%3").arg(Couleurs::section(), cle).arg(0xABCDEF)));
     }
 
     void fichierDesReglages()
@@ -146,7 +139,6 @@ private slots:
         QTest::newRow("aucune visionneuse") << true << QStringList{} << "" << "Le presse-papiers n'existe pas";
         QTest::newRow("xclipboard") << true << QStringList{"xclipboard", "copyq"} << "xclipboard" << "";
         QTest::newRow("copyq") << true << QStringList{"copyq"} << "copyq show" << "";
-        QTest::newRow("aucun réglage horaire") << false << QStringList{} << "" << "";
         QTest::newRow("gnome") << false << QStringList{"gnome-control-center", "kcmshell5"}
                                << "gnome-control-center datetime" << "";
         QTest::newRow("kde") << false << QStringList{"kcmshell5"} << "kcmshell5 clock" << "";

@@ -41,7 +41,7 @@ class TestSelection : public QObject
 {
     Q_OBJECT
 private slots:
-    void aujourdhuiAuChargement()
+    void jourChoisi()
     {
         Fenetre w;
         QCOMPARE(w.legende(), QStringLiteral("Dimanche 18 novembre 2001"));
@@ -54,11 +54,7 @@ private slots:
         w.clique(w.f.CmdDateJour);
         QCOMPARE(w.legende(), QStringLiteral("Dimanche 18 novembre 2001"));
         QCOMPARE(w.f.MoisChoisi(), 7); // the lists stay where they were
-    }
-
-    void jourAbsentDuNouveauMois()
-    {
-        Fenetre w;
+        // A remembered day the new month lacks leaves the selection as it was.
         w.choisit(31, 1, 2002);
         const double phase = w.f.fractionPhase();
         w.f.LDMois->setCurrentIndex(3); // April has 30 days
