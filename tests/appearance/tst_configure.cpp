@@ -49,7 +49,6 @@ private slots:
                                                      << QStringList{gris, blanc, "1600", "9999"} << 2;
         QTest::newRow("plage sans aujourd'hui") << QStringList{"", "", "2050", "1900", ""}
                                                 << QStringList{gris, blanc, "2001", "2001"} << -1;
-        QTest::newRow("store vidé") << QStringList{} << QStringList{gris, blanc, "1700", "2100"} << -1;
         QTest::newRow("illisibles") << QStringList{"119,119,119", "1 2 300", "mil", "", "normal"}
                                     << QStringList{gris, blanc, "1700", "2100"} << -1;
     }
