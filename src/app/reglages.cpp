@@ -37,8 +37,8 @@ bool Reglages::contient(const QString &section, const QString &cle) const
 
 void Reglages::ecrit(const QString &section, const QString &cle, const QString &texte)
 {
-    m_settings->setValue(chemin(section, cle), texte);
-    m_settings->sync();
+    const Ecriture seule{section, cle, texte};
+    ecrit(std::span(&seule, 1));
 }
 
 void Reglages::ecrit(std::span<const Ecriture> ecritures)
