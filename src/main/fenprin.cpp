@@ -82,6 +82,7 @@ void FenPrin::creeCadre()
     Forme[8] = creeForme(0, 7245, 5040, 315);
     Forme[3] = creeForme(0, 7245, 5040, 315);
     Forme[3]->setEnabled(true); // carries the Moon's phase caption
+    Forme[3]->hide();             // shown with the Moon view only
     Forme[7] = creeForme(0, 7560, 5040, 315);
 }
 
@@ -252,6 +253,9 @@ bool FenPrin::charge(const std::function<void()> &fermeDemarrage)
     RemplitAnnees();
     SelectionneAujourdhui();
     calculePhase();
+    // A start on the counter opened it before today was selected.
+    if (m_panneau.compteurVisible)
+        prendPremiereDate();
     Alea::initialise(quint32(plateforme.maintenant().time().msecsSinceStartOfDay() / 1000));
 
     LDAnnee->hide();
@@ -298,8 +302,17 @@ void FenPrin::ouvreCompteur()
     m_panneau = EtatPanneau::compteur();
     appliqueDisposition(true);
     montreVue();
-    // Every opening starts the count from the date selected now.
-    m_compteur.premiereDate = m_valeurSelection;
+    prendPremiereDate();
+}
+
+void FenPrin::prendPremiereDate()
+{
+    // Every opening starts the count from the date selected now, and says so:
+    // its caption and the copied text name the date the count uses. The
+    // month-year button keeps its caption.
+    LegendesModifiees l = cliquePremiereDate(m_compteur, selectionCourante());
+    l.anMois.reset();
+    appliqueLegendes(l);
 }
 
 void FenPrin::ouvreLune()

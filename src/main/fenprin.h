@@ -97,6 +97,7 @@ private:
     void appuiCompteur();
     void appuiLune();
     void ouvreCompteur();
+    void prendPremiereDate();
     void ouvreLune();
     void calculePhase();
     void redessineLune();

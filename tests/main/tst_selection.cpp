@@ -106,11 +106,27 @@ private slots:
         QVERIFY(copie().endsWith(QStringLiteral("Première date : Dimanche 18 novembre 2001\n"
                                                 "Deuxième date : Jeudi 4 octobre 1582\n"
                                                 "Temps écoulé entre les deux dates : -153072 jours")));
-        // Reopening the counter takes the date selected then as the first date.
+        // Reopening the counter takes the date selected then as the first
+        // date, and its caption and the copy say so.
         w.clique(w.f.CmdCompteur);
         w.clique(w.f.CmdCompteur);
+        QCOMPARE(w.f.CmdPremDate->caption(), QStringLiteral("Première date : 4/10/1582"));
         w.clique(w.f.CmdDeuxDate);
         QCOMPARE(w.f.TexteNBJ->text(), QStringLiteral("Temps écoulé entre les deux dates : 0 jours"));
+        QCOMPARE(w.f.CmdPremDate->caption(), QStringLiteral("Première date : 4/10/1582"));
+        QVERIFY(copie().endsWith(QStringLiteral("Première date : Jeudi 4 octobre 1582\n"
+                                                "Deuxième date : Jeudi 4 octobre 1582\n"
+                                                "Temps écoulé entre les deux dates : 0 jours")));
+    }
+
+    void demarreSurLeCompteur()
+    {
+        // The first count runs from today, as the caption says.
+        Fenetre w(QStringLiteral("AfficheCompteur"));
+        QCOMPARE(w.f.CmdPremDate->caption(), QStringLiteral("Première date : 18/11/2001"));
+        w.choisit(25, 12, 2001);
+        w.clique(w.f.CmdDeuxDate);
+        QCOMPARE(w.f.TexteNBJ->text(), QStringLiteral("Temps écoulé entre les deux dates : 37 jours"));
     }
 
     void vues_data()
@@ -119,6 +135,7 @@ private slots:
         QTest::addColumn<QString>("appuis"); // C: counter button, L: Moon button
         QTest::addColumn<bool>("compteur");
         QTest::addColumn<bool>("lune");
+        QTest::newRow("au démarrage") << "" << "" << false << false;
         QTest::newRow("compteur") << "" << "C" << true << false;
         QTest::newRow("compteur puis lune") << "" << "CL" << false << true;
         QTest::newRow("lune puis compteur") << "" << "LC" << true << false;
@@ -142,8 +159,9 @@ private slots:
             QCOMPARE(w.f.CmdPremDate->isVisible(), compteur);
             QCOMPARE(w.f.FondTexteNBJ->isVisible(), compteur);
             QCOMPARE(w.f.Image2->isVisible(), lune);
-            QCOMPARE(w.f.Forme[3]->isVisible(), lune);
         }
+        // The bottom strip reads the Moon's phase only under the Moon.
+        QCOMPARE(w.f.Forme[3]->isVisible(), lune);
         // The help button opens the counter's page while the counter shows.
         w.clique(w.f.CmdAide);
         QCOMPARE(w.banc.plateforme.aides, QList<int>{compteur ? 2 : 1});
