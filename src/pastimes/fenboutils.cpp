@@ -93,6 +93,15 @@ std::array<QPointer<FenetreZelund>, FenBOutils::NbOutils> &ouvertes()
     return f;
 }
 
+QPointer<FenetreZelund> &ouverte(FenBOutils::Outil outil)
+{
+    QPointer<FenetreZelund> &f = ouvertes().at(outil);
+    // The lottery's set-up window may have reopened it without the toolbox.
+    if (outil == FenBOutils::Fortune && !f)
+        f = FenLoterie::existante();
+    return f;
+}
+
 QIcon icone(const QString &nom)
 {
     return QIcon(QStringLiteral(":/icons/bo_%1.svg").arg(nom));
@@ -161,7 +170,7 @@ void FenBOutils::appliqueCouleurs()
 
 FenetreZelund *FenBOutils::fenetre(Outil outil)
 {
-    return ouvertes().at(outil);
+    return ouverte(outil);
 }
 
 void FenBOutils::placeSurPrincipale()
@@ -175,7 +184,7 @@ void FenBOutils::placeSurPrincipale()
 void FenBOutils::bascule(Outil outil)
 {
     const DescriptionOutil &d = descriptions().at(outil);
-    QPointer<FenetreZelund> &f = ouvertes().at(outil);
+    QPointer<FenetreZelund> &f = ouverte(outil);
     Partage &p = partage();
     // A window closed some other way than by its buttons (the window manager,
     // say) left its mark open: the press opens it again rather than doing nothing.

@@ -141,9 +141,10 @@ void FenInitialise::montre()
 
 void FenInitialise::cestParti()
 {
+    // Loading the lottery resets the counts: the shown ones are set after.
+    FenLoterie *loterie = FenLoterie::instance();
     partage().nbBoules = VScroll1->value();
     partage().nbPartants = VScroll2->value();
-    FenLoterie *loterie = FenLoterie::instance();
     // The lottery is on screen again: the toolbox's next press closes it.
     partage().loterieFermee = false;
     loterie->show();

@@ -1,6 +1,7 @@
 #include "app/partage.h"
 #include "app/vantelbttn.h"
 #include "app/vantelpanel.h"
+#include "pastimes/fenboutils.h"
 #include "pastimes/feninitialise.h"
 #include "pastimes/fenloterie.h"
 #include "pastimes/loteriecalc.h"
@@ -8,6 +9,7 @@
 #include "support/principal.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QScrollBar>
 #include <QSet>
 #include <QTest>
@@ -140,23 +142,34 @@ private slots:
     void initialiseRouvreLaLoterie()
     {
         Loterie7 l;
-        QTest::mouseClick(l.f->CmdNouvelleDonne, Qt::LeftButton);
+        delete FenLoterie::existante();
+        FenBOutils boite;
+        QTest::mouseClick(boite.CmdFortune, Qt::LeftButton);
+        QPointer<FenLoterie> loterie = FenLoterie::existante();
+        QVERIFY(loterie && loterie->isVisible());
+        QTest::mouseClick(loterie->CmdNouvelleDonne, Qt::LeftButton);
         FenInitialise *d = FenInitialise::existante();
         QVERIFY(d->isVisible());
-        l.f->close();
+        QTest::mouseClick(loterie->CmdFermer, Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        partage().loterieFermee = true;
+        QVERIFY(!loterie);
         d->VScroll1->triggerAction(QAbstractSlider::SliderSingleStepSub);
         d->VScroll2->triggerAction(QAbstractSlider::SliderPageStepSub);
         QCOMPARE(d->Label3->text() + d->Label4->text(), QStringLiteral("639"));
         QTest::mouseClick(d->Command1, Qt::LeftButton);
-        QVERIFY(FenLoterie::existante() && FenLoterie::existante()->isVisible());
-        QVERIFY(!partage().loterieFermee);
+        loterie = FenLoterie::existante();
+        QVERIFY(loterie && loterie->isVisible());
+        // The reopened lottery draws what the set-up window shows.
+        QCOMPARE(QPoint(partage().nbBoules, partage().nbPartants), QPoint(6, 39));
         // Hidden, not destroyed: it shows its values again.
         QVERIFY(!d->isVisible());
-        QTest::mouseClick(FenLoterie::existante()->CmdNouvelleDonne, Qt::LeftButton);
+        QTest::mouseClick(loterie->CmdNouvelleDonne, Qt::LeftButton);
         QCOMPARE(FenInitialise::existante(), d);
         QCOMPARE(d->VScroll1->value(), 6);
+        // The toolbox knows the reopened window: its next press closes it.
+        QTest::mouseClick(boite.CmdFortune, Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!loterie);
     }
     void graineDeLHorloge()
     {
