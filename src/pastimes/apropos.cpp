@@ -1,6 +1,5 @@
 #include "pastimes/apropos.h"
 
-#include "app/donnees.h"
 #include "app/partage.h"
 #include "app/plateforme.h"
 #include "app/vantelbttn.h"
@@ -14,7 +13,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
-#include <QUrl>
 
 FeuilleApropos::FeuilleApropos(QWidget *parent)
     : QWidget(parent)
@@ -102,7 +100,8 @@ void Apropos::creeControles()
                              this);
     CmdSite->setObjectName(QStringLiteral("CmdSite"));
     CmdSite->setGradientSens(VantelBttn::Horizontal);
-    CmdSite->setInfoBulle(adresseSite());
+    CmdSite->setInfoBulle(siteConfigure().isEmpty() ? QStringLiteral("Appel du sommaire de l'aide")
+                                                    : siteConfigure());
     placeTwips(CmdSite, 0, 2940, 5340, 315);
     connect(CmdSite, &VantelBttn::clicked, this, &Apropos::ouvreSite);
 
@@ -157,14 +156,6 @@ QString Apropos::siteConfigure()
     return QStringLiteral(ZELUND_SITE);
 }
 
-QString Apropos::adresseSite()
-{
-    if (!siteConfigure().isEmpty())
-        return siteConfigure();
-    const QString sommaire = cheminAide(0);
-    return sommaire.isEmpty() ? QString() : QUrl::fromLocalFile(sommaire).toString();
-}
-
 void Apropos::Minuterie1Timer()
 {
     Image2->move(0, m_p);
@@ -181,9 +172,11 @@ void Apropos::basculeDefilement()
 
 void Apropos::ouvreSite()
 {
-    const QString adresse = adresseSite();
-    if (!adresse.isEmpty())
-        Plateforme::courante().ouvreAdresse(adresse);
+    // Without a web site, the program's own help viewer on its contents page.
+    if (siteConfigure().isEmpty())
+        Plateforme::courante().afficheAide(0);
+    else
+        Plateforme::courante().ouvreAdresse(siteConfigure());
 }
 
 void Apropos::closeEvent(QCloseEvent *event)

@@ -50,10 +50,9 @@ public:
 
     // The 19 lines of the presentation: the fixed ones and this port's credits.
     static QList<FeuilleApropos::Ligne> lignes(const QString &site);
-    // The address configured at build time; empty when none was given.
+    // The address CmdSite opens, configured at build time; empty when none
+    // was given, and CmdSite then opens the help's contents page.
     static QString siteConfigure();
-    // What CmdSite opens: the web site, or the installed help's contents page.
-    static QString adresseSite();
 
     int position() const { return m_p; }
     int hauteurFeuille() const { return m_hauteur; }
