@@ -15,6 +15,25 @@ constexpr int Largeur = 3540;
 constexpr int Hauteur = 3255;
 const QColor Rouge(255, 0, 0);
 const QColor Noir(0, 0, 0);
+
+// The weekday initials, each centred over its own column of the grid: spaces
+// between letters line up with the columns in one font only.
+class EnteteJours : public QLabel
+{
+public:
+    using QLabel::QLabel;
+    std::array<qreal, 7> centres{}; // pixels, in the label
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setPen(palette().color(foregroundRole()));
+        const QStringList initiales = text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (int c = 0; c < initiales.size() && c < int(centres.size()); ++c)
+            p.drawText(QRectF(centres[c] - width() / 2.0, 0, width(), height()), Qt::AlignCenter, initiales[c]);
+    }
+};
 } // namespace
 
 FenMiniCalend::FenMiniCalend(QWidget *parent)
@@ -45,9 +64,11 @@ FenMiniCalend::FenMiniCalend(QWidget *parent)
     lblPrev->setAccessibleName(QStringLiteral("Mois précédent"));
     lblNext->setAccessibleName(QStringLiteral("Mois suivant"));
 
-    Label1 = new QLabel(QStringLiteral("D  L  M  M  J  V  S"), FondMiniCalend);
+    auto *entete = new EnteteJours(QStringLiteral("D  L  M  M  J  V  S"), FondMiniCalend);
+    Label1 = entete;
     Label1->setFont(police(QStringLiteral("Comic Sans MS"), 9, true));
-    placeTwips(Label1, 240, 420, 1830, 240);
+    // As wide as the grid, so that no initial is cut whatever the font.
+    placeTwips(Label1, 150, 420, 2055, 240);
 
     picMonth = new ImagePremierPlan(FondMiniCalend);
     picMonth->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -64,6 +85,9 @@ FenMiniCalend::FenMiniCalend(QWidget *parent)
                                             QSizeF(TwipsParPixel, TwipsParPixel));
     LargeurCase = tailles.largeur;
     HauteurCase = tailles.hauteur;
+    const int bordGrille = picMonth->x() + picMonth->contentsRect().x() - Label1->x();
+    for (int c = 0; c < 7; ++c)
+        entete->centres[c] = bordGrille + centreColonneMini(c, tailles) / TwipsParPixel;
     GetDate(Plateforme::courante().aujourdhui());
 }
 
@@ -120,7 +144,9 @@ void FenMiniCalend::page(int sens)
 
 bool FenMiniCalend::eventFilter(QObject *objet, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonPress && (objet == lblPrev || objet == lblNext)) {
+    // The second press of a double click comes as a double click: it pages too.
+    const bool appui = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (appui && (objet == lblPrev || objet == lblNext)) {
         if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
             page(objet == lblPrev ? -1 : 1);
         return true;

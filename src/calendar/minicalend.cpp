@@ -28,6 +28,11 @@ std::vector<CaseMini> casesMiniCalend(const QDate &courante, const QDate &aujour
     return cases;
 }
 
+double centreColonneMini(int colonne, TaillesCase tailles)
+{
+    return colonne * tailles.largeur + tailles.largeur / 2.0;
+}
+
 QPointF positionNumeroMini(const CaseMini &c, TaillesCase tailles, QSizeF texte)
 {
     return QPointF(c.coin.x() + (tailles.largeur - texte.width()) / 2,

@@ -35,6 +35,9 @@ struct CaseMini
 std::vector<CaseMini> casesMiniCalend(const QDate &courante, const QDate &aujourdhui,
                                       TaillesCase tailles);
 
+// The middle of a column (0 = Sunday), in twips from the grid's left edge.
+double centreColonneMini(int colonne, TaillesCase tailles);
+
 // Where to draw a number of the given size so that it is centred in its cell.
 QPointF positionNumeroMini(const CaseMini &c, TaillesCase tailles, QSizeF texte);
 

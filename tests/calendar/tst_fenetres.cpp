@@ -1,3 +1,4 @@
+#include "app/chargement.h"
 #include "app/partage.h"
 #include "calendar/compteurvertical.h"
 #include "calendar/fencalendrier.h"
@@ -6,6 +7,7 @@
 #include "calendar/fenpaques.h"
 #include "calendar/imagepremierplan.h"
 #include "calendar/minicalend.h"
+#include "main/fenprin.h"
 #include "support/fauxplateforme.h"
 #include "support/principal.h"
 
@@ -14,6 +16,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <memory>
 
 namespace {
 enum class Encre { Vide, Noire, Rouge };
@@ -226,6 +229,93 @@ private slots:
         // Today's number is red in November 2001 only.
         const QImage image = f.picMonth->grab().toImage();
         QCOMPARE(encre(image, image.rect()) == Encre::Rouge, arrivee.year() == 2001 && arrivee.month() == 11);
+    }
+    void miniDoubleClic()
+    {
+        // Each press pages, the second of a double click too.
+        Banc banc;
+        FenMiniCalend f;
+        for (QLabel *l : {f.lblNext, f.lblNext, f.lblPrev}) {
+            QTest::mouseClick(l, Qt::LeftButton);
+            QTest::mouseDClick(l, Qt::LeftButton);
+            QTest::mouseRelease(l, Qt::LeftButton);
+        }
+        QCOMPARE(f.DateCourante, QDate(2002, 1, 18));
+    }
+    void miniInitiales_data()
+    {
+        QTest::addColumn<double>("points");
+        QTest::newRow("9 points") << 9.0;
+        QTest::newRow("14 points") << 14.0;
+    }
+    void miniInitiales()
+    {
+        // Each weekday initial stands centred over its own column of days.
+        QFETCH(double, points);
+        Banc banc;
+        FenMiniCalend f;
+        QFont police = f.Label1->font();
+        police.setPointSizeF(points);
+        f.Label1->setFont(police);
+        const QImage image = f.Label1->grab().toImage();
+        const QRgb fond = image.pixel(0, 0);
+        QList<double> centres; // of each run of inked pixel columns
+        int debut = -1;
+        for (int x = 0; x <= image.width(); ++x) {
+            bool encre = false;
+            for (int y = 0; x < image.width() && y < image.height(); ++y)
+                encre = encre || image.pixel(x, y) != fond;
+            if (encre && debut < 0)
+                debut = x;
+            if (!encre && debut >= 0) {
+                centres << (debut + x) / 2.0;
+                debut = -1;
+            }
+        }
+        QCOMPARE(centres.size(), 7);
+        const int grille = f.picMonth->mapTo(&f, f.picMonth->contentsRect().topLeft()).x()
+                           - f.Label1->mapTo(&f, QPoint()).x();
+        for (int c = 0; c < 7; ++c) {
+            const double colonne = grille + (c + 0.5) * f.LargeurCase / 15.0;
+            QVERIFY2(qAbs(centres[c] - colonne) <= 1.5,
+                     qPrintable(QStringLiteral("%1 : %2 / %3").arg(c).arg(centres[c]).arg(colonne)));
+        }
+    }
+
+    void listesALaCouleur_data()
+    {
+        QTest::addColumn<QString>("fenetre");
+        QTest::newRow("fenêtre principale") << "FenPrin";
+        QTest::newRow("calendrier") << "FenCalendrier";
+        QTest::newRow("jour de la semaine") << "FenJourPlus";
+    }
+    void listesALaCouleur()
+    {
+        // A closed list shows "Visualisation, dossiers, etc." itself, flat.
+        QFETCH(QString, fenetre);
+        Banc banc;
+        std::unique_ptr<QWidget> f;
+        QList<QComboBox *> listes;
+        if (fenetre == QLatin1String("FenPrin")) {
+            banc.reglages().ecrit(Cles::Conseils, Cles::ConseilDemarrage, Cles::Non);
+            auto *p = new FenPrin;
+            f.reset(p);
+            QVERIFY(p->charge());
+            listes = {p->LDAnnee, p->LDMois};
+        } else if (fenetre == QLatin1String("FenCalendrier")) {
+            auto *c = new FenCalendrier;
+            f.reset(c);
+            listes = {c->AffMois};
+        } else {
+            auto *j = new FenJourPlus;
+            f.reset(j);
+            listes = {j->AffMois};
+        }
+        for (QComboBox *l : listes) {
+            const QImage image = l->grab().toImage();
+            for (const QPoint &p : {QPoint(image.width() / 2, 2), QPoint(image.width() / 2, image.height() - 3)})
+                QCOMPARE(image.pixelColor(p), QColor(0, 210, 210));
+        }
     }
 };
 
