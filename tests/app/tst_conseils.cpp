@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -74,6 +75,30 @@ private slots:
         QVERIFY(conseils && conseils->size() >= 25);
         for (const QString &c : *conseils)
             QVERIFY2(!c.trimmed().isEmpty() && !c.contains(QChar::ReplacementCharacter), qPrintable(c));
+    }
+
+    void typographie_data()
+    {
+        QTest::addColumn<QString>("fichier");
+        for (const char *f : {"Conseils.txt", "aide/index.html", "aide/sujet1.html", "aide/sujet2.html",
+                              "aide/sujet3.html", "aide/sujet4.html"})
+            QTest::newRow(f) << QString::fromLatin1(f);
+    }
+    void typographie()
+    {
+        // A no-break space inside « » and before : ; ! ?, so that none of them
+        // starts a line of the tips or the help, and « never ends one.
+        QFETCH(QString, fichier);
+        QFile f(cheminDonnees(fichier));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QString texte = QString::fromUtf8(f.readAll());
+        texte.remove(QRegularExpression(QStringLiteral("<style>.*</style>"),
+                                        QRegularExpression::DotMatchesEverythingOption));
+        texte.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+        texte.replace(QStringLiteral("&nbsp;"), QChar(0xA0));
+        const QRegularExpression espace(QStringLiteral("[ \\t\\r\\n][:;!?»]|«[ \\t\\r\\n]"));
+        const auto faute = espace.match(texte);
+        QVERIFY2(!faute.hasMatch(), qPrintable(texte.mid(qMax(0, int(faute.capturedStart()) - 30), 40)));
     }
 
     void fenetre_data()
