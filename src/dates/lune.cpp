@@ -371,6 +371,14 @@ QString textePhase(const InstantPhase &p, const QTimeZone &fuseau)
         .arg(h.minute(), 2, 10, QLatin1Char('0'));
 }
 
+QDateTime instantDuJour(const QDate &jour, const QDateTime &maintenant, const QTimeZone &fuseau)
+{
+    const QDateTime ici = maintenant.toTimeZone(fuseau);
+    if (ici.date() == jour)
+        return ici;
+    return QDateTime(jour, QTime(12, 0), fuseau);
+}
+
 std::optional<QString> texteLune(const QDateTime &instant, const QTimeZone &fuseau)
 {
     const QDate jour = instant.toTimeZone(fuseau).date();

@@ -61,6 +61,10 @@ QString nomPhaseJour(const QDate &jour, const QTimeZone &fuseau);
 // "Pleine lune : lundi 24 juin 2002 à 23 h 42", in the given time zone.
 QString textePhase(const InstantPhase &p, const QTimeZone &fuseau);
 
+// The instant the Moon of a day is told at: now for today, noon local time
+// for any other day.
+QDateTime instantDuJour(const QDate &jour, const QDateTime &maintenant, const QTimeZone &fuseau);
+
 // What the Moon's tooltip says about the Moon at an instant of a day: the
 // day's phase name, the lit percentage, the age, and the next four principal
 // phases. nullopt outside the years 1000 to 3000.
