@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -83,7 +84,9 @@ private slots:
         f.Jour[19]->click();
         const QString lune = f.Image1->infoBulle();
         QCOMPARE(lune.split(QLatin1Char('\n')).size(), 7);
-        QVERIFY2(lune.contains(QStringLiteral("Pleine lune : lundi 24 juin 2002 à ")), qPrintable(lune));
+        // 21 h 42 UT: the 24th or the 25th according to the machine's time zone.
+        QVERIFY2(lune.contains(QRegularExpression(QStringLiteral("\nPleine lune : (lundi 24|mardi 25) juin 2002 à "))),
+                 qPrintable(lune));
         QCOMPARE(f.Forme[3]->accessibleDescription(), lune);
         QCOMPARE(f.Image1->accessibleDescription(), lune);
         QCOMPARE(f.Forme[3]->caption(), QStringLiteral("Lune croissante"));
