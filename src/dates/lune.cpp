@@ -386,8 +386,10 @@ std::optional<QString> texteLune(const QDateTime &instant, const QTimeZone &fuse
         return std::nullopt;
     const int pourcent = int(std::lround(100.0 * fractionEclairee(instant)));
     const auto heures = int(std::floor(ageLune(instant) * 24.0));
+    const QString age = pluriel(heures / 24, QStringLiteral("jour")) + QLatin1Char(' ')
+                        + pluriel(heures % 24, QStringLiteral("heure"));
     QStringList lignes{nomPhaseJour(jour, fuseau),
-                       QStringLiteral("Éclairée à %1 %, âge %2 %3").arg(pourcent).arg(pluriel(heures / 24, QStringLiteral("jour")), pluriel(heures % 24, QStringLiteral("heure"))),
+                       QStringLiteral("Éclairée à %1 %, âge %2").arg(pourcent).arg(age),
                        QStringLiteral("Prochaines phases :")};
     for (const InstantPhase &p : phasesApres(instant, 4))
         lignes << textePhase(p, fuseau);
