@@ -1,5 +1,6 @@
-// A click on a day button through to the repainted caption, sky and Moon,
-// and the painting of the Moon alone, each against a bare Qt widget of the
+// A click on a day button through to the repainted caption, sky and Moon
+// (the true Moon's tooltip text included), the tooltip text alone, and the
+// painting of the Moon alone, each against a bare Qt widget of the
 // same size painted in the same run.
 #include "mesure.h"
 
@@ -8,6 +9,7 @@
 #include "app/polices.h"
 #include "app/reglages.h"
 #include "app/vantelbttn.h"
+#include "dates/lune.h"
 #include "main/fenprin.h"
 #include "moon/ciel.h"
 
@@ -15,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <cstdlib>
 
 namespace {
 
@@ -65,13 +68,21 @@ int main(int argc, char **argv)
         nu.update();
         QCoreApplication::processEvents();
     });
+    const QTimeZone fuseau = QTimeZone::systemTimeZone();
+    const double texte = chronometre(tours, [&](int i) {
+        const QDateTime midi(QDate(2002, 6, 1 + i % 28), QTime(12, 0), fuseau);
+        if (!Dates::texteLune(midi, fuseau))
+            std::abort();
+    });
     const double lune = chronometre(tours, [&](int) { f.Image1->repaint(); });
     const double luneNue = chronometre(tours, [&](int) { nuLune.repaint(); });
 
     QTextStream out(stdout);
-    out << QStringLiteral("day click, caption, sky and Moon repainted: %1 ms; bare window repainted: %2 ms; "
+    out << QStringLiteral("day click, caption, Moon tooltip text, sky and Moon repainted: %1 ms; bare window repainted: %2 ms; "
                           "ratio %3\n")
                .arg(clic / 1000, 0, 'f', 3).arg(clicNu / 1000, 0, 'f', 3).arg(clic / clicNu, 0, 'f', 2);
+    out << QStringLiteral("Moon tooltip text (phases, lit fraction, age) computed: %1 ms\n")
+               .arg(texte / 1000, 0, 'f', 3);
     out << QStringLiteral("Moon picture painted: %1 ms; bare widget of its size: %2 ms; ratio %3\n")
                .arg(lune / 1000, 0, 'f', 3).arg(luneNue / 1000, 0, 'f', 3).arg(lune / luneNue, 0, 'f', 2);
     Plateforme::installe(nullptr);

@@ -1,4 +1,5 @@
 #include "app/demarrage.h"
+#include "app/lignecommande.h"
 #include "app/plateformeqt.h"
 #include "app/polices.h"
 
@@ -7,6 +8,10 @@
 
 int main(int argc, char **argv)
 {
+    // Read before any window, so that --help needs no display.
+    const LigneCommande ligne = lisLigneCommande(argumentsProgramme(argc, argv));
+    if (ligne.codeSortie)
+        return termineLigneCommande(ligne);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zelund"));
     QApplication::setOrganizationName(QStringLiteral("Zelund"));
@@ -14,6 +19,8 @@ int main(int argc, char **argv)
     QApplication::setDesktopFileName(QStringLiteral("zelund"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zelund.svg")));
     installePolices();
+    if (const auto code = retientDateDemarrage(ligne))
+        return *code;
 
     PlateformeQt plateforme;
     Plateforme::installe(&plateforme);

@@ -2,6 +2,7 @@
 
 #include "app/chargement.h"
 #include "appearance/couleurs.h"
+#include "main/textedate.h"
 
 #include <QString>
 
@@ -18,6 +19,9 @@ struct Partage
     Couleurs::Schema couleurs = Couleurs::Schema::parDefaut();
     Rgb ciel{119, 119, 119};
     Rgb etoiles{255, 255, 255};
+
+    // The date given on the command line, selected once the window is loaded.
+    std::optional<JourMoisAn> dateDemarrage;
 
     // Toolbox bookkeeping.
     bool bOutilsAffichee = false;

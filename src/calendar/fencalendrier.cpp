@@ -5,6 +5,7 @@
 #include "app/plateforme.h"
 #include "calendar/compteurvertical.h"
 #include "calendar/imagepremierplan.h"
+#include "dates/infojour.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -82,6 +83,7 @@ FenCalendrier::FenCalendrier(QWidget *parent)
         DessineCalendrier(p);
         dessineNumeros(p);
     });
+    AffCalendrier->setInfoBullePoint([this](QPoint point) { return infoJourSous(point); });
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
@@ -162,6 +164,8 @@ void FenCalendrier::RemplitCalendrier()
     if (!annee || mois < 1)
         return;
     m_mois = grilleMois(mois, annee->valeur, Plateforme::courante().aujourdhui().day());
+    m_moisAffiche = mois;
+    m_anneeAffichee = annee->valeur;
     AffCalendrier->update();
 }
 
@@ -193,9 +197,28 @@ void FenCalendrier::dessineNumeros(QPainter &p) const
 {
     if (!m_mois)
         return;
+    const QFont police = p.font();
+    QFont ferie = police;
+    // The numbers are bold already: a holiday's is heavier and underlined.
+    ferie.setWeight(QFont::Black);
+    ferie.setUnderline(true);
     for (const CaseCalendrier &c : m_mois->jours) {
         p.setPen(c.rouge ? Rouge : Noir);
+        p.setFont(Dates::jourFerie(QDate(m_anneeAffichee, m_moisAffiche, c.jour)) ? ferie : police);
         const QString texte = QString::number(c.jour);
         ecrit(p, positionNumero(c.colonne, c.ligne, tailleEnUnites(p, texte)), texte);
     }
+    p.setFont(police);
+}
+
+QString FenCalendrier::infoJourSous(QPoint point) const
+{
+    const QSizeF surface = AffCalendrier->contentsRect().size();
+    if (!m_mois || surface.isEmpty())
+        return {};
+    const QPointF unites(point.x() * EchelleGrille / surface.width(), point.y() * EchelleGrille / surface.height());
+    for (const CaseCalendrier &c : m_mois->jours)
+        if (caseGrille(c.colonne, c.ligne).contains(unites))
+            return Dates::infoJour(QDate(m_anneeAffichee, m_moisAffiche, c.jour)).value_or(QString());
+    return {};
 }

@@ -48,7 +48,12 @@ private:
     void anneeModifiee(const QString &texte);
     void compteurModifie(int valeur);
 
+    // The day under a point of the grid's contents, as its tooltip tells it.
+    QString infoJourSous(QPoint point) const;
+
     std::optional<MoisCalendrier> m_mois;
+    int m_moisAffiche = 0;
+    int m_anneeAffichee = 0;
     QColor m_texteBoutons;
     QColor m_autresTextes;
     QColor m_visualisation;

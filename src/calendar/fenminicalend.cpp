@@ -5,6 +5,7 @@
 #include "app/twips.h"
 #include "app/vantelpanel.h"
 #include "calendar/imagepremierplan.h"
+#include "dates/infojour.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -76,6 +77,7 @@ FenMiniCalend::FenMiniCalend(QWidget *parent)
     picMonth->setFont(police(QStringLiteral("Comic Sans MS"), 9, false));
     placeTwips(picMonth, 150, 660, 2055, 1215);
     picMonth->setDessin([this](QPainter &p) { dessineMois(p); });
+    picMonth->setInfoBullePoint([this](QPoint point) { return infoJourSous(point); });
     connect(picMonth, &ImagePremierPlan::appuye, this, &FenetreZelund::basculePremierPlan);
 
     appliqueCouleurs();
@@ -134,6 +136,16 @@ void FenMiniCalend::dessineMois(QPainter &p) const
         p.drawText(QRectF(coin, QSizeF(m.horizontalAdvance(texte), m.height())), Qt::AlignLeft | Qt::AlignTop,
                    texte);
     }
+}
+
+QString FenMiniCalend::infoJourSous(QPoint point) const
+{
+    const TaillesCase tailles{LargeurCase, HauteurCase};
+    const QPoint enTwips(twips(point.x()), twips(point.y()));
+    for (const CaseMini &c : casesMiniCalend(DateCourante, Plateforme::courante().aujourdhui(), tailles))
+        if (QRect(c.coin, QSize(LargeurCase, HauteurCase)).contains(enTwips))
+            return Dates::infoJour(QDate(DateCourante.year(), DateCourante.month(), c.jour)).value_or(QString());
+    return {};
 }
 
 void FenMiniCalend::page(int sens)

@@ -41,4 +41,6 @@ private:
     void redessine();
     void dessineMois(QPainter &p) const;
     void page(int sens);
+    // The day under a point of the grid's contents, as its tooltip tells it.
+    QString infoJourSous(QPoint point) const;
 };

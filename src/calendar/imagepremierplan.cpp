@@ -4,6 +4,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 ImagePremierPlan::ImagePremierPlan(QWidget *parent)
     : QFrame(parent)
@@ -16,6 +17,11 @@ void ImagePremierPlan::setDessin(std::function<void(QPainter &)> dessin)
 {
     m_dessin = std::move(dessin);
     update();
+}
+
+void ImagePremierPlan::setInfoBullePoint(std::function<QString(QPoint)> texte)
+{
+    m_infoBullePoint = std::move(texte);
 }
 
 void ImagePremierPlan::paintEvent(QPaintEvent *event)
@@ -37,8 +43,20 @@ void ImagePremierPlan::mousePressEvent(QMouseEvent *event)
 void ImagePremierPlan::mouseMoveEvent(QMouseEvent *event)
 {
     // Read at every movement, like the buttons' tooltips.
-    setToolTip(partage().infoBullesActives
-                   ? QStringLiteral("Cliquer pour conserver le calendrier au premier plan")
-                   : QString());
+    QString texte;
+    if (partage().infoBullesActives) {
+        texte = QStringLiteral("Cliquer pour conserver le calendrier au premier plan");
+        const QString point = m_infoBullePoint
+                                  ? m_infoBullePoint(event->position().toPoint() - contentsRect().topLeft())
+                                  : QString();
+        if (!point.isEmpty())
+            texte = point + QLatin1Char('\n') + texte;
+    }
+    if (texte != toolTip()) {
+        setToolTip(texte);
+        // A tip already shown follows the pointer from one day to the next.
+        if (QToolTip::isVisible())
+            QToolTip::showText(event->globalPosition().toPoint(), texte, this);
+    }
     QFrame::mouseMoveEvent(event);
 }

@@ -13,6 +13,9 @@ public:
 
     // Paints the contents, inside the frame.
     void setDessin(std::function<void(QPainter &)> dessin);
+    // What the tooltip says first about the point under the pointer (in the
+    // contents' coordinates); an empty text says nothing.
+    void setInfoBullePoint(std::function<QString(QPoint)> texte);
 
 signals:
     void appuye(Qt::MouseButton bouton);
@@ -24,4 +27,5 @@ protected:
 
 private:
     std::function<void(QPainter &)> m_dessin;
+    std::function<QString(QPoint)> m_infoBullePoint;
 };

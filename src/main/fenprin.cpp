@@ -14,6 +14,8 @@
 #include "app/donnees.h"
 #include "app/ligne.h"
 #include "appearance/configure.h"
+#include "dates/infojour.h"
+#include "dates/lune.h"
 #include "main/popupinfos.h"
 #include "main/textedate.h"
 #include "pastimes/apropos.h"
@@ -253,7 +255,9 @@ bool FenPrin::charge(const std::function<void()> &fermeDemarrage)
     RemplitAnnees();
     SelectionneAujourdhui();
     calculePhase();
-    // A start on the counter opened it before today was selected.
+    if (partage().dateDemarrage)
+        choisitDate(*partage().dateDemarrage);
+    // A start on the counter opened it before the first date was selected.
     if (m_panneau.compteurVisible)
         prendPremiereDate();
     Alea::initialise(quint32(plateforme.maintenant().time().msecsSinceStartOfDay() / 1000));
@@ -386,6 +390,19 @@ void FenPrin::SelectionneAujourdhui()
     m_jourCourant = aujourdhui.day();
 }
 
+void FenPrin::choisitDate(const JourMoisAn &date)
+{
+    // As if the user had picked the year, the month, then the day.
+    {
+        const QSignalBlocker annee(LDAnnee);
+        const QSignalBlocker mois(LDMois);
+        LDAnnee->setCurrentIndex(date.annee - partage().anneeDebut);
+        LDMois->setCurrentIndex(date.mois - 1);
+    }
+    RafraichitMois();
+    cliqueJour(date.jour - 1);
+}
+
 int FenPrin::AnneeChoisie() const
 {
     return LDAnnee->currentIndex() < 0 ? 0 : LDAnnee->currentText().trimmed().toInt();
@@ -407,8 +424,10 @@ void FenPrin::ActualiseGrille(int mois, int annee)
         return;
     m_periode = periodeDuMois(mois, annee);
     const auto actifs = joursActifs(mois, annee);
-    for (int i = 0; i < 31; ++i)
+    for (int i = 0; i < 31; ++i) {
         Jour[i]->setEnabled(actifs[i]);
+        Jour[i]->setInfoBulle(Dates::infoJourGrille(i + 1, mois, annee, m_periode).value_or(QString()));
+    }
 }
 
 void FenPrin::anneeSelectionnee()
@@ -462,6 +481,15 @@ void FenPrin::calculePhase()
     m_fraction = phase->fraction;
     Forme[3]->setCaption(phase->legende);
     Image1->setFraction(m_fraction);
+
+    // The true Moon of that day, told on hovering the picture or its caption.
+    const JourMoisAn j = dateDeValeur(m_valeurSelection);
+    const QTimeZone fuseau = QTimeZone::systemTimeZone();
+    const QDateTime instant =
+        Dates::instantDuJour(QDate(j.annee, j.mois, j.jour), Plateforme::courante().maintenant(), fuseau);
+    const QString texte = Dates::texteLune(instant, fuseau).value_or(QString());
+    Forme[3]->setInfoBulle(texte);
+    Image1->setInfoBulle(texte);
 }
 
 void FenPrin::redessineLune()

@@ -3,6 +3,7 @@
 #include "app/fenetre.h"
 #include "main/compteur.h"
 #include "main/grille.h"
+#include "main/textedate.h"
 #include "moon/panneau.h"
 
 #include <QPointer>
@@ -45,6 +46,8 @@ public:
     const EtatCompteur &compteur() const { return m_compteur; }
     int AnneeChoisie() const;
     int MoisChoisi() const;
+    // Selects a date of the year list as the lists and a day button would.
+    void choisitDate(const JourMoisAn &date);
 
     // Controls, by the names the rest of the program and the tests use.
     VantelBttn *CmdDeplaceFen = nullptr;

@@ -1,6 +1,7 @@
 #include "moon/ciel.h"
 
 #include "app/alea.h"
+#include "app/partage.h"
 #include "moon/dessinlune.h"
 
 #include <QPainter>
@@ -35,6 +36,34 @@ void ImageCiel::paintEvent(QPaintEvent *)
 ImageLune::ImageLune(QWidget *parent)
     : ImageCiel(parent)
 {
+    setMouseTracking(true);
+    setAccessibleName(QStringLiteral("Lune"));
+}
+
+void ImageLune::setInfoBulle(const QString &texte)
+{
+    m_infoBulle = texte;
+    setAccessibleDescription(texte);
+    if (underMouse())
+        rafraichitInfoBulle();
+}
+
+void ImageLune::rafraichitInfoBulle()
+{
+    // Read at every movement, like the buttons' tooltips.
+    setToolTip(partage().infoBullesActives ? m_infoBulle : QString());
+}
+
+void ImageLune::enterEvent(QEnterEvent *event)
+{
+    rafraichitInfoBulle();
+    ImageCiel::enterEvent(event);
+}
+
+void ImageLune::mouseMoveEvent(QMouseEvent *event)
+{
+    rafraichitInfoBulle();
+    ImageCiel::mouseMoveEvent(event);
 }
 
 void ImageLune::setFraction(double fraction)

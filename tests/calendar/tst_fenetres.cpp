@@ -1,5 +1,6 @@
 #include "app/chargement.h"
 #include "app/partage.h"
+#include "app/twips.h"
 #include "calendar/compteurvertical.h"
 #include "calendar/fencalendrier.h"
 #include "calendar/fenjourplus.h"
@@ -10,6 +11,7 @@
 #include "main/fenprin.h"
 #include "support/fauxplateforme.h"
 #include "support/principal.h"
+
 
 #include <QComboBox>
 #include <QLabel>
@@ -63,7 +65,16 @@ private slots:
         f.Timer1Tic();
         QCOMPARE(f.AffHeure->text(), QStringLiteral("09:04:03"));
         QTest::mouseMove(f.AffCalendrier, QPoint(20, 20));
-        QVERIFY(!f.AffCalendrier->toolTip().isEmpty());
+        QCOMPARE(f.AffCalendrier->toolTip(), QStringLiteral("Cliquer pour conserver le calendrier au premier plan"));
+        // Over a day, its date, week and holiday come first: 1 November 2001 is
+        // a Thursday, column 4 of the first week row.
+        const QRect c = f.AffCalendrier->contentsRect();
+        const QPointF centre = caseGrille(4, 1).center();
+        QTest::mouseMove(f.AffCalendrier, c.topLeft() + QPoint(int(centre.x() * c.width() / EchelleGrille),
+                                                               int(centre.y() * c.height() / EchelleGrille)));
+        QCOMPARE(f.AffCalendrier->toolTip(),
+                 QStringLiteral("Jeudi 1 novembre 2001\nSemaine 44, jour 305 de l'année\nJour férié : Toussaint\n"
+                                "Cliquer pour conserver le calendrier au premier plan"));
         partage().infoBullesActives = false;
         QTest::mouseMove(f.AffCalendrier, QPoint(30, 30));
         QCOMPARE(f.AffCalendrier->toolTip(), QString());
@@ -316,6 +327,17 @@ private slots:
             for (const QPoint &p : {QPoint(image.width() / 2, 2), QPoint(image.width() / 2, image.height() - 3)})
                 QCOMPARE(image.pixelColor(p), QColor(0, 210, 210));
         }
+    }
+    void miniInfoBulleJour()
+    {
+        Banc banc;
+        FenMiniCalend f;
+        // 11 November 2001, a Sunday: column 0 of the third row.
+        const QPoint cellule(f.LargeurCase / 2, 2 * f.HauteurCase + f.HauteurCase / 2);
+        QTest::mouseMove(f.picMonth, f.picMonth->contentsRect().topLeft() + cellule / TwipsParPixel);
+        QCOMPARE(f.picMonth->toolTip().section(QLatin1Char('\n'), 0, 2),
+                 QStringLiteral("Dimanche 11 novembre 2001\nSemaine 45, jour 315 de l'année\n"
+                                "Jour férié : Armistice 1918"));
     }
 };
 

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -65,6 +66,50 @@ private slots:
         QCOMPARE(motif(f), QString(29, QLatin1Char('1')) + "..");
         f.LDAnnee->setCurrentIndex(1900 - 1700);
         QCOMPARE(motif(f), QString(28, QLatin1Char('1')) + "...");
+    }
+
+    // The true Moon on hovering the picture or its caption, the week and the
+    // holiday on hovering a day; the captions stay as they were.
+    void infoBulles()
+    {
+        Banc banc;
+        FenPrin f;
+        QVERIFY(f.charge());
+        QCOMPARE(f.Jour[10]->accessibleDescription(),
+                 QStringLiteral("Dimanche 11 novembre 2001\nSemaine 45, jour 315 de l'année\n"
+                                "Jour férié : Armistice 1918"));
+        QCOMPARE(f.Jour[10]->caption(), QStringLiteral("11"));
+        f.LDMois->setCurrentIndex(5);
+        f.LDAnnee->setCurrentIndex(2002 - 1700);
+        f.Jour[19]->click();
+        const QString lune = f.Image1->infoBulle();
+        QCOMPARE(lune.split(QLatin1Char('\n')).size(), 7);
+        // 21 h 42 UT: the 24th or the 25th according to the machine's time zone.
+        QVERIFY2(lune.contains(QRegularExpression(QStringLiteral("\nPleine lune : (lundi 24|mardi 25) juin 2002 à "))),
+                 qPrintable(lune));
+        QCOMPARE(f.Forme[3]->accessibleDescription(), lune);
+        QCOMPARE(f.Image1->accessibleDescription(), lune);
+        QCOMPARE(f.Forme[3]->caption(), QStringLiteral("Lune croissante"));
+        f.CmdLune->click();
+        QTest::mouseMove(f.Image1, QPoint(5, 5));
+        QCOMPARE(f.Image1->toolTip(), lune);
+        partage().infoBullesActives = false;
+        QTest::mouseMove(f.Image1, QPoint(9, 9));
+        QCOMPARE(f.Image1->toolTip(), QString());
+    }
+
+    // A date from the command line is selected as if picked.
+    void dateDeDemarrage()
+    {
+        Banc banc;
+        partage().dateDemarrage = JourMoisAn{4, 10, 1582};
+        banc.reglages().ecrit(Cles::AnneeDebut, Cles::Valeur, QStringLiteral("1550"));
+        FenPrin f;
+        QVERIFY(f.charge());
+        QCOMPARE(f.CmdDateJour->caption(), QStringLiteral("Jeudi 4 octobre 1582"));
+        QCOMPARE(f.dateSelection(), QStringLiteral("04/10/1582"));
+        QVERIFY(!f.Jour[9]->isEnabled());
+        QCOMPARE(f.Jour[3]->accessibleDescription(), QStringLiteral("Jeudi 4 octobre 1582\nCalendrier julien"));
     }
 
     void chargementRefuse()

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "main/textedate.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class Reglages;
+
+// What the command line asks: to stop at once with a text (help, version,
+// a wrong option or date), or to start, possibly on a given date.
+struct LigneCommande
+{
+    // Set when the program stops without a window, with this exit status.
+    std::optional<int> codeSortie;
+    QString sortie; // for standard output
+    QString erreur; // for standard error
+    // The date to start on, in the main window's calendar (Julian before
+    // 15 October 1582).
+    std::optional<JourMoisAn> date;
+};
+
+inline constexpr int CodeLigneRefusee = 2;
+
+// The arguments after the program's name. Single-dash options it does not
+// know are left to the toolkit (-platform, -style…).
+LigneCommande lisLigneCommande(const QStringList &arguments);
+
+// The start date is refused when its year is not in the year list.
+std::optional<QString> refusAnneeDemarrage(const JourMoisAn &date, int anneeDebut, int anneeFin);
+// The same against the year range kept in the settings (when it is readable).
+std::optional<QString> refusAnneeDemarrage(const JourMoisAn &date, Reglages &reglages);
+
+QString texteAideLigneCommande();
+
+// For the program's main: the arguments after its name; printing the texts of
+// a command line that stops, giving its exit status; and keeping the start
+// date for the main window, or refusing it (status) when its year is not
+// listed.
+QStringList argumentsProgramme(int argc, char **argv);
+int termineLigneCommande(const LigneCommande &ligne);
+std::optional<int> retientDateDemarrage(const LigneCommande &ligne);

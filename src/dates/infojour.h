@@ -1,0 +1,41 @@
+#pragma once
+
+#include "main/grille.h"
+
+#include <QDate>
+#include <QString>
+#include <optional>
+
+// What a day's tooltip says in the calendars: the full date, its ISO 8601
+// week and day of the year, and the French public holiday it is.
+namespace Dates {
+
+// 15 October 1582, the first day of the Gregorian calendar.
+QDate premierJourGregorien();
+
+// ISO 8601 week (1 to 53) and the year that week belongs to; 29 December
+// 2008 is in week 1 of 2009.
+struct SemaineIso
+{
+    int semaine = 0;
+    int annee = 0;
+    bool operator==(const SemaineIso &) const = default;
+};
+SemaineIso semaineIso(const QDate &jour);
+int jourDeLAnnee(const QDate &jour);
+
+// The French public holiday falling on a Gregorian day ("Fête nationale",
+// "Lundi de Pâques", "Fête du Travail, Ascension" when two meet); nullopt on
+// other days and before 15 October 1582.
+std::optional<QString> jourFerie(const QDate &jour);
+
+// The tooltip of a day of the Gregorian calendar, applied to every year:
+// "Mardi 14 juillet 2026", then from 15 October 1582 the week and day of the
+// year, then the holiday. nullopt for a date outside the years 100 to 9999.
+std::optional<QString> infoJour(const QDate &jour);
+
+// The same for a day of the main window's grid, whose dates are Julian
+// before the reform: those only get their Julian caption.
+std::optional<QString> infoJourGrille(int jour, int mois, int annee, Periode periode);
+
+} // namespace Dates

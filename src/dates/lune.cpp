@@ -1,0 +1,399 @@
+#include "dates/lune.h"
+
+#include "main/textedate.h"
+
+#include <QStringList>
+#include <array>
+#include <cmath>
+#include <numbers>
+
+namespace Dates {
+
+namespace {
+
+constexpr double JourJulienEpoqueUnix = 2440587.5;
+constexpr double JourJulienJ2000 = 2451545.0;
+// Mean new moon of 6 January 2000 and the mean synodic month, in days.
+constexpr double NouvelleLune2000 = 2451550.09766;
+constexpr double Lunaison = 29.530588861;
+constexpr double SecondesParJour = 86400.0;
+constexpr double KmParUa = 149597870.7;
+
+double rad(double degres)
+{
+    return degres * std::numbers::pi / 180.0;
+}
+
+double horner(double x, std::initializer_list<double> c)
+{
+    double s = 0.0;
+    for (auto it = std::rbegin(c); it != std::rend(c); ++it)
+        s = s * x + *it;
+    return s;
+}
+
+// The principal phase nearest to lunation k (k + 0, .25, .5, .75), in
+// Julian ephemeris days: the mean phase, then the periodic terms of the
+// Sun's and Moon's anomalies and the Moon's argument of latitude, then the
+// planetary terms.
+double jdePhase(double k, PhasePrincipale quelle)
+{
+    const double t = k / 1236.85;
+    const double t2 = t * t;
+    double jde = NouvelleLune2000 + Lunaison * k + 0.00015437 * t2 - 0.000000150 * t2 * t
+                 + 0.00000000073 * t2 * t2;
+    const double e = 1.0 - 0.002516 * t - 0.0000074 * t2;
+    const double m = rad(2.5534 + 29.10535670 * k - 0.0000014 * t2 - 0.00000011 * t2 * t);
+    const double mp = rad(201.5643 + 385.81693528 * k + 0.0107582 * t2 + 0.00001238 * t2 * t
+                          - 0.000000058 * t2 * t2);
+    const double f = rad(160.7108 + 390.67050284 * k - 0.0016118 * t2 - 0.00000227 * t2 * t
+                         + 0.000000011 * t2 * t2);
+    const double om = rad(124.7746 - 1.56375588 * k + 0.0020672 * t2 + 0.00000215 * t2 * t);
+    using std::sin;
+
+    double c = 0.0;
+    switch (quelle) {
+    case PhasePrincipale::NouvelleLune:
+    case PhasePrincipale::PleineLune: {
+        const bool nouvelle = quelle == PhasePrincipale::NouvelleLune;
+        c = (nouvelle ? -0.40720 : -0.40614) * sin(mp) + (nouvelle ? 0.17241 : 0.17302) * e * sin(m)
+            + (nouvelle ? 0.01608 : 0.01614) * sin(2 * mp) + (nouvelle ? 0.01039 : 0.01043) * sin(2 * f)
+            + (nouvelle ? 0.00739 : 0.00734) * e * sin(mp - m) - (nouvelle ? 0.00514 : 0.00515) * e * sin(mp + m)
+            + (nouvelle ? 0.00208 : 0.00209) * e * e * sin(2 * m) - 0.00111 * sin(mp - 2 * f)
+            - 0.00057 * sin(mp + 2 * f) + 0.00056 * e * sin(2 * mp + m) - 0.00042 * sin(3 * mp)
+            + 0.00042 * e * sin(m + 2 * f) + 0.00038 * e * sin(m - 2 * f) - 0.00024 * e * sin(2 * mp - m)
+            - 0.00017 * sin(om) - 0.00007 * sin(mp + 2 * m) + 0.00004 * sin(2 * mp - 2 * f)
+            + 0.00004 * sin(3 * m) + 0.00003 * sin(mp + m - 2 * f) + 0.00003 * sin(2 * mp + 2 * f)
+            - 0.00003 * sin(mp + m + 2 * f) + 0.00003 * sin(mp - m + 2 * f) - 0.00002 * sin(mp - m - 2 * f)
+            - 0.00002 * sin(3 * mp + m) + 0.00002 * sin(4 * mp);
+        break;
+    }
+    case PhasePrincipale::PremierQuartier:
+    case PhasePrincipale::DernierQuartier: {
+        c = -0.62801 * sin(mp) + 0.17172 * e * sin(m) - 0.01183 * e * sin(mp + m) + 0.00862 * sin(2 * mp)
+            + 0.00804 * sin(2 * f) + 0.00454 * e * sin(mp - m) + 0.00204 * e * e * sin(2 * m)
+            - 0.00180 * sin(mp - 2 * f) - 0.00070 * sin(mp + 2 * f) - 0.00040 * sin(3 * mp)
+            - 0.00034 * e * sin(2 * mp - m) + 0.00032 * e * sin(m + 2 * f) + 0.00032 * e * sin(m - 2 * f)
+            - 0.00028 * e * e * sin(mp + 2 * m) + 0.00027 * e * sin(2 * mp + m) - 0.00017 * sin(om)
+            - 0.00005 * sin(mp - m - 2 * f) + 0.00004 * sin(2 * mp + 2 * f) - 0.00004 * sin(mp + m + 2 * f)
+            + 0.00004 * sin(mp - 2 * m) + 0.00003 * sin(mp + m - 2 * f) + 0.00003 * sin(3 * m)
+            + 0.00002 * sin(2 * mp - 2 * f) + 0.00002 * sin(mp - m + 2 * f) - 0.00002 * sin(3 * mp + m);
+        using std::cos;
+        const double w = 0.00306 - 0.00038 * e * cos(m) + 0.00026 * cos(mp) - 0.00002 * cos(mp - m)
+                         + 0.00002 * cos(mp + m) + 0.00002 * cos(2 * f);
+        c += quelle == PhasePrincipale::PremierQuartier ? w : -w;
+        break;
+    }
+    }
+    jde += c;
+
+    // Planetary arguments and their amplitudes, the same for every phase.
+    struct Terme
+    {
+        double a0, a1, amplitude;
+    };
+    static constexpr std::array<Terme, 14> planetes{{{299.77, 0.107408, 0.000325},
+                                                      {251.88, 0.016321, 0.000165},
+                                                      {251.83, 26.651886, 0.000164},
+                                                      {349.42, 36.412478, 0.000126},
+                                                      {84.66, 18.206239, 0.000110},
+                                                      {141.74, 53.303771, 0.000062},
+                                                      {207.14, 2.453732, 0.000060},
+                                                      {154.84, 7.306860, 0.000056},
+                                                      {34.52, 27.261239, 0.000047},
+                                                      {207.19, 0.121824, 0.000042},
+                                                      {291.34, 1.844379, 0.000040},
+                                                      {161.72, 24.198154, 0.000037},
+                                                      {239.56, 25.513099, 0.000035},
+                                                      {331.55, 3.592518, 0.000023}}};
+    for (std::size_t i = 0; i < planetes.size(); ++i) {
+        double a = planetes[i].a0 + planetes[i].a1 * k;
+        if (i == 0)
+            a -= 0.009173 * t2;
+        jde += planetes[i].amplitude * sin(rad(a));
+    }
+    return jde;
+}
+
+// Main terms of the Moon's longitude and distance (units of 1e-6 degree and
+// of metres) and of its latitude, by multiples of D, M, M', F.
+struct TermeLR
+{
+    int d, m, mp, f;
+    double l, r;
+};
+constexpr std::array<TermeLR, 31> TermesLR{{
+    {0, 0, 1, 0, 6288774, -20905355}, {2, 0, -1, 0, 1274027, -3699111}, {2, 0, 0, 0, 658314, -2955968},
+    {0, 0, 2, 0, 213618, -569925},    {0, 1, 0, 0, -185116, 48888},     {0, 0, 0, 2, -114332, -3149},
+    {2, 0, -2, 0, 58793, 246158},     {2, -1, -1, 0, 57066, -152138},   {2, 0, 1, 0, 53322, -170733},
+    {2, -1, 0, 0, 45758, -204586},    {0, 1, -1, 0, -40923, -129620},   {1, 0, 0, 0, -34720, 108743},
+    {0, 1, 1, 0, -30383, 104755},     {2, 0, 0, -2, 15327, 10321},      {0, 0, 1, 2, -12528, 0},
+    {0, 0, 1, -2, 10980, 79661},      {4, 0, -1, 0, 10675, -34782},     {0, 0, 3, 0, 10034, -23210},
+    {4, 0, -2, 0, 8548, -21636},      {2, 1, -1, 0, -7888, 24208},      {2, 1, 0, 0, -6766, 30824},
+    {1, 0, -1, 0, -5163, -8379},      {1, 1, 0, 0, 4987, -16675},       {2, -1, 1, 0, 4036, -12831},
+    {2, 0, 2, 0, 3994, -10445},       {4, 0, 0, 0, 3861, -11650},       {2, 0, -3, 0, 3665, 14403},
+    {0, 1, -2, 0, -2689, -7003},      {2, 0, -1, 2, -2602, 0},          {2, -1, -2, 0, 2390, 10056},
+    {1, 0, 1, 0, -2348, 6322},
+}};
+struct TermeB
+{
+    int d, m, mp, f;
+    double b;
+};
+constexpr std::array<TermeB, 14> TermesB{{
+    {0, 0, 0, 1, 5128122}, {0, 0, 1, 1, 280602}, {0, 0, 1, -1, 277693}, {2, 0, 0, -1, 173237},
+    {2, 0, -1, 1, 55413},  {2, 0, -1, -1, 46271}, {2, 0, 0, 1, 32573},  {0, 0, 2, 1, 17198},
+    {2, 0, 1, -1, 9266},   {0, 0, 2, -1, 8822},   {2, -1, 0, -1, 8216}, {2, 0, -2, -1, 4324},
+    {2, 0, 1, 1, 4200},    {2, 1, 0, -1, -3359},
+}};
+
+struct Position
+{
+    double longitude = 0; // degrees
+    double latitude = 0;  // degrees
+    double distance = 0;  // km
+};
+
+Position positionLune(double t)
+{
+    const double lp = horner(t, {218.3164477, 481267.88123421, -0.0015786, 1.0 / 538841, -1.0 / 65194000});
+    const double d = horner(t, {297.8501921, 445267.1114034, -0.0018819, 1.0 / 545868, -1.0 / 113065000});
+    const double m = horner(t, {357.5291092, 35999.0502909, -0.0001536, 1.0 / 24490000});
+    const double mp = horner(t, {134.9633964, 477198.8675055, 0.0087414, 1.0 / 69699, -1.0 / 14712000});
+    const double f = horner(t, {93.2720950, 483202.0175233, -0.0036539, -1.0 / 3526000, 1.0 / 863310000});
+    const double a1 = 119.75 + 131.849 * t;
+    const double a2 = 53.09 + 479264.290 * t;
+    const double a3 = 313.45 + 481266.484 * t;
+    const double e = 1.0 - 0.002516 * t - 0.0000074 * t * t;
+    const auto excentricite = [e](int multipleM) {
+        return multipleM == 0 ? 1.0 : (std::abs(multipleM) == 1 ? e : e * e);
+    };
+
+    double sl = 0, sr = 0, sb = 0;
+    for (const TermeLR &x : TermesLR) {
+        const double arg = rad(x.d * d + x.m * m + x.mp * mp + x.f * f);
+        sl += x.l * excentricite(x.m) * std::sin(arg);
+        sr += x.r * excentricite(x.m) * std::cos(arg);
+    }
+    for (const TermeB &x : TermesB)
+        sb += x.b * excentricite(x.m) * std::sin(rad(x.d * d + x.m * m + x.mp * mp + x.f * f));
+    sl += 3958 * std::sin(rad(a1)) + 1962 * std::sin(rad(lp - f)) + 318 * std::sin(rad(a2));
+    sb += -2235 * std::sin(rad(lp)) + 382 * std::sin(rad(a3)) + 175 * std::sin(rad(a1 - f))
+          + 175 * std::sin(rad(a1 + f)) + 127 * std::sin(rad(lp - mp)) - 115 * std::sin(rad(lp + mp));
+    return {lp + sl / 1e6, sb / 1e6, 385000.56 + sr / 1000.0};
+}
+
+Position positionSoleil(double t)
+{
+    const double l0 = horner(t, {280.46646, 36000.76983, 0.0003032});
+    const double m = horner(t, {357.52911, 35999.05029, -0.0001537});
+    const double c = (1.914602 - 0.004817 * t - 0.000014 * t * t) * std::sin(rad(m))
+                     + (0.019993 - 0.000101 * t) * std::sin(rad(2 * m)) + 0.000289 * std::sin(rad(3 * m));
+    const double e = horner(t, {0.016708634, -0.000042037, -0.0000001267});
+    const double v = rad(m + c);
+    const double r = 1.000001018 * (1 - e * e) / (1 + e * std::cos(v));
+    return {l0 + c, 0.0, r * KmParUa};
+}
+
+double jourJulienTT(const QDateTime &instant)
+{
+    const double jj = jourJulien(instant);
+    return jj + deltaT(2000.0 + (jj - JourJulienJ2000) / 365.25) / SecondesParJour;
+}
+
+// Quarter-lunation number of the mean phase at or just before a Julian day.
+qint64 numeroMoyen(double jj)
+{
+    return qint64(std::floor((jj - NouvelleLune2000) / (Lunaison / 4)));
+}
+
+QString pluriel(int n, const QString &mot)
+{
+    // French keeps the singular for 0 and 1.
+    return QString::number(n) + QLatin1Char(' ') + mot + (n > 1 ? QStringLiteral("s") : QString());
+}
+
+} // namespace
+
+double jourJulien(const QDateTime &instant)
+{
+    return JourJulienEpoqueUnix + double(instant.toMSecsSinceEpoch()) / (SecondesParJour * 1000.0);
+}
+
+QDateTime instantJulien(double jj)
+{
+    const auto ms = qint64(std::llround((jj - JourJulienEpoqueUnix) * SecondesParJour * 1000.0));
+    return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC);
+}
+
+double deltaT(double y)
+{
+    // The piecewise polynomials of the NASA eclipse canon (Espenak and Meeus).
+    if (y < -500) {
+        const double u = (y - 1820) / 100;
+        return -20 + 32 * u * u;
+    }
+    if (y < 500)
+        return horner(y / 100, {10583.6, -1014.41, 33.78311, -5.952053, -0.1798452, 0.022174192, 0.0090316521});
+    if (y < 1600)
+        return horner((y - 1000) / 100,
+                      {1574.2, -556.01, 71.23472, 0.319781, -0.8503463, -0.005050998, 0.0083572073});
+    if (y < 1700)
+        return horner(y - 1600, {120, -0.9808, -0.01532, 1.0 / 7129});
+    if (y < 1800)
+        return horner(y - 1700, {8.83, 0.1603, -0.0059285, 0.00013336, -1.0 / 1174000});
+    if (y < 1860)
+        return horner(y - 1800, {13.72, -0.332447, 0.0068612, 0.0041116, -0.00037436, 0.0000121272, -0.0000001699,
+                                 0.000000000875});
+    if (y < 1900)
+        return horner(y - 1860, {7.62, 0.5737, -0.251754, 0.01680668, -0.0004473624, 1.0 / 233174});
+    if (y < 1920)
+        return horner(y - 1900, {-2.79, 1.494119, -0.0598939, 0.0061966, -0.000197});
+    if (y < 1941)
+        return horner(y - 1920, {21.20, 0.84493, -0.076100, 0.0020936});
+    if (y < 1961)
+        return horner(y - 1950, {29.07, 0.407, -1.0 / 233, 1.0 / 2547});
+    if (y < 1986)
+        return horner(y - 1975, {45.45, 1.067, -1.0 / 260, -1.0 / 718});
+    if (y < 2005)
+        return horner(y - 2000, {63.86, 0.3345, -0.060374, 0.0017275, 0.000651814, 0.00002373599});
+    if (y < 2050)
+        return horner(y - 2000, {62.92, 0.32217, 0.005589});
+    const double u = (y - 1820) / 100;
+    if (y < 2150)
+        return -20 + 32 * u * u - 0.5628 * (2150 - y);
+    return -20 + 32 * u * u;
+}
+
+double jourJulienPhase(qint64 numero)
+{
+    const qint64 quart = ((numero % 4) + 4) % 4;
+    return jdePhase(double(numero) / 4.0, PhasePrincipale(quart));
+}
+
+InstantPhase phase(qint64 numero)
+{
+    const double jde = jourJulienPhase(numero);
+    const double ut = jde - deltaT(2000.0 + (jde - JourJulienJ2000) / 365.25) / SecondesParJour;
+    return {PhasePrincipale(((numero % 4) + 4) % 4), numero, instantJulien(ut)};
+}
+
+std::vector<InstantPhase> phasesApres(const QDateTime &instant, int nombre)
+{
+    std::vector<InstantPhase> phases;
+    // A true phase strays less than a day from its mean one.
+    qint64 n = numeroMoyen(jourJulien(instant)) - 1;
+    while (int(phases.size()) < nombre) {
+        InstantPhase p = phase(n++);
+        if (p.utc > instant)
+            phases.push_back(std::move(p));
+    }
+    return phases;
+}
+
+InstantPhase phaseAvant(const QDateTime &instant)
+{
+    qint64 n = numeroMoyen(jourJulien(instant)) + 2;
+    InstantPhase p = phase(n);
+    while (p.utc > instant)
+        p = phase(--n);
+    return p;
+}
+
+double fractionEclairee(const QDateTime &instant)
+{
+    const double t = (jourJulienTT(instant) - JourJulienJ2000) / 36525.0;
+    const Position lune = positionLune(t);
+    const Position soleil = positionSoleil(t);
+    // Elongation of the Moon from the Sun, then the phase angle seen from the Moon.
+    const double psi = std::acos(std::cos(rad(lune.latitude)) * std::cos(rad(lune.longitude - soleil.longitude)));
+    const double i = std::atan2(soleil.distance * std::sin(psi), lune.distance - soleil.distance * std::cos(psi));
+    return (1.0 + std::cos(i)) / 2.0;
+}
+
+double ageLune(const QDateTime &instant)
+{
+    qint64 n = numeroMoyen(jourJulien(instant));
+    n -= ((n % 4) + 4) % 4;
+    n += 4;
+    InstantPhase p = phase(n);
+    while (p.utc > instant)
+        p = phase(n -= 4);
+    return double(p.utc.msecsTo(instant)) / (SecondesParJour * 1000.0);
+}
+
+QString nomPhase(PhasePrincipale phase)
+{
+    switch (phase) {
+    case PhasePrincipale::NouvelleLune:
+        return QStringLiteral("Nouvelle lune");
+    case PhasePrincipale::PremierQuartier:
+        return QStringLiteral("Premier quartier");
+    case PhasePrincipale::PleineLune:
+        return QStringLiteral("Pleine lune");
+    case PhasePrincipale::DernierQuartier:
+        return QStringLiteral("Dernier quartier");
+    }
+    return {};
+}
+
+QString nomPhaseJour(const QDate &jour, const QTimeZone &fuseau)
+{
+    const QDateTime debut(jour, QTime(0, 0), fuseau);
+    const QDateTime fin(jour.addDays(1), QTime(0, 0), fuseau);
+    const InstantPhase avant = phaseAvant(fin.addMSecs(-1));
+    if (avant.utc >= debut)
+        return nomPhase(avant.phase);
+    switch (avant.phase) {
+    case PhasePrincipale::NouvelleLune:
+        return QStringLiteral("Premier croissant");
+    case PhasePrincipale::PremierQuartier:
+        return QStringLiteral("Lune gibbeuse croissante");
+    case PhasePrincipale::PleineLune:
+        return QStringLiteral("Lune gibbeuse décroissante");
+    case PhasePrincipale::DernierQuartier:
+        return QStringLiteral("Dernier croissant");
+    }
+    return {};
+}
+
+QString textePhase(const InstantPhase &p, const QTimeZone &fuseau)
+{
+    const QDateTime local = p.utc.toTimeZone(fuseau);
+    const QDate d = local.date();
+    const QTime h = local.time();
+    return QStringLiteral("%1 : %2 %3 %4 %5 à %6 h %7")
+        .arg(nomPhase(p.phase), nomJour(d.dayOfWeek()))
+        .arg(d.day())
+        .arg(nomMois(d.month()))
+        .arg(d.year())
+        .arg(h.hour())
+        .arg(h.minute(), 2, 10, QLatin1Char('0'));
+}
+
+QDateTime instantDuJour(const QDate &jour, const QDateTime &maintenant, const QTimeZone &fuseau)
+{
+    const QDateTime ici = maintenant.toTimeZone(fuseau);
+    if (ici.date() == jour)
+        return ici;
+    return QDateTime(jour, QTime(12, 0), fuseau);
+}
+
+std::optional<QString> texteLune(const QDateTime &instant, const QTimeZone &fuseau)
+{
+    const QDate jour = instant.toTimeZone(fuseau).date();
+    if (jour.year() < LuneAnneeMin || jour.year() > LuneAnneeMax)
+        return std::nullopt;
+    const int pourcent = int(std::lround(100.0 * fractionEclairee(instant)));
+    const auto heures = int(std::floor(ageLune(instant) * 24.0));
+    const QString age = pluriel(heures / 24, QStringLiteral("jour")) + QLatin1Char(' ')
+                        + pluriel(heures % 24, QStringLiteral("heure"));
+    QStringList lignes{nomPhaseJour(jour, fuseau),
+                       QStringLiteral("Éclairée à %1 %, âge %2").arg(pourcent).arg(age),
+                       QStringLiteral("Prochaines phases :")};
+    for (const InstantPhase &p : phasesApres(instant, 4))
+        lignes << textePhase(p, fuseau);
+    return lignes.join(QLatin1Char('\n'));
+}
+
+} // namespace Dates
