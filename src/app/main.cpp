@@ -1,18 +1,16 @@
+#include "app/application.h"
 #include "app/demarrage.h"
 #include "app/plateformeqt.h"
 #include "app/polices.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zelund"));
-    QApplication::setOrganizationName(QStringLiteral("Zelund"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Zelund +"));
-    QApplication::setDesktopFileName(QStringLiteral("zelund"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zelund.svg")));
+    ArgumentsQt arguments(argc, argv);
+    QApplication app(arguments.argc, arguments.argv());
+    nommeApplication();
+    installeTraductionsQt();
     installePolices();
 
     PlateformeQt plateforme;
