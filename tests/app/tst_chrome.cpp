@@ -232,14 +232,15 @@ private slots:
     {
         QTranslator *traducteur = installeTraductionsQt();
         QVERIFY2(traducteur, "Qt's French translations (qt6-translations-l10n) are missing");
-        QColorDialog couleurs;
+        // The colour picker, the text boxes' context menu, the scroll bars' one.
+        const QString titreCouleurs = QColorDialog().windowTitle();
         QLineEdit texte;
-        std::unique_ptr<QMenu> menuTexte(texte.createStandardContextMenu());
+        const QStringList menuTexte = textes(*std::unique_ptr<QMenu>(texte.createStandardContextMenu()));
         const QString defilement = QScrollBar::tr("Scroll here");
         QCoreApplication::removeTranslator(traducteur);
         delete traducteur;
-        QCOMPARE(couleurs.windowTitle(), QStringLiteral("Sélectionner une couleur"));
-        QCOMPARE(textes(*menuTexte).first(), QStringLiteral("&Annuler"));
+        QCOMPARE(titreCouleurs, QStringLiteral("Sélectionner une couleur"));
+        QCOMPARE(menuTexte.first(), QStringLiteral("&Annuler"));
         QCOMPARE(defilement, QStringLiteral("Défiler jusqu'ici"));
     }
 
