@@ -7,7 +7,9 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QWindow>
 
 namespace {
@@ -21,6 +23,7 @@ QPointer<FenetreZelund> &principaleCourante()
     static QPointer<FenetreZelund> p;
     return p;
 }
+bool fermetureGenerale = false;
 } // namespace
 
 FenetreZelund::FenetreZelund(QWidget *parent)
@@ -39,14 +42,23 @@ QList<FenetreZelund *> FenetreZelund::chargees()
     return liste();
 }
 
-void FenetreZelund::fermeTout()
+void FenetreZelund::fermeTout(const FenetreZelund *sauf)
 {
+    if (fermetureGenerale)
+        return;
+    fermetureGenerale = true;
     QList<QPointer<FenetreZelund>> fenetres;
     for (FenetreZelund *f : liste())
         fenetres.append(f);
     for (qsizetype i = fenetres.size() - 1; i >= 0; --i)
-        if (fenetres[i])
+        if (fenetres[i] && fenetres[i] != sauf)
             fenetres[i]->close();
+    fermetureGenerale = false;
+}
+
+bool FenetreZelund::fermeToutEnCours()
+{
+    return fermetureGenerale;
 }
 
 FenetreZelund *FenetreZelund::principale()
@@ -66,6 +78,23 @@ void FenetreZelund::centreSurPrincipale()
         return;
     const QRect g = p->geometry();
     const Position pos = centreSur(g.x(), g.y(), g.width(), g.height(), width(), height());
+    placeDansEcran(QPoint(pos.x, pos.y));
+}
+
+void FenetreZelund::placeDansEcran(QPoint coin)
+{
+    const QScreen *ecran = QGuiApplication::screenAt(QRect(coin, size()).center());
+    if (!ecran && principale())
+        ecran = principale()->screen();
+    if (!ecran)
+        ecran = QGuiApplication::primaryScreen();
+    if (!ecran) {
+        move(coin);
+        return;
+    }
+    const QRect zone = ecran->availableGeometry();
+    const Position pos = dansZone({coin.x(), coin.y()}, width(), height(), zone.x(), zone.y(), zone.width(),
+                                  zone.height());
     move(pos.x, pos.y);
 }
 
@@ -188,27 +217,39 @@ bool PoigneeDeplacement::eventFilter(QObject *, QEvent *event)
 {
     QWidget *fenetre = m_bouton->window();
     switch (event->type()) {
-    case QEvent::MouseButtonPress: {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        if (m_boutonManuel != Qt::NoButton)
+            return true; // one move at a time: another button waits for its end
         auto *e = static_cast<QMouseEvent *>(event);
+        // The window manager's move ends when the left button is released,
+        // whichever button started it (X11 asks for a left-button move): it
+        // serves the left button only, the others move the window here.
         QWindow *handle = fenetre->windowHandle();
-        if (handle && handle->startSystemMove())
+        if (e->button() == Qt::LeftButton && handle && handle->startSystemMove())
             return true; // the window manager follows the mouse from here
-        m_manuel = true;
+        m_boutonManuel = e->button();
         m_decalage = e->globalPosition().toPoint() - fenetre->pos();
         return true;
     }
-    case QEvent::MouseMove:
-        if (m_manuel) {
-            fenetre->move(static_cast<QMouseEvent *>(event)->globalPosition().toPoint() - m_decalage);
-            return true;
+    case QEvent::MouseMove: {
+        if (m_boutonManuel == Qt::NoButton)
+            return false;
+        auto *e = static_cast<QMouseEvent *>(event);
+        // A release that never came (the grab was taken away) ends the move too.
+        if (!e->buttons().testFlag(m_boutonManuel)) {
+            m_boutonManuel = Qt::NoButton;
+            return false;
         }
-        return false;
+        fenetre->move(e->globalPosition().toPoint() - m_decalage);
+        return true;
+    }
     case QEvent::MouseButtonRelease:
-        if (m_manuel) {
-            m_manuel = false;
-            return true;
-        }
-        return false;
+        if (m_boutonManuel == Qt::NoButton)
+            return false;
+        if (static_cast<QMouseEvent *>(event)->button() == m_boutonManuel)
+            m_boutonManuel = Qt::NoButton;
+        return true;
     default:
         return false;
     }

@@ -20,8 +20,10 @@ public:
 
     // Loaded windows, in the order they were loaded.
     static QList<FenetreZelund *> chargees();
-    // Closes every loaded window, newest first.
-    static void fermeTout();
+    // Closes every loaded window but sauf, newest first.
+    static void fermeTout(const FenetreZelund *sauf = nullptr);
+    // True while fermeTout is closing the windows.
+    static bool fermeToutEnCours();
     // The window the tool windows centre on.
     static FenetreZelund *principale();
     static void setPrincipale(FenetreZelund *fenetre);
@@ -31,6 +33,10 @@ public:
     void setPlaceALActivation(bool place) { m_place = place; }
     virtual void placeSurPrincipale();
     void centreSurPrincipale();
+    // Moves the window to coin, or as near as it fits inside the available
+    // area of the screen it lands on; a window larger than that area keeps
+    // its top-left corner (and its drag button) on the screen.
+    void placeDansEcran(QPoint coin);
     // Shows the window modal and returns once it is closed.
     void executeModale();
     // The keep-on-top click: any button but the right one keeps the window
@@ -71,6 +77,7 @@ protected:
 
 private:
     QWidget *m_bouton;
-    bool m_manuel = false;
+    // The button that started the program's own move, until it is released.
+    Qt::MouseButton m_boutonManuel = Qt::NoButton;
     QPoint m_decalage;
 };

@@ -60,6 +60,12 @@ LigneCommande lisLigneCommande(const QStringList &arguments)
         if (!a.startsWith(QLatin1String("--")) || a == QLatin1String("--"))
             continue;
         const QString nom = a.mid(2).section(QLatin1Char('='), 0, 0);
+        // Qt takes its own options with two dashes as well as one.
+        static const QStringList optionsQt = {QStringLiteral("platform"), QStringLiteral("display"),
+                                              QStringLiteral("style"),    QStringLiteral("stylesheet"),
+                                              QStringLiteral("reverse"),  QStringLiteral("qwindowgeometry")};
+        if (optionsQt.contains(nom))
+            continue;
         if (nom != QLatin1String("help") && nom != QLatin1String("version") && nom != QLatin1String("date"))
             return arret(CodeLigneRefusee, {},
                          erreur(QStringLiteral("option inconnue « %1 ». Voyez zelund --help.").arg(a)));

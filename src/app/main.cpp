@@ -1,10 +1,10 @@
+#include "app/application.h"
 #include "app/demarrage.h"
 #include "app/lignecommande.h"
 #include "app/plateformeqt.h"
 #include "app/polices.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char **argv)
 {
@@ -12,12 +12,10 @@ int main(int argc, char **argv)
     const LigneCommande ligne = lisLigneCommande(argumentsProgramme(argc, argv));
     if (ligne.codeSortie)
         return termineLigneCommande(ligne);
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zelund"));
-    QApplication::setOrganizationName(QStringLiteral("Zelund"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Zelund +"));
-    QApplication::setDesktopFileName(QStringLiteral("zelund"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zelund.svg")));
+    ArgumentsQt arguments(argc, argv);
+    QApplication app(arguments.argc, arguments.argv());
+    nommeApplication();
+    installeTraductionsQt();
     installePolices();
     if (const auto code = retientDateDemarrage(ligne))
         return *code;

@@ -32,3 +32,11 @@ constexpr Position centreSur(int x, int y, int L, int H, int l, int h)
     const double haut = y + H / 2.0 - h / 2.0;
     return {qRound(gauche), qRound(haut)};
 }
+
+// Top-left corner of a window of size (l, h) wanted at pos, moved as little as
+// needed to lie inside the area at (x, y) of size (L, H). When the window is
+// larger than the area, its top-left corner stays inside.
+constexpr Position dansZone(Position pos, int l, int h, int x, int y, int L, int H)
+{
+    return {qMax(x, qMin(pos.x, x + L - l)), qMax(y, qMin(pos.y, y + H - h))};
+}

@@ -360,8 +360,8 @@ void FenPrin::centreSurEcran()
     const QScreen *ecran = screen() ? screen() : QGuiApplication::primaryScreen();
     if (!ecran)
         return;
-    const QRect e = ecran->geometry();
-    move(e.x() + (e.width() - width()) / 2, e.y() + (e.height() - height()) / 2);
+    const QRect e = ecran->availableGeometry();
+    placeDansEcran(QPoint(e.x() + (e.width() - width()) / 2, e.y() + (e.height() - height()) / 2));
 }
 
 void FenPrin::RemplitMois()
@@ -647,6 +647,10 @@ void FenPrin::aideAppuyee(Qt::MouseButton bouton)
 
 void FenPrin::closeEvent(QCloseEvent *event)
 {
+    // Closed some other way than by its own button (the window manager,
+    // the task bar): every other window goes first, and so the program ends.
+    if (!fermeToutEnCours())
+        fermeTout(this);
     FenetreZelund::closeEvent(event);
 }
 

@@ -113,6 +113,10 @@ FenBOutils::FenBOutils(QWidget *parent)
                [] { partage().bOutilsAffichee = false; }, parent)
 {
     setObjectName(QStringLiteral("FenBOutils"));
+    // A tool window: X11 window managers learn of its owner (the parent) only
+    // for tool windows and dialogs, and then keep it above the main window
+    // and minimise and restore it with it.
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setPlaceALActivation(true);
     placeTwips(Forme[2], 0, 600, 600, 1380);
     placeTwips(Forme[3], 0, 1980, 600, 1440);
@@ -178,7 +182,7 @@ void FenBOutils::placeSurPrincipale()
     const QWidget *p = principale() ? principale() : parentWidget();
     if (!p || p == this)
         return;
-    move(p->geometry().topLeft() + QPoint(px(DecalageGauche), px(DecalageHaut)));
+    placeDansEcran(p->geometry().topLeft() + QPoint(px(DecalageGauche), px(DecalageHaut)));
 }
 
 void FenBOutils::bascule(Outil outil)

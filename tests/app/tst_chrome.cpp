@@ -1,3 +1,4 @@
+#include "app/application.h"
 #include "app/chargement.h"
 #include "app/demarrage.h"
 #include "app/demarre2.h"
@@ -9,9 +10,14 @@
 #include "support/principal.h"
 
 #include <QCloseEvent>
+#include <QColorDialog>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTranslator>
 
 // Rounded to the nearest pixel, halves away from zero.
 static_assert(px(0) == 0 && px(22) == 1 && px(23) == 2 && px(-23) == -2 && px(5040) == 336);
@@ -43,10 +49,20 @@ private:
     QStringList *m_journal;
 };
 
-void envoie(QWidget *w, QEvent::Type type, QPoint local, Qt::MouseButton bouton, Qt::MouseButtons enfonces)
+// A mouse event at a point of the screen.
+void envoie(QWidget *w, QEvent::Type type, QPoint ecran, Qt::MouseButton bouton, Qt::MouseButtons enfonces)
 {
-    QMouseEvent e(type, QPointF(local), QPointF(w->mapToGlobal(local)), bouton, enfonces, Qt::NoModifier);
+    QMouseEvent e(type, QPointF(w->mapFromGlobal(ecran)), QPointF(ecran), bouton, enfonces, Qt::NoModifier);
     QApplication::sendEvent(w, &e);
+}
+
+QStringList textes(const QMenu &menu)
+{
+    QStringList t;
+    for (const QAction *a : menu.actions())
+        if (!a->isSeparator())
+            t << a->text().section(QLatin1Char('\t'), 0, 0);
+    return t;
 }
 } // namespace
 
@@ -77,7 +93,11 @@ private slots:
         QTest::addColumn<QPoint>("attendu");
         QTest::newRow("plus grande") << QRect(100, 50, 336, 356) << QSize(500, 400) << QPoint(18, 28);
         QTest::newRow("moitiés exactes") << QRect(0, 0, 335, 355) << QSize(100, 100) << QPoint(118, 128);
-        QTest::newRow("hors écran") << QRect(-300, -20, 336, 356) << QSize(100, 100) << QPoint(-182, 108);
+        // The offscreen screen is 800 x 800: a window the centring would put
+        // partly off it is kept inside, a taller one keeps its top on it.
+        QTest::newRow("hors écran") << QRect(-300, -20, 336, 356) << QSize(100, 100) << QPoint(0, 108);
+        QTest::newRow("en bas à droite") << QRect(600, 700, 336, 356) << QSize(100, 100) << QPoint(700, 700);
+        QTest::newRow("plus haute que l'écran") << QRect(0, 0, 336, 525) << QSize(392, 900) << QPoint(0, 0);
     }
     void centrage()
     {
@@ -114,25 +134,114 @@ private slots:
     void deplacement_data()
     {
         QTest::addColumn<Qt::MouseButton>("bouton");
-        QTest::newRow("gauche") << Qt::LeftButton;
-        QTest::newRow("droit") << Qt::RightButton;
+        QTest::addColumn<Qt::MouseButton>("autre");
+        QTest::newRow("gauche") << Qt::LeftButton << Qt::RightButton;
+        QTest::newRow("droit") << Qt::RightButton << Qt::LeftButton;
     }
     void deplacement()
     {
         QFETCH(Qt::MouseButton, bouton);
+        QFETCH(Qt::MouseButton, autre);
         Banc banc;
         FenetreTemoin f;
         f.move(100, 100);
         f.show();
         QSignalSpy clics(f.bouton, &VantelBttn::clicked);
+        const QPoint depart = f.bouton->mapToGlobal(QPoint(10, 5));
         // Offscreen, the window system refuses its own move: the window follows the mouse.
-        envoie(f.bouton, QEvent::MouseButtonPress, QPoint(10, 5), bouton, bouton);
-        envoie(f.bouton, QEvent::MouseMove, QPoint(40, 25), Qt::NoButton, bouton);
+        envoie(f.bouton, QEvent::MouseButtonPress, depart, bouton, bouton);
+        envoie(f.bouton, QEvent::MouseMove, depart + QPoint(30, 20), Qt::NoButton, bouton);
         QCOMPARE(f.pos(), QPoint(130, 120));
-        envoie(f.bouton, QEvent::MouseButtonRelease, QPoint(40, 25), bouton, Qt::NoButton);
-        envoie(f.bouton, QEvent::MouseMove, QPoint(80, 25), Qt::NoButton, Qt::NoButton);
-        QCOMPARE(f.pos(), QPoint(130, 120));
+        // Only the button that started the move ends it.
+        envoie(f.bouton, QEvent::MouseButtonPress, depart + QPoint(30, 20), autre, bouton | autre);
+        envoie(f.bouton, QEvent::MouseButtonRelease, depart + QPoint(30, 20), autre, bouton);
+        envoie(f.bouton, QEvent::MouseMove, depart + QPoint(40, 30), Qt::NoButton, bouton);
+        QCOMPARE(f.pos(), QPoint(140, 130));
+        envoie(f.bouton, QEvent::MouseButtonRelease, depart + QPoint(40, 30), bouton, Qt::NoButton);
+        envoie(f.bouton, QEvent::MouseMove, depart + QPoint(90, 30), Qt::NoButton, Qt::NoButton);
+        QCOMPARE(f.pos(), QPoint(140, 130));
         QCOMPARE(clics.count(), 0);
+    }
+
+    void plateformePreferee_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("arguments");
+        QTest::addColumn<QByteArray>("variable"); // QT_QPA_PLATFORM
+        QTest::addColumn<QByteArray>("display");
+        QTest::addColumn<QByteArray>("wayland");
+        QTest::addColumn<QByteArray>("attendu");
+        const QList<QByteArray> seul{"zelund"};
+        QTest::newRow("X11") << seul << QByteArray() << QByteArray(":0") << QByteArray() << QByteArray("xcb;wayland");
+        QTest::newRow("Wayland et XWayland")
+            << seul << QByteArray() << QByteArray(":1") << QByteArray("wayland-0") << QByteArray("xcb;wayland");
+        QTest::newRow("Wayland seul") << seul << QByteArray() << QByteArray() << QByteArray("wayland-0")
+                                      << QByteArray("wayland");
+        QTest::newRow("rien") << seul << QByteArray() << QByteArray() << QByteArray() << QByteArray();
+        QTest::newRow("variable") << seul << QByteArray("wayland") << QByteArray(":0") << QByteArray("wayland-0")
+                                  << QByteArray();
+        QTest::newRow("-platform") << QList<QByteArray>{"zelund", "-platform", "wayland"} << QByteArray()
+                                   << QByteArray(":0") << QByteArray() << QByteArray();
+        QTest::newRow("--platform") << QList<QByteArray>{"zelund", "--platform", "offscreen"} << QByteArray()
+                                    << QByteArray(":0") << QByteArray() << QByteArray();
+    }
+    void plateformePreferee()
+    {
+        QFETCH(QList<QByteArray>, arguments);
+        QFETCH(QByteArray, variable);
+        QFETCH(QByteArray, display);
+        QFETCH(QByteArray, wayland);
+        QFETCH(QByteArray, attendu);
+        QCOMPARE(::plateformePreferee(arguments, variable, display, wayland), attendu);
+    }
+
+    void choixPlateformeEnArgument()
+    {
+        const QByteArray variable = qgetenv("QT_QPA_PLATFORM");
+        const QByteArray display = qgetenv("DISPLAY");
+        qunsetenv("QT_QPA_PLATFORM");
+        qputenv("DISPLAY", ":5");
+        QByteArray nom("zelund"), option("-x");
+        char *argv[] = {nom.data(), option.data(), nullptr};
+        ArgumentsQt a(2, argv);
+        QStringList lus;
+        for (int i = 0; i <= a.argc; ++i)
+            lus << (a.argv()[i] ? QString::fromLocal8Bit(a.argv()[i]) : QStringLiteral("<fin>"));
+        // The choice reaches Qt alone: programs started later find the environment as it was.
+        const bool variableAjoutee = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+        qputenv("QT_QPA_PLATFORM", variable);
+        display.isNull() ? qunsetenv("DISPLAY") : qputenv("DISPLAY", display);
+        QCOMPARE(lus, (QStringList{"zelund", "-platform", "xcb;wayland", "-x", "<fin>"}));
+        QVERIFY(!variableAjoutee);
+    }
+
+    void titresSansNomAjoute()
+    {
+        const QString nom = QCoreApplication::applicationName();
+        const QString organisation = QCoreApplication::organizationName();
+        nommeApplication();
+        // Qt appends a display name of its own to every title, message boxes included.
+        const QString affiche = QGuiApplication::applicationDisplayName();
+        const QString programme = QCoreApplication::applicationName();
+        QCoreApplication::setApplicationName(nom);
+        QCoreApplication::setOrganizationName(organisation);
+        QCOMPARE(programme, QStringLiteral("Zelund"));
+        QCOMPARE(affiche, programme);
+    }
+
+    void dialoguesDeQtEnFrancais()
+    {
+        QTranslator *traducteur = installeTraductionsQt();
+        QVERIFY2(traducteur, "Qt's French translations (qt6-translations-l10n) are missing");
+        // The colour picker, the text boxes' context menu, the scroll bars' one.
+        const QString titreCouleurs = QColorDialog().windowTitle();
+        QLineEdit texte;
+        const QStringList menuTexte = textes(*std::unique_ptr<QMenu>(texte.createStandardContextMenu()));
+        const QString defilement = QScrollBar::tr("Scroll here");
+        QCoreApplication::removeTranslator(traducteur);
+        delete traducteur;
+        QCOMPARE(titreCouleurs, QStringLiteral("Sélectionner une couleur"));
+        QCOMPARE(menuTexte.first(), QStringLiteral("&Annuler"));
+        QCOMPARE(defilement, QStringLiteral("Défiler jusqu'ici"));
     }
 
     void premierPlan()

@@ -16,7 +16,7 @@ private slots:
         QTest::addColumn<QString>("date");
         const QString rien;
         QTest::newRow("sans argument") << QStringList{} << -1 << rien << rien << rien;
-        QTest::newRow("options de Qt") << QStringList{"-platform", "offscreen", "-reverse"} << -1 << rien << rien
+        QTest::newRow("options de Qt") << QStringList{"-platform", "offscreen", "--style", "fusion", "-reverse"} << -1 << rien << rien
                                        << rien;
         QTest::newRow("aide") << QStringList{"--help"} << 0 << "Utilisation : zelund [options]" << rien << rien;
         QTest::newRow("aide courte") << QStringList{"-h"} << 0 << "--date JJ/MM/AAAA" << rien << rien;

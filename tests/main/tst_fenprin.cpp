@@ -15,6 +15,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 // Days whose buttons can be clicked, as "1".."31" flags.
@@ -172,7 +173,11 @@ private slots:
         QVERIFY(partage().bOutilsAffichee);
         QPointer<FenBOutils> boite = f.boiteOutils();
         QVERIFY(boite && boite->isVisible());
-        QCOMPARE(boite->parentWidget(), &f); // owned: above the main window, minimised with it
+        // Owned: above the main window, minimised with it. X11 window managers
+        // learn of the owner only for tool windows and dialogs.
+        QCOMPARE(boite->parentWidget(), &f);
+        QCOMPARE(boite->windowType(), Qt::Tool);
+        QCOMPARE(boite->windowHandle()->transientParent(), f.windowHandle());
         QTest::mouseClick(f.CmdBOutils, Qt::LeftButton);
         QVERIFY(!partage().bOutilsAffichee);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -183,6 +188,25 @@ private slots:
         QTest::mouseClick(f.CmdAide, Qt::LeftButton);
         QTest::mouseClick(f.CmdAide, Qt::RightButton);
         QCOMPARE(banc.plateforme.aides, (QList<int>{1, 0}));
+    }
+
+    void fermeeParLeGestionnaireDeFenetres()
+    {
+        Banc banc;
+        banc.reglages().ecrit(Cles::Conseils, Cles::ConseilDemarrage, Cles::Non);
+        QPointer<FenPrin> f = new FenPrin;
+        f->setAttribute(Qt::WA_DeleteOnClose);
+        QVERIFY(f->charge());
+        QTest::mouseClick(f->CmdBOutils, Qt::LeftButton);
+        QPointer<FenBOutils> boite = f->boiteOutils();
+        QTest::mouseClick(boite->CmdCalendrier, Qt::LeftButton);
+        QPointer<FenetreZelund> calendrier = FenBOutils::fenetre(FenBOutils::Calendrier);
+        QVERIFY(calendrier && calendrier->isVisible());
+        // Alt+F4 or the task bar close the window without its close button.
+        f->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!f && !boite && !calendrier);
+        QVERIFY(FenetreZelund::chargees().isEmpty());
     }
 };
 
