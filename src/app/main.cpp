@@ -1,6 +1,6 @@
 #include "app/demarrage.h"
 #include "app/plateformeqt.h"
-#include "app/polices.h"
+#include "ui/polices.h"
 
 #include <QApplication>
 #include <QIcon>

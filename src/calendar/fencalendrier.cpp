@@ -1,8 +1,8 @@
 #include "calendar/fencalendrier.h"
 
-#include "app/couleurqt.h"
-#include "app/partage.h"
-#include "app/plateforme.h"
+#include "ui/couleurqt.h"
+#include "base/partage.h"
+#include "base/plateforme.h"
 #include "calendar/compteurvertical.h"
 #include "calendar/imagepremierplan.h"
 

@@ -1,7 +1,7 @@
 #include "calendar/fenjourplus.h"
 
-#include "app/partage.h"
-#include "app/plateforme.h"
+#include "base/partage.h"
+#include "base/plateforme.h"
 #include "calendar/compteurvertical.h"
 #include "calendar/jourplus.h"
 

@@ -1,8 +1,8 @@
 #include "calendar/fenpaques.h"
 
-#include "app/partage.h"
-#include "app/plateforme.h"
-#include "app/vantelpanel.h"
+#include "base/partage.h"
+#include "base/plateforme.h"
+#include "ui/vantelpanel.h"
 #include "calendar/compteurvertical.h"
 #include "calendar/paques.h"
 

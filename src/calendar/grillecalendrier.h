@@ -1,7 +1,7 @@
 #pragma once
 
-#include "main/grille.h"
-#include "main/textedate.h"
+#include "dates/calendrier.h"
+#include "dates/texte.h"
 
 #include <QPointF>
 #include <QRectF>
@@ -38,7 +38,7 @@ QString texteCompteur(int valeur);
 } // namespace Saisie
 
 // The French month and weekday names (textesListeMois, nomMois, nomJour)
-// come from main/grille.h and main/textedate.h.
+// come from dates/calendrier.h and dates/texte.h.
 
 inline constexpr int CalendrierAnneeMin = -1900;
 inline constexpr int CalendrierAnneeMax = 9999;

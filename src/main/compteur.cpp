@@ -1,6 +1,6 @@
 #include "main/compteur.h"
 
-#include "main/textedate.h"
+#include "dates/texte.h"
 #include "moon/phase.h"
 
 int differenceJours(std::optional<int> premiere, std::optional<int> deuxieme)

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/fenetre.h"
+#include "ui/fenetre.h"
 #include "main/compteur.h"
-#include "main/grille.h"
-#include "moon/panneau.h"
+#include "dates/calendrier.h"
+#include "main/etatpanneau.h"
 
 #include <QPointer>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main/textedate.h"
+#include "dates/texte.h"
 
 #include <QString>
 #include <optional>

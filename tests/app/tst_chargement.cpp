@@ -1,5 +1,5 @@
-#include "app/chargement.h"
-#include "app/reglages.h"
+#include "base/chargement.h"
+#include "base/reglages.h"
 #include "support/fauxplateforme.h"
 #include "support/principal.h"
 

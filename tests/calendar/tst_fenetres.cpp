@@ -1,4 +1,4 @@
-#include "app/partage.h"
+#include "base/partage.h"
 #include "calendar/compteurvertical.h"
 #include "calendar/fencalendrier.h"
 #include "calendar/fenjourplus.h"

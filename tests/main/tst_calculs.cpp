@@ -1,6 +1,6 @@
 #include "main/compteur.h"
-#include "main/grille.h"
-#include "main/textedate.h"
+#include "dates/calendrier.h"
+#include "dates/texte.h"
 #include "moon/phase.h"
 #include "support/principal.h"
 

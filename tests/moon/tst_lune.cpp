@@ -1,5 +1,5 @@
-#include "app/alea.h"
-#include "moon/ciel.h"
+#include "base/alea.h"
+#include "moon/imagelune.h"
 #include "moon/dessinlune.h"
 #include "moon/phase.h"
 #include "support/principal.h"

@@ -1,0 +1,215 @@
+#include "ui/fenetre.h"
+
+#include "base/plateforme.h"
+#include "base/twips.h"
+#include "ui/vantelbttn.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+#include <QEventLoop>
+#include <QMouseEvent>
+#include <QWindow>
+
+namespace {
+QList<FenetreZelund *> &liste()
+{
+    static QList<FenetreZelund *> fenetres;
+    return fenetres;
+}
+QPointer<FenetreZelund> &principaleCourante()
+{
+    static QPointer<FenetreZelund> p;
+    return p;
+}
+} // namespace
+
+FenetreZelund::FenetreZelund(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+{
+    liste().append(this);
+}
+
+FenetreZelund::~FenetreZelund()
+{
+    liste().removeAll(this);
+}
+
+QList<FenetreZelund *> FenetreZelund::chargees()
+{
+    return liste();
+}
+
+void FenetreZelund::fermeTout()
+{
+    QList<QPointer<FenetreZelund>> fenetres;
+    for (FenetreZelund *f : liste())
+        fenetres.append(f);
+    for (qsizetype i = fenetres.size() - 1; i >= 0; --i)
+        if (fenetres[i])
+            fenetres[i]->close();
+}
+
+FenetreZelund *FenetreZelund::principale()
+{
+    return principaleCourante();
+}
+
+void FenetreZelund::setPrincipale(FenetreZelund *fenetre)
+{
+    principaleCourante() = fenetre;
+}
+
+void FenetreZelund::centreSurPrincipale()
+{
+    const FenetreZelund *p = principale();
+    if (!p || p == this)
+        return;
+    const QRect g = p->geometry();
+    const Position pos = centreSur(g.x(), g.y(), g.width(), g.height(), width(), height());
+    move(pos.x, pos.y);
+}
+
+void FenetreZelund::placeSurPrincipale()
+{
+    centreSurPrincipale();
+}
+
+void FenetreZelund::executeModale()
+{
+    QPointer<FenetreZelund> garde(this);
+    QEventLoop boucle;
+    connect(this, &QObject::destroyed, &boucle, &QEventLoop::quit);
+    setWindowModality(Qt::ApplicationModal);
+    m_boucleModale = &boucle;
+    show();
+    boucle.exec(QEventLoop::DialogExec);
+    if (garde)
+        m_boucleModale = nullptr;
+}
+
+void FenetreZelund::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    if (event->isAccepted() && m_boucleModale)
+        m_boucleModale->quit();
+}
+
+void FenetreZelund::basculePremierPlan(Qt::MouseButton bouton)
+{
+    const bool dessus = bouton != Qt::RightButton;
+    if (dessus)
+        Plateforme::courante().joueSon(19);
+    if (dessus == estAuPremierPlan())
+        return;
+    // Changing the flag hides a shown window: show it again where it was.
+    const QPoint position = pos();
+    const bool visible = isVisible();
+    setAttribute(Qt::WA_ShowWithoutActivating, true);
+    setWindowFlag(Qt::WindowStaysOnTopHint, dessus);
+    move(position);
+    if (visible)
+        show();
+    setAttribute(Qt::WA_ShowWithoutActivating, false);
+}
+
+bool FenetreZelund::estAuPremierPlan() const
+{
+    return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+void FenetreZelund::tailleTwips(int largeur, int hauteur)
+{
+    setFixedSize(px(largeur), px(hauteur));
+}
+
+void FenetreZelund::metPoliceVerdana()
+{
+    QFont police(QStringLiteral("Verdana"));
+    police.setPointSizeF(8.25);
+    setFont(police);
+}
+
+void FenetreZelund::placeTwips(QWidget *w, int gauche, int haut, int largeur, int hauteur)
+{
+    w->setGeometry(px(gauche), px(haut), px(largeur), px(hauteur));
+}
+
+VantelBttn *FenetreZelund::creeBoutonDeplacement(const QString &titre, int gauche, int haut,
+                                                 int largeur, int hauteur)
+{
+    auto *b = new VantelBttn(titre, this);
+    b->setObjectName(QStringLiteral("CmdDeplaceFen"));
+    b->setGradientSens(VantelBttn::Horizontal);
+    b->setInfoBulle(QStringLiteral("Déplacement de la fenêtre"));
+    b->setFocusPolicy(Qt::NoFocus);
+    placeTwips(b, gauche, haut, largeur, hauteur);
+    new PoigneeDeplacement(b);
+    setWindowTitle(titre);
+    return b;
+}
+
+VantelBttn *FenetreZelund::creeBoutonFermer(int gauche, int haut, int largeur, int hauteur)
+{
+    auto *b = new VantelBttn(QStringLiteral("x"), this);
+    b->setObjectName(QStringLiteral("CmdFermer"));
+    b->setGradientSens(VantelBttn::Horizontal);
+    b->setInfoBulle(QStringLiteral("Fermer"));
+    b->setAccessibleName(QStringLiteral("Fermer"));
+    placeTwips(b, gauche, haut, largeur, hauteur);
+    connect(b, &VantelBttn::clicked, this, &QWidget::close);
+    return b;
+}
+
+VantelBttn *FenetreZelund::creeForme(int gauche, int haut, int largeur, int hauteur)
+{
+    auto *b = new VantelBttn(QString(), this);
+    b->setGradientSens(VantelBttn::Horizontal);
+    b->setEnabled(false);
+    b->setFocusPolicy(Qt::NoFocus);
+    placeTwips(b, gauche, haut, largeur, hauteur);
+    return b;
+}
+
+void FenetreZelund::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && m_place && isActiveWindow())
+        placeSurPrincipale();
+    QWidget::changeEvent(event);
+}
+
+PoigneeDeplacement::PoigneeDeplacement(QWidget *bouton)
+    : QObject(bouton)
+    , m_bouton(bouton)
+{
+    bouton->installEventFilter(this);
+}
+
+bool PoigneeDeplacement::eventFilter(QObject *, QEvent *event)
+{
+    QWidget *fenetre = m_bouton->window();
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto *e = static_cast<QMouseEvent *>(event);
+        QWindow *handle = fenetre->windowHandle();
+        if (handle && handle->startSystemMove())
+            return true; // the window manager follows the mouse from here
+        m_manuel = true;
+        m_decalage = e->globalPosition().toPoint() - fenetre->pos();
+        return true;
+    }
+    case QEvent::MouseMove:
+        if (m_manuel) {
+            fenetre->move(static_cast<QMouseEvent *>(event)->globalPosition().toPoint() - m_decalage);
+            return true;
+        }
+        return false;
+    case QEvent::MouseButtonRelease:
+        if (m_manuel) {
+            m_manuel = false;
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
