@@ -6,7 +6,6 @@
 #include "base/twips.h"
 #include "ui/vantelbttn.h"
 #include "support/fauxplateforme.h"
-#include "support/principal.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
@@ -185,5 +184,5 @@ private slots:
     }
 };
 
-ZELUND_TEST(TestChrome)
+QTEST_MAIN(TestChrome)
 #include "tst_chrome.moc"

@@ -5,7 +5,6 @@
 #include "appearance/configcalc.h"
 #include "appearance/configure.h"
 #include "support/fauxplateforme.h"
-#include "support/principal.h"
 
 #include <QRadioButton>
 #include <QScrollBar>
@@ -151,5 +150,5 @@ private slots:
     }
 };
 
-ZELUND_TEST(TestConfigure)
+QTEST_MAIN(TestConfigure)
 #include "tst_configure.moc"

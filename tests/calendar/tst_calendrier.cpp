@@ -2,7 +2,6 @@
 #include "calendar/jourplus.h"
 #include "calendar/minicalend.h"
 #include "calendar/paques.h"
-#include "support/principal.h"
 
 #include <QTest>
 
@@ -126,5 +125,5 @@ private slots:
     }
 };
 
-ZELUND_TEST(TestCalendrier)
+QTEST_GUILESS_MAIN(TestCalendrier)
 #include "tst_calendrier.moc"

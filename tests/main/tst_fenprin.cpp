@@ -7,7 +7,6 @@
 #include "moon/imagelune.h"
 #include "main/fenboutils.h"
 #include "support/fauxplateforme.h"
-#include "support/principal.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -141,5 +140,5 @@ private slots:
     }
 };
 
-ZELUND_TEST(TestFenPrin)
+QTEST_MAIN(TestFenPrin)
 #include "tst_fenprin.moc"

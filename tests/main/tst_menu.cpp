@@ -4,7 +4,6 @@
 #include "main/fenprin.h"
 #include "main/popupinfos.h"
 #include "support/fauxplateforme.h"
-#include "support/principal.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -163,5 +162,5 @@ private slots:
     }
 };
 
-ZELUND_TEST(TestMenu)
+QTEST_MAIN(TestMenu)
 #include "tst_menu.moc"

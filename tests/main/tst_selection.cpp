@@ -5,7 +5,6 @@
 #include "main/fenprin.h"
 #include "moon/imagelune.h"
 #include "support/fauxplateforme.h"
-#include "support/principal.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -150,5 +149,5 @@ private slots:
     }
 };
 
-ZELUND_TEST(TestSelection)
+QTEST_MAIN(TestSelection)
 #include "tst_selection.moc"

@@ -2,7 +2,6 @@
 #include "moon/imagelune.h"
 #include "moon/dessinlune.h"
 #include "moon/phase.h"
-#include "support/principal.h"
 
 #include <QTest>
 #include <cmath>
@@ -139,5 +138,5 @@ private slots:
     }
 };
 
-ZELUND_TEST(TestLune)
+QTEST_MAIN(TestLune)
 #include "tst_lune.moc"

@@ -5,7 +5,6 @@
 #include "pastimes/fenloterie.h"
 #include "pastimes/loteriecalc.h"
 #include "support/fauxplateforme.h"
-#include "support/principal.h"
 
 #include <QLabel>
 #include <QScrollBar>
@@ -175,5 +174,5 @@ private slots:
     }
 };
 
-ZELUND_TEST(TestFenLoterie)
+QTEST_MAIN(TestFenLoterie)
 #include "tst_fenloterie.moc"

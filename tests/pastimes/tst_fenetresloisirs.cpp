@@ -7,7 +7,6 @@
 #include "main/fenboutils.h"
 #include "pastimes/fenhorloge.h"
 #include "support/fauxplateforme.h"
-#include "support/principal.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -287,5 +286,5 @@ private slots:
     }
 };
 
-ZELUND_TEST(TestFenetres)
-#include "tst_fenetres.moc"
+QTEST_MAIN(TestFenetres)
+#include "tst_fenetresloisirs.moc"

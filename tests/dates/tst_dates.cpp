@@ -2,7 +2,6 @@
 #include "dates/calendrier.h"
 #include "dates/texte.h"
 #include "moon/phase.h"
-#include "support/principal.h"
 
 #include <QTest>
 
@@ -93,5 +92,5 @@ private slots:
     }
 };
 
-ZELUND_TEST(TestCalculs)
-#include "tst_calculs.moc"
+QTEST_GUILESS_MAIN(TestCalculs)
+#include "tst_dates.moc"

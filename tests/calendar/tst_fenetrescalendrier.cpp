@@ -7,7 +7,6 @@
 #include "calendar/imagepremierplan.h"
 #include "calendar/minicalend.h"
 #include "support/fauxplateforme.h"
-#include "support/principal.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -229,5 +228,5 @@ private slots:
     }
 };
 
-ZELUND_TEST(TestFenetres)
-#include "tst_fenetres.moc"
+QTEST_MAIN(TestFenetres)
+#include "tst_fenetrescalendrier.moc"

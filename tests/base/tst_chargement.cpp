@@ -1,7 +1,6 @@
 #include "base/chargement.h"
 #include "base/reglages.h"
 #include "support/fauxplateforme.h"
-#include "support/principal.h"
 
 #include <QTest>
 
@@ -139,5 +138,5 @@ private slots:
     }
 };
 
-ZELUND_TEST(TestChargement)
+QTEST_GUILESS_MAIN(TestChargement)
 #include "tst_chargement.moc"
