@@ -1,12 +1,21 @@
 #include "dates/calendrier.h"
 
+namespace Dates {
+
+bool avantLaReforme(int jour, int mois, int annee)
+{
+    if (annee != AnneeReforme)
+        return annee < AnneeReforme;
+    return mois < MoisReforme || (mois == MoisReforme && jour < PremierJourGregorien);
+}
+
 Periode periodeDuMois(int mois, int annee)
 {
-    if (annee < 1582)
+    if (annee < AnneeReforme)
         return Periode::Avant1582;
-    if (annee == 1582 && mois == 10)
+    if (annee == AnneeReforme && mois == MoisReforme)
         return Periode::Octobre1582;
-    if (annee == 1582 && mois < 10)
+    if (annee == AnneeReforme && mois < MoisReforme)
         return Periode::AvantOctobre1582;
     return Periode::Apres1582;
 }
@@ -31,15 +40,9 @@ std::array<bool, 31> joursActifs(int mois, int annee)
     for (int j = 1; j <= 31; ++j)
         actifs[j - 1] = j <= longueur;
     if (periodeDuMois(mois, annee) == Periode::Octobre1582)
-        for (int j = 5; j <= 14; ++j)
+        for (int j = DernierJourJulien + 1; j < PremierJourGregorien; ++j)
             actifs[j - 1] = false;
     return actifs;
 }
 
-QStringList textesListeMois()
-{
-    return {QStringLiteral(" Janvier"), QStringLiteral(" Février"), QStringLiteral(" Mars"),
-            QStringLiteral(" Avril"),   QStringLiteral(" Mai"),     QStringLiteral(" Juin"),
-            QStringLiteral(" Juillet"), QStringLiteral(" Août"),    QStringLiteral(" Septembre"),
-            QStringLiteral(" Octobre"), QStringLiteral(" Novembre"), QStringLiteral(" Décembre")};
-}
+} // namespace Dates

@@ -2,21 +2,33 @@
 
 #include <array>
 
-// Which side of the 1582 calendar reform a shown month lies on.
-enum class Periode { Avant1582, AvantOctobre1582, Octobre1582, Apres1582 };
+namespace Dates {
 
+// The Gregorian reform: Thursday 4 October 1582 (Julian) was followed by
+// Friday 15 October 1582 (Gregorian). Every rule that tells the two calendars
+// apart starts from these.
+inline constexpr int AnneeReforme = 1582;
+inline constexpr int MoisReforme = 10;
+inline constexpr int DernierJourJulien = 4;
+inline constexpr int PremierJourGregorien = 15;
+// Days the Julian calendar ran behind at the reform; the main window and the
+// Moon take it as the gap at every earlier date.
+inline constexpr int DecalageJulien = PremierJourGregorien - DernierJourJulien - 1;
+
+// True for a date written before 15 October 1582: a Julian date where the
+// program honours the reform. A day past the end of its month counts as
+// written (31 September 1582 is before the reform).
+bool avantLaReforme(int jour, int mois, int annee);
+
+enum class Periode { Avant1582, AvantOctobre1582, Octobre1582, Apres1582 };
 Periode periodeDuMois(int mois, int annee);
 
+// Leap years and month lengths follow the Gregorian rule in every year.
 bool estBissextileGregorien(int annee);
-// Length of a month in the proleptic Gregorian calendar, for every year,
-// zero and negative years included (astronomical numbering: 0 is 1 BC).
 int longueurMois(int mois, int annee);
 
-// Which of the 31 day buttons can be clicked for a month: the month's own
-// days, less 5 to 14 October 1582, which never existed.
+// The main window's day buttons: the days of the month, without the ten days
+// the reform removed.
 std::array<bool, 31> joursActifs(int mois, int annee);
 
-#include <QStringList>
-
-// The month list's texts, " Janvier" to " Décembre", each with one leading blank.
-QStringList textesListeMois();
+} // namespace Dates

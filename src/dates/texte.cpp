@@ -1,27 +1,11 @@
 #include "dates/texte.h"
 
-#include <array>
+#include "dates/noms.h"
+#include "dates/semaine.h"
+
+namespace Dates {
 
 namespace {
-
-const std::array<QString, 7> &jours()
-{
-    static const std::array<QString, 7> noms = {
-        QStringLiteral("lundi"),    QStringLiteral("mardi"),  QStringLiteral("mercredi"),
-        QStringLiteral("jeudi"),    QStringLiteral("vendredi"), QStringLiteral("samedi"),
-        QStringLiteral("dimanche")};
-    return noms;
-}
-
-const std::array<QString, 12> &moisDeLAnnee()
-{
-    static const std::array<QString, 12> noms = {
-        QStringLiteral("janvier"), QStringLiteral("février"),  QStringLiteral("mars"),
-        QStringLiteral("avril"),   QStringLiteral("mai"),      QStringLiteral("juin"),
-        QStringLiteral("juillet"), QStringLiteral("août"),     QStringLiteral("septembre"),
-        QStringLiteral("octobre"), QStringLiteral("novembre"), QStringLiteral("décembre")};
-    return noms;
-}
 
 QString majuscule(QString mot)
 {
@@ -34,7 +18,7 @@ bool colonneJulienne(int jour, Periode periode)
 {
     switch (periode) {
     case Periode::Octobre1582:
-        return jour < 15;
+        return jour < PremierJourGregorien;
     case Periode::Avant1582:
     case Periode::AvantOctobre1582:
         return true;
@@ -48,11 +32,7 @@ std::optional<QString> legende(int jour, int mois, int annee, bool julienne)
 {
     if (!estDateValide(jour, mois, annee))
         return std::nullopt;
-    int semaine = QDate(annee, mois, jour).dayOfWeek();
-    // Until the reform the Julian calendar ran ten days behind, which puts its
-    // weekday three days after the Gregorian one.
-    if (julienne)
-        semaine = (semaine + 2) % 7 + 1;
+    const int semaine = julienne ? jourSemaineDecale(jour, mois, annee) : colonneLundi(jour, mois, annee);
     return QStringLiteral("%1 %2 %3 %4")
         .arg(majuscule(nomJour(semaine)))
         .arg(jour)
@@ -74,20 +54,6 @@ std::optional<int> chiffres(const QString &texte, qsizetype debut, qsizetype lon
 }
 
 } // namespace
-
-QString nomJour(int jourSemaine)
-{
-    if (jourSemaine < 1 || jourSemaine > 7)
-        return {};
-    return jours()[jourSemaine - 1];
-}
-
-QString nomMois(int mois)
-{
-    if (mois < 1 || mois > 12)
-        return {};
-    return moisDeLAnnee()[mois - 1];
-}
 
 bool estDateValide(int jour, int mois, int annee)
 {
@@ -145,3 +111,13 @@ std::optional<QString> texteCourt(const QString &selection)
         return std::nullopt;
     return QStringLiteral("%1/%2/%3").arg(date->jour).arg(date->mois).arg(date->annee);
 }
+
+QString AffJour(const QDate &jour)
+{
+    // Built from the French names rather than the locale's long date, so a
+    // year below 1000 cannot leave digits behind or clip the month name.
+    return nomJour(colonneLundi(jour.day(), jour.month(), jour.year())) + QLatin1Char(' ')
+           + QString::number(jour.day()) + QLatin1Char(' ') + nomMois(jour.month()) + QLatin1Char(' ');
+}
+
+} // namespace Dates

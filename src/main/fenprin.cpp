@@ -15,6 +15,7 @@
 #include "ui/ligne.h"
 #include "appearance/configure.h"
 #include "main/popupinfos.h"
+#include "dates/noms.h"
 #include "dates/texte.h"
 #include "pastimes/apropos.h"
 #include "main/fenboutils.h"
@@ -350,7 +351,7 @@ void FenPrin::centreSurEcran()
 void FenPrin::RemplitMois()
 {
     const QSignalBlocker bloque(LDMois);
-    LDMois->addItems(textesListeMois());
+    LDMois->addItems(Dates::textesListeMois());
     LDMois->setCurrentIndex(-1);
 }
 
@@ -392,8 +393,8 @@ void FenPrin::ActualiseGrille(int mois, int annee)
 {
     if (mois < 1 || annee == 0)
         return;
-    m_periode = periodeDuMois(mois, annee);
-    const auto actifs = joursActifs(mois, annee);
+    m_periode = Dates::periodeDuMois(mois, annee);
+    const auto actifs = Dates::joursActifs(mois, annee);
     for (int i = 0; i < 31; ++i)
         Jour[i]->setEnabled(actifs[i]);
 }
@@ -419,19 +420,19 @@ void FenPrin::cliqueJour(int indice)
     m_jourCourant = indice + 1;
     const int mois = MoisChoisi();
     const int annee = AnneeChoisie();
-    montreSelection(legendeJour(m_jourCourant, mois, annee, m_periode), m_jourCourant, mois, annee);
+    montreSelection(Dates::legendeJour(m_jourCourant, mois, annee, m_periode), m_jourCourant, mois, annee);
 }
 
 void FenPrin::afficheAujourdhui()
 {
     const QDate d = Plateforme::courante().aujourdhui();
-    montreSelection(legendeAujourdhui(d), d.day(), d.month(), d.year());
+    montreSelection(Dates::legendeAujourdhui(d), d.day(), d.month(), d.year());
 }
 
 void FenPrin::montreSelection(const std::optional<QString> &legende, int jour, int mois, int annee)
 {
     // A remembered day the new month lacks leaves the last selection shown.
-    const auto selection = texteSelection(jour, mois, annee);
+    const auto selection = Dates::texteSelection(jour, mois, annee);
     if (!legende || !selection)
         return;
     CmdDateJour->setCaption(*legende);

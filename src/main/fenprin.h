@@ -38,7 +38,7 @@ public:
 
     int jourCourant() const { return m_jourCourant; }
     QString dateSelection() const { return m_dateSelection; }
-    Periode periode() const { return m_periode; }
+    Dates::Periode periode() const { return m_periode; }
     int valeurSelection() const { return m_valeurSelection; }
     double fractionPhase() const { return m_fraction; }
     EtatPanneau panneau() const { return m_panneau; }
@@ -125,7 +125,7 @@ private:
 
     int m_jourCourant = 1;
     QString m_dateSelection;
-    Periode m_periode = Periode::Apres1582;
+    Dates::Periode m_periode = Dates::Periode::Apres1582;
     bool m_premierClicAnnee = false;
     int m_valeurSelection = 0;
     double m_fraction = 0.0;

@@ -31,8 +31,6 @@ private slots:
                 dates << f.date.toString(QStringLiteral("d/M"));
         QCOMPARE(dates.join(QLatin1Char(' ')), jours);
     }
-    // No year digits left behind, nor a clipped month, for a year below 1000.
-    void paquesAvantMille() { QCOMPARE(AffJour(fPaques(5)), QStringLiteral("dimanche 17 avril ")); }
 
     void jourSemaine_data()
     {
