@@ -4,14 +4,14 @@
 // same size painted in the same run.
 #include "mesure.h"
 
-#include "app/chargement.h"
+#include "base/chargement.h"
 #include "app/plateformeqt.h"
-#include "app/polices.h"
-#include "app/reglages.h"
-#include "app/vantelbttn.h"
+#include "ui/polices.h"
+#include "base/reglages.h"
+#include "ui/vantelbttn.h"
 #include "dates/lune.h"
 #include "main/fenprin.h"
-#include "moon/ciel.h"
+#include "moon/imagelune.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -5,11 +5,11 @@
 // also writes them.
 #include "mesure.h"
 
-#include "app/chargement.h"
+#include "base/chargement.h"
 #include "app/demarrage.h"
 #include "app/plateformeqt.h"
-#include "app/polices.h"
-#include "app/reglages.h"
+#include "ui/polices.h"
+#include "base/reglages.h"
 
 #include <QApplication>
 #include <QDate>

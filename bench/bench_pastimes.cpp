@@ -5,10 +5,10 @@
 // each span (none may belong to the closed windows).
 #include "mesure.h"
 
-#include "app/partage.h"
+#include "base/partage.h"
 #include "app/plateformeqt.h"
-#include "app/polices.h"
-#include "app/reglages.h"
+#include "ui/polices.h"
+#include "base/reglages.h"
 #include "pastimes/fen2001.h"
 #include "pastimes/fen2010.h"
 #include "pastimes/fenhorloge.h"

@@ -1,7 +1,7 @@
 #include "app/demarrage.h"
 
 #include "app/demarre2.h"
-#include "app/plateforme.h"
+#include "base/plateforme.h"
 #include "main/fenprin.h"
 
 Demarrage::Demarrage()

@@ -1,6 +1,6 @@
 #include "app/demarre2.h"
 
-#include "app/twips.h"
+#include "base/twips.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,9 +1,9 @@
 #include "app/lignecommande.h"
 
-#include "app/chargement.h"
-#include "app/partage.h"
-#include "app/reglages.h"
-#include "main/grille.h"
+#include "base/chargement.h"
+#include "base/partage.h"
+#include "base/reglages.h"
+#include "dates/calendrier.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -90,16 +90,16 @@ LigneCommande lisLigneCommande(const QStringList &arguments)
         return arret(CodeLigneRefusee, {},
                      erreur(QStringLiteral("date « %1 » illisible : écrivez-la JJ/MM/AAAA, par exemple 24/06/2002.")
                                 .arg(texte)));
-    const JourMoisAn j{m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()};
+    const Dates::JourMoisAn j{m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()};
     // The days the main window's grid offers: none of 5 to 14 October 1582.
-    if (!estDateValide(j.jour, j.mois, j.annee) || !joursActifs(j.mois, j.annee)[std::size_t(j.jour - 1)])
+    if (!Dates::estDateValide(j.jour, j.mois, j.annee) || !Dates::joursActifs(j.mois, j.annee)[std::size_t(j.jour - 1)])
         return arret(CodeLigneRefusee, {},
                      erreur(QStringLiteral("le %1 n'existe pas dans le calendrier de Zelund +.").arg(texte)));
     l.date = j;
     return l;
 }
 
-std::optional<QString> refusAnneeDemarrage(const JourMoisAn &date, int anneeDebut, int anneeFin)
+std::optional<QString> refusAnneeDemarrage(const Dates::JourMoisAn &date, int anneeDebut, int anneeFin)
 {
     if (date.annee >= anneeDebut && date.annee <= anneeFin)
         return std::nullopt;
@@ -110,7 +110,7 @@ std::optional<QString> refusAnneeDemarrage(const JourMoisAn &date, int anneeDebu
                       .arg(anneeFin));
 }
 
-std::optional<QString> refusAnneeDemarrage(const JourMoisAn &date, Reglages &reglages)
+std::optional<QString> refusAnneeDemarrage(const Dates::JourMoisAn &date, Reglages &reglages)
 {
     const auto debut = lisAnnee(reglages.lit(Cles::AnneeDebut, Cles::Valeur, Cles::AnneeDebutDefaut));
     const auto fin = lisAnnee(reglages.lit(Cles::AnneeFin, Cles::Valeur, Cles::AnneeFinDefaut));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main/textedate.h"
+#include "dates/texte.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,7 +18,7 @@ struct LigneCommande
     QString erreur; // for standard error
     // The date to start on, in the main window's calendar (Julian before
     // 15 October 1582).
-    std::optional<JourMoisAn> date;
+    std::optional<Dates::JourMoisAn> date;
 };
 
 inline constexpr int CodeLigneRefusee = 2;
@@ -28,9 +28,9 @@ inline constexpr int CodeLigneRefusee = 2;
 LigneCommande lisLigneCommande(const QStringList &arguments);
 
 // The start date is refused when its year is not in the year list.
-std::optional<QString> refusAnneeDemarrage(const JourMoisAn &date, int anneeDebut, int anneeFin);
+std::optional<QString> refusAnneeDemarrage(const Dates::JourMoisAn &date, int anneeDebut, int anneeFin);
 // The same against the year range kept in the settings (when it is readable).
-std::optional<QString> refusAnneeDemarrage(const JourMoisAn &date, Reglages &reglages);
+std::optional<QString> refusAnneeDemarrage(const Dates::JourMoisAn &date, Reglages &reglages);
 
 QString texteAideLigneCommande();
 

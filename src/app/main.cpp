@@ -2,7 +2,7 @@
 #include "app/demarrage.h"
 #include "app/lignecommande.h"
 #include "app/plateformeqt.h"
-#include "app/polices.h"
+#include "ui/polices.h"
 
 #include <QApplication>
 

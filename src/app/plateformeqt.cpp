@@ -1,7 +1,7 @@
 #include "app/plateformeqt.h"
 
-#include "app/couleurqt.h"
-#include "app/fenaide.h"
+#include "ui/couleurqt.h"
+#include "aide/fenaide.h"
 
 #include <QApplication>
 #include <QClipboard>

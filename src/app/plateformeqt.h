@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/plateforme.h"
+#include "base/plateforme.h"
 
 #include <QLockFile>
 #include <memory>

@@ -1,6 +1,6 @@
 #include "appearance/configcalc.h"
 
-#include "app/reglages.h"
+#include "base/reglages.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/chargement.h"
-#include "app/reglages.h"
+#include "base/chargement.h"
+#include "base/reglages.h"
 
 #include <QString>
 #include <array>

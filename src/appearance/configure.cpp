@@ -1,12 +1,12 @@
 #include "appearance/configure.h"
 
-#include "app/couleurqt.h"
-#include "app/partage.h"
-#include "app/plateforme.h"
-#include "app/reglages.h"
-#include "app/vantelbttn.h"
-#include "app/vantelpanel.h"
-#include "appearance/appliquecouleurs.h"
+#include "ui/couleurqt.h"
+#include "base/partage.h"
+#include "base/plateforme.h"
+#include "base/reglages.h"
+#include "ui/vantelbttn.h"
+#include "ui/vantelpanel.h"
+#include "ui/appliquecouleurs.h"
 #include "appearance/configcalc.h"
 
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/chargement.h"
-#include "app/fenetre.h"
+#include "base/chargement.h"
+#include "ui/fenetre.h"
 
 #include <QString>
 #include <array>

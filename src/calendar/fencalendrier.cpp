@@ -1,9 +1,10 @@
 #include "calendar/fencalendrier.h"
 
-#include "app/couleurqt.h"
-#include "app/partage.h"
-#include "app/plateforme.h"
+#include "ui/couleurqt.h"
+#include "base/partage.h"
+#include "base/plateforme.h"
 #include "calendar/compteurvertical.h"
+#include "dates/noms.h"
 #include "calendar/imagepremierplan.h"
 #include "dates/infojour.h"
 
@@ -99,7 +100,7 @@ FenCalendrier::FenCalendrier(QWidget *parent)
     const QDate aujourdhui = Plateforme::courante().aujourdhui();
     {
         const QSignalBlocker bloque(AffMois);
-        AffMois->addItems(textesListeMois());
+        AffMois->addItems(Dates::textesListeMois());
         AffMois->setCurrentIndex(-1);
     }
     AffMois->setCurrentIndex(aujourdhui.month() - 1);
@@ -185,7 +186,7 @@ void FenCalendrier::DessineCalendrier(QPainter &p) const
     for (int i = 1; i <= 7; ++i) {
         p.fillRect(caseGrille(i, 0), m_texteBoutons);
         p.setPen(m_autresTextes);
-        const QString nom = nomColonne(i);
+        const QString nom = Dates::nomColonne(i);
         ecrit(p, positionNomColonne(i, tailleEnUnites(p, nom)), nom);
     }
     for (int c = 1; c <= 7; ++c)

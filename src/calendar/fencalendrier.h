@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calendar/fenoutil.h"
+#include "ui/fenoutil.h"
 #include "calendar/grillecalendrier.h"
 
 #include <QColor>

@@ -1,8 +1,9 @@
 #include "calendar/fenjourplus.h"
 
-#include "app/partage.h"
-#include "app/plateforme.h"
+#include "base/partage.h"
+#include "base/plateforme.h"
 #include "calendar/compteurvertical.h"
+#include "dates/noms.h"
 #include "calendar/jourplus.h"
 
 #include <QComboBox>
@@ -73,7 +74,7 @@ FenJourPlus::FenJourPlus(QWidget *parent)
     const QDate aujourdhui = Plateforme::courante().aujourdhui();
     {
         const QSignalBlocker bloque(AffMois);
-        AffMois->addItems(textesListeMois());
+        AffMois->addItems(Dates::textesListeMois());
         AffMois->setCurrentIndex(-1);
     }
     AffJour->setText(QString::number(aujourdhui.day()));

@@ -1,9 +1,9 @@
 #include "calendar/fenminicalend.h"
 
-#include "app/partage.h"
-#include "app/plateforme.h"
-#include "app/twips.h"
-#include "app/vantelpanel.h"
+#include "base/partage.h"
+#include "base/plateforme.h"
+#include "base/twips.h"
+#include "ui/vantelpanel.h"
 #include "calendar/imagepremierplan.h"
 #include "dates/infojour.h"
 

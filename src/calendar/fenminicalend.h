@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calendar/fenoutil.h"
+#include "ui/fenoutil.h"
 #include "calendar/minicalend.h"
 
 #include <QDate>

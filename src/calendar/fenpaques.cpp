@@ -1,8 +1,8 @@
 #include "calendar/fenpaques.h"
 
-#include "app/partage.h"
-#include "app/plateforme.h"
-#include "app/vantelpanel.h"
+#include "base/partage.h"
+#include "base/plateforme.h"
+#include "ui/vantelpanel.h"
 #include "calendar/compteurvertical.h"
 #include "calendar/paques.h"
 
@@ -35,7 +35,7 @@ FenPaques::FenPaques(QWidget *parent)
     // Shown whatever the application-wide switch says.
     TxtAnnee->setToolTip(QStringLiteral("Choisir l'année"));
     placeTwips(TxtAnnee, 960, 60, 1035, 435);
-    ChangeAn = new CompteurVertical(PaquesAnneeMin, PaquesAnneeMax, FondPaques);
+    ChangeAn = new CompteurVertical(Dates::PaquesAnneeMin, Dates::PaquesAnneeMax, FondPaques);
     ChangeAn->setAccessibleName(QStringLiteral("Changer l'année"));
     placeTwips(ChangeAn, 1770, 105, 195, 375);
     TxtAnnee->setTextMargins(0, 0, ChangeAn->width() + 2, 0);

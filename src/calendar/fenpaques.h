@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calendar/fenoutil.h"
+#include "ui/fenoutil.h"
 
 class QLabel;
 class QLineEdit;

@@ -1,6 +1,6 @@
 #include "calendar/imagepremierplan.h"
 
-#include "app/partage.h"
+#include "base/partage.h"
 
 #include <QMouseEvent>
 #include <QPainter>

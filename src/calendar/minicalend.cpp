@@ -1,6 +1,9 @@
 #include "calendar/minicalend.h"
 
-#include "calendar/grillecalendrier.h"
+#include "base/saisie.h"
+#include "dates/calendrier.h"
+#include "dates/noms.h"
+#include "dates/semaine.h"
 
 TaillesCase taillesCase(QSizeF interieur, QSizeF pixel)
 {
@@ -16,9 +19,9 @@ std::vector<CaseMini> casesMiniCalend(const QDate &courante, const QDate &aujour
         return cases;
     const QDate premier(courante.year(), courante.month(), 1);
     const bool marque = memeMois(courante, aujourdhui);
-    // dayOfWeek: Monday = 1 … Sunday = 7; the grid starts on Sunday.
-    const int decalage = premier.dayOfWeek() % 7 - 1;
-    for (int d = 1; d <= premier.daysInMonth(); ++d) {
+    // Monday = 1 … Sunday = 7; the grid starts on Sunday.
+    const int decalage = Dates::colonneLundi(1, premier.month(), premier.year()) % 7 - 1;
+    for (int d = 1; d <= Dates::longueurMois(premier.month(), premier.year()); ++d) {
         const int rang = decalage + d;
         const int colonne = rang % 7;
         const int ligne = rang / 7;
@@ -41,7 +44,7 @@ QPointF positionNumeroMini(const CaseMini &c, TaillesCase tailles, QSizeF texte)
 
 QString titreMiniCalend(const QDate &courante)
 {
-    return nomMois(courante.month()) + QLatin1Char(' ') + QString::number(courante.year());
+    return Dates::nomMois(courante.month()) + QLatin1Char(' ') + QString::number(courante.year());
 }
 
 bool memeMois(const QDate &a, const QDate &b)

@@ -1,55 +1,10 @@
 #include "calendar/paques.h"
 
-QDate fPaques(qint16 an)
-{
-    if (an < PaquesAnneeMin || an > PaquesAnneeMax)
-        return {};
-    // Every term stays between 0 and 500 for these years, so 16 bits suffice
-    // and truncating division equals floor division.
-    const qint16 a = an % 19;
-    const qint16 b = an / 100;
-    const qint16 c = an % 100;
-    const qint16 d = b / 4;
-    const qint16 e = b % 4;
-    const qint16 f = (b + 8) / 25;
-    const qint16 g = (b - f + 1) / 3;
-    const qint16 h = (19 * a + b - d - g + 15) % 30;
-    const qint16 i = c / 4;
-    const qint16 k = c % 4;
-    const qint16 l = (32 + 2 * e + 2 * i - h - k) % 7;
-    const qint16 m = (a + 11 * h + 22 * l) / 451;
-    const qint16 n = h + l - 7 * m + 114;
-    return QDate(an, n / 31, n % 31 + 1);
-}
-
-QString AffJour(const QDate &jour)
-{
-    // Built from the French names rather than the locale's long date, so a
-    // year below 1000 cannot leave digits behind or clip the month name.
-    return nomJour(jour.dayOfWeek()) + QLatin1Char(' ') + QString::number(jour.day())
-           + QLatin1Char(' ') + nomMois(jour.month()) + QLatin1Char(' ');
-}
-
-std::optional<std::array<JourFerie, 5>> joursFeriesMobiles(qint16 an)
-{
-    const QDate p = fPaques(an);
-    if (!p.isValid())
-        return std::nullopt;
-    const auto ferie = [](const QString &libelle, const QDate &date) {
-        return JourFerie{libelle, date, libelle + AffJour(date)};
-    };
-    return std::array<JourFerie, 5>{
-        ferie(QStringLiteral("Pâques : "), p),
-        ferie(QStringLiteral("Lundi de Pâques : "), p.addDays(1)),
-        ferie(QStringLiteral("Ascension : "), p.addDays(39)),
-        ferie(QStringLiteral("Pentecôte : "), p.addDays(49)),
-        ferie(QStringLiteral("Lundi de Pentecôte : "), p.addDays(50)),
-    };
-}
+#include "dates/texte.h"
 
 QString texteJoursFeries(qint16 an)
 {
-    const auto feries = joursFeriesMobiles(an);
+    const auto feries = Dates::joursFeriesMobiles(an);
     if (!feries)
         return {};
     QStringList lignes;
@@ -60,15 +15,13 @@ QString texteJoursFeries(qint16 an)
 
 QString texteRappel()
 {
-    return QStringList{QStringLiteral("Et pour mémoire : "), QStringLiteral("1er Janvier"),
-                       QStringLiteral("1er Mai"),            QStringLiteral("8 Mai"),
-                       QStringLiteral("14 Juillet"),         QStringLiteral("15 Août"),
-                       QStringLiteral("1er Novembre"),       QStringLiteral("11 Novembre"),
-                       QStringLiteral("25 Décembre")}
-        .join(QChar(10));
+    QStringList lignes{QStringLiteral("Et pour mémoire : ")};
+    for (const Dates::FerieFixe &f : Dates::FeriesFixes)
+        lignes << QString::fromUtf16(f.rappel);
+    return lignes.join(QChar(10));
 }
 
 std::optional<Saisie::Bornee> borneAnneePaques(const QString &texte)
 {
-    return Saisie::borne(texte, PaquesAnneeMin, PaquesAnneeMax);
+    return Saisie::borne(texte, Dates::PaquesAnneeMin, Dates::PaquesAnneeMax);
 }

@@ -1,15 +1,15 @@
 #include "dates/infojour.h"
 
-#include "calendar/paques.h"
-#include "main/textedate.h"
+#include "dates/paques.h"
+#include "dates/texte.h"
 
 #include <QStringList>
 
 namespace Dates {
 
-QDate premierJourGregorien()
+QDate debutGregorien()
 {
-    return QDate(1582, 10, 15);
+    return QDate(AnneeReforme, MoisReforme, PremierJourGregorien);
 }
 
 SemaineIso semaineIso(const QDate &jour)
@@ -26,20 +26,10 @@ int jourDeLAnnee(const QDate &jour)
 
 std::optional<QString> jourFerie(const QDate &jour)
 {
-    if (!jour.isValid() || jour < premierJourGregorien())
+    if (!jour.isValid() || jour < debutGregorien())
         return std::nullopt;
-    struct Fixe
-    {
-        int mois, jour;
-        const char16_t *nom;
-    };
-    // The dates of the Easter window's reminder list.
-    static constexpr Fixe fixes[] = {{1, 1, u"Jour de l'an"},     {5, 1, u"Fête du Travail"},
-                                     {5, 8, u"Victoire 1945"},    {7, 14, u"Fête nationale"},
-                                     {8, 15, u"Assomption"},      {11, 1, u"Toussaint"},
-                                     {11, 11, u"Armistice 1918"}, {12, 25, u"Noël"}};
     QStringList noms;
-    for (const Fixe &f : fixes)
+    for (const FerieFixe &f : FeriesFixes)
         if (jour.month() == f.mois && jour.day() == f.jour)
             noms << QString::fromUtf16(f.nom);
     if (const auto mobiles = joursFeriesMobiles(qint16(jour.year())))
@@ -58,7 +48,7 @@ std::optional<QString> infoJour(const QDate &jour)
     auto texte = legendeAujourdhui(jour);
     if (!texte)
         return std::nullopt;
-    if (jour < premierJourGregorien())
+    if (jour < debutGregorien())
         return texte;
     const SemaineIso s = semaineIso(jour);
     *texte += QStringLiteral("\nSemaine %1%2, jour %3 de l'année")
@@ -73,7 +63,7 @@ std::optional<QString> infoJour(const QDate &jour)
 std::optional<QString> infoJourGrille(int jour, int mois, int annee, Periode periode)
 {
     const QDate d(annee, mois, jour);
-    if (d.isValid() && d >= premierJourGregorien())
+    if (d.isValid() && d >= debutGregorien())
         return infoJour(d);
     auto texte = legendeJour(jour, mois, annee, periode);
     if (texte)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main/grille.h"
+#include "dates/calendrier.h"
 
 #include <QDate>
 #include <QString>
@@ -11,7 +11,7 @@
 namespace Dates {
 
 // 15 October 1582, the first day of the Gregorian calendar.
-QDate premierJourGregorien();
+QDate debutGregorien();
 
 // ISO 8601 week (1 to 53) and the year that week belongs to; 29 December
 // 2008 is in week 1 of 2009.

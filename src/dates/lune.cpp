@@ -1,6 +1,7 @@
 #include "dates/lune.h"
 
-#include "main/textedate.h"
+#include "dates/noms.h"
+#include "dates/texte.h"
 
 #include <QStringList>
 #include <array>

@@ -1,6 +1,6 @@
 #include "main/compteur.h"
 
-#include "main/textedate.h"
+#include "dates/texte.h"
 #include "moon/phase.h"
 
 int differenceJours(std::optional<int> premiere, std::optional<int> deuxieme)
@@ -30,7 +30,7 @@ QString legendeDeuxiemeDate(const QString &date)
 
 LegendesModifiees cliquePremiereDate(EtatCompteur &etat, const SelectionCourante &selection)
 {
-    const auto court = texteCourt(selection.dateSelection);
+    const auto court = Dates::texteCourt(selection.dateSelection);
     if (!court)
         return {};
     etat.textePremiere = *court;
@@ -44,7 +44,7 @@ LegendesModifiees cliquePremiereDate(EtatCompteur &etat, const SelectionCourante
 
 LegendesModifiees cliqueDeuxiemeDate(EtatCompteur &etat, const SelectionCourante &selection)
 {
-    const auto court = texteCourt(selection.dateSelection);
+    const auto court = Dates::texteCourt(selection.dateSelection);
     if (!court)
         return {};
     etat.texteDeuxieme = *court;
@@ -62,12 +62,12 @@ LegendesModifiees cliqueDeuxiemeDate(EtatCompteur &etat, const SelectionCourante
 LegendesModifiees cliqueDateAujourdhui(EtatCompteur &etat, const SelectionCourante &selection,
                                        const QDate &aujourdhui)
 {
-    const auto court = texteCourt(selection.dateSelection);
-    const auto texteAujourdhui = texteSelection(aujourdhui.day(), aujourdhui.month(), aujourdhui.year());
-    const auto libelleAujourdhui = legendeAujourdhui(aujourdhui);
+    const auto court = Dates::texteCourt(selection.dateSelection);
+    const auto texteAujourdhui = Dates::texteSelection(aujourdhui.day(), aujourdhui.month(), aujourdhui.year());
+    const auto libelleAujourdhui = Dates::legendeAujourdhui(aujourdhui);
     if (!court || !texteAujourdhui || !libelleAujourdhui)
         return {};
-    const int valeurAujourdhui = valeurDate(aujourdhui.day(), aujourdhui.month(), aujourdhui.year());
+    const int valeurAujourdhui = Dates::valeurDate(aujourdhui.day(), aujourdhui.month(), aujourdhui.year());
     etat.texteDeuxieme = *court;
     etat.deuxiemeDate = selection.valeur;
     etat.dateDepartCopie = valeurAujourdhui;

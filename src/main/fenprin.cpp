@@ -1,26 +1,27 @@
 #include "main/fenprin.h"
 
-#include "app/chargement.h"
-#include "app/partage.h"
-#include "app/plateforme.h"
-#include "app/reglages.h"
-#include "app/twips.h"
-#include "app/vantelbttn.h"
-#include "app/vantelpanel.h"
-#include "app/alea.h"
-#include "app/couleurqt.h"
-#include "appearance/appliquecouleurs.h"
-#include "app/conseils.h"
-#include "app/donnees.h"
-#include "app/ligne.h"
+#include "base/chargement.h"
+#include "base/partage.h"
+#include "base/plateforme.h"
+#include "base/reglages.h"
+#include "base/twips.h"
+#include "ui/vantelbttn.h"
+#include "ui/vantelpanel.h"
+#include "base/alea.h"
+#include "ui/couleurqt.h"
+#include "ui/appliquecouleurs.h"
+#include "aide/conseils.h"
+#include "base/donnees.h"
+#include "ui/ligne.h"
 #include "appearance/configure.h"
 #include "dates/infojour.h"
 #include "dates/lune.h"
 #include "main/popupinfos.h"
-#include "main/textedate.h"
+#include "dates/noms.h"
+#include "dates/texte.h"
 #include "pastimes/apropos.h"
-#include "pastimes/fenboutils.h"
-#include "moon/ciel.h"
+#include "main/fenboutils.h"
+#include "moon/imagelune.h"
 #include "moon/phase.h"
 
 #include <QCloseEvent>
@@ -367,7 +368,7 @@ void FenPrin::centreSurEcran()
 void FenPrin::RemplitMois()
 {
     const QSignalBlocker bloque(LDMois);
-    LDMois->addItems(textesListeMois());
+    LDMois->addItems(Dates::textesListeMois());
     LDMois->setCurrentIndex(-1);
 }
 
@@ -390,7 +391,7 @@ void FenPrin::SelectionneAujourdhui()
     m_jourCourant = aujourdhui.day();
 }
 
-void FenPrin::choisitDate(const JourMoisAn &date)
+void FenPrin::choisitDate(const Dates::JourMoisAn &date)
 {
     // As if the user had picked the year, the month, then the day.
     {
@@ -422,8 +423,8 @@ void FenPrin::ActualiseGrille(int mois, int annee)
 {
     if (mois < 1 || annee == 0)
         return;
-    m_periode = periodeDuMois(mois, annee);
-    const auto actifs = joursActifs(mois, annee);
+    m_periode = Dates::periodeDuMois(mois, annee);
+    const auto actifs = Dates::joursActifs(mois, annee);
     for (int i = 0; i < 31; ++i) {
         Jour[i]->setEnabled(actifs[i]);
         Jour[i]->setInfoBulle(Dates::infoJourGrille(i + 1, mois, annee, m_periode).value_or(QString()));
@@ -451,19 +452,19 @@ void FenPrin::cliqueJour(int indice)
     m_jourCourant = indice + 1;
     const int mois = MoisChoisi();
     const int annee = AnneeChoisie();
-    montreSelection(legendeJour(m_jourCourant, mois, annee, m_periode), m_jourCourant, mois, annee);
+    montreSelection(Dates::legendeJour(m_jourCourant, mois, annee, m_periode), m_jourCourant, mois, annee);
 }
 
 void FenPrin::afficheAujourdhui()
 {
     const QDate d = Plateforme::courante().aujourdhui();
-    montreSelection(legendeAujourdhui(d), d.day(), d.month(), d.year());
+    montreSelection(Dates::legendeAujourdhui(d), d.day(), d.month(), d.year());
 }
 
 void FenPrin::montreSelection(const std::optional<QString> &legende, int jour, int mois, int annee)
 {
     // A remembered day the new month lacks leaves the last selection shown.
-    const auto selection = texteSelection(jour, mois, annee);
+    const auto selection = Dates::texteSelection(jour, mois, annee);
     if (!legende || !selection)
         return;
     CmdDateJour->setCaption(*legende);
@@ -483,7 +484,7 @@ void FenPrin::calculePhase()
     Image1->setFraction(m_fraction);
 
     // The true Moon of that day, told on hovering the picture or its caption.
-    const JourMoisAn j = dateDeValeur(m_valeurSelection);
+    const Dates::JourMoisAn j = Dates::dateDeValeur(m_valeurSelection);
     const QTimeZone fuseau = QTimeZone::systemTimeZone();
     const QDateTime instant =
         Dates::instantDuJour(QDate(j.annee, j.mois, j.jour), Plateforme::courante().maintenant(), fuseau);

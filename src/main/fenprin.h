@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/fenetre.h"
+#include "ui/fenetre.h"
 #include "main/compteur.h"
-#include "main/grille.h"
-#include "main/textedate.h"
-#include "moon/panneau.h"
+#include "dates/calendrier.h"
+#include "main/etatpanneau.h"
+#include "dates/texte.h"
 
 #include <QPointer>
 #include <QString>
@@ -39,7 +39,7 @@ public:
 
     int jourCourant() const { return m_jourCourant; }
     QString dateSelection() const { return m_dateSelection; }
-    Periode periode() const { return m_periode; }
+    Dates::Periode periode() const { return m_periode; }
     int valeurSelection() const { return m_valeurSelection; }
     double fractionPhase() const { return m_fraction; }
     EtatPanneau panneau() const { return m_panneau; }
@@ -47,7 +47,7 @@ public:
     int AnneeChoisie() const;
     int MoisChoisi() const;
     // Selects a date of the year list as the lists and a day button would.
-    void choisitDate(const JourMoisAn &date);
+    void choisitDate(const Dates::JourMoisAn &date);
 
     // Controls, by the names the rest of the program and the tests use.
     VantelBttn *CmdDeplaceFen = nullptr;
@@ -129,7 +129,7 @@ private:
 
     int m_jourCourant = 1;
     QString m_dateSelection;
-    Periode m_periode = Periode::Apres1582;
+    Dates::Periode m_periode = Dates::Periode::Apres1582;
     bool m_premierClicAnnee = false;
     int m_valeurSelection = 0;
     double m_fraction = 0.0;

@@ -1,12 +1,12 @@
 #include "main/popupinfos.h"
 
-#include "app/chargement.h"
-#include "app/ligne.h"
-#include "app/partage.h"
-#include "app/plateforme.h"
-#include "app/reglages.h"
-#include "app/twips.h"
-#include "app/vantelbttn.h"
+#include "base/chargement.h"
+#include "ui/ligne.h"
+#include "base/partage.h"
+#include "base/plateforme.h"
+#include "base/reglages.h"
+#include "base/twips.h"
+#include "ui/vantelbttn.h"
 
 #include <QDir>
 #include <QFile>

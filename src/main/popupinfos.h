@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/vantelpanel.h"
+#include "ui/vantelpanel.h"
 
 #include <array>
 

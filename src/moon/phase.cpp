@@ -1,73 +1,17 @@
 #include "moon/phase.h"
 
+#include "dates/jours.h"
+
 #include <cmath>
 
 namespace {
 
-// Days from 1 March of year 0, years beginning in March so that the leap day
-// ends the year.
-constexpr int joursCivils(int jour, int mois, int annee)
-{
-    const int a = mois <= 2 ? annee - 1 : annee;
-    const int ere = (a >= 0 ? a : a - 399) / 400;
-    const int anDeLEre = a - ere * 400;
-    const int m = mois > 2 ? mois - 3 : mois + 9;
-    const int jourDeLAn = (153 * m + 2) / 5 + jour - 1;
-    const int jourDeLEre = anDeLEre * 365 + anDeLEre / 4 - anDeLEre / 100 + jourDeLAn;
-    return ere * 146097 + jourDeLEre;
-}
-
-constexpr int jourZero = joursCivils(30, 12, 1899);
-
-constexpr int decalageJulien = 10;
 constexpr double jourJulienZero = 2415019.0;
 constexpr double jourEnPlus = 1.0;
 constexpr double calageEpoque = 4.867;
 constexpr double moisSynodique = 29.53059;
 
-bool avantLaReforme(int jour, int mois, int annee)
-{
-    return (annee == 1582 && mois == 10 && jour < 15) || (annee == 1582 && mois < 10)
-           || annee < 1582;
-}
-
 } // namespace
-
-int valeurDate(int jour, int mois, int annee)
-{
-    // Counting from the first of the month lets the day run past its end.
-    return joursCivils(1, mois, annee) + (jour - 1) - jourZero;
-}
-
-JourMoisAn dateDeValeur(int valeur)
-{
-    const int z = valeur + jourZero;
-    const int ere = (z >= 0 ? z : z - 146096) / 146097;
-    const int jourDeLEre = z - ere * 146097;
-    const int anDeLEre =
-        (jourDeLEre - jourDeLEre / 1460 + jourDeLEre / 36524 - jourDeLEre / 146096) / 365;
-    const int jourDeLAn = jourDeLEre - (365 * anDeLEre + anDeLEre / 4 - anDeLEre / 100);
-    const int m = (5 * jourDeLAn + 2) / 153;
-    const int jour = jourDeLAn - (153 * m + 2) / 5 + 1;
-    const int mois = m < 10 ? m + 3 : m - 9;
-    const int annee = anDeLEre + ere * 400 + (mois <= 2 ? 1 : 0);
-    return {jour, mois, annee};
-}
-
-int valeurSelection(int jour, int mois, int annee)
-{
-    if (avantLaReforme(jour, mois, annee))
-        jour += decalageJulien;
-    return valeurDate(jour, mois, annee);
-}
-
-std::optional<int> valeurSelection(const QString &selection)
-{
-    const auto date = lisSelection(selection);
-    if (!date)
-        return std::nullopt;
-    return valeurSelection(date->jour, date->mois, date->annee);
-}
 
 double fractionPhase(int valeur)
 {
@@ -82,7 +26,7 @@ QString legendePhase(double fraction)
 
 std::optional<Phase> calculePhase(const QString &selection)
 {
-    const auto valeur = valeurSelection(selection);
+    const auto valeur = Dates::valeurSelection(selection);
     if (!valeur)
         return std::nullopt;
     const double fraction = fractionPhase(*valeur);

@@ -1,9 +1,10 @@
 #include "pastimes/apropos.h"
 
-#include "app/partage.h"
-#include "app/plateforme.h"
-#include "app/vantelbttn.h"
-#include "appearance/appliquecouleurs.h"
+#include "base/donnees.h"
+#include "base/partage.h"
+#include "base/plateforme.h"
+#include "ui/vantelbttn.h"
+#include "ui/appliquecouleurs.h"
 #include "pastimes/defilement.h"
 
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #include "pastimes/fen2010.h"
 
-#include "app/partage.h"
-#include "app/plateforme.h"
+#include "base/partage.h"
+#include "base/plateforme.h"
 #include "pastimes/comptes.h"
 
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "pastimes/fencompte.h"
 
-#include "app/partage.h"
-#include "app/vantelbttn.h"
-#include "appearance/appliquecouleurs.h"
+#include "base/partage.h"
+#include "ui/vantelbttn.h"
+#include "ui/appliquecouleurs.h"
 
 #include <QLabel>
 #include <QTimer>

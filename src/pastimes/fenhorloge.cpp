@@ -1,11 +1,11 @@
 #include "pastimes/fenhorloge.h"
 
-#include "app/couleurqt.h"
-#include "app/partage.h"
-#include "app/plateforme.h"
-#include "app/twips.h"
-#include "app/vantelbttn.h"
-#include "appearance/appliquecouleurs.h"
+#include "ui/couleurqt.h"
+#include "base/partage.h"
+#include "base/plateforme.h"
+#include "base/twips.h"
+#include "ui/vantelbttn.h"
+#include "ui/appliquecouleurs.h"
 
 #include <QMouseEvent>
 #include <QPainter>

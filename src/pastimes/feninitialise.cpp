@@ -1,9 +1,9 @@
 #include "pastimes/feninitialise.h"
 
-#include "app/partage.h"
-#include "app/vantelbttn.h"
-#include "app/vantelpanel.h"
-#include "appearance/appliquecouleurs.h"
+#include "base/partage.h"
+#include "ui/vantelbttn.h"
+#include "ui/vantelpanel.h"
+#include "ui/appliquecouleurs.h"
 #include "pastimes/fenloterie.h"
 #include "pastimes/loteriecalc.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/fenetre.h"
+#include "ui/fenetre.h"
 
 #include <QColor>
 #include <array>

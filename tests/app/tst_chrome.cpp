@@ -1,13 +1,12 @@
+#include "base/chargement.h"
 #include "app/application.h"
-#include "app/chargement.h"
 #include "app/demarrage.h"
 #include "app/demarre2.h"
-#include "app/fenetre.h"
-#include "app/partage.h"
-#include "app/twips.h"
-#include "app/vantelbttn.h"
+#include "ui/fenetre.h"
+#include "base/partage.h"
+#include "base/twips.h"
+#include "ui/vantelbttn.h"
 #include "support/fauxplateforme.h"
-#include "support/principal.h"
 
 #include <QCloseEvent>
 #include <QColorDialog>
@@ -294,5 +293,5 @@ private slots:
     }
 };
 
-ZELUND_TEST(TestChrome)
+QTEST_MAIN(TestChrome)
 #include "tst_chrome.moc"

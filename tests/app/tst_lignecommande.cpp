@@ -1,5 +1,4 @@
 #include "app/lignecommande.h"
-#include "support/principal.h"
 
 #include <QTest>
 
@@ -53,12 +52,12 @@ private slots:
     }
     void anneeHorsDeLaListe()
     {
-        const JourMoisAn date{24, 6, 1650};
+        const Dates::JourMoisAn date{24, 6, 1650};
         QVERIFY(refusAnneeDemarrage(date, 1600, 2100) == std::nullopt);
         const auto refus = refusAnneeDemarrage(date, 1700, 2100);
         QVERIFY(refus && refus->contains(QStringLiteral("1700 à 2100")));
     }
 };
 
-ZELUND_TEST(TestLigneCommande)
+QTEST_GUILESS_MAIN(TestLigneCommande)
 #include "tst_lignecommande.moc"

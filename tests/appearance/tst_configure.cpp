@@ -1,11 +1,10 @@
-#include "app/chargement.h"
-#include "app/partage.h"
-#include "app/vantelbttn.h"
-#include "app/vantelpanel.h"
+#include "base/chargement.h"
+#include "base/partage.h"
+#include "ui/vantelbttn.h"
+#include "ui/vantelpanel.h"
 #include "appearance/configcalc.h"
 #include "appearance/configure.h"
 #include "support/fauxplateforme.h"
-#include "support/principal.h"
 
 #include <QRadioButton>
 #include <QScrollBar>
@@ -151,5 +150,5 @@ private slots:
     }
 };
 
-ZELUND_TEST(TestConfigure)
+QTEST_MAIN(TestConfigure)
 #include "tst_configure.moc"

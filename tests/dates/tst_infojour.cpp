@@ -1,5 +1,4 @@
 #include "dates/infojour.h"
-#include "support/principal.h"
 
 #include <QTest>
 
@@ -69,7 +68,7 @@ void TstInfoJour::texte_data()
     QTest::addColumn<QDate>("jour");
     QTest::addColumn<int>("periode");
     QTest::addColumn<QString>("texte");
-    const int apres = int(Periode::Apres1582);
+    const int apres = int(Dates::Periode::Apres1582);
     QTest::newRow("fête") << QDate(2026, 7, 14) << apres
                           << "Mardi 14 juillet 2026\nSemaine 29, jour 195 de l'année\nJour férié : Fête nationale";
     QTest::newRow("semaine de l'année d'avant")
@@ -78,11 +77,11 @@ void TstInfoJour::texte_data()
     QTest::newRow("jour ordinaire") << QDate(2001, 11, 18) << apres
                                     << "Dimanche 18 novembre 2001\nSemaine 46, jour 322 de l'année";
     QTest::newRow("réforme, grille principale")
-        << QDate(1582, 10, 15) << int(Periode::Octobre1582)
+        << QDate(1582, 10, 15) << int(Dates::Periode::Octobre1582)
         << "Vendredi 15 octobre 1582\nSemaine 41, jour 288 de l'année";
-    QTest::newRow("veille julienne") << QDate(1582, 10, 4) << int(Periode::Octobre1582)
+    QTest::newRow("veille julienne") << QDate(1582, 10, 4) << int(Dates::Periode::Octobre1582)
                                      << "Jeudi 4 octobre 1582\nCalendrier julien";
-    QTest::newRow("1582, grille principale") << QDate(1582, 1, 1) << int(Periode::AvantOctobre1582)
+    QTest::newRow("1582, grille principale") << QDate(1582, 1, 1) << int(Dates::Periode::AvantOctobre1582)
                                              << "Lundi 1 janvier 1582\nCalendrier julien";
 }
 
@@ -91,13 +90,13 @@ void TstInfoJour::texte()
     QFETCH(QDate, jour);
     QFETCH(int, periode);
     QFETCH(QString, texte);
-    QCOMPARE(Dates::infoJourGrille(jour.day(), jour.month(), jour.year(), Periode(periode)).value_or(QString()),
+    QCOMPARE(Dates::infoJourGrille(jour.day(), jour.month(), jour.year(), Dates::Periode(periode)).value_or(QString()),
              texte);
     // The calendars count Gregorian days for every year: no week before the reform.
     const auto calendrier = Dates::infoJour(jour);
     QVERIFY(calendrier);
-    QCOMPARE(calendrier->contains(QStringLiteral("Semaine")), jour >= Dates::premierJourGregorien());
+    QCOMPARE(calendrier->contains(QStringLiteral("Semaine")), jour >= Dates::debutGregorien());
 }
 
-ZELUND_TEST(TstInfoJour)
+QTEST_GUILESS_MAIN(TstInfoJour)
 #include "tst_infojour.moc"

@@ -1,13 +1,12 @@
-#include "app/chargement.h"
-#include "app/conseils.h"
-#include "app/partage.h"
-#include "app/vantelbttn.h"
+#include "base/chargement.h"
+#include "aide/conseils.h"
+#include "base/partage.h"
+#include "ui/vantelbttn.h"
 #include "appearance/configure.h"
 #include "main/fenprin.h"
-#include "moon/ciel.h"
-#include "pastimes/fenboutils.h"
+#include "moon/imagelune.h"
+#include "main/fenboutils.h"
 #include "support/fauxplateforme.h"
-#include "support/principal.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -103,7 +102,7 @@ private slots:
     void dateDeDemarrage()
     {
         Banc banc;
-        partage().dateDemarrage = JourMoisAn{4, 10, 1582};
+        partage().dateDemarrage = Dates::JourMoisAn{4, 10, 1582};
         banc.reglages().ecrit(Cles::AnneeDebut, Cles::Valeur, QStringLiteral("1550"));
         FenPrin f;
         QVERIFY(f.charge());
@@ -210,5 +209,5 @@ private slots:
     }
 };
 
-ZELUND_TEST(TestFenPrin)
+QTEST_MAIN(TestFenPrin)
 #include "tst_fenprin.moc"

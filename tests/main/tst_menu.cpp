@@ -1,10 +1,9 @@
-#include "app/chargement.h"
-#include "app/partage.h"
-#include "app/vantelbttn.h"
+#include "base/chargement.h"
+#include "base/partage.h"
+#include "ui/vantelbttn.h"
 #include "main/fenprin.h"
 #include "main/popupinfos.h"
 #include "support/fauxplateforme.h"
-#include "support/principal.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -163,5 +162,5 @@ private slots:
     }
 };
 
-ZELUND_TEST(TestMenu)
+QTEST_MAIN(TestMenu)
 #include "tst_menu.moc"

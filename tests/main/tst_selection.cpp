@@ -1,11 +1,10 @@
-#include "app/chargement.h"
-#include "app/partage.h"
-#include "app/vantelbttn.h"
-#include "app/vantelpanel.h"
+#include "base/chargement.h"
+#include "base/partage.h"
+#include "ui/vantelbttn.h"
+#include "ui/vantelpanel.h"
 #include "main/fenprin.h"
-#include "moon/ciel.h"
+#include "moon/imagelune.h"
 #include "support/fauxplateforme.h"
-#include "support/principal.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -168,5 +167,5 @@ private slots:
     }
 };
 
-ZELUND_TEST(TestSelection)
+QTEST_MAIN(TestSelection)
 #include "tst_selection.moc"

@@ -1,8 +1,7 @@
-#include "app/alea.h"
-#include "moon/ciel.h"
+#include "base/alea.h"
+#include "moon/imagelune.h"
 #include "moon/dessinlune.h"
 #include "moon/phase.h"
-#include "support/principal.h"
 
 #include <QTest>
 #include <cmath>
@@ -50,9 +49,6 @@ private slots:
         QVERIFY(p);
         QCOMPARE(p->valeur, valeur);
         QVERIFY2(qAbs(p->fraction - fraction) < 0.00005, qPrintable(QString::number(p->fraction)));
-        // The plain day count converts back to the same date.
-        const auto d = lisSelection(selection);
-        QVERIFY(d && dateDeValeur(valeurDate(d->jour, d->mois, d->annee)) == *d);
     }
     void legendeEtRefus()
     {
@@ -139,5 +135,5 @@ private slots:
     }
 };
 
-ZELUND_TEST(TestLune)
+QTEST_MAIN(TestLune)
 #include "tst_lune.moc"

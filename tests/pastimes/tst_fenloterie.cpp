@@ -1,12 +1,11 @@
-#include "app/partage.h"
-#include "app/vantelbttn.h"
-#include "app/vantelpanel.h"
-#include "pastimes/fenboutils.h"
+#include "base/partage.h"
+#include "ui/vantelbttn.h"
+#include "ui/vantelpanel.h"
+#include "main/fenboutils.h"
 #include "pastimes/feninitialise.h"
 #include "pastimes/fenloterie.h"
 #include "pastimes/loteriecalc.h"
 #include "support/fauxplateforme.h"
-#include "support/principal.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -188,5 +187,5 @@ private slots:
     }
 };
 
-ZELUND_TEST(TestFenLoterie)
+QTEST_MAIN(TestFenLoterie)
 #include "tst_fenloterie.moc"

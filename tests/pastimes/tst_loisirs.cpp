@@ -3,7 +3,6 @@
 #include "pastimes/horlogegeo.h"
 #include "pastimes/loteriecalc.h"
 #include "pastimes/ramdom.h"
-#include "support/principal.h"
 
 #include <QSet>
 #include <QTest>
@@ -170,5 +169,5 @@ private slots:
     }
 };
 
-ZELUND_TEST(TestLoisirs)
+QTEST_GUILESS_MAIN(TestLoisirs)
 #include "tst_loisirs.moc"

@@ -1,7 +1,7 @@
 #include "support/fauxplateforme.h"
 
-#include "app/fenetre.h"
-#include "app/partage.h"
+#include "ui/fenetre.h"
+#include "base/partage.h"
 
 #include <QPointer>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/plateforme.h"
-#include "app/reglages.h"
+#include "base/plateforme.h"
+#include "base/reglages.h"
 
 #include <QList>
 #include <QTemporaryDir>

@@ -1,0 +1,135 @@
+#include "aide/conseils.h"
+
+#include "base/alea.h"
+#include "base/chargement.h"
+#include "aide/conseilscalc.h"
+#include "base/donnees.h"
+#include "base/partage.h"
+#include "base/reglages.h"
+#include "ui/vantelbttn.h"
+#include "ui/appliquecouleurs.h"
+
+#include <QCheckBox>
+#include <QIcon>
+#include <QLabel>
+
+namespace {
+const QString NomFichier = QStringLiteral("Conseils.txt");
+// The controls sit below the drag button.
+constexpr int Haut = 315;
+} // namespace
+
+Conseils::Conseils(QWidget *parent)
+    : FenetreZelund(parent)
+{
+    setObjectName(QStringLiteral("Conseils"));
+    metPoliceVerdana();
+    creeControles();
+    appliqueCouleurs();
+    tailleTwips(5880, 3600);
+
+    // Checking the box at load writes "Oui" back to the store at once.
+    partage().conseilDemarrage = Reglages::courant().lit(Cles::Conseils, Cles::ConseilDemarrage, Cles::Oui);
+    connect(chkLoadTipsAtStartup, &QCheckBox::toggled, this, &Conseils::chkLoadTipsAtStartupClick);
+    chkLoadTipsAtStartup->setChecked(partage().conseilDemarrage == Cles::Oui);
+
+    // The random source was seeded from the time of day by the main window.
+    if (!LoadTips(cheminDonnees(NomFichier)))
+        lblTipText->setText(CalculConseils::messageFichierAbsent(NomFichier));
+    centreSurPrincipale();
+}
+
+void Conseils::creeControles()
+{
+    CmdDeplaceFen = creeBoutonDeplacement(QStringLiteral("Zelund - Conseil du jour"), 0, 0, 5880, Haut);
+    Forme[1] = creeForme(0, 315, 5880, 90);
+    Forme[2] = creeForme(0, 405, 90, 1500);
+    Forme[6] = creeForme(0, 1905, 90, 1605);
+    Forme[3] = creeForme(5790, 405, 90, 1500);
+    Forme[7] = creeForme(5790, 1905, 90, 1605);
+    Forme[4] = creeForme(0, 3510, 5880, 90);
+    Forme[5] = creeForme(540, Haut + 2160, 4800, 45);
+
+    // The card the tip is written on, its illustration at the right.
+    Picture1 = new QLabel(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setPixmap(QIcon(QStringLiteral(":/icons/conseil.svg")).pixmap(40, 40));
+    Picture1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Picture1->setContentsMargins(0, 0, 10, 0);
+    placeTwips(Picture1, 540, Haut + 120, 4800, 1935);
+
+    lblTipText = new QLabel(this);
+    lblTipText->setObjectName(QStringLiteral("lblTipText"));
+    lblTipText->setTextFormat(Qt::PlainText); // a tip is text, never markup
+    lblTipText->setWordWrap(true);
+    lblTipText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblTipText->setMargin(6);
+    QFont verdana(QStringLiteral("Verdana"));
+    verdana.setPointSizeF(8.25);
+    lblTipText->setFont(verdana);
+    placeTwips(lblTipText, 540, Haut + 180, 3855, 1275);
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    placeTwips(Label1, 600, Haut + 2730, 4680, 255);
+
+    chkLoadTipsAtStartup = new QCheckBox(QStringLiteral("Afficher les conseils à l'ouverture"), this);
+    chkLoadTipsAtStartup->setObjectName(QStringLiteral("chkLoadTipsAtStartup"));
+    placeTwips(chkLoadTipsAtStartup, 1575, Haut + 2760, 3675, 195);
+
+    CmdOK = new VantelBttn(QStringLiteral("OK"), this);
+    CmdOK->setObjectName(QStringLiteral("CmdOK"));
+    CmdOK->setGradientSens(VantelBttn::Horizontal);
+    placeTwips(CmdOK, 600, Haut + 2250, 2340, 480);
+    connect(CmdOK, &VantelBttn::clicked, this, &QWidget::close);
+
+    CmdNextTip = new VantelBttn(QStringLiteral("Conseil suivant"), this);
+    CmdNextTip->setObjectName(QStringLiteral("CmdNextTip"));
+    CmdNextTip->setGradientSens(VantelBttn::Horizontal);
+    placeTwips(CmdNextTip, 2940, Haut + 2250, 2340, 480);
+    connect(CmdNextTip, &VantelBttn::clicked, this, &Conseils::CmdNextTipClick);
+}
+
+void Conseils::appliqueCouleurs()
+{
+    AffectationCouleurs a;
+    a.fenetre = this;
+    a.degrade = {CmdDeplaceFen, CmdOK, Forme[2], Forme[4], Forme[6]};
+    a.degradeInverse = {CmdNextTip, Forme[1], Forme[3], Forme[5], Forme[7]};
+    a.texteBoutons = {CmdDeplaceFen, CmdNextTip, CmdOK};
+    a.lumiere = {CmdDeplaceFen, CmdOK, CmdNextTip};
+    a.autresTextes = {lblTipText};
+    a.visualisation = {lblTipText, Picture1};
+    a.fondFenetre = {chkLoadTipsAtStartup, Label1};
+    ::appliqueCouleurs(a, partage().couleurs);
+}
+
+bool Conseils::LoadTips(const QString &chemin)
+{
+    const auto tips = CalculConseils::lis(chemin);
+    if (!tips)
+        return false;
+    m_tips = *tips;
+    m_courant = CalculConseils::premier(Alea::suivant(), int(m_tips.size()));
+    DisplayCurrentTip();
+    return true;
+}
+
+void Conseils::DisplayCurrentTip()
+{
+    if (m_tips.isEmpty())
+        return;
+    lblTipText->setText(m_tips.at(m_courant - 1));
+}
+
+void Conseils::CmdNextTipClick()
+{
+    m_courant = CalculConseils::suivant(m_courant, int(m_tips.size()));
+    DisplayCurrentTip();
+}
+
+void Conseils::chkLoadTipsAtStartupClick(bool coche)
+{
+    partage().conseilDemarrage = coche ? Cles::Oui : Cles::Non;
+    Reglages::courant().ecrit(Cles::Conseils, Cles::ConseilDemarrage, partage().conseilDemarrage);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "ui/fenetre.h"
+
+#include <QStringList>
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class VantelBttn;
+
+// Tips of the day: one tip of the tips file, paged in file order from a
+// random start, and the switch that opens the window at the next start.
+class Conseils : public FenetreZelund
+{
+    Q_OBJECT
+public:
+    explicit Conseils(QWidget *parent = nullptr);
+
+    // Reads the tips and shows a first one at random; false when the file
+    // cannot be read.
+    bool LoadTips(const QString &chemin);
+    int CurrentTip() const { return m_courant; }
+    const QStringList &Tips() const { return m_tips; }
+
+    VantelBttn *CmdDeplaceFen = nullptr;
+    std::array<VantelBttn *, 8> Forme{}; // Forme[1] .. Forme[7]
+    QLabel *Picture1 = nullptr;
+    QLabel *lblTipText = nullptr;
+    QLabel *Label1 = nullptr;
+    QCheckBox *chkLoadTipsAtStartup = nullptr;
+    VantelBttn *CmdOK = nullptr;
+    VantelBttn *CmdNextTip = nullptr;
+
+private:
+    void creeControles();
+    void appliqueCouleurs();
+    void DisplayCurrentTip();
+    void CmdNextTipClick();
+    void chkLoadTipsAtStartupClick(bool coche);
+
+    QStringList m_tips;
+    int m_courant = 0;
+};

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "base/couleurs.h"
+
+#include <QString>
+#include <optional>
+
+class Reglages;
+
+struct Rgb
+{
+    int r = 0;
+    int g = 0;
+    int b = 0;
+    bool operator==(const Rgb &) const = default;
+};
+
+// Settings sections, keys and defaults read at load.
+namespace Cles {
+inline const QString Ciel = QStringLiteral("Couleur du ciel");
+inline const QString Etoiles = QStringLiteral("Couleur des étoiles");
+inline const QString Couleur = QStringLiteral("Couleur");
+inline const QString AnneeDebut = QStringLiteral("Année de début");
+inline const QString AnneeFin = QStringLiteral("Année de fin");
+inline const QString Valeur = QStringLiteral("Valeur");
+inline const QString StyleSection = QStringLiteral("Style d'affichage au démarrage");
+inline const QString Style = QStringLiteral("Style");
+inline const QString InfoBulles = QStringLiteral("Affichage des info-bulles");
+inline const QString Conseils = QStringLiteral("Conseils du jour");
+inline const QString ConseilDemarrage = QStringLiteral("Conseil au démarrage");
+
+inline const QString CielDefaut = QStringLiteral("119 119 119");
+inline const QString EtoilesDefaut = QStringLiteral("255 255 255");
+inline const QString AnneeDebutDefaut = QStringLiteral("1700");
+inline const QString AnneeFinDefaut = QStringLiteral("2100");
+inline const QString StyleDefaut = QStringLiteral("Normal");
+inline const QString Oui = QStringLiteral("Oui");
+inline const QString Non = QStringLiteral("Non");
+} // namespace Cles
+
+// "119 119 119": red up to the first space, green up to the second, blue the rest.
+std::optional<Rgb> lisRgb(const QString &texte);
+QString texteRgb(const Rgb &rgb);
+// A whole year in decimal; nullopt when it is not a number or out of range.
+std::optional<int> lisAnnee(const QString &texte);
+// A start year before 1501 becomes 1600, an end year after 9999 becomes 9999,
+// for the run only.
+int corrigeAnneeDebut(int annee);
+int corrigeAnneeFin(int annee);
+
+struct ValeursChargees
+{
+    Couleurs::Schema couleurs;
+    Rgb ciel;
+    Rgb etoiles;
+    int anneeDebut = 0;
+    int anneeFin = 0;
+    QString style;
+    bool styleManquant = false;
+    QString infoBulles;
+    QString conseilDemarrage;
+
+    bool infoBullesActives() const { return infoBulles == Cles::Oui; }
+};
+
+// Reads every setting, checks it, and only when all are sound writes back the
+// five missing ones. nullopt: a value is wrong and the store was not touched.
+std::optional<ValeursChargees> chargeReglages(Reglages &reglages, int anneeCourante);
+
+QString messageErreurChargement();
+QString titreErreur();

@@ -1,0 +1,19 @@
+#include "base/partage.h"
+
+void Partage::prend(const ValeursChargees &v)
+{
+    couleurs = v.couleurs;
+    ciel = v.ciel;
+    etoiles = v.etoiles;
+    anneeDebut = v.anneeDebut;
+    anneeFin = v.anneeFin;
+    infoBulles = v.infoBulles;
+    infoBullesActives = v.infoBullesActives();
+    conseilDemarrage = v.conseilDemarrage;
+}
+
+Partage &partage()
+{
+    static Partage p;
+    return p;
+}

@@ -1,0 +1,76 @@
+#include "dates/jours.h"
+
+#include "dates/calendrier.h"
+#include "dates/texte.h"
+
+namespace Dates {
+
+namespace {
+
+// Counted from 1 March of year 0 in 400-year eras, so that the leap day ends
+// each counted year; the era is floored for negative years.
+constexpr qint64 joursCivils(int jour, int mois, int annee)
+{
+    const qint64 a = static_cast<qint64>(annee) - (mois <= 2 ? 1 : 0);
+    const qint64 ere = (a >= 0 ? a : a - 399) / 400;
+    const qint64 anDansEre = a - ere * 400;
+    const qint64 jourDansAn = (153 * (mois > 2 ? mois - 3 : mois + 9) + 2) / 5 + jour - 1;
+    const qint64 jourDansEre = anDansEre * 365 + anDansEre / 4 - anDansEre / 100 + jourDansAn;
+    return ere * 146097 + jourDansEre;
+}
+
+constexpr qint64 jourJulienDuZero = 1721120; // 1 March of year 0
+constexpr qint64 jourZero = joursCivils(30, 12, 1899);
+
+} // namespace
+
+qint64 jourJulien(int jour, int mois, int annee)
+{
+    return joursCivils(jour, mois, annee) + jourJulienDuZero;
+}
+
+qint64 jourJulienDuCalendrierJulien(int jour, int mois, int annee)
+{
+    // Four-year cycles, counted from 1 March of year 0, floored for negative years.
+    const qint64 a = static_cast<qint64>(annee) - (mois <= 2 ? 1 : 0);
+    const qint64 cycle = (a >= 0 ? a : a - 3) / 4;
+    const qint64 jourDansAn = (153 * (mois > 2 ? mois - 3 : mois + 9) + 2) / 5 + jour - 1;
+    return a * 365 + cycle + jourDansAn + 1721118;
+}
+
+int valeurDate(int jour, int mois, int annee)
+{
+    return static_cast<int>(joursCivils(jour, mois, annee) - jourZero);
+}
+
+JourMoisAn dateDeValeur(int valeur)
+{
+    const int z = valeur + static_cast<int>(jourZero);
+    const int ere = (z >= 0 ? z : z - 146096) / 146097;
+    const int jourDeLEre = z - ere * 146097;
+    const int anDeLEre =
+        (jourDeLEre - jourDeLEre / 1460 + jourDeLEre / 36524 - jourDeLEre / 146096) / 365;
+    const int jourDeLAn = jourDeLEre - (365 * anDeLEre + anDeLEre / 4 - anDeLEre / 100);
+    const int m = (5 * jourDeLAn + 2) / 153;
+    const int jour = jourDeLAn - (153 * m + 2) / 5 + 1;
+    const int mois = m < 10 ? m + 3 : m - 9;
+    const int annee = anDeLEre + ere * 400 + (mois <= 2 ? 1 : 0);
+    return {jour, mois, annee};
+}
+
+int valeurSelection(int jour, int mois, int annee)
+{
+    if (avantLaReforme(jour, mois, annee))
+        jour += DecalageJulien;
+    return valeurDate(jour, mois, annee);
+}
+
+std::optional<int> valeurSelection(const QString &selection)
+{
+    const auto date = lisSelection(selection);
+    if (!date)
+        return std::nullopt;
+    return valeurSelection(date->jour, date->mois, date->annee);
+}
+
+} // namespace Dates

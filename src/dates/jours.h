@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <optional>
+
+namespace Dates {
+
+struct JourMoisAn
+{
+    int jour = 0;
+    int mois = 0;
+    int annee = 0;
+    bool operator==(const JourMoisAn &) const = default;
+};
+
+// The one day count. Astronomical years (year 0 is 1 BC); a day past the end
+// of its month counts on into the next month.
+// Julian Day Number of a date of the proleptic Gregorian calendar, at noon.
+qint64 jourJulien(int jour, int mois, int annee);
+// The same for a date of the Julian calendar.
+qint64 jourJulienDuCalendrierJulien(int jour, int mois, int annee);
+
+// Date value: days since 30 December 1899 (day 0), Gregorian.
+int valeurDate(int jour, int mois, int annee);
+JourMoisAn dateDeValeur(int valeur);
+// The value of a date as the main window selects it: ten days on before the
+// reform.
+int valeurSelection(int jour, int mois, int annee);
+std::optional<int> valeurSelection(const QString &selection);
+
+} // namespace Dates

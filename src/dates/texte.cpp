@@ -1,0 +1,123 @@
+#include "dates/texte.h"
+
+#include "dates/noms.h"
+#include "dates/semaine.h"
+
+namespace Dates {
+
+namespace {
+
+QString majuscule(QString mot)
+{
+    if (!mot.isEmpty())
+        mot[0] = mot[0].toUpper();
+    return mot;
+}
+
+bool colonneJulienne(int jour, Periode periode)
+{
+    switch (periode) {
+    case Periode::Octobre1582:
+        return jour < PremierJourGregorien;
+    case Periode::Avant1582:
+    case Periode::AvantOctobre1582:
+        return true;
+    case Periode::Apres1582:
+        break;
+    }
+    return false;
+}
+
+std::optional<QString> legende(int jour, int mois, int annee, bool julienne)
+{
+    if (!estDateValide(jour, mois, annee))
+        return std::nullopt;
+    const int semaine = julienne ? jourSemaineDecale(jour, mois, annee) : colonneLundi(jour, mois, annee);
+    return QStringLiteral("%1 %2 %3 %4")
+        .arg(majuscule(nomJour(semaine)))
+        .arg(jour)
+        .arg(nomMois(mois))
+        .arg(annee, 4, 10, QLatin1Char('0'));
+}
+
+// The selection is fixed-width: two digits, "/", two digits, "/", four digits.
+std::optional<int> chiffres(const QString &texte, qsizetype debut, qsizetype longueur)
+{
+    int n = 0;
+    for (qsizetype i = debut; i < debut + longueur; ++i) {
+        const QChar c = texte.at(i);
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+        n = n * 10 + (c.unicode() - '0');
+    }
+    return n;
+}
+
+} // namespace
+
+bool estDateValide(int jour, int mois, int annee)
+{
+    return annee >= 100 && annee <= 9999 && mois >= 1 && mois <= 12 && jour >= 1
+           && jour <= longueurMois(mois, annee);
+}
+
+std::optional<QString> dateLongue(int jour, int mois, int annee)
+{
+    auto texte = legende(jour, mois, annee, false);
+    if (texte)
+        texte->front() = texte->front().toLower();
+    return texte;
+}
+
+std::optional<QString> legendeJour(int jour, int mois, int annee, Periode periode)
+{
+    return legende(jour, mois, annee, colonneJulienne(jour, periode));
+}
+
+std::optional<QString> legendeAujourdhui(const QDate &aujourdhui)
+{
+    if (!aujourdhui.isValid())
+        return std::nullopt;
+    return legende(aujourdhui.day(), aujourdhui.month(), aujourdhui.year(), false);
+}
+
+std::optional<QString> texteSelection(int jour, int mois, int annee)
+{
+    if (!estDateValide(jour, mois, annee))
+        return std::nullopt;
+    return QStringLiteral("%1/%2/%3")
+        .arg(jour, 2, 10, QLatin1Char('0'))
+        .arg(mois, 2, 10, QLatin1Char('0'))
+        .arg(annee, 4, 10, QLatin1Char('0'));
+}
+
+std::optional<JourMoisAn> lisSelection(const QString &selection)
+{
+    if (selection.size() != 10 || selection.at(2) != QLatin1Char('/')
+        || selection.at(5) != QLatin1Char('/'))
+        return std::nullopt;
+    const auto jour = chiffres(selection, 0, 2);
+    const auto mois = chiffres(selection, 3, 2);
+    const auto annee = chiffres(selection, 6, 4);
+    if (!jour || !mois || !annee || !estDateValide(*jour, *mois, *annee))
+        return std::nullopt;
+    return JourMoisAn{*jour, *mois, *annee};
+}
+
+std::optional<QString> texteCourt(const QString &selection)
+{
+    const auto date = lisSelection(selection);
+    if (!date)
+        return std::nullopt;
+    return QStringLiteral("%1/%2/%3").arg(date->jour).arg(date->mois).arg(date->annee);
+}
+
+QString AffJour(const QDate &jour)
+{
+    // Built from the French names rather than the locale's long date, so a
+    // year below 1000 cannot leave digits behind or clip the month name.
+    return nomJour(colonneLundi(jour.day(), jour.month(), jour.year())) + QLatin1Char(' ')
+           + QString::number(jour.day()) + QLatin1Char(' ') + nomMois(jour.month()) + QLatin1Char(' ');
+}
+
+} // namespace Dates

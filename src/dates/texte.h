@@ -1,0 +1,35 @@
+#pragma once
+
+#include "dates/calendrier.h"
+#include "dates/jours.h"
+
+#include <QDate>
+#include <QString>
+#include <optional>
+
+// Date texts and their reading.
+namespace Dates {
+
+// A real day of the proleptic Gregorian calendar, years 100 to 9999.
+bool estDateValide(int jour, int mois, int annee);
+
+// "lundi 4 octobre 1582": proleptic Gregorian weekday, year in four digits.
+std::optional<QString> dateLongue(int jour, int mois, int annee);
+
+// Caption of a clicked day: capitalised weekday, taken from the Julian
+// calendar before 15 October 1582 (jourSemaineDecale), then day, month and year.
+std::optional<QString> legendeJour(int jour, int mois, int annee, Periode periode);
+// Today's caption always uses the Gregorian weekday.
+std::optional<QString> legendeAujourdhui(const QDate &aujourdhui);
+
+// "05/03/2002", the form the selection is kept in.
+std::optional<QString> texteSelection(int jour, int mois, int annee);
+std::optional<JourMoisAn> lisSelection(const QString &selection);
+// "5/3/2002" from "05/03/2002".
+std::optional<QString> texteCourt(const QString &selection);
+
+// A date as the holiday list writes it: "dimanche 31 mars " (weekday, day
+// without leading zero, month, and the blank that stood before the year).
+QString AffJour(const QDate &jour);
+
+} // namespace Dates

@@ -1,0 +1,228 @@
+#include "main/fenboutils.h"
+
+#include "base/partage.h"
+#include "base/plateforme.h"
+#include "base/twips.h"
+#include "ui/vantelbttn.h"
+#include "ui/vantelpanel.h"
+#include "calendar/fencalendrier.h"
+#include "calendar/fenjourplus.h"
+#include "calendar/fenminicalend.h"
+#include "calendar/fenpaques.h"
+#include "pastimes/fen2001.h"
+#include "pastimes/fen2010.h"
+#include "pastimes/fenhorloge.h"
+#include "pastimes/fenloterie.h"
+
+#include <QEvent>
+#include <QPointer>
+
+namespace {
+constexpr int Largeur = 3780;
+constexpr int Hauteur = 4020;
+constexpr int DecalageGauche = 630; // from the main window's corner, twips
+constexpr int DecalageHaut = 3210;
+constexpr int ContexteAide = 4;
+
+FenetreZelund *creeHorloge()
+{
+    return new FenHorloge;
+}
+
+FenetreZelund *creeCalendrier()
+{
+    return new FenCalendrier;
+}
+
+FenetreZelund *creeMiniCalend()
+{
+    return new FenMiniCalend;
+}
+
+FenetreZelund *creeJourPlus()
+{
+    return new FenJourPlus;
+}
+
+FenetreZelund *cree2010()
+{
+    return new Fen2010;
+}
+
+FenetreZelund *cree2001()
+{
+    return new Fen2001;
+}
+
+FenetreZelund *creePaques()
+{
+    return new FenPaques;
+}
+
+FenetreZelund *creeLoterie()
+{
+    return FenLoterie::instance();
+}
+
+struct DescriptionOutil
+{
+    bool Partage::*fermee;
+    bool Partage::*lance; // the countdowns may start their timer once shown
+    FenetreZelund *(*fabrique)();
+};
+
+const std::array<DescriptionOutil, FenBOutils::NbOutils> &descriptions()
+{
+    static const std::array<DescriptionOutil, FenBOutils::NbOutils> d{{
+        {&Partage::horlogeFermee, nullptr, creeHorloge},
+        {&Partage::calendrierFermee, nullptr, creeCalendrier},
+        {&Partage::miniCalendFermee, nullptr, creeMiniCalend},
+        {&Partage::jourPlusFermee, nullptr, creeJourPlus},
+        {&Partage::fen2010Fermee, &Partage::lance2010, cree2010},
+        {&Partage::fen2001Fermee, &Partage::lance2001, cree2001},
+        {&Partage::paquesFermee, nullptr, creePaques},
+        {&Partage::loterieFermee, nullptr, creeLoterie},
+    }};
+    return d;
+}
+
+// Application-wide: the tool windows outlive the toolbox that opened them.
+std::array<QPointer<FenetreZelund>, FenBOutils::NbOutils> &ouvertes()
+{
+    static std::array<QPointer<FenetreZelund>, FenBOutils::NbOutils> f;
+    return f;
+}
+
+QPointer<FenetreZelund> &ouverte(FenBOutils::Outil outil)
+{
+    QPointer<FenetreZelund> &f = ouvertes().at(outil);
+    // The lottery's set-up window may have reopened it without the toolbox.
+    if (outil == FenBOutils::Fortune && !f)
+        f = FenLoterie::existante();
+    return f;
+}
+
+QIcon icone(const QString &nom)
+{
+    return QIcon(QStringLiteral(":/icons/bo_%1.svg").arg(nom));
+}
+} // namespace
+
+FenBOutils::FenBOutils(QWidget *parent)
+    : FenOutil(QStringLiteral("Zelund - Boîte à outils"), Largeur, Hauteur,
+               [] { partage().bOutilsAffichee = false; }, parent)
+{
+    setObjectName(QStringLiteral("FenBOutils"));
+    // A tool window: X11 window managers learn of its owner (the parent) only
+    // for tool windows and dialogs, and then keep it above the main window
+    // and minimise and restore it with it.
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    setPlaceALActivation(true);
+    placeTwips(Forme[2], 0, 600, 600, 1380);
+    placeTwips(Forme[3], 0, 1980, 600, 1440);
+    placeTwips(Forme[4], 3180, 600, 600, 1380);
+    placeTwips(Forme[5], 3180, 1980, 600, 1440);
+
+    FondBOutils = new VantelPanel(this);
+    placeTwips(FondBOutils, 600, 615, 2595, 2775);
+    CmdHorloge = creeBouton(QStringLiteral("horloge"), QStringLiteral("Horloge analogique"), 60, 60, 855, 915);
+    CmdCalendrier = creeBouton(QStringLiteral("calendrier"), QStringLiteral("Calendrier"), 900, 60, 795, 915);
+    CmdMiniCalend = creeBouton(QStringLiteral("minicalend"), QStringLiteral("Mini-calendrier"), 1680, 60, 855, 915);
+    CmdJourPlus = creeBouton(QStringLiteral("jourplus"), QStringLiteral("Jour de la semaine ( de -1900 à 9999)"), 60,
+                             960, 855, 855);
+    CmdAn2010 = creeBouton(QStringLiteral("an2010"), QStringLiteral("2010 : Odyssée II"), 900, 960, 795, 855);
+    Cmd2001 = creeBouton(QStringLiteral("an2001"), QStringLiteral("3ème millénaire..."), 1680, 960, 855, 855);
+    CmdFeries = creeBouton(QStringLiteral("feries"), QStringLiteral("Jours fériés"), 60, 1800, 855, 915);
+    CmdFortune = creeBouton(QStringLiteral("fortune"), QStringLiteral("La fortune ?"), 900, 1800, 795, 915);
+    CmdAide = creeBouton(QStringLiteral("aide"),
+                         QStringLiteral("Appel de l'aide sur la fenêtre/Appel de l'aide générale"), 1680, 1800, 855,
+                         915);
+
+    const std::array<VantelBttn *, NbOutils> boutons{CmdHorloge, CmdCalendrier, CmdMiniCalend, CmdJourPlus,
+                                                     CmdAn2010,  Cmd2001,       CmdFeries,     CmdFortune};
+    for (int i = 0; i < NbOutils; ++i)
+        connect(boutons[i], &VantelBttn::clicked, this, [this, i] { bascule(static_cast<Outil>(i)); });
+    connect(CmdAide, &VantelBttn::clicked, this, [] { Plateforme::courante().afficheAide(ContexteAide); });
+    connect(CmdAide, &VantelBttn::appuye, this, &FenBOutils::aideAppuyee);
+
+    appliqueCouleurs();
+    placeSurPrincipale();
+    for (const DescriptionOutil &d : descriptions())
+        partage().*d.fermee = true;
+}
+
+VantelBttn *FenBOutils::creeBouton(const QString &nom, const QString &infoBulle, int g, int h, int l, int ht)
+{
+    auto *b = new VantelBttn(QString(), FondBOutils);
+    b->setObjectName(nom);
+    placeTwips(b, g, h, l, ht);
+    b->setPicture(icone(nom));
+    b->setProperty("icone", nom);
+    b->setInfoBulle(infoBulle);
+    b->installEventFilter(this);
+    return b;
+}
+
+void FenBOutils::appliqueCouleurs()
+{
+    AffectationCouleurs a = couleursCadre();
+    a.degrade << CmdHorloge << CmdCalendrier << CmdMiniCalend << CmdJourPlus << CmdAn2010 << Cmd2001 << CmdFeries
+              << CmdFortune << CmdAide;
+    a.panneaux = {FondBOutils};
+    ::appliqueCouleurs(a, partage().couleurs);
+}
+
+FenetreZelund *FenBOutils::fenetre(Outil outil)
+{
+    return ouverte(outil);
+}
+
+void FenBOutils::placeSurPrincipale()
+{
+    const QWidget *p = principale() ? principale() : parentWidget();
+    if (!p || p == this)
+        return;
+    placeDansEcran(p->geometry().topLeft() + QPoint(px(DecalageGauche), px(DecalageHaut)));
+}
+
+void FenBOutils::bascule(Outil outil)
+{
+    const DescriptionOutil &d = descriptions().at(outil);
+    QPointer<FenetreZelund> &f = ouverte(outil);
+    Partage &p = partage();
+    // A window closed some other way than by its buttons (the window manager,
+    // say) left its mark open: the press opens it again rather than doing nothing.
+    if (!(p.*d.fermee) && f) {
+        p.*d.fermee = true;
+        f->close();
+        return;
+    }
+    p.*d.fermee = false;
+    if (d.lance)
+        p.*d.lance = true;
+    if (!f)
+        f = d.fabrique();
+    if (!f) {
+        p.*d.fermee = true; // nothing to show
+        return;
+    }
+    f->show();
+}
+
+void FenBOutils::aideAppuyee(Qt::MouseButton bouton)
+{
+    if (bouton == Qt::RightButton)
+        Plateforme::courante().afficheAide(0); // the contents of the whole help
+}
+
+bool FenBOutils::eventFilter(QObject *objet, QEvent *event)
+{
+    // Each button shows a second picture while the pointer is over it.
+    if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
+        if (auto *b = qobject_cast<VantelBttn *>(objet)) {
+            const QString nom = b->property("icone").toString();
+            b->setPicture(icone(event->type() == QEvent::Enter ? nom + QStringLiteral("_survol") : nom));
+        }
+    }
+    return FenOutil::eventFilter(objet, event);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "ui/fenoutil.h"
+
+#include <QIcon>
+#include <array>
+
+class VantelBttn;
+class VantelPanel;
+
+// The toolbox: a 3 x 3 grid of picture buttons, each opening its tool window
+// on one press and closing it on the next, and the help button. It keeps a
+// fixed place over the main window, which owns it.
+class FenBOutils : public FenOutil
+{
+    Q_OBJECT
+public:
+    enum Outil { Horloge, Calendrier, MiniCalend, JourPlus, An2010, An2001, Feries, Fortune, NbOutils };
+
+    explicit FenBOutils(QWidget *parent = nullptr);
+
+    // The tool window loaded for a button, or nullptr; each exists at most once,
+    // whichever toolbox opened it.
+    static FenetreZelund *fenetre(Outil outil);
+
+    // At the main window's Left + 630 and Top + 3210 twips.
+    void placeSurPrincipale() override;
+
+    VantelPanel *FondBOutils = nullptr;
+    VantelBttn *CmdHorloge = nullptr;
+    VantelBttn *CmdCalendrier = nullptr;
+    VantelBttn *CmdMiniCalend = nullptr;
+    VantelBttn *CmdJourPlus = nullptr;
+    VantelBttn *CmdAn2010 = nullptr;
+    VantelBttn *Cmd2001 = nullptr;
+    VantelBttn *CmdFeries = nullptr;
+    VantelBttn *CmdFortune = nullptr;
+    VantelBttn *CmdAide = nullptr;
+
+protected:
+    bool eventFilter(QObject *objet, QEvent *event) override;
+
+private:
+    VantelBttn *creeBouton(const QString &icone, const QString &infoBulle, int g, int h, int l, int ht);
+    void appliqueCouleurs();
+    void bascule(Outil outil);
+    void aideAppuyee(Qt::MouseButton bouton);
+};

@@ -1,0 +1,85 @@
+#include "moon/imagelune.h"
+
+#include "base/alea.h"
+#include "base/partage.h"
+#include "moon/dessinlune.h"
+
+#include <QPainter>
+
+ImageCiel::ImageCiel(QWidget *parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ImageCiel::setCouleurs(const QColor &ciel, const QColor &etoiles)
+{
+    m_ciel = ciel;
+    m_etoiles = etoiles;
+    update();
+}
+
+void ImageCiel::peintCiel(QPainter &p)
+{
+    p.fillRect(rect(), m_ciel);
+    p.setPen(m_etoiles);
+    for (const QPointF &e : ::etoiles(&Alea::suivant, size()))
+        p.drawPoint(int(e.x()), int(e.y())); // floor: a star never falls outside
+}
+
+void ImageCiel::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    peintCiel(p);
+}
+
+ImageLune::ImageLune(QWidget *parent)
+    : ImageCiel(parent)
+{
+    setMouseTracking(true);
+    setAccessibleName(QStringLiteral("Lune"));
+}
+
+void ImageLune::setInfoBulle(const QString &texte)
+{
+    m_infoBulle = texte;
+    setAccessibleDescription(texte);
+    if (underMouse())
+        rafraichitInfoBulle();
+}
+
+void ImageLune::rafraichitInfoBulle()
+{
+    // Read at every movement, like the buttons' tooltips.
+    setToolTip(partage().infoBullesActives ? m_infoBulle : QString());
+}
+
+void ImageLune::enterEvent(QEnterEvent *event)
+{
+    rafraichitInfoBulle();
+    ImageCiel::enterEvent(event);
+}
+
+void ImageLune::mouseMoveEvent(QMouseEvent *event)
+{
+    rafraichitInfoBulle();
+    ImageCiel::mouseMoveEvent(event);
+}
+
+void ImageLune::setFraction(double fraction)
+{
+    m_fraction = fraction;
+    update();
+}
+
+void ImageLune::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    peintCiel(p);
+    const QPen ciel(m_ciel, 1);
+    const QPen lumiere(m_etoiles, 1);
+    for (const Trait &t : traitsLune(m_fraction, size())) {
+        p.setPen(t.eclaire ? lumiere : ciel);
+        p.drawLine(t.ligne);
+    }
+}

@@ -1,0 +1,256 @@
+#include "ui/fenetre.h"
+
+#include "base/plateforme.h"
+#include "base/twips.h"
+#include "ui/vantelbttn.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QWindow>
+
+namespace {
+QList<FenetreZelund *> &liste()
+{
+    static QList<FenetreZelund *> fenetres;
+    return fenetres;
+}
+QPointer<FenetreZelund> &principaleCourante()
+{
+    static QPointer<FenetreZelund> p;
+    return p;
+}
+bool fermetureGenerale = false;
+} // namespace
+
+FenetreZelund::FenetreZelund(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+{
+    liste().append(this);
+}
+
+FenetreZelund::~FenetreZelund()
+{
+    liste().removeAll(this);
+}
+
+QList<FenetreZelund *> FenetreZelund::chargees()
+{
+    return liste();
+}
+
+void FenetreZelund::fermeTout(const FenetreZelund *sauf)
+{
+    if (fermetureGenerale)
+        return;
+    fermetureGenerale = true;
+    QList<QPointer<FenetreZelund>> fenetres;
+    for (FenetreZelund *f : liste())
+        fenetres.append(f);
+    for (qsizetype i = fenetres.size() - 1; i >= 0; --i)
+        if (fenetres[i] && fenetres[i] != sauf)
+            fenetres[i]->close();
+    fermetureGenerale = false;
+}
+
+bool FenetreZelund::fermeToutEnCours()
+{
+    return fermetureGenerale;
+}
+
+FenetreZelund *FenetreZelund::principale()
+{
+    return principaleCourante();
+}
+
+void FenetreZelund::setPrincipale(FenetreZelund *fenetre)
+{
+    principaleCourante() = fenetre;
+}
+
+void FenetreZelund::centreSurPrincipale()
+{
+    const FenetreZelund *p = principale();
+    if (!p || p == this)
+        return;
+    const QRect g = p->geometry();
+    const Position pos = centreSur(g.x(), g.y(), g.width(), g.height(), width(), height());
+    placeDansEcran(QPoint(pos.x, pos.y));
+}
+
+void FenetreZelund::placeDansEcran(QPoint coin)
+{
+    const QScreen *ecran = QGuiApplication::screenAt(QRect(coin, size()).center());
+    if (!ecran && principale())
+        ecran = principale()->screen();
+    if (!ecran)
+        ecran = QGuiApplication::primaryScreen();
+    if (!ecran) {
+        move(coin);
+        return;
+    }
+    const QRect zone = ecran->availableGeometry();
+    const Position pos = dansZone({coin.x(), coin.y()}, width(), height(), zone.x(), zone.y(), zone.width(),
+                                  zone.height());
+    move(pos.x, pos.y);
+}
+
+void FenetreZelund::placeSurPrincipale()
+{
+    centreSurPrincipale();
+}
+
+void FenetreZelund::executeModale()
+{
+    QPointer<FenetreZelund> garde(this);
+    QEventLoop boucle;
+    connect(this, &QObject::destroyed, &boucle, &QEventLoop::quit);
+    setWindowModality(Qt::ApplicationModal);
+    m_boucleModale = &boucle;
+    show();
+    boucle.exec(QEventLoop::DialogExec);
+    if (garde)
+        m_boucleModale = nullptr;
+}
+
+void FenetreZelund::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    if (event->isAccepted() && m_boucleModale)
+        m_boucleModale->quit();
+}
+
+void FenetreZelund::basculePremierPlan(Qt::MouseButton bouton)
+{
+    const bool dessus = bouton != Qt::RightButton;
+    if (dessus)
+        Plateforme::courante().joueSon(19);
+    if (dessus == estAuPremierPlan())
+        return;
+    // Changing the flag hides a shown window: show it again where it was.
+    const QPoint position = pos();
+    const bool visible = isVisible();
+    setAttribute(Qt::WA_ShowWithoutActivating, true);
+    setWindowFlag(Qt::WindowStaysOnTopHint, dessus);
+    move(position);
+    if (visible)
+        show();
+    setAttribute(Qt::WA_ShowWithoutActivating, false);
+}
+
+bool FenetreZelund::estAuPremierPlan() const
+{
+    return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+void FenetreZelund::tailleTwips(int largeur, int hauteur)
+{
+    setFixedSize(px(largeur), px(hauteur));
+}
+
+void FenetreZelund::metPoliceVerdana()
+{
+    QFont police(QStringLiteral("Verdana"));
+    police.setPointSizeF(8.25);
+    setFont(police);
+}
+
+void FenetreZelund::placeTwips(QWidget *w, int gauche, int haut, int largeur, int hauteur)
+{
+    w->setGeometry(px(gauche), px(haut), px(largeur), px(hauteur));
+}
+
+VantelBttn *FenetreZelund::creeBoutonDeplacement(const QString &titre, int gauche, int haut,
+                                                 int largeur, int hauteur)
+{
+    auto *b = new VantelBttn(titre, this);
+    b->setObjectName(QStringLiteral("CmdDeplaceFen"));
+    b->setGradientSens(VantelBttn::Horizontal);
+    b->setInfoBulle(QStringLiteral("Déplacement de la fenêtre"));
+    b->setFocusPolicy(Qt::NoFocus);
+    placeTwips(b, gauche, haut, largeur, hauteur);
+    new PoigneeDeplacement(b);
+    setWindowTitle(titre);
+    return b;
+}
+
+VantelBttn *FenetreZelund::creeBoutonFermer(int gauche, int haut, int largeur, int hauteur)
+{
+    auto *b = new VantelBttn(QStringLiteral("x"), this);
+    b->setObjectName(QStringLiteral("CmdFermer"));
+    b->setGradientSens(VantelBttn::Horizontal);
+    b->setInfoBulle(QStringLiteral("Fermer"));
+    b->setAccessibleName(QStringLiteral("Fermer"));
+    placeTwips(b, gauche, haut, largeur, hauteur);
+    connect(b, &VantelBttn::clicked, this, &QWidget::close);
+    return b;
+}
+
+VantelBttn *FenetreZelund::creeForme(int gauche, int haut, int largeur, int hauteur)
+{
+    auto *b = new VantelBttn(QString(), this);
+    b->setGradientSens(VantelBttn::Horizontal);
+    b->setEnabled(false);
+    b->setFocusPolicy(Qt::NoFocus);
+    placeTwips(b, gauche, haut, largeur, hauteur);
+    return b;
+}
+
+void FenetreZelund::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && m_place && isActiveWindow())
+        placeSurPrincipale();
+    QWidget::changeEvent(event);
+}
+
+PoigneeDeplacement::PoigneeDeplacement(QWidget *bouton)
+    : QObject(bouton)
+    , m_bouton(bouton)
+{
+    bouton->installEventFilter(this);
+}
+
+bool PoigneeDeplacement::eventFilter(QObject *, QEvent *event)
+{
+    QWidget *fenetre = m_bouton->window();
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        if (m_boutonManuel != Qt::NoButton)
+            return true; // one move at a time: another button waits for its end
+        auto *e = static_cast<QMouseEvent *>(event);
+        // The window manager's move ends when the left button is released,
+        // whichever button started it (X11 asks for a left-button move): it
+        // serves the left button only, the others move the window here.
+        QWindow *handle = fenetre->windowHandle();
+        if (e->button() == Qt::LeftButton && handle && handle->startSystemMove())
+            return true; // the window manager follows the mouse from here
+        m_boutonManuel = e->button();
+        m_decalage = e->globalPosition().toPoint() - fenetre->pos();
+        return true;
+    }
+    case QEvent::MouseMove: {
+        if (m_boutonManuel == Qt::NoButton)
+            return false;
+        auto *e = static_cast<QMouseEvent *>(event);
+        // A release that never came (the grab was taken away) ends the move too.
+        if (!e->buttons().testFlag(m_boutonManuel)) {
+            m_boutonManuel = Qt::NoButton;
+            return false;
+        }
+        fenetre->move(e->globalPosition().toPoint() - m_decalage);
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        if (m_boutonManuel == Qt::NoButton)
+            return false;
+        if (static_cast<QMouseEvent *>(event)->button() == m_boutonManuel)
+            m_boutonManuel = Qt::NoButton;
+        return true;
+    default:
+        return false;
+    }
+}

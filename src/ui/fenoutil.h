@@ -1,0 +1,32 @@
+#pragma once
+
+#include "ui/fenetre.h"
+#include "ui/appliquecouleurs.h"
+
+#include <array>
+#include <functional>
+
+class VantelBttn;
+
+// What the toolbox and its tool windows share: the title and close buttons,
+// seven frame strips along the edges, and what the close button reports
+// before the window goes. They are destroyed when closed.
+class FenOutil : public FenetreZelund
+{
+    Q_OBJECT
+public:
+    VantelBttn *CmdDeplaceFen = nullptr;
+    VantelBttn *CmdFermer = nullptr;
+    std::array<VantelBttn *, 8> Forme{}; // Forme[1] .. Forme[7]
+
+protected:
+    // A window of largeur x hauteur twips titled titre; aLaFermeture runs when
+    // the close button is pressed, just before the window closes.
+    FenOutil(const QString &titre, int largeur, int hauteur, std::function<void()> aLaFermeture,
+             QWidget *parent = nullptr);
+
+    // The chrome's share of the colour scheme; each window adds its own controls.
+    AffectationCouleurs couleursCadre();
+
+    static QFont police(const QString &famille, double points, bool gras);
+};

@@ -1,0 +1,165 @@
+#include "base/alea.h"
+#include "base/chargement.h"
+#include "aide/conseils.h"
+#include "aide/conseilscalc.h"
+#include "base/donnees.h"
+#include "base/partage.h"
+#include "ui/vantelbttn.h"
+#include "support/fauxplateforme.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+
+namespace {
+// Points the data folder elsewhere, holding at most a tips file.
+class DossierDonnees
+{
+public:
+    explicit DossierDonnees(const std::optional<QByteArray> &conseils = std::nullopt)
+        : m_ancien(qgetenv("ZELUND_DONNEES"))
+    {
+        qputenv("ZELUND_DONNEES", m_dossier.path().toLocal8Bit());
+        QFile f(m_dossier.filePath(QStringLiteral("Conseils.txt")));
+        if (conseils && f.open(QIODevice::WriteOnly))
+            f.write(*conseils);
+    }
+    ~DossierDonnees() { qputenv("ZELUND_DONNEES", m_ancien); }
+    QString chemin() const { return m_dossier.filePath(QStringLiteral("Conseils.txt")); }
+
+private:
+    QByteArray m_ancien;
+    QTemporaryDir m_dossier;
+};
+} // namespace
+
+class TestConseils : public QObject
+{
+    Q_OBJECT
+private slots:
+    void lecture_data()
+    {
+        QTest::addColumn<QByteArray>("octets");
+        QTest::addColumn<QStringList>("conseils");
+        QTest::newRow("vide") << QByteArray() << QStringList{};
+        QTest::newRow("LF") << QByteArray("a\nb\nc\n") << QStringList{"a", "b", "c"};
+        QTest::newRow("CRLF, sans fin") << QByteArray("a\r\nb") << QStringList{"a", "b"};
+        QTest::newRow("CR seul") << QByteArray("a\rb\r") << QStringList{"a", "b"};
+        QTest::newRow("lignes vides") << QByteArray("a\r\n\r\nb\n\n") << QStringList{"a", "", "b", ""};
+        QTest::newRow("UTF-8 avec BOM") << QByteArray("\xef\xbb\xbf\xc3\xa9t\xc3\xa9 \xe2\x82\xac")
+                                        << QStringList{"été €"};
+        QTest::newRow("Windows-1252") << QByteArray("\xe9t\xe9 \x80 \x96\x9c\xff\r\n")
+                                      << QStringList{"été € –œÿ"};
+        // One stray byte is enough to read the whole file as Windows-1252.
+        QTest::newRow("mélange") << QByteArray("\xc3\xa9 \xe9") << QStringList{"Ã© é"};
+    }
+    void lecture()
+    {
+        QFETCH(QByteArray, octets);
+        QFETCH(QStringList, conseils);
+        DossierDonnees d(octets);
+        QCOMPARE(CalculConseils::lis(d.chemin()), conseils);
+    }
+
+    void fichierLivre()
+    {
+        // The file installed with the program: real tips, readable, one a line.
+        const auto conseils = CalculConseils::lis(cheminDonnees(QStringLiteral("Conseils.txt")));
+        QVERIFY(conseils && conseils->size() >= 25);
+        for (const QString &c : *conseils)
+            QVERIFY2(!c.trimmed().isEmpty() && !c.contains(QChar::ReplacementCharacter), qPrintable(c));
+    }
+
+    void typographie_data()
+    {
+        QTest::addColumn<QString>("fichier");
+        for (const char *f : {"Conseils.txt", "aide/index.html", "aide/sujet1.html", "aide/sujet2.html",
+                              "aide/sujet3.html", "aide/sujet4.html"})
+            QTest::newRow(f) << QString::fromLatin1(f);
+    }
+    void typographie()
+    {
+        // A no-break space inside « » and before : ; ! ?, so that none of them
+        // starts a line of the tips or the help, and « never ends one.
+        QFETCH(QString, fichier);
+        QFile f(cheminDonnees(fichier));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QString texte = QString::fromUtf8(f.readAll());
+        texte.remove(QRegularExpression(QStringLiteral("<style>.*</style>"),
+                                        QRegularExpression::DotMatchesEverythingOption));
+        texte.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+        texte.replace(QStringLiteral("&nbsp;"), QChar(0xA0));
+        const QRegularExpression espace(QStringLiteral("[ \\t\\r\\n][:;!?»]|«[ \\t\\r\\n]"));
+        const auto faute = espace.match(texte);
+        QVERIFY2(!faute.hasMatch(), qPrintable(texte.mid(qMax(0, int(faute.capturedStart()) - 30), 40)));
+    }
+
+    void fenetre_data()
+    {
+        QTest::addColumn<std::optional<QByteArray>>("contenu");
+        QTest::addColumn<QStringList>("vus"); // at opening, then after each "next"
+        const QString absent = QStringLiteral("Le fichier Conseils.txt n'a pas été trouvé.\n\n"
+                                              "Vous n'auriez pas dû le supprimer du dossier de Zelund +");
+        QTest::newRow("trois lignes") << std::optional(QByteArray("un\r\ndeux\r\ntrois\r\n"))
+                                      << QStringList{"trois", "un", "deux", "trois", "un"};
+        QTest::newRow("une ligne") << std::optional(QByteArray("Seul conseil\r\n")) << QStringList(2, "Seul conseil");
+        QTest::newRow("vide") << std::optional(QByteArray()) << QStringList(2, "");
+        QTest::newRow("absent") << std::optional<QByteArray>() << QStringList(2, absent);
+    }
+    void fenetre()
+    {
+        QFETCH(std::optional<QByteArray>, contenu);
+        QFETCH(QStringList, vus);
+        Banc banc;
+        DossierDonnees d(contenu);
+        // Seed 1's first draw opens a list of three on its last tip.
+        Alea::initialise(1);
+        QCOMPARE(CalculConseils::premier(Alea::suivant(), 3), 3);
+        Alea::initialise(1);
+        Conseils c;
+        QStringList affiches{c.lblTipText->text()};
+        while (affiches.size() < vus.size()) {
+            QTest::mouseClick(c.CmdNextTip, Qt::LeftButton);
+            affiches << c.lblTipText->text();
+        }
+        QCOMPARE(affiches, vus);
+        QCOMPARE(c.lblTipText->textFormat(), Qt::PlainText); // a tip shows its markup as typed
+    }
+
+    void caseACocher_data()
+    {
+        QTest::addColumn<QString>("stocke"); // empty: nothing in the store
+        QTest::addColumn<bool>("coche");
+        QTest::newRow("premier démarrage") << "" << true;
+        QTest::newRow("oui") << "Oui" << true;
+        QTest::newRow("non") << "Non" << false;
+    }
+    void caseACocher()
+    {
+        QFETCH(QString, stocke);
+        QFETCH(bool, coche);
+        Banc banc;
+        if (!stocke.isEmpty())
+            banc.reglages().ecrit(Cles::Conseils, Cles::ConseilDemarrage, stocke);
+        Conseils c;
+        QCOMPARE(c.chkLoadTipsAtStartup->isChecked(), coche);
+        // A checked box is written back at load; an unchecked one leaves the store alone.
+        QCOMPARE(banc.reglages().lit(Cles::Conseils, Cles::ConseilDemarrage), coche ? Cles::Oui : stocke);
+        QCOMPARE(partage().conseilDemarrage, coche ? Cles::Oui : Cles::Non);
+        c.show();
+        QTest::mouseClick(c.chkLoadTipsAtStartup, Qt::LeftButton);
+        const QString inverse = coche ? Cles::Non : Cles::Oui;
+        QCOMPARE(banc.reglages().lit(Cles::Conseils, Cles::ConseilDemarrage), inverse);
+        QCOMPARE(partage().conseilDemarrage, inverse);
+        QTest::mouseClick(c.CmdOK, Qt::LeftButton);
+        QVERIFY(!c.isVisible());
+    }
+};
+
+QTEST_MAIN(TestConseils)
+#include "tst_conseils.moc"

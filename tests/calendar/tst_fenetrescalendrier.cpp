@@ -1,0 +1,344 @@
+#include "base/partage.h"
+#include "base/chargement.h"
+#include "base/twips.h"
+#include "calendar/compteurvertical.h"
+#include "calendar/fencalendrier.h"
+#include "calendar/fenjourplus.h"
+#include "calendar/fenminicalend.h"
+#include "calendar/fenpaques.h"
+#include "calendar/imagepremierplan.h"
+#include "calendar/minicalend.h"
+#include "main/fenprin.h"
+#include "support/fauxplateforme.h"
+
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+namespace {
+enum class Encre { Vide, Noire, Rouge };
+
+// What is drawn inside the pixel rectangle: nothing, black or red digits.
+Encre encre(const QImage &image, const QRect &r)
+{
+    bool noire = false;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() > 200 && c.green() < 90 && c.blue() < 90)
+                return Encre::Rouge;
+            noire = noire || (c.red() < 90 && c.green() < 90 && c.blue() < 90);
+        }
+    return noire ? Encre::Noire : Encre::Vide;
+}
+
+// One cell of the calendar grid, inside its lines.
+Encre encreCase(const QImage &image, QPoint cellule)
+{
+    const QRectF r = caseGrille(cellule.x(), cellule.y());
+    const double l = image.width() / EchelleGrille, h = image.height() / EchelleGrille;
+    return encre(image, QRect(QPoint(int(r.left() * l) + 2, int(r.top() * h) + 2),
+                              QPoint(int(r.right() * l) - 2, int(r.bottom() * h) - 2)));
+}
+} // namespace
+
+// The calendar, Easter, weekday and mini-calendar windows, today being
+// 18 November 2001.
+class TestFenetres : public QObject
+{
+    Q_OBJECT
+private slots:
+    void calendrierHorlogeEtPremierPlan()
+    {
+        Banc banc;
+        FenCalendrier f;
+        // The clock line runs only while the window is shown.
+        QVERIFY(!f.Timer1->isActive());
+        f.show();
+        QVERIFY(f.Timer1->isActive());
+        banc.plateforme.horloge.setTime(QTime(9, 4, 3));
+        f.Timer1Tic();
+        QCOMPARE(f.AffHeure->text(), QStringLiteral("09:04:03"));
+        QTest::mouseMove(f.AffCalendrier, QPoint(20, 20));
+        QCOMPARE(f.AffCalendrier->toolTip(), QStringLiteral("Cliquer pour conserver le calendrier au premier plan"));
+        // Over a day, its date, week and holiday come first: 1 November 2001 is
+        // a Thursday, column 4 of the first week row.
+        const QRect c = f.AffCalendrier->contentsRect();
+        const QPointF centre = caseGrille(4, 1).center();
+        QTest::mouseMove(f.AffCalendrier, c.topLeft() + QPoint(int(centre.x() * c.width() / EchelleGrille),
+                                                               int(centre.y() * c.height() / EchelleGrille)));
+        QCOMPARE(f.AffCalendrier->toolTip(),
+                 QStringLiteral("Jeudi 1 novembre 2001\nSemaine 44, jour 305 de l'année\nJour férié : Toussaint\n"
+                                "Cliquer pour conserver le calendrier au premier plan"));
+        partage().infoBullesActives = false;
+        QTest::mouseMove(f.AffCalendrier, QPoint(30, 30));
+        QCOMPARE(f.AffCalendrier->toolTip(), QString());
+        QTest::mouseClick(f.AffCalendrier, Qt::MiddleButton);
+        QVERIFY(f.estAuPremierPlan());
+        f.close();
+        QVERIFY(!f.Timer1->isActive());
+    }
+    void calendrierAnnee_data()
+    {
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<int>("compteur");
+        QTest::newRow("au-delà de 9999") << "12000" << " 9999" << 9999;
+        QTest::newRow("en deçà de -1900") << "-2500" << " -1900" << -1900;
+        QTest::newRow("an 0") << "0" << " 0" << 0;
+        QTest::newRow("lettres") << "abc" << "abc" << 2001;
+    }
+    void calendrierAnnee()
+    {
+        QFETCH(QString, tape);
+        QFETCH(QString, texte);
+        QFETCH(int, compteur);
+        Banc banc;
+        FenCalendrier f;
+        f.AffAn->setText(tape);
+        QCOMPARE(f.AffAn->text(), texte);
+        QCOMPARE(f.ChangeAn->value(), compteur);
+    }
+    void calendrierPeint_data()
+    {
+        QTest::addColumn<int>("mois");
+        QTest::addColumn<int>("annee");
+        QTest::addColumn<QList<QPoint>>("noires"); // (column, week row)
+        QTest::addColumn<QList<QPoint>>("vides");
+        QTest::addColumn<QPoint>("rouge"); // today is the 18th
+        QTest::newRow("novembre 2001") << 11 << 2001 << QList<QPoint>{{4, 1}, {5, 5}}
+                                       << QList<QPoint>{{3, 1}, {6, 5}} << QPoint(7, 3);
+        QTest::newRow("mars 2026 sur six lignes") << 3 << 2026 << QList<QPoint>{{7, 1}, {2, 6}}
+                                                  << QList<QPoint>{{6, 1}, {3, 6}} << QPoint(3, 4);
+    }
+    void calendrierPeint()
+    {
+        QFETCH(int, mois);
+        QFETCH(int, annee);
+        QFETCH(QList<QPoint>, noires);
+        QFETCH(QList<QPoint>, vides);
+        QFETCH(QPoint, rouge);
+        Banc banc;
+        FenCalendrier f;
+        f.AffMois->setCurrentIndex(mois - 1);
+        f.AffAn->setText(QString::number(annee));
+        const QImage image = f.AffCalendrier->grab().toImage();
+        for (const QPoint &c : noires)
+            QCOMPARE(encreCase(image, c), Encre::Noire);
+        for (const QPoint &c : vides)
+            QCOMPARE(encreCase(image, c), Encre::Vide);
+        for (int c = 1; c <= 7; ++c)
+            for (int r = 1; r <= 6; ++r)
+                QCOMPARE(encreCase(image, {c, r}) == Encre::Rouge, QPoint(c, r) == rouge);
+    }
+
+    void paquesAnnee_data()
+    {
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QString>("paques"); // first line of the dates
+        QTest::newRow("négatif") << "-40" << " 1" << "Pâques : dimanche 1 avril ";
+        QTest::newRow("10000") << "10000" << " 9999" << "Pâques : dimanche 28 mars ";
+        QTest::newRow("demi, au pair") << "2038,5" << " 2038" << "Pâques : dimanche 25 avril ";
+        QTest::newRow("lettres") << "abc" << "abc" << "Pâques : dimanche 15 avril ";
+    }
+    void paquesAnnee()
+    {
+        QFETCH(QString, tape);
+        QFETCH(QString, texte);
+        QFETCH(QString, paques);
+        Banc banc;
+        partage().infoBullesActives = false;
+        FenPaques f;
+        f.TxtAnnee->setText(tape);
+        QCOMPARE(f.TxtAnnee->text(), texte);
+        QCOMPARE(f.Label1->text().section(QChar(10), 0, 0), paques);
+        QCOMPARE(f.Label1->text().count(QChar(10)), 4);
+        QVERIFY(!f.TxtAnnee->toolTip().isEmpty()); // shown whatever the switch says
+    }
+    void paquesCompteur()
+    {
+        Banc banc;
+        FenPaques f;
+        const QPoint haut(f.ChangeAn->width() / 2, 2);
+        f.TxtAnnee->setText(QStringLiteral("2025"));
+        QTest::mouseClick(f.ChangeAn, Qt::LeftButton, {}, haut);
+        QCOMPARE(f.TxtAnnee->text(), QStringLiteral(" 2026"));
+        f.Label1->setText(QStringLiteral("témoin"));
+        // The spin already holds 2026: nothing is rewritten nor refreshed.
+        f.TxtAnnee->setText(QStringLiteral("2026"));
+        QCOMPARE(f.TxtAnnee->text(), QStringLiteral("2026"));
+        QCOMPARE(f.Label1->text(), QStringLiteral("témoin"));
+        f.TxtAnnee->setText(QStringLiteral("9999"));
+        QTest::mouseClick(f.ChangeAn, Qt::LeftButton, {}, haut);
+        QCOMPARE(f.ChangeAn->value(), 9999);
+    }
+
+    void jourPlus_data()
+    {
+        QTest::addColumn<QString>("jour");
+        QTest::addColumn<int>("mois");
+        QTest::addColumn<QString>("annee");
+        QTest::addColumn<QString>("jourAffiche");
+        QTest::addColumn<QString>("anneeAffichee");
+        QTest::addColumn<QString>("nom");
+        QTest::newRow("jour 45 ramené à 31") << "45" << 12 << "9999" << " 31" << " 9999" << " Vendredi ";
+        QTest::newRow("an -2000 ramené à -1900") << "1" << 1 << "-2000" << " 1" << " -1900" << " Mardi ";
+        // Not a number: the weekday shown stays (18 January 2001 after the month).
+        QTest::newRow("année illisible") << "5" << 1 << "-" << " 5" << "-" << " Jeudi ";
+        QTest::newRow("jour illisible") << "premier" << 1 << "2001" << "premier" << "2001" << " Jeudi ";
+    }
+    void jourPlus()
+    {
+        QFETCH(QString, jour);
+        QFETCH(int, mois);
+        QFETCH(QString, annee);
+        QFETCH(QString, jourAffiche);
+        QFETCH(QString, anneeAffichee);
+        QFETCH(QString, nom);
+        Banc banc;
+        FenJourPlus f;
+        f.AffMois->setCurrentIndex(mois - 1);
+        f.AffAn->setText(annee);
+        f.AffJour->setText(jour);
+        QCOMPARE(f.AffJour->text(), jourAffiche);
+        QCOMPARE(f.AffAn->text(), anneeAffichee);
+        QCOMPARE(f.JourSemaine->text(), nom);
+    }
+
+    void miniPages_data()
+    {
+        QTest::addColumn<QDate>("depart");
+        QTest::addColumn<int>("sens"); // -1 lblPrev, 1 lblNext
+        QTest::addColumn<QDate>("arrivee");
+        QTest::newRow("vers le mois d'aujourd'hui") << QDate(2001, 10, 31) << 1 << QDate(2001, 11, 30);
+        QTest::newRow("31 mars, février bissextile") << QDate(2000, 3, 31) << -1 << QDate(2000, 2, 29);
+        QTest::newRow("novembre d'une autre année") << QDate(2002, 12, 5) << -1 << QDate(2002, 11, 5);
+        QTest::newRow("janvier vers décembre") << QDate(2002, 1, 31) << -1 << QDate(2001, 12, 31);
+        QTest::newRow("janvier 100, butée") << QDate(100, 1, 10) << -1 << QDate(100, 1, 10);
+        QTest::newRow("décembre 9999, butée") << QDate(9999, 12, 31) << 1 << QDate(9999, 12, 31);
+    }
+    void miniPages()
+    {
+        QFETCH(QDate, depart);
+        QFETCH(int, sens);
+        QFETCH(QDate, arrivee);
+        Banc banc;
+        FenMiniCalend f;
+        f.ChangeDate(depart);
+        QLabel *l = sens < 0 ? f.lblPrev : f.lblNext;
+        QTest::mouseClick(l, Qt::RightButton); // only the left button pages
+        QCOMPARE(f.DateCourante, depart);
+        QTest::mouseClick(l, Qt::LeftButton);
+        QCOMPARE(f.DateCourante, arrivee);
+        QCOMPARE(f.lblMonth->text(), titreMiniCalend(arrivee));
+        // Today's number is red in November 2001 only.
+        const QImage image = f.picMonth->grab().toImage();
+        QCOMPARE(encre(image, image.rect()) == Encre::Rouge, arrivee.year() == 2001 && arrivee.month() == 11);
+    }
+    void miniDoubleClic()
+    {
+        // Each press pages, the second of a double click too.
+        Banc banc;
+        FenMiniCalend f;
+        for (QLabel *l : {f.lblNext, f.lblNext, f.lblPrev}) {
+            QTest::mouseClick(l, Qt::LeftButton);
+            QTest::mouseDClick(l, Qt::LeftButton);
+            QTest::mouseRelease(l, Qt::LeftButton);
+        }
+        QCOMPARE(f.DateCourante, QDate(2002, 1, 18));
+    }
+    void miniInitiales_data()
+    {
+        QTest::addColumn<double>("points");
+        QTest::newRow("9 points") << 9.0;
+        QTest::newRow("14 points") << 14.0;
+    }
+    void miniInitiales()
+    {
+        // Each weekday initial stands centred over its own column of days.
+        QFETCH(double, points);
+        Banc banc;
+        FenMiniCalend f;
+        QFont police = f.Label1->font();
+        police.setPointSizeF(points);
+        f.Label1->setFont(police);
+        const QImage image = f.Label1->grab().toImage();
+        const QRgb fond = image.pixel(0, 0);
+        QList<double> centres; // of each run of inked pixel columns
+        int debut = -1;
+        for (int x = 0; x <= image.width(); ++x) {
+            bool encre = false;
+            for (int y = 0; x < image.width() && y < image.height(); ++y)
+                encre = encre || image.pixel(x, y) != fond;
+            if (encre && debut < 0)
+                debut = x;
+            if (!encre && debut >= 0) {
+                centres << (debut + x) / 2.0;
+                debut = -1;
+            }
+        }
+        QCOMPARE(centres.size(), 7);
+        const int grille = f.picMonth->mapTo(&f, f.picMonth->contentsRect().topLeft()).x()
+                           - f.Label1->mapTo(&f, QPoint()).x();
+        for (int c = 0; c < 7; ++c) {
+            const double colonne = grille + (c + 0.5) * f.LargeurCase / 15.0;
+            QVERIFY2(qAbs(centres[c] - colonne) <= 1.5,
+                     qPrintable(QStringLiteral("%1 : %2 / %3").arg(c).arg(centres[c]).arg(colonne)));
+        }
+    }
+
+    void listesALaCouleur_data()
+    {
+        QTest::addColumn<QString>("fenetre");
+        QTest::newRow("fenêtre principale") << "FenPrin";
+        QTest::newRow("calendrier") << "FenCalendrier";
+        QTest::newRow("jour de la semaine") << "FenJourPlus";
+    }
+    void listesALaCouleur()
+    {
+        // A closed list shows "Visualisation, dossiers, etc." itself, flat.
+        QFETCH(QString, fenetre);
+        Banc banc;
+        std::unique_ptr<QWidget> f;
+        QList<QComboBox *> listes;
+        if (fenetre == QLatin1String("FenPrin")) {
+            banc.reglages().ecrit(Cles::Conseils, Cles::ConseilDemarrage, Cles::Non);
+            auto *p = new FenPrin;
+            f.reset(p);
+            QVERIFY(p->charge());
+            listes = {p->LDAnnee, p->LDMois};
+        } else if (fenetre == QLatin1String("FenCalendrier")) {
+            auto *c = new FenCalendrier;
+            f.reset(c);
+            listes = {c->AffMois};
+        } else {
+            auto *j = new FenJourPlus;
+            f.reset(j);
+            listes = {j->AffMois};
+        }
+        for (QComboBox *l : listes) {
+            const QImage image = l->grab().toImage();
+            for (const QPoint &p : {QPoint(image.width() / 2, 2), QPoint(image.width() / 2, image.height() - 3)})
+                QCOMPARE(image.pixelColor(p), QColor(0, 210, 210));
+        }
+    }
+    void miniInfoBulleJour()
+    {
+        Banc banc;
+        FenMiniCalend f;
+        // 11 November 2001, a Sunday: column 0 of the third row.
+        const QPoint cellule(f.LargeurCase / 2, 2 * f.HauteurCase + f.HauteurCase / 2);
+        QTest::mouseMove(f.picMonth, f.picMonth->contentsRect().topLeft() + cellule / TwipsParPixel);
+        QCOMPARE(f.picMonth->toolTip().section(QLatin1Char('\n'), 0, 2),
+                 QStringLiteral("Dimanche 11 novembre 2001\nSemaine 45, jour 315 de l'année\n"
+                                "Jour férié : Armistice 1918"));
+    }
+};
+
+QTEST_MAIN(TestFenetres)
+#include "tst_fenetrescalendrier.moc"

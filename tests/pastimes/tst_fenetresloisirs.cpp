@@ -1,0 +1,290 @@
+#include "base/donnees.h"
+#include "base/partage.h"
+#include "ui/vantelbttn.h"
+#include "pastimes/apropos.h"
+#include "pastimes/fen2001.h"
+#include "pastimes/fen2010.h"
+#include "main/fenboutils.h"
+#include "pastimes/fenhorloge.h"
+#include "support/fauxplateforme.h"
+
+#include <QFontMetrics>
+#include <QFrame>
+#include <QLabel>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+void supprimeFermees()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+VantelBttn *bouton(FenBOutils &b, FenBOutils::Outil o)
+{
+    return std::array{b.CmdHorloge, b.CmdCalendrier, b.CmdMiniCalend, b.CmdJourPlus,
+                      b.CmdAn2010,  b.Cmd2001,       b.CmdFeries,     b.CmdFortune}[o];
+}
+
+void avance(Apropos &a, int ticks)
+{
+    for (int i = 0; i < ticks; ++i)
+        a.Minuterie1Timer();
+}
+
+// Whether rows haut to bas of the sheet hold a pixel of the text colour right of the icon.
+bool texteEntre(const QImage &feuille, const QColor &texte, int haut, int bas)
+{
+    for (int y = qMax(0, haut); y < qMin(bas, feuille.height()); ++y)
+        for (int x = 40; x < feuille.width(); ++x)
+            if (feuille.pixelColor(x, y) == texte)
+                return true;
+    return false;
+}
+} // namespace
+
+// The toolbox and the pastime windows it opens, but the lottery; today is
+// 18 November 2001 at 21:05:07.
+class TestFenetres : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup()
+    {
+        // Tool windows outlive their toolbox: none may leak into the next test.
+        FenetreZelund::fermeTout();
+        supprimeFermees();
+    }
+
+    void boutilsPlacement()
+    {
+        Banc banc;
+        FenetreZelund principale;
+        principale.setGeometry(100, 50, 336, 356);
+        FenetreZelund::setPrincipale(&principale);
+        auto *b = new FenBOutils(&principale);
+        // Dragged aside, the main window moved: activation brings it back.
+        principale.show();
+        b->show();
+        b->move(600, 600);
+        principale.move(10, 20);
+        principale.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&principale));
+        b->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(b));
+        QCOMPARE(b->pos(), QPoint(10 + 42, 20 + 214));
+        QTest::mouseClick(b->CmdAide, Qt::LeftButton);
+        QTest::mouseClick(b->CmdAide, Qt::RightButton);
+        QCOMPARE(banc.plateforme.aides, (QList<int>{4, 0}));
+        FenetreZelund::setPrincipale(nullptr);
+    }
+    void boutilsBascule_data()
+    {
+        QTest::addColumn<int>("outil");
+        QTest::addColumn<bool Partage::*>("marque");
+        QTest::addColumn<int>("fermeture"); // 0 toolbox button, 1 own close button, 2 window manager
+        QTest::newRow("calendrier") << int(FenBOutils::Calendrier) << &Partage::calendrierFermee << 0;
+        QTest::newRow("mini-calendrier, son bouton") << int(FenBOutils::MiniCalend) << &Partage::miniCalendFermee << 1;
+        QTest::newRow("calendrier, gestionnaire") << int(FenBOutils::Calendrier) << &Partage::calendrierFermee << 2;
+    }
+    void boutilsBascule()
+    {
+        QFETCH(int, outil);
+        QFETCH(bool Partage::*, marque);
+        QFETCH(int, fermeture);
+        Banc banc;
+        partage().*marque = false;
+        FenBOutils b;
+        QVERIFY(partage().*marque); // every mark is reset at load
+        const auto o = FenBOutils::Outil(outil);
+        QTest::mouseClick(bouton(b, o), Qt::LeftButton);
+        QPointer<FenetreZelund> f = FenBOutils::fenetre(o);
+        QVERIFY(f && f->isVisible());
+        QVERIFY(!(partage().*marque));
+        if (fermeture == 0)
+            QTest::mouseClick(bouton(b, o), Qt::LeftButton);
+        else if (fermeture == 1)
+            QTest::mouseClick(f->findChild<VantelBttn *>(QStringLiteral("CmdFermer")), Qt::LeftButton);
+        else
+            f->close();
+        supprimeFermees();
+        QVERIFY(f.isNull());
+        QCOMPARE(partage().*marque, fermeture != 2);
+        // Whichever way it went, one press opens it again, once only.
+        QTest::mouseClick(bouton(b, o), Qt::LeftButton);
+        QVERIFY(FenBOutils::fenetre(o) && FenBOutils::fenetre(o)->isVisible());
+        int n = 0;
+        for (FenetreZelund *w : FenetreZelund::chargees())
+            n += w->metaObject() == FenBOutils::fenetre(o)->metaObject();
+        QCOMPARE(n, 1);
+    }
+    void boutilsRechargeAvecOutilOuvert()
+    {
+        Banc banc;
+        auto *b = new FenBOutils;
+        partage().bOutilsAffichee = true;
+        QTest::mouseClick(b->CmdCalendrier, Qt::LeftButton);
+        QTest::mouseClick(b->Cmd2001, Qt::LeftButton);
+        QVERIFY(partage().lance2001 && !partage().lance2010); // before the countdown loads
+        QPointer<FenetreZelund> c = FenBOutils::fenetre(FenBOutils::Calendrier);
+        c->move(5, 5);
+        QTest::mouseClick(b->CmdFermer, Qt::LeftButton);
+        QVERIFY(!partage().bOutilsAffichee);
+        supprimeFermees();
+        QVERIFY(c && c->isVisible());
+
+        FenBOutils nouvelle;
+        QVERIFY(partage().calendrierFermee);
+        QTest::mouseClick(nouvelle.CmdCalendrier, Qt::LeftButton);
+        QCOMPARE(FenBOutils::fenetre(FenBOutils::Calendrier), c.data());
+        QCOMPARE(c->pos(), QPoint(5, 5));
+        QVERIFY(!partage().calendrierFermee);
+        QTest::mouseClick(nouvelle.CmdCalendrier, Qt::LeftButton);
+        supprimeFermees();
+        QVERIFY(c.isNull());
+    }
+    // The dial painted at load, then each tick reading the clock afresh and
+    // waiting for the following second. Points in twips of the dial: one on a
+    // hand, one where no hand passes.
+    void horloge_data()
+    {
+        QTest::addColumn<QTime>("heure");
+        QTest::addColumn<int>("attente");
+        QTest::addColumn<QPoint>("surAiguille");
+        QTest::addColumn<QPoint>("aVide");
+        QTest::newRow("3 h pile : heures à droite") << QTime(15, 0) << 1000 << QPoint(1400, 1000) << QPoint(600, 1000);
+        QTest::newRow("6 h 30, 999 ms : minutes en bas") << QTime(6, 30, 0, 999) << 1 << QPoint(1000, 1600)
+                                                         << QPoint(400, 1000);
+    }
+    void horloge()
+    {
+        QFETCH(QTime, heure);
+        QFETCH(int, attente);
+        QFETCH(QPoint, surAiguille);
+        QFETCH(QPoint, aVide);
+        Banc banc;
+        banc.plateforme.horloge.setTime(heure);
+        QPointer<FenHorloge> f = new FenHorloge;
+        const QImage image = f->FondHorloge->grab().toImage();
+        const auto pixel = [&](QPoint twips) { return image.pixelColor(twips.x() / 15, twips.y() / 15); };
+        QCOMPARE(pixel(surAiguille), QColor(0, 128, 128)); // "Texte des boutons"
+        QCOMPARE(pixel(aVide), QColor(0, 210, 210));       // "Visualisation, dossiers, etc."
+        QVERIFY(!f->Timer1->isActive()); // loaded, not yet shown: nothing runs
+        f->show();
+        QCOMPARE(f->Timer1->interval(), attente);
+        const QTime suivante = heure.addMSecs(1000 - heure.msec());
+        banc.plateforme.horloge.setTime(suivante);
+        f->tic();
+        QCOMPARE(f->Timer1->interval(), 1000);
+        QCOMPARE(f->FondHorloge->aiguilles().seconde.angle, Horloge::aiguilles(suivante).seconde.angle);
+        f->close();
+        QVERIFY(!f->Timer1->isActive());
+        supprimeFermees();
+        QVERIFY(!f);
+    }
+
+    // Counting starts only when the toolbox asked for it; the close button
+    // leaves the window's closed mark.
+    void comptes_data()
+    {
+        QTest::addColumn<bool>("an2010");
+        QTest::addColumn<QDateTime>("maintenant");
+        QTest::addColumn<QString>("texte"); // empty: not started by the toolbox
+        QTest::addColumn<bool>("compteEncore");
+        QTest::newRow("2001, en 2200") << false << QDateTime(QDate(2200, 1, 1), QTime())
+                                       << "72683 jours et des poussières..." << true;
+        QTest::newRow("2010, en 1900") << true << QDateTime(QDate(1900, 1, 1), QTime(12, 0))
+                                       << "40176 jours, 11 heures, 59 minutes et 60 secondes" << true;
+        QTest::newRow("2010, on y est") << true << QDateTime(QDate(2010, 1, 1), QTime()) << "On y est ! ! !"
+                                        << false;
+        QTest::newRow("2010, pas lancé") << true << QDateTime(QDate(2005, 1, 1), QTime()) << "" << false;
+    }
+    void comptes()
+    {
+        QFETCH(bool, an2010);
+        QFETCH(QDateTime, maintenant);
+        QFETCH(QString, texte);
+        QFETCH(bool, compteEncore);
+        Banc banc;
+        banc.plateforme.horloge = maintenant;
+        partage().lance2001 = partage().lance2010 = !texte.isEmpty();
+        partage().fen2001Fermee = partage().fen2010Fermee = false;
+        QPointer<FenCompte> f = an2010 ? static_cast<FenCompte *>(new Fen2010) : new Fen2001;
+        f->show();
+        // Empty during the first second; then a count every second.
+        QVERIFY(f->AfficheTemps->text().isEmpty());
+        QCOMPARE(f->Timer1->isActive(), !texte.isEmpty());
+        if (!texte.isEmpty()) {
+            f->tic(); // what the timer runs
+            QCOMPARE(f->AfficheTemps->text(), texte);
+        }
+        QCOMPARE(f->Timer1->isActive(), compteEncore);
+        // Once arrived, showing the window again does not start it again.
+        f->hide();
+        f->show();
+        QCOMPARE(f->Timer1->isActive(), compteEncore);
+        QTest::mouseClick(f->CmdFermer, Qt::LeftButton);
+        QVERIFY(!f->Timer1->isActive());
+        QCOMPARE(partage().fen2010Fermee, an2010);
+        QCOMPARE(partage().fen2001Fermee, !an2010);
+        supprimeFermees();
+        QVERIFY(!f);
+    }
+
+    void aproposPauseSiteEtFermeture()
+    {
+        Banc banc;
+        Apropos a;
+        a.show();
+        QVERIFY(a.Minuterie1->isActive());
+        avance(a, 1);
+        QCOMPARE(a.Image2->y(), 0); // the first tick shows the top of the sheet
+        avance(a, 9);
+        QCOMPARE(a.Image2->y(), -9);
+        const int p = a.position();
+        QTest::mouseClick(a.Image2, Qt::LeftButton, {}, QPoint(50, 5));
+        QVERIFY(!a.Minuterie1->isActive());
+        QCOMPARE(a.position(), p);
+        QTest::mouseClick(a.Image2, Qt::LeftButton, {}, QPoint(50, 5));
+        QVERIFY(a.Minuterie1->isActive());
+        avance(a, 1);
+        QCOMPARE(a.Image2->y(), p); // resumes where it stopped
+        // Without a web site the button opens the help's contents, and says so.
+        const QString site = Apropos::siteConfigure();
+        QTest::mouseMove(a.CmdSite);
+        QCOMPARE(a.CmdSite->toolTip(), site.isEmpty() ? QStringLiteral("Appel du sommaire de l'aide") : site);
+        QTest::mouseClick(a.CmdSite, Qt::LeftButton);
+        QCOMPARE(banc.plateforme.adresses, site.isEmpty() ? QStringList{} : QStringList{site});
+        QCOMPARE(banc.plateforme.aides, site.isEmpty() ? QList<int>{0} : QList<int>{});
+        QTest::mouseClick(a.CmdFermer, Qt::LeftButton);
+        QVERIFY(!a.isVisible() && !a.Minuterie1->isActive());
+    }
+    void aproposFeuille()
+    {
+        Banc banc;
+        Apropos a;
+        const int viewport = a.hauteurViewport();
+        const int huit = QFontMetrics(FeuilleApropos::police(10), a.Image2).height();
+        // One empty viewport, then the first line enters from the bottom.
+        const QImage image = a.Image2->grab().toImage();
+        const QColor texte = a.Image2->palette().color(QPalette::WindowText);
+        QVERIFY(!texteEntre(image, texte, 0, viewport));
+        QVERIFY(texteEntre(image, texte, viewport, viewport + huit * 2));
+        // The cycle ends once the last line has left the top, and starts over.
+        avance(a, 2);
+        int dernier = 0;
+        for (int t = 0; t < a.hauteurFeuille() && a.Image2->y() != 0; ++t) {
+            dernier = a.Image2->y();
+            avance(a, 1);
+        }
+        QCOMPARE(a.Image2->y(), 0);
+        QVERIFY(dernier < -viewport);
+        // The sheet's height is a multiple of the font's line height, so with
+        // some fonts the foot of the last line still touches the top row or two.
+        QVERIFY(!texteEntre(image, texte, -dernier + 3, -dernier + viewport));
+    }
+};
+
+QTEST_MAIN(TestFenetres)
+#include "tst_fenetresloisirs.moc"
