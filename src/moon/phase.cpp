@@ -39,21 +39,6 @@ int valeurDate(int jour, int mois, int annee)
     return joursCivils(1, mois, annee) + (jour - 1) - jourZero;
 }
 
-JourMoisAn dateDeValeur(int valeur)
-{
-    const int z = valeur + jourZero;
-    const int ere = (z >= 0 ? z : z - 146096) / 146097;
-    const int jourDeLEre = z - ere * 146097;
-    const int anDeLEre =
-        (jourDeLEre - jourDeLEre / 1460 + jourDeLEre / 36524 - jourDeLEre / 146096) / 365;
-    const int jourDeLAn = jourDeLEre - (365 * anDeLEre + anDeLEre / 4 - anDeLEre / 100);
-    const int m = (5 * jourDeLAn + 2) / 153;
-    const int jour = jourDeLAn - (153 * m + 2) / 5 + 1;
-    const int mois = m < 10 ? m + 3 : m - 9;
-    const int annee = anDeLEre + ere * 400 + (mois <= 2 ? 1 : 0);
-    return {jour, mois, annee};
-}
-
 int valeurSelection(int jour, int mois, int annee)
 {
     if (avantLaReforme(jour, mois, annee))

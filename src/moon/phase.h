@@ -11,7 +11,6 @@
 // A day past the end of its month carries into the following months and
 // years: 41/12/1500 is 10 January 1501. Years 100 to 9999, months 1 to 12.
 int valeurDate(int jour, int mois, int annee);
-JourMoisAn dateDeValeur(int valeur);
 
 // A date of the calendar the main grid shows, Julian before 15 October 1582,
 // as a date value: ten days are added to every earlier date.

@@ -70,12 +70,9 @@ private slots:
         const Periode periode = mois <= 12 ? periodeDuMois(mois, annee) : Periode::Apres1582;
         QCOMPARE(legendeJour(jour, mois, annee, periode).value_or(QString()), attendue);
         QCOMPARE(texteSelection(jour, mois, annee).has_value(), !attendue.isEmpty());
-        QCOMPARE(dateLongue(jour, mois, annee).has_value(), !attendue.isEmpty());
-        // Today's caption, like the long date, is Gregorian even before the reform.
-        if (jour == 4 && annee == 1582) {
+        // Today's caption is Gregorian even before the reform.
+        if (jour == 4 && annee == 1582)
             QCOMPARE(legendeAujourdhui(QDate(annee, mois, jour)), QStringLiteral("Lundi 4 octobre 1582"));
-            QCOMPARE(dateLongue(jour, mois, annee), QStringLiteral("lundi 4 octobre 1582"));
-        }
     }
 
     void selectionIllisible()
