@@ -1,5 +1,6 @@
 #include "app/ini.h"
 
+#include <QHash>
 #include <QStringList>
 
 namespace Ini {
@@ -181,17 +182,19 @@ Contenu lis(QByteArrayView donnees)
 QByteArray ecris(const Contenu &contenu)
 {
     QStringList sections;
+    QHash<QString, qsizetype> rang;
     std::vector<std::vector<const Entree *>> parSection;
     for (const Entree &e : contenu) {
         const qsizetype barre = e.chemin.indexOf(u'/');
         const QString section = barre < 0 ? QString() : e.chemin.left(barre);
-        qsizetype i = sections.indexOf(section);
-        if (i < 0) {
-            i = sections.size();
+        const auto trouvee = rang.constFind(section);
+        qsizetype i = trouvee == rang.cend() ? sections.size() : *trouvee;
+        if (trouvee == rang.cend()) {
+            rang.insert(section, i);
             sections << section;
             parSection.emplace_back();
         }
-        parSection[i].push_back(&e);
+        parSection[std::size_t(i)].push_back(&e);
     }
     QByteArray fichier;
     for (qsizetype i = 0; i < sections.size(); ++i) {
