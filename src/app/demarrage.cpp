@@ -24,11 +24,14 @@ bool Demarrage::continuerMalgreInstance()
            == Plateforme::Reponse::Oui;
 }
 
-void Demarrage::lance(std::function<void(bool)> fin)
+bool Demarrage::lance(std::function<void(bool)> fin)
 {
+    if (!continuerMalgreInstance())
+        return false;
     m_fin = std::move(fin);
     m_demarre2->show();
     m_demarre2->lanceMinuterie();
+    return true;
 }
 
 void Demarrage::charge()

@@ -18,9 +18,10 @@ public:
 
     // Asks about a copy already running; false when the user declines.
     static bool continuerMalgreInstance();
-    // Shows the splash and, on its timer, loads the main window. The
-    // callback receives the load's outcome.
-    void lance(std::function<void(bool)> fin);
+    // Asks about a copy already running, then shows the splash and, on its
+    // timer, loads the main window; the callback receives the load's outcome.
+    // False when the user declines: nothing is shown, loaded or written.
+    bool lance(std::function<void(bool)> fin);
 
     Demarre2 *demarre2() const { return m_demarre2.get(); }
     FenPrin *fenPrin() const { return m_fenPrin; }

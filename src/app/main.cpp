@@ -22,17 +22,16 @@ int main(int argc, char **argv)
 
     PlateformeQt plateforme;
     Plateforme::installe(&plateforme);
-    if (!Demarrage::continuerMalgreInstance())
-        return 0;
-
     Demarrage demarrage;
     int code = 0;
-    demarrage.lance([&code](bool ok) {
+    const bool lance = demarrage.lance([&code](bool ok) {
         if (!ok) {
             code = 1;
             QApplication::exit(1);
         }
     });
+    if (!lance)
+        return 0;
     const int fin = QApplication::exec();
     return code != 0 ? code : fin;
 }

@@ -84,7 +84,6 @@ std::optional<ValeursChargees> chargeReglages(Reglages &reglages, int anneeCoura
         if (r.texte.isEmpty())
             r.texte = r.defaut;
     }
-    v.styleManquant = reglages.lit(Cles::StyleSection, Cles::Style).isEmpty();
 
     const auto ciel = lisRgb(cinq[0].texte);
     const auto etoiles = lisRgb(cinq[1].texte);
@@ -118,6 +117,15 @@ QString messageErreurChargement()
     return QStringLiteral("Dans la doc, je vous ai dit d'entrer des valeurs correctes si vous "
                           "modifiez vous-même les paramètres dans la base du registre.")
            + QChar(10) + QStringLiteral("Vous n'avez plus qu'à recommencer...");
+}
+
+QString messageReglagesIllisibles(const QString &fichier)
+{
+    // No-break spaces before the colon and inside the quotes.
+    return QStringLiteral("Les paramètres de Zelund + ne peuvent pas être lus\u00a0: «\u00a0%1\u00a0».")
+               .arg(fichier)
+           + QChar(10)
+           + QStringLiteral("Le programme démarre avec les valeurs par défaut et ne gardera aucun changement.");
 }
 
 QString titreErreur()

@@ -56,7 +56,6 @@ struct ValeursChargees
     int anneeDebut = 0;
     int anneeFin = 0;
     QString style;
-    bool styleManquant = false;
     QString infoBulles;
     QString conseilDemarrage;
 
@@ -68,4 +67,7 @@ struct ValeursChargees
 std::optional<ValeursChargees> chargeReglages(Reglages &reglages, int anneeCourante);
 
 QString messageErreurChargement();
+// Said once at start when the store cannot be read, before the run goes on
+// with the defaults.
+QString messageReglagesIllisibles(const QString &fichier);
 QString titreErreur();

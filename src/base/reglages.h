@@ -1,16 +1,21 @@
 #pragma once
 
-#include <QSettings>
+#include "base/ini.h"
+
+#include <QHash>
 #include <QString>
-#include <memory>
 #include <span>
 
-// The per-user settings store: section, key, text. Every write reaches the
-// file at once, because two running copies share it and nothing is saved at exit.
+// The per-user settings store: section, key, text. It is the ini file QSettings
+// writes (~/.config/Zelund/Zelund.conf on Linux), read and written here as
+// text: a value is never turned into anything but the text that stands in the
+// file, whatever Qt's typed notation ("@Variant(...)") it carries. Every write
+// reaches the file at once, because two running copies share it and nothing is
+// saved at exit.
 class Reglages
 {
 public:
-    // The user's store: ~/.config/Zelund/Zelund.conf on Linux.
+    // The user's store.
     Reglages();
     // A store in the given file (tests).
     explicit Reglages(const QString &fichier);
@@ -32,11 +37,24 @@ public:
     void effaceTout();
     QString fichier() const;
 
+    // Something stands where the store should be but cannot be read as one (no
+    // read permission, a directory, a pipe, a device, a folder that is a file):
+    // the run goes on with the defaults and never writes there.
+    bool illisible() const { return m_illisible; }
+
     // The store the program uses; tests install their own.
     static Reglages &courant();
     static void installe(Reglages *reglages);
 
 private:
-    static QString chemin(const QString &section, const QString &cle);
-    std::unique_ptr<QSettings> m_settings;
+    void charge(Ini::Contenu contenu);
+    // Re-reads the file under the lock, applies the change and saves it;
+    // nothing is written when the file cannot be read.
+    template<typename Changement>
+    void enregistre(Changement change);
+
+    QString m_fichier;
+    bool m_illisible = false;
+    Ini::Contenu m_contenu;
+    QHash<QString, qsizetype> m_index;
 };

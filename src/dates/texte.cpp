@@ -61,14 +61,6 @@ bool estDateValide(int jour, int mois, int annee)
            && jour <= longueurMois(mois, annee);
 }
 
-std::optional<QString> dateLongue(int jour, int mois, int annee)
-{
-    auto texte = legende(jour, mois, annee, false);
-    if (texte)
-        texte->front() = texte->front().toLower();
-    return texte;
-}
-
 std::optional<QString> legendeJour(int jour, int mois, int annee, Periode periode)
 {
     return legende(jour, mois, annee, colonneJulienne(jour, periode));

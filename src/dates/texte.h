@@ -13,9 +13,6 @@ namespace Dates {
 // A real day of the proleptic Gregorian calendar, years 100 to 9999.
 bool estDateValide(int jour, int mois, int annee);
 
-// "lundi 4 octobre 1582": proleptic Gregorian weekday, year in four digits.
-std::optional<QString> dateLongue(int jour, int mois, int annee);
-
 // Caption of a clicked day: capitalised weekday, taken from the Julian
 // calendar before 15 October 1582 (jourSemaineDecale), then day, month and year.
 std::optional<QString> legendeJour(int jour, int mois, int annee, Periode periode);

@@ -221,6 +221,9 @@ bool FenPrin::charge(const std::function<void()> &fermeDemarrage)
     tailleTwips(LargeurFenetre, HauteurCourte);
     CmdDeplaceFen->setCaption(partage().titreAppli);
 
+    if (Reglages::courant().illisible())
+        plateforme.message(messageReglagesIllisibles(Reglages::courant().fichier()), Plateforme::Boutons::Ok,
+                           Plateforme::Icone::Exclamation, titreErreur(), Plateforme::Reponse::Ok);
     const auto valeurs = chargeReglages(Reglages::courant(), plateforme.aujourdhui().year());
     if (!valeurs) {
         if (fermeDemarrage)

@@ -11,12 +11,6 @@ bool finDeCycle(qint64 p, int hauteur)
     return -500 * p > 258 * qint64(hauteur);
 }
 
-// Positions taken in one cycle: 0, -1, … down to the last one not past the end.
-qint64 longueurCycle(int hauteur)
-{
-    return hauteur > 0 ? 258 * qint64(hauteur) / 500 + 1 : 1;
-}
-
 } // namespace
 
 const std::array<Ligne, NombreLignes> &lignes()
@@ -45,13 +39,6 @@ int positionSuivante(int p, int hauteur)
 {
     const int suivante = p - 1;
     return finDeCycle(suivante, hauteur) ? 0 : suivante;
-}
-
-int hautApres(qint64 ticks, int hauteur)
-{
-    if (ticks <= 0)
-        return 0;
-    return static_cast<int>(-((ticks - 1) % longueurCycle(hauteur)));
 }
 
 } // namespace Defilement

@@ -4,7 +4,7 @@
 #include <array>
 
 // The about box's scrolling sheet: its height, its text lines and where it
-// stands after a number of 50 ms ticks.
+// stands after each 50 ms tick.
 namespace Defilement {
 
 constexpr int IntervalleMs = 50;
@@ -25,8 +25,5 @@ int hauteurFeuille(int hauteurHuit, int hauteurViewport);
 // A tick places the sheet's top at p and returns the next p: one pixel
 // higher, or back to 0 once a little more than half the sheet has passed.
 int positionSuivante(int p, int hauteur);
-
-// The sheet's top after a number of ticks from the opening (0: not yet moved).
-int hautApres(qint64 ticks, int hauteur);
 
 } // namespace Defilement

@@ -149,12 +149,12 @@ private slots:
         Conseils c;
         QCOMPARE(c.chkLoadTipsAtStartup->isChecked(), coche);
         // A checked box is written back at load; an unchecked one leaves the store alone.
-        QCOMPARE(banc.reglages().lit(Cles::Conseils, Cles::ConseilDemarrage), coche ? Cles::Oui : stocke);
+        QCOMPARE(banc.relu(Cles::Conseils, Cles::ConseilDemarrage), coche ? Cles::Oui : stocke);
         QCOMPARE(partage().conseilDemarrage, coche ? Cles::Oui : Cles::Non);
         c.show();
         QTest::mouseClick(c.chkLoadTipsAtStartup, Qt::LeftButton);
         const QString inverse = coche ? Cles::Non : Cles::Oui;
-        QCOMPARE(banc.reglages().lit(Cles::Conseils, Cles::ConseilDemarrage), inverse);
+        QCOMPARE(banc.relu(Cles::Conseils, Cles::ConseilDemarrage), inverse);
         QCOMPARE(partage().conseilDemarrage, inverse);
         QTest::mouseClick(c.CmdOK, Qt::LeftButton);
         QVERIFY(!c.isVisible());

@@ -106,13 +106,13 @@ private slots:
         QTest::mouseClick(d.CmdCoulCiel, Qt::LeftButton);
         d.Rouge->setValue(9);
         QTest::mouseClick(d.CmdOK, Qt::LeftButton); // refused while editing
-        QVERIFY(!banc.reglages().contient(Cles::Ciel, Cles::Couleur));
+        QVERIFY(!banc.present(Cles::Ciel, Cles::Couleur));
         QTest::mouseClick(d.CmdCoulOK, Qt::LeftButton);
         QTest::mouseClick(d.AffDemOpt[2], Qt::LeftButton);
         d.ScrollFin->setValue(3000);
         QTest::mouseClick(d.CmdOK, Qt::LeftButton);
 
-        QCOMPARE(stockees(banc.reglages()),
+        QCOMPARE(stockees(Reglages(banc.fichierReglages())),
                  (QStringList{"9 119 119", "255 255 255", "1600", "3000", "AffichePhasesLune"}));
         QCOMPARE(partage().ciel, (Rgb{9, 119, 119}));
         QCOMPARE(QPoint(partage().anneeDebut, partage().anneeFin), QPoint(1600, 3000));
@@ -142,7 +142,7 @@ private slots:
         QTest::mouseClick(annuler ? d.CmdAnnul : d.CmdFermer, Qt::LeftButton);
 
         QVERIFY(!d.isVisible());
-        QCOMPARE(stockees(banc.reglages()), avant);
+        QCOMPARE(stockees(Reglages(banc.fichierReglages())), avant);
         // The main window keeps its colours and takes the range the dialog read.
         QCOMPARE(partage().ciel, (Rgb{119, 119, 119}));
         QCOMPARE(partage().etoiles, (Rgb{4, 5, 6}));

@@ -12,14 +12,14 @@ private slots:
     {
         Banc banc;
         const auto v = chargeReglages(banc.reglages(), 2026);
-        QVERIFY(v && v->styleManquant && v->infoBullesActives());
+        QVERIFY(v && v->infoBullesActives());
         QCOMPARE(QPoint(v->anneeDebut, v->anneeFin), QPoint(1700, 2100));
         // Exactly the five missing values are written back; a second start reads them.
         const QStringList attendu = {"Année de début/Valeur=1700", "Année de fin/Valeur=2100",
                                      "Couleur des étoiles/Couleur=255 255 255", "Couleur du ciel/Couleur=119 119 119",
                                      "Style d'affichage au démarrage/Style=Normal"};
         QCOMPARE(banc.contenuFichier(), attendu);
-        QVERIFY(!chargeReglages(banc.reglages(), 2026)->styleManquant);
+        QVERIFY(chargeReglages(banc.reglages(), 2026));
         QCOMPARE(banc.contenuFichier(), attendu);
     }
 
@@ -98,8 +98,8 @@ private slots:
         const auto v = chargeReglages(banc.reglages(), 2026);
         QCOMPARE(v ? QPoint(v->anneeDebut, v->anneeFin) : QPoint(), QPoint(debutUtilise, finUtilisee));
         // The corrections last for the run only.
-        QCOMPARE(banc.reglages().lit(Cles::AnneeDebut, Cles::Valeur), debut);
-        QCOMPARE(banc.reglages().lit(Cles::AnneeFin, Cles::Valeur), fin);
+        QCOMPARE(banc.relu(Cles::AnneeDebut, Cles::Valeur), debut);
+        QCOMPARE(banc.relu(Cles::AnneeFin, Cles::Valeur), fin);
     }
 
     void valeurFautiveLaisseLeMagasinIntact_data()

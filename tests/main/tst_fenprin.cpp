@@ -54,12 +54,12 @@ private slots:
         QVERIFY(banc.plateforme.messages.isEmpty());
         // A first start shows the tips and stores the choice.
         QCOMPARE(conseilsVisibles(), 1);
-        QCOMPARE(banc.reglages().lit(Cles::Conseils, Cles::ConseilDemarrage), Cles::Oui);
+        QCOMPARE(banc.relu(Cles::Conseils, Cles::ConseilDemarrage), Cles::Oui);
         // The default colours are painted, the lower strips the other way, yet
         // nothing about colours reaches the store until the user changes one.
         QCOMPARE(f.CmdDeplaceFen->gradientColorStart(), QColor(0, 128, 128));
         QCOMPARE(f.Forme[2]->gradientColorStart(), QColor(224, 224, 224));
-        QVERIFY(!banc.reglages().contient(Couleurs::section(), Couleurs::definitions()[0].cle));
+        QVERIFY(!banc.present(Couleurs::section(), Couleurs::definitions()[0].cle));
         // The lists drive the grid; the year alone refreshes it too, once start-up is over.
         f.LDMois->setCurrentIndex(1);
         f.LDAnnee->setCurrentIndex(2000 - 1700);

@@ -25,7 +25,7 @@ struct Fenetre
     void changeCouleur(int couleur) { clique(menu()->CmdCouleur[couleur]); }
     QString lit(int couleur)
     {
-        return banc.reglages().lit(Couleurs::section(), Couleurs::definitions()[couleur].cle);
+        return banc.relu(Couleurs::section(), Couleurs::definitions()[couleur].cle);
     }
 };
 } // namespace
@@ -91,12 +91,12 @@ private slots:
         // Each press writes the store at once and marks the caption when the switch is on.
         w.clique(bouton);
         QVERIFY(!bouton->caption().endsWith(u'«'));
-        QCOMPARE(w.banc.reglages().lit(section, cle), Cles::Non);
+        QCOMPARE(w.banc.relu(section, cle), Cles::Non);
         QCOMPARE(infoBulles ? partage().infoBulles : partage().conseilDemarrage, Cles::Non);
         QCOMPARE(partage().infoBullesActives, !infoBulles);
         w.clique(bouton);
         QVERIFY(bouton->caption().endsWith(u'«'));
-        QCOMPARE(w.banc.reglages().lit(section, cle), Cles::Oui);
+        QCOMPARE(w.banc.relu(section, cle), Cles::Oui);
     }
 
     void desinstallation_data()

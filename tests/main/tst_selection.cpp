@@ -50,6 +50,12 @@ private slots:
         // Browse elsewhere, then the caption button comes back to today.
         w.choisit(4, 7, 1969);
         QCOMPARE(w.legende(), QStringLiteral("Vendredi 4 juillet 1969"));
+        // A right press on the month-year button shows the selection short, a second one clears it.
+        QTest::mouseClick(w.f.CmdAnMois, Qt::RightButton);
+        QCOMPARE(w.f.CmdAnMois->caption(), QStringLiteral("4/7/1969"));
+        QVERIFY(w.f.CmdAnMois->isVisible() && w.f.LDAnnee->isHidden());
+        QTest::mouseClick(w.f.CmdAnMois, Qt::RightButton);
+        QCOMPARE(w.f.CmdAnMois->caption(), QString());
         w.clique(w.f.CmdDateJour);
         QCOMPARE(w.legende(), QStringLiteral("Dimanche 18 novembre 2001"));
         QCOMPARE(w.f.MoisChoisi(), 7); // the lists stay where they were

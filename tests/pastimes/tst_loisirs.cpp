@@ -165,7 +165,6 @@ private slots:
     {
         QCOMPARE(Defilement::positionSuivante(-515, 1000), -516);
         QCOMPARE(Defilement::positionSuivante(-516, 1000), 0);
-        QCOMPARE(Defilement::hautApres(518, 1000), 0);
     }
 };
 

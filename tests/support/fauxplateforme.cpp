@@ -3,7 +3,9 @@
 #include "ui/fenetre.h"
 #include "base/partage.h"
 
+#include <QFile>
 #include <QPointer>
+#include <QSettings>
 
 QStringList FauxPlateforme::commandes() const
 {
@@ -40,6 +42,22 @@ Banc::~Banc()
 QString Banc::fichierReglages() const
 {
     return m_dossier.filePath(QStringLiteral("Zelund.conf"));
+}
+
+QString Banc::relu(const QString &section, const QString &cle) const
+{
+    return Reglages(fichierReglages()).lit(section, cle);
+}
+
+bool Banc::present(const QString &section, const QString &cle) const
+{
+    return Reglages(fichierReglages()).contient(section, cle);
+}
+
+QByteArray Banc::octets() const
+{
+    QFile f(fichierReglages());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 QStringList Banc::contenuFichier() const

@@ -81,8 +81,13 @@ public:
     FauxPlateforme plateforme;
     Reglages &reglages() { return *m_reglages; }
     QString fichierReglages() const;
-    // What the settings file holds, read afresh: "section/key=value", sorted.
+    // What the settings file holds, read afresh by QSettings: "section/key=value", sorted.
     QStringList contenuFichier() const;
+    // A value as the file holds it, through a reader of its own (never the
+    // program's store, whose memory could hold what never reached the file).
+    QString relu(const QString &section, const QString &cle) const;
+    bool present(const QString &section, const QString &cle) const;
+    QByteArray octets() const;
 
 private:
     QList<class FenetreZelund *> m_avant;

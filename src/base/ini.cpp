@@ -1,0 +1,342 @@
+#include "base/ini.h"
+
+#include <QHash>
+#include <QStringList>
+
+namespace Ini {
+namespace {
+
+bool estEspace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+
+int chiffre(char c, int base)
+{
+    int n = -1;
+    if (c >= '0' && c <= '9')
+        n = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        n = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        n = c - 'A' + 10;
+    return n < base ? n : -1;
+}
+
+// One logical line from pos on: blank lines and ";" comments are skipped, a
+// backslash carries the line on, and quotes may hold line breaks. egal is the
+// first "=" outside quotes, or -1.
+bool ligneSuivante(QByteArrayView d, qsizetype &pos, qsizetype &debut, qsizetype &longueur, qsizetype &egal)
+{
+    const qsizetype n = d.size();
+    bool guillemets = false;
+    egal = -1;
+    debut = pos;
+    while (debut < n && estEspace(d[debut]))
+        ++debut;
+    qsizetype i = debut;
+    while (i < n) {
+        const char c = d[i++];
+        if (c == '=') {
+            if (!guillemets && egal < 0)
+                egal = i - 1;
+        } else if (c == '\n' || c == '\r') {
+            if (!guillemets) {
+                --i;
+                break;
+            }
+        } else if (c == '\\') {
+            if (i < n) {
+                const char suivant = d[i++];
+                if (i < n && ((suivant == '\n' && d[i] == '\r') || (suivant == '\r' && d[i] == '\n')))
+                    ++i;
+            }
+        } else if (c == '"') {
+            guillemets = !guillemets;
+        } else if (c == ';') {
+            if (i == debut + 1) { // a comment line
+                while (i < n && d[i] != '\n' && d[i] != '\r')
+                    ++i;
+                while (i < n && estEspace(d[i]))
+                    ++i;
+                debut = i;
+            } else if (!guillemets) {
+                --i;
+                break;
+            }
+        }
+    }
+    pos = i;
+    longueur = i - debut;
+    return longueur > 0;
+}
+
+// "%E9" and "%U00E9" are characters, a backslash is the "/" of a path.
+QString nomLu(QByteArrayView nom)
+{
+    const QString s = QString::fromUtf8(nom);
+    QString resultat;
+    resultat.reserve(s.size());
+    qsizetype i = 0;
+    while (i < s.size()) {
+        const QChar c = s[i];
+        if (c == u'\\') {
+            resultat += u'/';
+            ++i;
+            continue;
+        }
+        if (c != u'%' || i == s.size() - 1) {
+            resultat += c;
+            ++i;
+            continue;
+        }
+        qsizetype premier = i + 1;
+        qsizetype chiffres = 2;
+        if (s[premier] == u'U') {
+            ++premier;
+            chiffres = 4;
+        }
+        bool ok = premier + chiffres <= s.size();
+        const ushort code = ok ? s.mid(premier, chiffres).toUShort(&ok, 16) : 0;
+        if (!ok) {
+            resultat += u'%';
+            ++i;
+            continue;
+        }
+        resultat += QChar(code);
+        i = premier + chiffres;
+    }
+    return resultat;
+}
+
+QByteArray nomEcrit(const QString &nom)
+{
+    static const char hexa[] = "0123456789ABCDEF";
+    QByteArray resultat;
+    for (const QChar qc : nom) {
+        const char16_t c = qc.unicode();
+        if (c == u'/') {
+            resultat += '\\';
+        } else if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'_'
+                   || c == u'-' || c == u'.') {
+            resultat += char(c);
+        } else if (c <= 0xFF) {
+            resultat += '%';
+            resultat += hexa[c >> 4];
+            resultat += hexa[c & 0xF];
+        } else {
+            resultat += "%U";
+            for (int decalage = 12; decalage >= 0; decalage -= 4)
+                resultat += hexa[(c >> decalage) & 0xF];
+        }
+    }
+    return resultat;
+}
+
+void ajouteCode(QString &texte, char32_t code)
+{
+    if (code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        texte += QChar(QChar::ReplacementCharacter);
+    else
+        texte += QString::fromUcs4(&code, 1);
+}
+
+void retireEspacesFinals(QString &texte, qsizetype limite)
+{
+    while (texte.size() > limite && (texte.back() == u' ' || texte.back() == u'\t'))
+        texte.chop(1);
+}
+
+} // namespace
+
+Contenu lis(QByteArrayView donnees)
+{
+    if (donnees.startsWith("\xef\xbb\xbf"))
+        donnees = donnees.sliced(3);
+    Contenu contenu;
+    QString section; // "" under [General], else "name/"
+    qsizetype pos = 0, debut = 0, longueur = 0, egal = -1;
+    while (ligneSuivante(donnees, pos, debut, longueur, egal)) {
+        const QByteArrayView ligne = donnees.sliced(debut, longueur);
+        if (ligne.startsWith('[')) {
+            qsizetype fin = ligne.indexOf(']');
+            if (fin < 0)
+                fin = ligne.size();
+            const QByteArrayView nom = ligne.first(fin).sliced(1).trimmed();
+            if (nom.compare("general", Qt::CaseInsensitive) == 0)
+                section.clear();
+            else if (nom.compare("%general", Qt::CaseInsensitive) == 0)
+                section = QString::fromLatin1(nom.sliced(1)) + u'/';
+            else
+                section = nomLu(nom) + u'/';
+            continue;
+        }
+        if (egal < 0)
+            continue;
+        const QByteArrayView cle = donnees.sliced(debut, egal - debut).trimmed();
+        contenu.push_back({section + nomLu(cle), donnees.sliced(egal + 1, debut + longueur - egal - 1).toByteArray()});
+    }
+    return contenu;
+}
+
+QByteArray ecris(const Contenu &contenu)
+{
+    QStringList sections;
+    QHash<QString, qsizetype> rang;
+    std::vector<std::vector<const Entree *>> parSection;
+    for (const Entree &e : contenu) {
+        const qsizetype barre = e.chemin.indexOf(u'/');
+        const QString section = barre < 0 ? QString() : e.chemin.left(barre);
+        const auto trouvee = rang.constFind(section);
+        qsizetype i = trouvee == rang.cend() ? sections.size() : *trouvee;
+        if (trouvee == rang.cend()) {
+            rang.insert(section, i);
+            sections << section;
+            parSection.emplace_back();
+        }
+        parSection[std::size_t(i)].push_back(&e);
+    }
+    QByteArray fichier;
+    for (qsizetype i = 0; i < sections.size(); ++i) {
+        if (i > 0)
+            fichier += '\n';
+        const QString &section = sections[i];
+        if (section.isEmpty())
+            fichier += "[General]\n";
+        else if (section.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0)
+            fichier += "[%General]\n";
+        else
+            fichier += '[' + nomEcrit(section) + "]\n";
+        const qsizetype debutCle = section.isEmpty() ? 0 : section.size() + 1;
+        for (const Entree *e : parSection[i])
+            fichier += nomEcrit(e->chemin.mid(debutCle)) + '=' + e->brut + '\n';
+    }
+    return fichier;
+}
+
+QString texte(QByteArrayView brut)
+{
+    QStringList parts;
+    QString texte;
+    bool liste = false;
+    bool entreGuillemets = false;
+    bool cite = false; // the current part holds quotes: its trailing blanks stay
+    qsizetype limite = 0; // trailing blanks before this are escapes: they stay
+    qsizetype i = 0;
+    const qsizetype n = brut.size();
+    const auto sauteEspaces = [&] {
+        while (i < n && (brut[i] == ' ' || brut[i] == '\t'))
+            ++i;
+        limite = texte.size();
+    };
+    sauteEspaces();
+    while (i < n) {
+        const char c = brut[i];
+        if (c == '\\') {
+            if (++i >= n)
+                break;
+            const char e = brut[i++];
+            static constexpr char simples[][2] = {{'a', '\a'}, {'b', '\b'}, {'f', '\f'}, {'n', '\n'},
+                                                  {'r', '\r'}, {'t', '\t'}, {'v', '\v'}, {'"', '"'},
+                                                  {'?', '?'}, {'\'', '\''}, {'\\', '\\'}};
+            bool fait = false;
+            for (const auto &s : simples)
+                if (e == s[0]) {
+                    texte += QLatin1Char(s[1]);
+                    fait = true;
+                    break;
+                }
+            if (!fait) {
+                const int base = e == 'x' ? 16 : chiffre(e, 8) >= 0 ? 8 : 0;
+                if (base != 0 && !(base == 16 && (i >= n || chiffre(brut[i], 16) < 0))) {
+                    char32_t code = base == 8 ? char32_t(chiffre(e, 8)) : 0;
+                    for (int d; i < n && (d = chiffre(brut[i], base)) >= 0; ++i)
+                        code = code > 0x10FFFF ? code : code * base + d; // stops growing once out of range
+                    ajouteCode(texte, code);
+                } else if (e == '\n' || e == '\r') { // a line carried on
+                    if (i < n && (brut[i] == '\n' || brut[i] == '\r') && brut[i] != e)
+                        ++i;
+                }
+                // any other escaped character is dropped
+            }
+            limite = texte.size();
+        } else if (c == '"') {
+            ++i;
+            cite = true;
+            entreGuillemets = !entreGuillemets;
+            if (!entreGuillemets)
+                sauteEspaces();
+        } else if (c == ',' && !entreGuillemets) {
+            if (!cite)
+                retireEspacesFinals(texte, limite);
+            parts << texte;
+            texte.clear();
+            liste = true;
+            cite = false;
+            ++i;
+            sauteEspaces();
+        } else {
+            qsizetype j = i + 1;
+            while (j < n && brut[j] != '\\' && brut[j] != '"' && brut[j] != ',')
+                ++j;
+            texte += QString::fromUtf8(brut.sliced(i, j - i));
+            i = j;
+        }
+    }
+    if (!cite)
+        retireEspacesFinals(texte, limite);
+    parts << texte;
+    for (QString &p : parts)
+        if (p.startsWith(QLatin1String("@@")))
+            p.remove(0, 1);
+    return liste ? parts.join(u',') : parts.front();
+}
+
+QByteArray brut(const QString &texte)
+{
+    const QString t = texte.startsWith(u'@') ? u'@' + texte : texte;
+    QByteArray resultat;
+    bool guillemets = false;
+    bool hexaAvant = false; // a hex digit after "\x.." would extend it: escape it too
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        const char16_t c = t[i].unicode();
+        if (c == u';' || c == u',' || c == u'=')
+            guillemets = true;
+        const bool chiffreHexa = (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+        if (hexaAvant && chiffreHexa) {
+            resultat += "\\x" + QByteArray::number(c, 16);
+            continue;
+        }
+        hexaAvant = false;
+        switch (c) {
+        case u'\0': resultat += "\\0"; hexaAvant = true; break;
+        case u'\a': resultat += "\\a"; break;
+        case u'\b': resultat += "\\b"; break;
+        case u'\f': resultat += "\\f"; break;
+        case u'\n': resultat += "\\n"; break;
+        case u'\r': resultat += "\\r"; break;
+        case u'\t': resultat += "\\t"; break;
+        case u'\v': resultat += "\\v"; break;
+        case u'"':
+        case u'\\':
+            resultat += '\\';
+            resultat += char(c);
+            break;
+        default:
+            if (c <= 0x1F) {
+                resultat += "\\x" + QByteArray::number(c, 16);
+                hexaAvant = true;
+            } else if (t[i].isHighSurrogate() && i + 1 < t.size() && t[i + 1].isLowSurrogate()) {
+                resultat += QStringView(t).sliced(i, 2).toUtf8();
+                ++i;
+            } else {
+                resultat += QStringView(t).sliced(i, 1).toUtf8();
+            }
+        }
+    }
+    if (guillemets || resultat.startsWith(' ') || resultat.endsWith(' '))
+        resultat = '"' + resultat + '"';
+    return resultat;
+}
+
+} // namespace Ini
