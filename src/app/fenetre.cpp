@@ -141,6 +141,7 @@ VantelBttn *FenetreZelund::creeBoutonDeplacement(const QString &titre, int gauch
     b->setObjectName(QStringLiteral("CmdDeplaceFen"));
     b->setGradientSens(VantelBttn::Horizontal);
     b->setInfoBulle(QStringLiteral("Déplacement de la fenêtre"));
+    b->setNature(VantelBttn::Nature::Texte); // the window's title
     b->setFocusPolicy(Qt::NoFocus);
     placeTwips(b, gauche, haut, largeur, hauteur);
     new PoigneeDeplacement(b);
@@ -163,6 +164,7 @@ VantelBttn *FenetreZelund::creeBoutonFermer(int gauche, int haut, int largeur, i
 VantelBttn *FenetreZelund::creeForme(int gauche, int haut, int largeur, int hauteur)
 {
     auto *b = new VantelBttn(QString(), this);
+    b->setNature(VantelBttn::Nature::Decor);
     b->setGradientSens(VantelBttn::Horizontal);
     b->setEnabled(false);
     b->setFocusPolicy(Qt::NoFocus);

@@ -3,6 +3,7 @@
 #include "app/fenetre.h"
 #include "main/compteur.h"
 #include "main/grille.h"
+#include "main/textedate.h"
 #include "moon/panneau.h"
 
 #include <QPointer>
@@ -12,6 +13,7 @@
 #include <optional>
 
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class VantelBttn;
 class VantelPanel;
@@ -84,6 +86,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *objet, QEvent *event) override;
 
 private:
     void creeCadre();
@@ -122,6 +125,13 @@ private:
     void fuseauxHoraires();
     void configure();
     void apropos();
+    // Keyboard: the order of Tab, the day grid's keys, the menu's Escape.
+    void prepareClavier();
+    bool toucheGrille(int indice, const QKeyEvent *touche);
+    void selectionneAuClavier(const JourMoisAn &date);
+    QString nomCaseJour(int indice) const;
+    // Shows the month-year button over the lists, which then leave the Tab order.
+    void couvreListes();
 
     int m_jourCourant = 1;
     QString m_dateSelection;
