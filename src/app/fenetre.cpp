@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWindow>
 
@@ -92,6 +93,22 @@ void FenetreZelund::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
     if (event->isAccepted() && m_boucleModale)
         m_boucleModale->quit();
+}
+
+void FenetreZelund::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        echappe();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void FenetreZelund::echappe()
+{
+    auto *fermer = findChild<VantelBttn *>(QStringLiteral("CmdFermer"), Qt::FindDirectChildrenOnly);
+    if (fermer && fermer->isVisible() && fermer->isEnabled())
+        fermer->click();
 }
 
 void FenetreZelund::basculePremierPlan(Qt::MouseButton bouton)

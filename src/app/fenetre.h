@@ -52,6 +52,9 @@ protected:
 
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    // Escape: what the window's close button does; nothing in a window without one.
+    virtual void echappe();
 
 private:
     QEventLoop *m_boucleModale = nullptr;

@@ -662,9 +662,6 @@ void FenPrin::prepareClavier()
         Jour[i]->installEventFilter(this);
         Jour[i]->setNomCalcule([this, i] { return nomCaseJour(i); });
     }
-    popUpInfos->installEventFilter(this);
-    for (VantelBttn *b : popUpInfos->findChildren<VantelBttn *>())
-        b->installEventFilter(this);
 
     auto *copier = new QShortcut(QKeySequence::Copy, this);
     connect(copier, &QShortcut::activated, this, &FenPrin::copie);
@@ -691,15 +688,20 @@ bool FenPrin::eventFilter(QObject *objet, QEvent *event)
     if (event->type() != QEvent::KeyPress)
         return FenetreZelund::eventFilter(objet, event);
     const auto *touche = static_cast<QKeyEvent *>(event);
-    if (touche->key() == Qt::Key_Escape && (objet == popUpInfos || objet->parent() == popUpInfos)) {
-        popUpInfos->hide();
-        CmdApropos->setFocus(Qt::OtherFocusReason);
-        return true;
-    }
     const auto indice = std::find(Jour.begin(), Jour.end(), objet) - Jour.begin();
     if (indice < 31 && toucheGrille(int(indice), touche))
         return true;
     return FenetreZelund::eventFilter(objet, event);
+}
+
+void FenPrin::echappe()
+{
+    if (popUpInfos->isHidden())
+        return;
+    const bool dedans = popUpInfos->isAncestorOf(focusWidget());
+    popUpInfos->hide();
+    if (dedans)
+        CmdApropos->setFocus(Qt::OtherFocusReason);
 }
 
 bool FenPrin::toucheGrille(int indice, const QKeyEvent *touche)

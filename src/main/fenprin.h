@@ -87,6 +87,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *objet, QEvent *event) override;
+    // Escape closes the menu panel, never the program.
+    void echappe() override;
 
 private:
     void creeCadre();

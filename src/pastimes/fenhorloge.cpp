@@ -145,6 +145,12 @@ void FenHorloge::showEvent(QShowEvent *event)
     tic();
 }
 
+void FenHorloge::echappe()
+{
+    partage().horlogeFermee = true;
+    close();
+}
+
 void FenHorloge::hideEvent(QHideEvent *event)
 {
     Timer1->stop();

@@ -57,6 +57,8 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    // No close button: Escape closes it as the toolbox would.
+    void echappe() override;
 
 private:
     void appliqueCouleurs();

@@ -1,0 +1,87 @@
+#include "app/conseils.h"
+#include "app/fenaide.h"
+#include "app/partage.h"
+#include "app/vantelbttn.h"
+#include "pastimes/apropos.h"
+#include "pastimes/fenboutils.h"
+#include "support/fauxplateforme.h"
+#include "support/principal.h"
+
+#include <QPointer>
+#include <QTest>
+
+namespace {
+VantelBttn *bouton(FenBOutils &b, int o)
+{
+    return std::array{b.CmdHorloge, b.CmdCalendrier, b.CmdMiniCalend, b.CmdJourPlus,
+                      b.CmdAn2010,  b.Cmd2001,       b.CmdFeries,     b.CmdFortune}[std::size_t(o)];
+}
+
+bool ouverte(const QPointer<FenetreZelund> &f)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return f && f->isVisible();
+}
+} // namespace
+
+// Escape closes every window as its close button does.
+class TestEchap : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup()
+    {
+        FenetreZelund::fermeTout();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // Each tool opened from the keyboard, closed by Escape, opened again.
+    void outils_data()
+    {
+        QTest::addColumn<int>("outil");
+        const char *noms[] = {"horloge", "calendrier", "mini-calendrier", "jour de la semaine",
+                              "2010", "2001", "Pâques", "loterie"};
+        for (int i = 0; i < FenBOutils::NbOutils; ++i)
+            QTest::newRow(noms[i]) << i;
+    }
+    void outils()
+    {
+        QFETCH(int, outil);
+        Banc banc;
+        FenetreZelund principale;
+        FenetreZelund::setPrincipale(&principale);
+        principale.show();
+        QPointer<FenBOutils> boite = new FenBOutils(&principale);
+        boite->show();
+        const auto o = static_cast<FenBOutils::Outil>(outil);
+        QTest::keyClick(bouton(*boite, outil), Qt::Key_Space);
+        QPointer<FenetreZelund> f = FenBOutils::fenetre(o);
+        QVERIFY(ouverte(f));
+        QTest::keyClick(f, Qt::Key_Escape);
+        QVERIFY(!ouverte(f));
+        QTest::keyClick(bouton(*boite, outil), Qt::Key_Space);
+        QVERIFY(ouverte(FenBOutils::fenetre(o)));
+        QTest::keyClick(boite, Qt::Key_Escape);
+        QVERIFY(!ouverte(boite.data()) && !partage().bOutilsAffichee);
+    }
+
+    void autres()
+    {
+        Banc banc;
+        QPointer<FenetreZelund> conseils = new Conseils;
+        conseils->setAttribute(Qt::WA_DeleteOnClose);
+        conseils->show();
+        QTest::keyClick(conseils, Qt::Key_Escape);
+        QVERIFY(!ouverte(conseils));
+        QPointer<FenetreZelund> aide = FenAide::affiche(1);
+        QTest::keyClick(aide, Qt::Key_Escape);
+        QVERIFY(!ouverte(aide));
+        Apropos a;
+        a.show();
+        QTest::keyClick(&a, Qt::Key_Escape);
+        QVERIFY(!a.isVisible());
+    }
+};
+
+ZELUND_TEST(TestEchap)
+#include "tst_clavier.moc"
