@@ -318,30 +318,29 @@ void VantelBttn::leaveEvent(QEvent *event)
     QAbstractButton::leaveEvent(event);
 }
 
+std::optional<Qt::MouseButton> boutonDuClavier(const QKeyEvent *touche)
+{
+    const int k = touche->key();
+    const auto modificateurs = touche->modifiers() & ~Qt::KeypadModifier;
+    if ((k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter) && modificateurs == Qt::NoModifier)
+        return Qt::LeftButton;
+    if ((k == Qt::Key_Menu && modificateurs == Qt::NoModifier)
+        || (k == Qt::Key_F10 && modificateurs == Qt::ShiftModifier))
+        return Qt::RightButton;
+    return std::nullopt;
+}
+
 void VantelBttn::keyPressEvent(QKeyEvent *event)
 {
-    const int touche = event->key();
-    const auto modificateurs = event->modifiers() & ~Qt::KeypadModifier;
-    if ((touche == Qt::Key_Space || touche == Qt::Key_Return || touche == Qt::Key_Enter)
-        && modificateurs == Qt::NoModifier) {
-        // What the left button's press does, then its click.
-        if (!event->isAutoRepeat())
-            actionne(Qt::LeftButton);
-        event->accept();
+    const auto bouton = boutonDuClavier(event);
+    if (!bouton || (*bouton == Qt::RightButton && !aActionDroite())) {
+        QAbstractButton::keyPressEvent(event);
         return;
     }
-    if ((touche == Qt::Key_Menu && modificateurs == Qt::NoModifier)
-        || (touche == Qt::Key_F10 && modificateurs == Qt::ShiftModifier)) {
-        if (!aActionDroite()) {
-            event->ignore();
-            return;
-        }
-        if (!event->isAutoRepeat())
-            actionne(Qt::RightButton);
-        event->accept();
-        return;
-    }
-    QAbstractButton::keyPressEvent(event);
+    // What that button's press does (and the left one's click).
+    if (!event->isAutoRepeat())
+        actionne(*bouton);
+    event->accept();
 }
 
 void VantelBttn::keyReleaseEvent(QKeyEvent *event)

@@ -4,6 +4,13 @@
 #include <QColor>
 #include <QIcon>
 #include <functional>
+#include <optional>
+
+class QKeyEvent;
+
+// The mouse button a key stands for on a control that acts on the press:
+// Space and Enter the left one, the context-menu key and Shift+F10 the right one.
+std::optional<Qt::MouseButton> boutonDuClavier(const QKeyEvent *touche);
 
 // The custom button every window is built from: a gradient background,
 // a caption or a picture, a highlight colour under the pointer.

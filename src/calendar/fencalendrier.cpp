@@ -5,6 +5,7 @@
 #include "app/plateforme.h"
 #include "calendar/compteurvertical.h"
 #include "calendar/imagepremierplan.h"
+#include "main/textedate.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -74,6 +75,7 @@ FenCalendrier::FenCalendrier(QWidget *parent)
     ChangeAn->setAccessibleName(QStringLiteral("Changer l'année"));
     placeTwips(ChangeAn, 5730, 690, 195, 375);
     AffAn->setTextMargins(0, 0, ChangeAn->width() + 2, 0);
+    ChangeAn->relieBoite(AffAn);
 
     AffCalendrier = new ImagePremierPlan(this);
     AffCalendrier->setFont(comic);
@@ -91,6 +93,8 @@ FenCalendrier::FenCalendrier(QWidget *parent)
     connect(AffMois, &QComboBox::currentIndexChanged, this, &FenCalendrier::RemplitCalendrier);
     connect(Timer1, &QTimer::timeout, this, &FenCalendrier::Timer1Tic);
     connect(AffCalendrier, &ImagePremierPlan::appuye, this, &FenetreZelund::basculePremierPlan);
+    AffCalendrier->setAccessibleName(QStringLiteral("Calendrier"));
+    AffCalendrier->setCases([this] { return casesNommees(); });
 
     appliqueCouleurs();
     placeSurPrincipale();
@@ -163,6 +167,26 @@ void FenCalendrier::RemplitCalendrier()
         return;
     m_mois = grilleMois(mois, annee->valeur, Plateforme::courante().aujourdhui().day());
     AffCalendrier->update();
+}
+
+std::vector<ImagePremierPlan::CaseNommee> FenCalendrier::casesNommees() const
+{
+    std::vector<ImagePremierPlan::CaseNommee> cases;
+    const auto annee = borneAnneeCalendrier(AffAn->text());
+    const int mois = AffMois->currentIndex() + 1;
+    if (!m_mois || !annee || mois < 1)
+        return cases;
+    const QRect surface = AffCalendrier->contentsRect();
+    const QTransform echelle = QTransform::fromTranslate(surface.x(), surface.y())
+                                   .scale(surface.width() / EchelleGrille, surface.height() / EchelleGrille);
+    const QDate aujourdhui = Plateforme::courante().aujourdhui();
+    for (const CaseCalendrier &c : m_mois->jours) {
+        QString nom = dateLongue(c.jour, mois, annee->valeur).value_or(QString::number(c.jour));
+        if (QDate(annee->valeur, mois, c.jour) == aujourdhui)
+            nom += QStringLiteral(", aujourd'hui");
+        cases.push_back({echelle.mapRect(caseGrille(c.colonne, c.ligne)).toRect(), nom});
+    }
+    return cases;
 }
 
 void FenCalendrier::DessineCalendrier(QPainter &p) const

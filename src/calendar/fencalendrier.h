@@ -2,6 +2,7 @@
 
 #include "calendar/fenoutil.h"
 #include "calendar/grillecalendrier.h"
+#include "calendar/imagepremierplan.h"
 
 #include <QColor>
 #include <optional>
@@ -47,6 +48,7 @@ private:
     void dessineNumeros(QPainter &p) const;
     void anneeModifiee(const QString &texte);
     void compteurModifie(int valeur);
+    std::vector<ImagePremierPlan::CaseNommee> casesNommees() const;
 
     std::optional<MoisCalendrier> m_mois;
     QColor m_texteBoutons;

@@ -59,6 +59,8 @@ FenJourPlus::FenJourPlus(QWidget *parent)
     // The spin controls lie over the right ends of their boxes.
     AffJour->setTextMargins(0, 0, ChangeJour->width() + 2, 0);
     AffAn->setTextMargins(0, 0, ChangeAn->width() + 2, 0);
+    ChangeJour->relieBoite(AffJour);
+    ChangeAn->relieBoite(AffAn);
 
     connect(AffJour, &QLineEdit::textChanged, this, &FenJourPlus::jourModifie);
     connect(AffAn, &QLineEdit::textChanged, this, &FenJourPlus::anneeModifiee);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/fenoutil.h"
+#include "calendar/imagepremierplan.h"
 #include "calendar/minicalend.h"
 
 #include <QDate>
@@ -35,10 +36,14 @@ public:
 
 protected:
     bool eventFilter(QObject *objet, QEvent *event) override;
+    // Page Up and the Left and Up arrows show the month before, their
+    // counterparts the month after.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void appliqueCouleurs();
     void redessine();
     void dessineMois(QPainter &p) const;
     void page(int sens);
+    std::vector<ImagePremierPlan::CaseNommee> casesNommees() const;
 };

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QFrame>
+#include <QRect>
 #include <functional>
+#include <vector>
 
 // A drawing surface whose click keeps its window above the others: any button
 // but the right one sets it on top, the right one releases it.
@@ -14,6 +16,15 @@ public:
     // Paints the contents, inside the frame.
     void setDessin(std::function<void(QPainter &)> dessin);
 
+    // The days a screen reader lists, each with its place in the widget.
+    struct CaseNommee
+    {
+        QRect zone;
+        QString nom;
+    };
+    void setCases(std::function<std::vector<CaseNommee>()> cases) { m_cases = std::move(cases); }
+    std::vector<CaseNommee> cases() const { return m_cases ? m_cases() : std::vector<CaseNommee>{}; }
+
 signals:
     void appuye(Qt::MouseButton bouton);
 
@@ -21,7 +32,10 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    // Space and Enter keep the window on top, the context-menu key releases it.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     std::function<void(QPainter &)> m_dessin;
+    std::function<std::vector<CaseNommee>()> m_cases;
 };

@@ -460,6 +460,7 @@ void FenPrin::calculePhase()
     m_valeurSelection = phase->valeur;
     m_fraction = phase->fraction;
     Forme[3]->setCaption(phase->legende);
+    Image1->setAccessibleName(phase->legende);
     Image1->setFraction(m_fraction);
 }
 

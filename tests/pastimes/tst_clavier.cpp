@@ -2,11 +2,16 @@
 #include "app/fenaide.h"
 #include "app/partage.h"
 #include "app/vantelbttn.h"
+#include "appearance/configure.h"
+#include "app/vantelpanel.h"
 #include "pastimes/apropos.h"
+#include "pastimes/fenhorloge.h"
+#include "pastimes/fenloterie.h"
 #include "pastimes/fenboutils.h"
 #include "support/fauxplateforme.h"
 #include "support/principal.h"
 
+#include <QAccessible>
 #include <QPointer>
 #include <QTest>
 
@@ -80,6 +85,32 @@ private slots:
         a.show();
         QTest::keyClick(&a, Qt::Key_Escape);
         QVERIFY(!a.isVisible());
+    }
+
+    // Value panels, the dial and the balls read out what they show.
+    void valeursLues()
+    {
+        Banc banc;
+        Configure d;
+        QAccessibleInterface *ciel = QAccessible::queryAccessibleInterface(d.TextCiel);
+        QCOMPARE(ciel->role(), QAccessible::StaticText);
+        QCOMPARE(ciel->text(QAccessible::Name), QStringLiteral("119 119 119"));
+        QAccessibleInterface *options = QAccessible::queryAccessibleInterface(d.FondAffDem);
+        QCOMPARE(options->role(), QAccessible::Grouping);
+        QCOMPARE(options->text(QAccessible::Name), QStringLiteral("- Affichage au démarrage -"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(d.FondConfig)->role(), QAccessible::Pane);
+
+        FenHorloge h;
+        QCOMPARE(QAccessible::queryAccessibleInterface(h.FondHorloge)->text(QAccessible::Name),
+                 QStringLiteral("21:05:07"));
+        QTest::keyClick(h.FondHorloge, Qt::Key_Space);
+        QVERIFY(h.estAuPremierPlan());
+
+        FenLoterie *l = FenLoterie::instance();
+        l->tic();
+        const QList<int> numeros = l->numerosAffiches();
+        QCOMPARE(QAccessible::queryAccessibleInterface(l->Boule[3])->text(QAccessible::Name),
+                 QStringLiteral("Boule 3 : %1").arg(numeros[2]));
     }
 };
 
