@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QWindow>
 
@@ -144,6 +145,14 @@ void FenetreZelund::metPoliceVerdana()
     QFont police(QStringLiteral("Verdana"));
     police.setPointSizeF(8.25);
     setFont(police);
+}
+
+void FenetreZelund::nommeListe(QWidget *liste, const QString &nom)
+{
+    liste->setAccessibleName(nom);
+    auto *etiquette = new QLabel(nom, liste->parentWidget());
+    etiquette->setBuddy(liste);
+    etiquette->hide();
 }
 
 void FenetreZelund::placeTwips(QWidget *w, int gauche, int haut, int largeur, int hauteur)

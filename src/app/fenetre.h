@@ -44,6 +44,9 @@ protected:
     static void placeTwips(QWidget *w, int gauche, int haut, int largeur, int hauteur);
     // The face most windows write in: Verdana 8.25 points.
     void metPoliceVerdana();
+    // A drop-down list reads its value as its name; a screen reader finds
+    // what the list is from a label it points to, one that is never shown.
+    static void nommeListe(QWidget *liste, const QString &nom);
 
     VantelBttn *creeBoutonDeplacement(const QString &titre, int gauche, int haut, int largeur,
                                       int hauteur);

@@ -61,7 +61,7 @@ FenCalendrier::FenCalendrier(QWidget *parent)
 
     AffMois = new QComboBox(this);
     AffMois->setFont(comic);
-    AffMois->setAccessibleName(QStringLiteral("Mois"));
+    nommeListe(AffMois, QStringLiteral("Mois"));
     AffMois->setMaxVisibleItems(12);
     placeTwips(AffMois, 3000, 660, 1695, 435);
 

@@ -43,7 +43,7 @@ FenJourPlus::FenJourPlus(QWidget *parent)
     placeTwips(ChangeJour, 2400, 645, 195, 375);
 
     AffMois = new QComboBox(this);
-    AffMois->setAccessibleName(QStringLiteral("Mois"));
+    nommeListe(AffMois, QStringLiteral("Mois"));
     AffMois->setMaxVisibleItems(12);
     placeTwips(AffMois, 2625, 615, 1695, 435);
 

@@ -115,11 +115,11 @@ void FenPrin::creeFond()
 
     LDAnnee = new QComboBox(Fond);
     LDAnnee->setObjectName(QStringLiteral("LDAnnee"));
-    LDAnnee->setAccessibleName(QStringLiteral("Année"));
+    nommeListe(LDAnnee, QStringLiteral("Année"));
     placeTwips(LDAnnee, 30, 2580, 1635, 360);
     LDMois = new QComboBox(Fond);
     LDMois->setObjectName(QStringLiteral("LDMois"));
-    LDMois->setAccessibleName(QStringLiteral("Mois"));
+    nommeListe(LDMois, QStringLiteral("Mois"));
     LDMois->setMaxVisibleItems(12);
     placeTwips(LDMois, 1650, 2580, 2190, 360);
     connect(LDAnnee, &QComboBox::currentIndexChanged, this, &FenPrin::anneeSelectionnee);
@@ -263,6 +263,8 @@ bool FenPrin::charge(const std::function<void()> &fermeDemarrage)
     LDAnnee->hide();
     LDMois->hide();
     CmdAnMois->setCaption(QString());
+    // The keyboard starts on today, in the day grid.
+    Jour[m_jourCourant - 1]->setFocus();
 
     popUpInfos->CmdBulAide->setCaption(PopUpInfos::legendeInfoBulles(partage().infoBullesActives));
     partage().fichierAide = cheminAide(0);

@@ -149,6 +149,11 @@ private slots:
     {
         Fenetre w;
         FenPrin &f = w.f;
+        QCOMPARE(QApplication::focusWidget() ? QApplication::focusWidget() : f.focusWidget(), f.Jour[17]);
+        // A list's name is its value; its label says what it is.
+        const auto etiquettes = QAccessible::queryAccessibleInterface(f.LDAnnee)->relations(QAccessible::Label);
+        QVERIFY(!etiquettes.isEmpty());
+        QCOMPARE(etiquettes.first().first->text(QAccessible::Name), QStringLiteral("Année"));
         QCOMPARE(QAccessible::queryAccessibleInterface(f.CmdAnMois)->text(QAccessible::Name),
                  QStringLiteral("Choisir le mois et l'année"));
         QTest::keyClick(f.CmdAnMois, Qt::Key_Menu);
