@@ -67,7 +67,6 @@ private slots:
         QTest::addColumn<int>("nbMois");  // months, when pas is 0
         QTest::addColumn<JourMoisAn>("arrivee"); // day 0: no move
         QTest::newRow("fin de mois") << date(30, 11, 2001) << 1 << 0 << date(1, 12, 2001);
-        QTest::newRow("fin d'année") << date(31, 12, 2001) << 1 << 0 << date(1, 1, 2002);
         QTest::newRow("début d'année") << date(1, 1, 2002) << -1 << 0 << date(31, 12, 2001);
         QTest::newRow("par-dessus la réforme") << date(4, 10, 1582) << 1 << 0 << date(15, 10, 1582);
         QTest::newRow("avant la réforme") << date(15, 10, 1582) << -1 << 0 << date(4, 10, 1582);
@@ -104,9 +103,7 @@ private slots:
         QTest::newRow("droite, année suivante") << date(31, 12, 2001) << int(Qt::Key_Right) << aucun << date(1, 1, 2002);
         QTest::newRow("gauche, 1582") << date(15, 10, 1582) << int(Qt::Key_Left) << aucun << date(4, 10, 1582);
         QTest::newRow("haut, 1582") << date(15, 10, 1582) << int(Qt::Key_Up) << aucun << date(28, 9, 1582);
-        QTest::newRow("bas") << date(28, 2, 2001) << int(Qt::Key_Down) << aucun << date(7, 3, 2001);
         QTest::newRow("page suivante") << date(31, 1, 2001) << int(Qt::Key_PageDown) << aucun << date(28, 2, 2001);
-        QTest::newRow("page précédente") << date(5, 1, 2001) << int(Qt::Key_PageUp) << aucun << date(5, 12, 2000);
         QTest::newRow("année précédente") << date(18, 11, 2001) << int(Qt::Key_PageUp) << int(Qt::ControlModifier)
                                           << date(18, 11, 2000);
         QTest::newRow("année suivante, pavé") << date(18, 11, 2001) << int(Qt::Key_PageDown)
@@ -204,8 +201,6 @@ private slots:
         QTest::newRow("boîte à outils") << "CmdBOutils" << bouton << "Zelund +" << QStringList{appui, menu, focus};
         QTest::newRow("aide") << "CmdAide" << bouton << "Appel de l'aide sur la fenêtre/Appel de l'aide générale"
                               << QStringList{appui, menu, focus};
-        QTest::newRow("copie") << "CmdCopier" << bouton << "Copier/Appel du presse-papiers"
-                               << QStringList{appui, menu, focus};
         QTest::newRow("fermer") << "CmdFermer" << bouton << "Fermer" << QStringList{appui, focus};
         QTest::newRow("titre") << "CmdDeplaceFen" << int(QAccessible::StaticText) << "Zelund" << QStringList{};
         QTest::newRow("bande") << "Forme1" << int(QAccessible::Separator) << "" << QStringList{};
@@ -222,7 +217,7 @@ private slots:
         FenPrin &f = w.f;
         QHash<QString, QWidget *> controles{{"CmdDateJour", f.CmdDateJour}, {"Jour17", f.Jour[17]},
                                             {"Jour4", f.Jour[4]},           {"CmdBOutils", f.CmdBOutils},
-                                            {"CmdAide", f.CmdAide},         {"CmdCopier", f.CmdCopier},
+                                            {"CmdAide", f.CmdAide},
                                             {"CmdFermer", f.CmdFermer},     {"CmdDeplaceFen", f.CmdDeplaceFen},
                                             {"Forme1", f.Forme[1]},         {"Forme3", f.Forme[3]},
                                             {"Image1", f.Image1}};
