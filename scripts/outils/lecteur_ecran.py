@@ -48,6 +48,10 @@ def annonce(o):
     """One line, as a screen reader speaks an object: name, role, state."""
     etats = o.getState()
     morceaux = [o.name or '(sans nom)', o.getRoleName()]
+    # A list names itself by its value; its label says what it is.
+    for r in o.getRelationSet():
+        if r.getRelationType() == pyatspi.RELATION_LABELLED_BY and r.getNTargets():
+            morceaux.insert(0, r.getTarget(0).name)
     if o.description and o.description != o.name:
         morceaux.append('« %s »' % o.description)
     if not etats.contains(pyatspi.STATE_ENABLED) and o.getRole() != pyatspi.ROLE_SEPARATOR:
