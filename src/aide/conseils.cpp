@@ -88,6 +88,15 @@ void Conseils::creeControles()
     CmdNextTip->setGradientSens(VantelBttn::Horizontal);
     placeTwips(CmdNextTip, 2940, Haut + 2250, 2340, 480);
     connect(CmdNextTip, &VantelBttn::clicked, this, &Conseils::CmdNextTipClick);
+    // The two buttons lie above the check box.
+    setTabOrder(CmdOK, CmdNextTip);
+    setTabOrder(CmdNextTip, chkLoadTipsAtStartup);
+    CmdOK->setFocus();
+}
+
+void Conseils::echappe()
+{
+    CmdOK->click();
 }
 
 void Conseils::appliqueCouleurs()

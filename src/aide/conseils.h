@@ -32,6 +32,9 @@ public:
     VantelBttn *CmdOK = nullptr;
     VantelBttn *CmdNextTip = nullptr;
 
+protected:
+    void echappe() override;
+
 private:
     void creeControles();
     void appliqueCouleurs();

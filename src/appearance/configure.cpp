@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSignalBlocker>
 
 namespace {
@@ -39,6 +40,14 @@ Configure::Configure(QWidget *parent)
     charge();
     // Opens over the main window; it is not brought back there at each activation.
     centreSurPrincipale();
+    // The keyboard starts on the first control, never on a button that
+    // discards; Return keeps the edits wherever the focus is.
+    CmdCoulCiel->setFocus();
+    for (const QKeySequence &touche : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+        auto *ok = new QShortcut(touche, this);
+        // While a colour is edited OK is off: Return then confirms the colour.
+        connect(ok, &QShortcut::activated, this, [this] { (CmdOK->isEnabled() ? CmdOK : CmdCoulOK)->click(); });
+    }
 }
 
 void Configure::creeCadre()

@@ -1,5 +1,6 @@
 #include "calendar/compteurvertical.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygonF>
@@ -24,6 +25,23 @@ CompteurVertical::CompteurVertical(int minimum, int maximum, QWidget *parent)
     setSingleStep(1);
     setPageStep(1);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void CompteurVertical::relieBoite(QWidget *boite)
+{
+    boite->installEventFilter(this);
+}
+
+bool CompteurVertical::eventFilter(QObject *objet, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && isEnabled()) {
+        const int touche = static_cast<QKeyEvent *>(event)->key();
+        if (touche == Qt::Key_Up || touche == Qt::Key_Down) {
+            triggerAction(touche == Qt::Key_Up ? SliderSingleStepAdd : SliderSingleStepSub);
+            return true;
+        }
+    }
+    return QAbstractSlider::eventFilter(objet, event);
 }
 
 QSize CompteurVertical::sizeHint() const

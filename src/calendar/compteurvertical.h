@@ -11,11 +11,14 @@ public:
     explicit CompteurVertical(int minimum, int maximum, QWidget *parent = nullptr);
 
     QSize sizeHint() const override;
+    // Up and Down typed in the box beside it step the value, as the arrows do.
+    void relieBoite(QWidget *boite);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *objet, QEvent *event) override;
 
 private:
     enum class Fleche { Aucune, Haut, Bas };

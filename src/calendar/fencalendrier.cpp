@@ -7,6 +7,7 @@
 #include "dates/noms.h"
 #include "calendar/imagepremierplan.h"
 #include "dates/infojour.h"
+#include "dates/texte.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -62,7 +63,7 @@ FenCalendrier::FenCalendrier(QWidget *parent)
 
     AffMois = new QComboBox(this);
     AffMois->setFont(comic);
-    AffMois->setAccessibleName(QStringLiteral("Mois"));
+    nommeListe(AffMois, QStringLiteral("Mois"));
     AffMois->setMaxVisibleItems(12);
     placeTwips(AffMois, 3000, 660, 1695, 435);
 
@@ -76,6 +77,7 @@ FenCalendrier::FenCalendrier(QWidget *parent)
     ChangeAn->setAccessibleName(QStringLiteral("Changer l'année"));
     placeTwips(ChangeAn, 5730, 690, 195, 375);
     AffAn->setTextMargins(0, 0, ChangeAn->width() + 2, 0);
+    ChangeAn->relieBoite(AffAn);
 
     AffCalendrier = new ImagePremierPlan(this);
     AffCalendrier->setFont(comic);
@@ -94,6 +96,8 @@ FenCalendrier::FenCalendrier(QWidget *parent)
     connect(AffMois, &QComboBox::currentIndexChanged, this, &FenCalendrier::RemplitCalendrier);
     connect(Timer1, &QTimer::timeout, this, &FenCalendrier::Timer1Tic);
     connect(AffCalendrier, &ImagePremierPlan::appuye, this, &FenetreZelund::basculePremierPlan);
+    AffCalendrier->setAccessibleName(QStringLiteral("Calendrier"));
+    AffCalendrier->setCases([this] { return casesNommees(); });
 
     appliqueCouleurs();
     placeSurPrincipale();
@@ -168,6 +172,26 @@ void FenCalendrier::RemplitCalendrier()
     m_moisAffiche = mois;
     m_anneeAffichee = annee->valeur;
     AffCalendrier->update();
+}
+
+std::vector<ImagePremierPlan::CaseNommee> FenCalendrier::casesNommees() const
+{
+    std::vector<ImagePremierPlan::CaseNommee> cases;
+    const auto annee = borneAnneeCalendrier(AffAn->text());
+    const int mois = AffMois->currentIndex() + 1;
+    if (!m_mois || !annee || mois < 1)
+        return cases;
+    const QRect surface = AffCalendrier->contentsRect();
+    const QTransform echelle = QTransform::fromTranslate(surface.x(), surface.y())
+                                   .scale(surface.width() / EchelleGrille, surface.height() / EchelleGrille);
+    const QDate aujourdhui = Plateforme::courante().aujourdhui();
+    for (const CaseCalendrier &c : m_mois->jours) {
+        QString nom = Dates::dateLongue(c.jour, mois, annee->valeur).value_or(QString::number(c.jour));
+        if (QDate(annee->valeur, mois, c.jour) == aujourdhui)
+            nom += QStringLiteral(", aujourd'hui");
+        cases.push_back({echelle.mapRect(caseGrille(c.colonne, c.ligne)).toRect(), nom});
+    }
+    return cases;
 }
 
 void FenCalendrier::DessineCalendrier(QPainter &p) const

@@ -2,6 +2,7 @@
 
 #include "ui/fenoutil.h"
 #include "calendar/grillecalendrier.h"
+#include "calendar/imagepremierplan.h"
 
 #include <QColor>
 #include <optional>
@@ -47,6 +48,7 @@ private:
     void dessineNumeros(QPainter &p) const;
     void anneeModifiee(const QString &texte);
     void compteurModifie(int valeur);
+    std::vector<ImagePremierPlan::CaseNommee> casesNommees() const;
 
     // The day under a point of the grid's contents, as its tooltip tells it.
     QString infoJourSous(QPoint point) const;

@@ -44,7 +44,7 @@ FenJourPlus::FenJourPlus(QWidget *parent)
     placeTwips(ChangeJour, 2400, 645, 195, 375);
 
     AffMois = new QComboBox(this);
-    AffMois->setAccessibleName(QStringLiteral("Mois"));
+    nommeListe(AffMois, QStringLiteral("Mois"));
     AffMois->setMaxVisibleItems(12);
     placeTwips(AffMois, 2625, 615, 1695, 435);
 
@@ -60,6 +60,8 @@ FenJourPlus::FenJourPlus(QWidget *parent)
     // The spin controls lie over the right ends of their boxes.
     AffJour->setTextMargins(0, 0, ChangeJour->width() + 2, 0);
     AffAn->setTextMargins(0, 0, ChangeAn->width() + 2, 0);
+    ChangeJour->relieBoite(AffJour);
+    ChangeAn->relieBoite(AffAn);
 
     connect(AffJour, &QLineEdit::textChanged, this, &FenJourPlus::jourModifie);
     connect(AffAn, &QLineEdit::textChanged, this, &FenJourPlus::anneeModifiee);

@@ -6,6 +6,8 @@
 #include "ui/vantelpanel.h"
 #include "calendar/imagepremierplan.h"
 #include "dates/infojour.h"
+#include "dates/texte.h"
+#include <QKeyEvent>
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -79,6 +81,7 @@ FenMiniCalend::FenMiniCalend(QWidget *parent)
     picMonth->setDessin([this](QPainter &p) { dessineMois(p); });
     picMonth->setInfoBullePoint([this](QPoint point) { return infoJourSous(point); });
     connect(picMonth, &ImagePremierPlan::appuye, this, &FenetreZelund::basculePremierPlan);
+    picMonth->setCases([this] { return casesNommees(); });
 
     appliqueCouleurs();
     placeSurPrincipale();
@@ -121,6 +124,7 @@ void FenMiniCalend::ChangeDate(const QDate &date)
 void FenMiniCalend::redessine()
 {
     lblMonth->setText(titreMiniCalend(DateCourante));
+    picMonth->setAccessibleName(lblMonth->text());
     picMonth->update();
 }
 
@@ -164,4 +168,39 @@ bool FenMiniCalend::eventFilter(QObject *objet, QEvent *event)
         return true;
     }
     return FenOutil::eventFilter(objet, event);
+}
+
+void FenMiniCalend::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_PageUp:
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        page(-1);
+        return;
+    case Qt::Key_PageDown:
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        page(1);
+        return;
+    default:
+        FenOutil::keyPressEvent(event);
+    }
+}
+
+std::vector<ImagePremierPlan::CaseNommee> FenMiniCalend::casesNommees() const
+{
+    std::vector<ImagePremierPlan::CaseNommee> cases;
+    const QDate aujourdhui = Plateforme::courante().aujourdhui();
+    const TaillesCase tailles{LargeurCase, HauteurCase};
+    const QPoint origine = picMonth->contentsRect().topLeft();
+    for (const CaseMini &c : casesMiniCalend(DateCourante, aujourdhui, tailles)) {
+        QString nom = Dates::dateLongue(c.jour, DateCourante.month(), DateCourante.year()).value_or(QString::number(c.jour));
+        if (QDate(DateCourante.year(), DateCourante.month(), c.jour) == aujourdhui)
+            nom += QStringLiteral(", aujourd'hui");
+        const QRect zone(origine + QPoint(px(c.coin.x()), px(c.coin.y())),
+                         QSize(px(tailles.largeur), px(tailles.hauteur)));
+        cases.push_back({zone, nom});
+    }
+    return cases;
 }

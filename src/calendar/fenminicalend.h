@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/fenoutil.h"
+#include "calendar/imagepremierplan.h"
 #include "calendar/minicalend.h"
 
 #include <QDate>
@@ -35,6 +36,9 @@ public:
 
 protected:
     bool eventFilter(QObject *objet, QEvent *event) override;
+    // Page Up and the Left and Up arrows show the month before, their
+    // counterparts the month after.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void appliqueCouleurs();
@@ -43,4 +47,5 @@ private:
     void page(int sens);
     // The day under a point of the grid's contents, as its tooltip tells it.
     QString infoJourSous(QPoint point) const;
+    std::vector<ImagePremierPlan::CaseNommee> casesNommees() const;
 };

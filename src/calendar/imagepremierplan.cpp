@@ -1,16 +1,144 @@
 #include "calendar/imagepremierplan.h"
 
 #include "base/partage.h"
+#include "ui/vantelbttn.h"
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPainter>
 #include <QToolTip>
+
+namespace {
+// One day of the grid, as a screen reader reads it.
+class CaseAccessible : public QAccessibleInterface
+{
+public:
+    CaseAccessible(ImagePremierPlan *image, int indice)
+        : m_image(image)
+        , m_indice(indice)
+    {
+    }
+    bool isValid() const override { return m_image && m_indice < int(m_image->cases().size()); }
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override { return m_image ? m_image->window()->windowHandle() : nullptr; }
+    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(m_image); }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name && isValid() ? m_image->cases()[std::size_t(m_indice)].nom : QString();
+    }
+    void setText(QAccessible::Text, const QString &) override {}
+    QRect rect() const override
+    {
+        if (!isValid())
+            return {};
+        const QRect zone = m_image->cases()[std::size_t(m_indice)].zone;
+        return QRect(m_image->mapToGlobal(zone.topLeft()), zone.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.invisible = !isValid() || !m_image->isVisible();
+        s.readOnly = true;
+        return s;
+    }
+
+private:
+    QPointer<ImagePremierPlan> m_image;
+    int m_indice;
+};
+
+// The surface: a picture, or a table of named days when it shows a month.
+class ImageAccessible : public QAccessibleWidget
+{
+public:
+    explicit ImageAccessible(ImagePremierPlan *image)
+        : QAccessibleWidget(image, QAccessible::Graphic)
+    {
+    }
+    ~ImageAccessible() override
+    {
+        for (QAccessible::Id id : m_cases)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+    ImagePremierPlan *image() const { return static_cast<ImagePremierPlan *>(widget()); }
+    QAccessible::Role role() const override
+    {
+        return image()->cases().empty() ? QAccessible::Graphic : QAccessible::Table;
+    }
+    int childCount() const override { return int(image()->cases().size()); }
+    QAccessibleInterface *child(int indice) const override
+    {
+        if (indice < 0 || indice >= childCount())
+            return nullptr;
+        while (int(m_cases.size()) <= indice)
+            m_cases.push_back(QAccessible::registerAccessibleInterface(
+                new CaseAccessible(image(), int(m_cases.size()))));
+        return QAccessible::accessibleInterface(m_cases[std::size_t(indice)]);
+    }
+    int indexOfChild(const QAccessibleInterface *enfant) const override
+    {
+        for (std::size_t i = 0; i < m_cases.size(); ++i)
+            if (QAccessible::accessibleInterface(m_cases[i]) == enfant)
+                return int(i);
+        return -1;
+    }
+    QAccessibleInterface *childAt(int x, int y) const override
+    {
+        const QPoint point = image()->mapFromGlobal(QPoint(x, y));
+        const auto cases = image()->cases();
+        for (std::size_t i = 0; i < cases.size(); ++i)
+            if (cases[i].zone.contains(point))
+                return child(int(i));
+        return nullptr;
+    }
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction(), showMenuAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &action) override
+    {
+        // The same as the mouse: on top, or released.
+        if (action == pressAction())
+            emit image()->appuye(Qt::LeftButton);
+        else if (action == showMenuAction())
+            emit image()->appuye(Qt::RightButton);
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    mutable std::vector<QAccessible::Id> m_cases;
+};
+
+QAccessibleInterface *fabriqueImage(const QString &classe, QObject *objet)
+{
+    if (classe == QLatin1String("ImagePremierPlan") && objet && objet->isWidgetType())
+        return new ImageAccessible(static_cast<ImagePremierPlan *>(objet));
+    return nullptr;
+}
+
+void installeFabriqueImage()
+{
+    QAccessible::installFactory(fabriqueImage);
+}
+Q_CONSTRUCTOR_FUNCTION(installeFabriqueImage)
+} // namespace
 
 ImagePremierPlan::ImagePremierPlan(QWidget *parent)
     : QFrame(parent)
 {
     setMouseTracking(true);
     setAutoFillBackground(true);
+    // Tab reaches it; a click still leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void ImagePremierPlan::setDessin(std::function<void(QPainter &)> dessin)
@@ -33,6 +161,13 @@ void ImagePremierPlan::paintEvent(QPaintEvent *event)
     p.setClipRect(contentsRect());
     p.translate(contentsRect().topLeft());
     m_dessin(p);
+    p.resetTransform();
+    p.setClipping(false);
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        p.setPen(QPen(palette().color(QPalette::WindowText), 2, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
 }
 
 void ImagePremierPlan::mousePressEvent(QMouseEvent *event)
@@ -59,4 +194,14 @@ void ImagePremierPlan::mouseMoveEvent(QMouseEvent *event)
             QToolTip::showText(event->globalPosition().toPoint(), texte, this);
     }
     QFrame::mouseMoveEvent(event);
+}
+
+void ImagePremierPlan::keyPressEvent(QKeyEvent *event)
+{
+    if (const auto bouton = boutonDuClavier(event)) {
+        if (!event->isAutoRepeat())
+            emit appuye(*bouton);
+        return;
+    }
+    QFrame::keyPressEvent(event);
 }

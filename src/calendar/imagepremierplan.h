@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QFrame>
+#include <QRect>
 #include <functional>
+#include <vector>
 
 // A drawing surface whose click keeps its window above the others: any button
 // but the right one sets it on top, the right one releases it.
@@ -17,6 +19,15 @@ public:
     // contents' coordinates); an empty text says nothing.
     void setInfoBullePoint(std::function<QString(QPoint)> texte);
 
+    // The days a screen reader lists, each with its place in the widget.
+    struct CaseNommee
+    {
+        QRect zone;
+        QString nom;
+    };
+    void setCases(std::function<std::vector<CaseNommee>()> cases) { m_cases = std::move(cases); }
+    std::vector<CaseNommee> cases() const { return m_cases ? m_cases() : std::vector<CaseNommee>{}; }
+
 signals:
     void appuye(Qt::MouseButton bouton);
 
@@ -24,8 +35,11 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    // Space and Enter keep the window on top, the context-menu key releases it.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     std::function<void(QPainter &)> m_dessin;
     std::function<QString(QPoint)> m_infoBullePoint;
+    std::function<std::vector<CaseNommee>()> m_cases;
 };

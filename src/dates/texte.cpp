@@ -73,6 +73,14 @@ std::optional<QString> legendeAujourdhui(const QDate &aujourdhui)
     return legende(aujourdhui.day(), aujourdhui.month(), aujourdhui.year(), false);
 }
 
+std::optional<QString> dateLongue(int jour, int mois, int annee)
+{
+    auto texte = legende(jour, mois, annee, false);
+    if (texte)
+        texte->front() = texte->front().toLower();
+    return texte;
+}
+
 std::optional<QString> texteSelection(int jour, int mois, int annee)
 {
     if (!estDateValide(jour, mois, annee))

@@ -18,6 +18,8 @@ bool estDateValide(int jour, int mois, int annee);
 std::optional<QString> legendeJour(int jour, int mois, int annee, Periode periode);
 // Today's caption always uses the Gregorian weekday.
 std::optional<QString> legendeAujourdhui(const QDate &aujourdhui);
+// "lundi 4 octobre 1582": proleptic Gregorian weekday, as a screen reader names a day.
+std::optional<QString> dateLongue(int jour, int mois, int annee);
 
 // "05/03/2002", the form the selection is kept in.
 std::optional<QString> texteSelection(int jour, int mois, int annee);

@@ -16,6 +16,7 @@
 #include "appearance/configure.h"
 #include "dates/infojour.h"
 #include "dates/lune.h"
+#include "dates/navigation.h"
 #include "main/popupinfos.h"
 #include "dates/noms.h"
 #include "dates/texte.h"
@@ -25,10 +26,13 @@
 #include "moon/phase.h"
 
 #include <QCloseEvent>
+#include <algorithm>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 
 namespace {
@@ -44,6 +48,7 @@ FenPrin::FenPrin(QWidget *parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/zelund.svg")));
     creeFond();
     creeCadre();
+    prepareClavier();
     setPrincipale(this);
 }
 
@@ -86,6 +91,7 @@ void FenPrin::creeCadre()
     Forme[3] = creeForme(0, 7245, 5040, 315);
     Forme[3]->setEnabled(true); // carries the Moon's phase caption
     Forme[3]->hide();             // shown with the Moon view only
+    Forme[3]->setNature(VantelBttn::Nature::Texte);
     Forme[7] = creeForme(0, 7560, 5040, 315);
 }
 
@@ -113,11 +119,11 @@ void FenPrin::creeFond()
 
     LDAnnee = new QComboBox(Fond);
     LDAnnee->setObjectName(QStringLiteral("LDAnnee"));
-    LDAnnee->setAccessibleName(QStringLiteral("Année"));
+    nommeListe(LDAnnee, QStringLiteral("Année"));
     placeTwips(LDAnnee, 30, 2580, 1635, 360);
     LDMois = new QComboBox(Fond);
     LDMois->setObjectName(QStringLiteral("LDMois"));
-    LDMois->setAccessibleName(QStringLiteral("Mois"));
+    nommeListe(LDMois, QStringLiteral("Mois"));
     LDMois->setMaxVisibleItems(12);
     placeTwips(LDMois, 1650, 2580, 2190, 360);
     connect(LDAnnee, &QComboBox::currentIndexChanged, this, &FenPrin::anneeSelectionnee);
@@ -125,7 +131,7 @@ void FenPrin::creeFond()
     // Created after the lists so that it covers them.
     CmdAnMois = creeBouton(Fond, QString(), 30, 2580, 3780, 435);
     CmdAnMois->setGradientSens(VantelBttn::Horizontal);
-    CmdAnMois->setAccessibleName(QStringLiteral("Choisir le mois et l'année"));
+    CmdAnMois->setNomParDefaut(QStringLiteral("Choisir le mois et l'année"));
     connect(CmdAnMois, &VantelBttn::appuye, this, &FenPrin::anMoisAppuye);
 
     CmdCompteur = creeBoutonImage(QStringLiteral("compteur"), QStringLiteral("Compteur"), 30, 3000, 645, 1095);
@@ -269,6 +275,8 @@ bool FenPrin::charge(const std::function<void()> &fermeDemarrage)
     LDAnnee->hide();
     LDMois->hide();
     CmdAnMois->setCaption(QString());
+    // The keyboard starts on today, in the day grid.
+    Jour[m_jourCourant - 1]->setFocus();
 
     popUpInfos->CmdBulAide->setCaption(PopUpInfos::legendeInfoBulles(partage().infoBullesActives));
     partage().fichierAide = cheminAide(0);
@@ -292,6 +300,12 @@ void FenPrin::appliqueDisposition(bool ouverte)
     placeTwips(Forme[2], 0, d.hautForme2, 600, d.hauteurForme2);
     placeTwips(Forme[6], 4440, d.hautForme6, 600, d.hauteurForme6);
     tailleTwips(LargeurFenetre, d.hauteurFenetre);
+    // Below the short window's edge the counter's controls are out of sight:
+    // out of the Tab order and of what a screen reader lists too.
+    if (!ouverte)
+        for (QWidget *w : {static_cast<QWidget *>(CmdPremDate), static_cast<QWidget *>(CmdDeuxDate),
+                           static_cast<QWidget *>(FondTexteNBJ), static_cast<QWidget *>(CmdDateAJ)})
+            w->hide();
 }
 
 void FenPrin::montreVue()
@@ -299,7 +313,7 @@ void FenPrin::montreVue()
     const bool compteur = m_panneau.compteurVisible;
     const bool lune = m_panneau.luneVisible;
     for (QWidget *w : {static_cast<QWidget *>(CmdPremDate), static_cast<QWidget *>(CmdDeuxDate),
-                       static_cast<QWidget *>(FondTexteNBJ)})
+                       static_cast<QWidget *>(FondTexteNBJ), static_cast<QWidget *>(CmdDateAJ)})
         w->setVisible(compteur);
     Image2->setVisible(lune);
     Forme[3]->setVisible(lune);
@@ -337,7 +351,7 @@ void FenPrin::appuiCompteur()
     if (!suivant.panneauOuvert) {
         m_panneau = suivant;
         appliqueDisposition(false);
-        CmdAnMois->show();
+        couvreListes();
         CmdAnMois->setCaption(QString());
         return;
     }
@@ -347,7 +361,7 @@ void FenPrin::appuiCompteur()
 void FenPrin::appuiLune()
 {
     const EtatPanneau suivant = ::appuiLune(m_panneau);
-    CmdAnMois->show();
+    couvreListes();
     CmdAnMois->setCaption(QString());
     if (!suivant.panneauOuvert) {
         m_panneau = suivant;
@@ -484,6 +498,7 @@ void FenPrin::calculePhase()
     m_valeurSelection = phase->valeur;
     m_fraction = phase->fraction;
     Forme[3]->setCaption(phase->legende);
+    Image1->setAccessibleName(phase->legende);
     Image1->setFraction(m_fraction);
 
     // The true Moon of that day, told on hovering the picture or its caption.
@@ -563,15 +578,18 @@ void FenPrin::anMoisAppuye(Qt::MouseButton bouton)
                                       .arg(m_dateSelection.mid(6, 4).toInt()));
         return;
     }
+    const bool avaitFocus = CmdAnMois->hasFocus();
     CmdAnMois->hide();
     LDAnnee->show();
     LDMois->show();
+    if (avaitFocus)
+        LDAnnee->setFocus();
 }
 
 void FenPrin::boiteOutilsAppuyee(Qt::MouseButton bouton)
 {
     if (bouton == Qt::RightButton) {
-        CmdAnMois->show();
+        couvreListes();
         return;
     }
     if (partage().bOutilsAffichee) {
@@ -597,6 +615,8 @@ void FenPrin::basculeMenu()
 {
     popUpInfos->setVisible(popUpInfos->isHidden());
     popUpInfos->raise();
+    if (popUpInfos->isVisible() && CmdApropos->hasFocus())
+        popUpInfos->CmdApropos2->setFocus(Qt::TabFocusReason);
 }
 
 QList<QStringList> FenPrin::reglagesDateHeure()
@@ -665,4 +685,131 @@ void FenPrin::changeEvent(QEvent *event)
         popUpInfos->CmdConseilDem->setCaption(PopUpInfos::legendeConseils(partage().conseilDemarrage));
     }
     FenetreZelund::changeEvent(event);
+}
+
+void FenPrin::couvreListes()
+{
+    CmdAnMois->show();
+    LDAnnee->hide();
+    LDMois->hide();
+}
+
+void FenPrin::prepareClavier()
+{
+    // Tab goes from the top left to the bottom right, as the controls lie.
+    QList<QWidget *> ordre{CmdReduire, CmdFermer, CmdDateJour};
+    for (int i = 0; i < 28; ++i)
+        ordre << Jour[i];
+    ordre << Jour[28] << Jour[29] << Jour[30] << CmdBOutils << CmdAnMois << LDAnnee << LDMois << CmdCompteur
+          << CmdLune << CmdFuseauxHoraires << CmdCopier << CmdConfig << CmdAide << CmdApropos << CmdPremDate
+          << CmdDeuxDate << CmdDateAJ << popUpInfos->CmdApropos2;
+    for (VantelBttn *b : popUpInfos->CmdCouleur)
+        ordre << b;
+    ordre << popUpInfos->CmdReset << popUpInfos->CmdBulAide << popUpInfos->CmdConseilDem << popUpInfos->CmdSupprCle
+          << popUpInfos->CmdRegEdit << popUpInfos->CmdFerMnu;
+    for (qsizetype i = 1; i < ordre.size(); ++i)
+        setTabOrder(ordre[i - 1], ordre[i]);
+
+    for (int i = 0; i < 31; ++i) {
+        Jour[i]->installEventFilter(this);
+        Jour[i]->setNomCalcule([this, i] { return nomCaseJour(i); });
+    }
+
+    auto *copier = new QShortcut(QKeySequence::Copy, this);
+    connect(copier, &QShortcut::activated, this, &FenPrin::copie);
+}
+
+QString FenPrin::nomCaseJour(int indice) const
+{
+    const int jour = indice + 1;
+    const int mois = MoisChoisi();
+    const int annee = AnneeChoisie();
+    auto texte = Dates::legendeJour(jour, mois, annee, m_periode);
+    if (!texte)
+        return QString::number(jour);
+    QString nom = texte->left(1).toLower() + texte->mid(1);
+    if (QDate(annee, mois, jour) == Plateforme::courante().aujourdhui())
+        nom += QStringLiteral(", aujourd'hui");
+    if (Dates::texteSelection(jour, mois, annee) == m_dateSelection)
+        nom += QStringLiteral(", jour sélectionné");
+    return nom;
+}
+
+bool FenPrin::eventFilter(QObject *objet, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return FenetreZelund::eventFilter(objet, event);
+    const auto *touche = static_cast<QKeyEvent *>(event);
+    const auto indice = std::find(Jour.begin(), Jour.end(), objet) - Jour.begin();
+    if (indice < 31 && toucheGrille(int(indice), touche))
+        return true;
+    return FenetreZelund::eventFilter(objet, event);
+}
+
+void FenPrin::echappe()
+{
+    if (popUpInfos->isHidden())
+        return;
+    const bool dedans = popUpInfos->isAncestorOf(focusWidget());
+    popUpInfos->hide();
+    if (dedans)
+        CmdApropos->setFocus(Qt::OtherFocusReason);
+}
+
+bool FenPrin::toucheGrille(int indice, const QKeyEvent *touche)
+{
+    const int debut = partage().anneeDebut;
+    const int fin = partage().anneeFin;
+    const Dates::JourMoisAn depart{indice + 1, MoisChoisi(), AnneeChoisie()};
+    const auto modificateurs = touche->modifiers() & ~Qt::KeypadModifier;
+    const bool ctrl = modificateurs == Qt::ControlModifier;
+    if (modificateurs != Qt::NoModifier && !ctrl)
+        return false;
+    std::optional<Dates::JourMoisAn> arrivee;
+    switch (touche->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        if (ctrl)
+            return false;
+        const int k = touche->key();
+        const int pas = k == Qt::Key_Left ? -1 : k == Qt::Key_Right ? 1 : k == Qt::Key_Up ? -7 : 7;
+        arrivee = Dates::jourVoisin(depart, pas, debut, fin);
+        break;
+    }
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        arrivee = Dates::moisVoisin(depart, (touche->key() == Qt::Key_PageUp ? -1 : 1) * (ctrl ? 12 : 1), debut, fin);
+        break;
+    case Qt::Key_Home: {
+        if (ctrl)
+            return false;
+        const QDate d = Plateforme::courante().aujourdhui();
+        if (d.year() >= debut && d.year() <= fin)
+            arrivee = Dates::JourMoisAn{d.day(), d.month(), d.year()};
+        break;
+    }
+    default:
+        return false;
+    }
+    // At the edge of the year list the key does nothing.
+    if (arrivee)
+        selectionneAuClavier(*arrivee);
+    return true;
+}
+
+void FenPrin::selectionneAuClavier(const Dates::JourMoisAn &date)
+{
+    if (date.annee != AnneeChoisie() || date.mois != MoisChoisi()) {
+        const QSignalBlocker bloqueAnnee(LDAnnee);
+        const QSignalBlocker bloqueMois(LDMois);
+        LDAnnee->setCurrentIndex(date.annee - partage().anneeDebut);
+        LDMois->setCurrentIndex(date.mois - 1);
+        RafraichitMois();
+    }
+    // Then exactly what a click on that day does.
+    cliqueJour(date.jour - 1);
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    Jour[date.jour - 1]->setFocus(Qt::OtherFocusReason);
 }

@@ -13,6 +13,7 @@
 #include <optional>
 
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class VantelBttn;
 class VantelPanel;
@@ -87,6 +88,9 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *objet, QEvent *event) override;
+    // Escape closes the menu panel, never the program.
+    void echappe() override;
 
 private:
     void creeCadre();
@@ -126,6 +130,13 @@ private:
     void fuseauxHoraires();
     void configure();
     void apropos();
+    // Keyboard: the order of Tab, the day grid's keys, the menu's Escape.
+    void prepareClavier();
+    bool toucheGrille(int indice, const QKeyEvent *touche);
+    void selectionneAuClavier(const Dates::JourMoisAn &date);
+    QString nomCaseJour(int indice) const;
+    // Shows the month-year button over the lists, which then leave the Tab order.
+    void couvreListes();
 
     int m_jourCourant = 1;
     QString m_dateSelection;

@@ -7,6 +7,7 @@
 #include "ui/vantelbttn.h"
 #include "ui/appliquecouleurs.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -26,6 +27,9 @@ CadranHorloge::CadranHorloge(QWidget *parent)
 {
     setObjectName(QStringLiteral("FondHorloge"));
     setMouseTracking(true);
+    // Tab reaches it (Space keeps the clock on top); a click leaves the focus alone.
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleDescription(QStringLiteral("Horloge analogique"));
     QFont police(QStringLiteral("Comic Sans MS"));
     police.setPointSizeF(8.25);
     police.setBold(true);
@@ -58,6 +62,10 @@ void CadranHorloge::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        p.setPen(QPen(palette().color(QPalette::WindowText), 2, Qt::DotLine));
+        p.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
     p.setPen(palette().color(QPalette::WindowText));
     const QFontMetrics mesure(font());
     for (int i = 1; i <= 12; ++i) {
@@ -74,6 +82,16 @@ void CadranHorloge::paintEvent(QPaintEvent *)
 void CadranHorloge::mousePressEvent(QMouseEvent *event)
 {
     emit appuye(event->button());
+}
+
+void CadranHorloge::keyPressEvent(QKeyEvent *event)
+{
+    if (const auto bouton = boutonDuClavier(event)) {
+        if (!event->isAutoRepeat())
+            emit appuye(*bouton);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void CadranHorloge::mouseMoveEvent(QMouseEvent *event)
@@ -134,6 +152,8 @@ void FenHorloge::tic()
 {
     const QTime maintenant = Plateforme::courante().maintenant().time();
     FondHorloge->setAiguilles(Horloge::aiguilles(maintenant));
+    // What a screen reader reads of the dial: the time it shows.
+    FondHorloge->setAccessibleName(maintenant.toString(QStringLiteral("HH:mm:ss")));
     // Nothing runs while the clock is not on screen.
     if (isVisible())
         Timer1->start(Horloge::msAvantSecondeSuivante(maintenant));
@@ -143,6 +163,12 @@ void FenHorloge::showEvent(QShowEvent *event)
 {
     FenetreZelund::showEvent(event);
     tic();
+}
+
+void FenHorloge::echappe()
+{
+    partage().horlogeFermee = true;
+    close();
 }
 
 void FenHorloge::hideEvent(QHideEvent *event)

@@ -30,6 +30,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void placeChiffres();
@@ -57,6 +58,8 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    // No close button: Escape closes it as the toolbox would.
+    void echappe() override;
 
 private:
     void appliqueCouleurs();

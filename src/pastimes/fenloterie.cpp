@@ -154,8 +154,10 @@ void FenLoterie::tic()
 void FenLoterie::montreNumeros()
 {
     const Loterie::Numeros &n = Loterie::tirage().numeros;
-    for (int k = 1; k <= Loterie::MaxBoules; ++k)
+    for (int k = 1; k <= Loterie::MaxBoules; ++k) {
         Etiquette1[k]->setText(QString::number(n[k - 1]));
+        Boule[k]->setAccessibleName(QStringLiteral("Boule %1 : %2").arg(k).arg(n[k - 1]));
+    }
 }
 
 QList<int> FenLoterie::numerosAffiches() const

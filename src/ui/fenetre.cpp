@@ -8,6 +8,8 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QWindow>
@@ -123,6 +125,22 @@ void FenetreZelund::closeEvent(QCloseEvent *event)
         m_boucleModale->quit();
 }
 
+void FenetreZelund::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        echappe();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void FenetreZelund::echappe()
+{
+    auto *fermer = findChild<VantelBttn *>(QStringLiteral("CmdFermer"), Qt::FindDirectChildrenOnly);
+    if (fermer && fermer->isVisible() && fermer->isEnabled())
+        fermer->click();
+}
+
 void FenetreZelund::basculePremierPlan(Qt::MouseButton bouton)
 {
     const bool dessus = bouton != Qt::RightButton;
@@ -158,6 +176,14 @@ void FenetreZelund::metPoliceVerdana()
     setFont(police);
 }
 
+void FenetreZelund::nommeListe(QWidget *liste, const QString &nom)
+{
+    liste->setAccessibleName(nom);
+    auto *etiquette = new QLabel(nom, liste->parentWidget());
+    etiquette->setBuddy(liste);
+    etiquette->hide();
+}
+
 void FenetreZelund::placeTwips(QWidget *w, int gauche, int haut, int largeur, int hauteur)
 {
     w->setGeometry(px(gauche), px(haut), px(largeur), px(hauteur));
@@ -170,6 +196,7 @@ VantelBttn *FenetreZelund::creeBoutonDeplacement(const QString &titre, int gauch
     b->setObjectName(QStringLiteral("CmdDeplaceFen"));
     b->setGradientSens(VantelBttn::Horizontal);
     b->setInfoBulle(QStringLiteral("Déplacement de la fenêtre"));
+    b->setNature(VantelBttn::Nature::Texte); // the window's title
     b->setFocusPolicy(Qt::NoFocus);
     placeTwips(b, gauche, haut, largeur, hauteur);
     new PoigneeDeplacement(b);
@@ -192,6 +219,7 @@ VantelBttn *FenetreZelund::creeBoutonFermer(int gauche, int haut, int largeur, i
 VantelBttn *FenetreZelund::creeForme(int gauche, int haut, int largeur, int hauteur)
 {
     auto *b = new VantelBttn(QString(), this);
+    b->setNature(VantelBttn::Nature::Decor);
     b->setGradientSens(VantelBttn::Horizontal);
     b->setEnabled(false);
     b->setFocusPolicy(Qt::NoFocus);

@@ -50,6 +50,9 @@ protected:
     static void placeTwips(QWidget *w, int gauche, int haut, int largeur, int hauteur);
     // The face most windows write in: Verdana 8.25 points.
     void metPoliceVerdana();
+    // A drop-down list reads its value as its name; a screen reader finds
+    // what the list is from a label it points to, one that is never shown.
+    static void nommeListe(QWidget *liste, const QString &nom);
 
     VantelBttn *creeBoutonDeplacement(const QString &titre, int gauche, int haut, int largeur,
                                       int hauteur);
@@ -58,6 +61,9 @@ protected:
 
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    // Escape: what the window's close button does; nothing in a window without one.
+    virtual void echappe();
 
 private:
     QEventLoop *m_boucleModale = nullptr;

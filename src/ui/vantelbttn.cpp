@@ -2,11 +2,103 @@
 
 #include "base/partage.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLinearGradient>
+#include <QMetaMethod>
 #include <QPainter>
+#include <QPointer>
 
 namespace {
+// What a screen reader is told of a button: its name, what it does, and the
+// same two presses as the mouse's left and right buttons.
+class BoutonAccessible : public QAccessibleWidget
+{
+public:
+    explicit BoutonAccessible(VantelBttn *b)
+        : QAccessibleWidget(b, QAccessible::Button)
+    {
+    }
+
+    VantelBttn *bouton() const { return static_cast<VantelBttn *>(widget()); }
+
+    QAccessible::Role role() const override
+    {
+        switch (bouton()->nature()) {
+        case VantelBttn::Nature::Decor:
+            return QAccessible::Separator;
+        case VantelBttn::Nature::Texte:
+            return QAccessible::StaticText;
+        case VantelBttn::Nature::Bouton:
+            break;
+        }
+        return QAccessible::Button;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (bouton()->nature() == VantelBttn::Nature::Decor)
+            return QString();
+        if (t == QAccessible::Name)
+            return bouton()->nomAccessible();
+        if (t == QAccessible::Description)
+            return bouton()->infoBulle() == bouton()->nomAccessible() ? QString() : bouton()->infoBulle();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.pressed = bouton()->isDown();
+        return s;
+    }
+
+    QStringList actionNames() const override
+    {
+        if (bouton()->nature() != VantelBttn::Nature::Bouton || !bouton()->isEnabled())
+            return QAccessibleWidget::actionNames();
+        QStringList noms{pressAction()};
+        if (bouton()->aActionDroite())
+            noms << showMenuAction();
+        return noms + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (!bouton()->isEnabled() || bouton()->nature() != VantelBttn::Nature::Bouton)
+            return;
+        if (action == pressAction())
+            bouton()->actionne(Qt::LeftButton);
+        else if (action == showMenuAction() && bouton()->aActionDroite())
+            bouton()->actionne(Qt::RightButton);
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+    QStringList keyBindingsForAction(const QString &action) const override
+    {
+        if (action == pressAction())
+            return {QStringLiteral("Space"), QStringLiteral("Return")};
+        if (action == showMenuAction())
+            return {QStringLiteral("Menu"), QStringLiteral("Shift+F10")};
+        return QAccessibleWidget::keyBindingsForAction(action);
+    }
+};
+
+QAccessibleInterface *fabriqueAccessible(const QString &classe, QObject *objet)
+{
+    if (classe == QLatin1String("VantelBttn") && objet && objet->isWidgetType())
+        return new BoutonAccessible(static_cast<VantelBttn *>(objet));
+    return nullptr;
+}
+
+void installeFabrique()
+{
+    QAccessible::installFactory(fabriqueAccessible);
+}
+Q_CONSTRUCTOR_FUNCTION(installeFabrique)
+
 QColor melange(const QColor &a, const QColor &b, double t)
 {
     return QColor::fromRgbF(float(a.redF() * (1 - t) + b.redF() * t),
@@ -19,7 +111,6 @@ VantelBttn::VantelBttn(const QString &caption, QWidget *parent)
     : QAbstractButton(parent)
 {
     setText(caption);
-    setAccessibleName(caption);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_Hover);
@@ -30,8 +121,10 @@ void VantelBttn::setCaption(const QString &caption)
     if (caption == text())
         return;
     setText(caption);
-    if (!caption.isEmpty() || m_infoBulle.isEmpty())
-        setAccessibleName(caption);
+    if (QAccessible::isActive()) {
+        QAccessibleEvent e(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&e);
+    }
     update();
 }
 
@@ -98,9 +191,33 @@ void VantelBttn::setCaptionAGauche(bool gauche)
 void VantelBttn::setInfoBulle(const QString &texte)
 {
     m_infoBulle = texte;
-    if (text().isEmpty())
-        setAccessibleName(texte);
-    setAccessibleDescription(texte);
+    // A button without caption is named by its tooltip; one with a caption
+    // has its tooltip read as the description (the day's week, the true Moon).
+    setAccessibleDescription(text().isEmpty() ? QString() : texte);
+}
+
+QString VantelBttn::nomAccessible() const
+{
+    if (m_nomCalcule)
+        return m_nomCalcule();
+    if (!accessibleName().isEmpty())
+        return accessibleName();
+    if (!text().isEmpty())
+        return text();
+    return m_infoBulle.isEmpty() ? m_nomParDefaut : m_infoBulle;
+}
+
+void VantelBttn::actionne(Qt::MouseButton bouton)
+{
+    QPointer<VantelBttn> garde(this);
+    emit appuye(bouton);
+    if (garde && bouton == Qt::LeftButton && isEnabled())
+        click();
+}
+
+bool VantelBttn::aActionDroite() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&VantelBttn::appuye));
 }
 
 QSize VantelBttn::sizeHint() const
@@ -146,9 +263,12 @@ void VantelBttn::paintEvent(QPaintEvent *)
         p.drawRect(r.adjusted(1.5, 1.5, -1.5, -1.5));
     }
     if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        QPen pointille(m_lumiere, 1, Qt::DotLine);
-        p.setPen(pointille);
-        p.drawRect(r.adjusted(2.5, 2.5, -2.5, -2.5));
+        // The highlight colour as a frame, lined with the caption's colour,
+        // which every scheme keeps readable on the button.
+        p.setPen(QPen(m_lumiere, 2));
+        p.drawRect(r.adjusted(2, 2, -2, -2));
+        p.setPen(QPen(m_texte, 1, Qt::DotLine));
+        p.drawRect(r.adjusted(3.5, 3.5, -3.5, -3.5));
     }
 
     const QPointF decalage = enfonce ? QPointF(1, 1) : QPointF(0, 0);
@@ -201,11 +321,37 @@ void VantelBttn::leaveEvent(QEvent *event)
     QAbstractButton::leaveEvent(event);
 }
 
+std::optional<Qt::MouseButton> boutonDuClavier(const QKeyEvent *touche)
+{
+    const int k = touche->key();
+    const auto modificateurs = touche->modifiers() & ~Qt::KeypadModifier;
+    if ((k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter) && modificateurs == Qt::NoModifier)
+        return Qt::LeftButton;
+    if ((k == Qt::Key_Menu && modificateurs == Qt::NoModifier)
+        || (k == Qt::Key_F10 && modificateurs == Qt::ShiftModifier))
+        return Qt::RightButton;
+    return std::nullopt;
+}
+
 void VantelBttn::keyPressEvent(QKeyEvent *event)
 {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
-        animateClick();
+    const auto bouton = boutonDuClavier(event);
+    if (!bouton || (*bouton == Qt::RightButton && !aActionDroite())) {
+        QAbstractButton::keyPressEvent(event);
         return;
     }
-    QAbstractButton::keyPressEvent(event);
+    // What that button's press does (and the left one's click).
+    if (!event->isAutoRepeat())
+        actionne(*bouton);
+    event->accept();
+}
+
+void VantelBttn::keyReleaseEvent(QKeyEvent *event)
+{
+    // The press already acted: Space's release must not click again.
+    if (event->key() == Qt::Key_Space) {
+        event->accept();
+        return;
+    }
+    QAbstractButton::keyReleaseEvent(event);
 }

@@ -3,6 +3,14 @@
 #include <QAbstractButton>
 #include <QColor>
 #include <QIcon>
+#include <functional>
+#include <optional>
+
+class QKeyEvent;
+
+// The mouse button a key stands for on a control that acts on the press:
+// Space and Enter the left one, the context-menu key and Shift+F10 the right one.
+std::optional<Qt::MouseButton> boutonDuClavier(const QKeyEvent *touche);
 
 // The custom button every window is built from: a gradient background,
 // a caption or a picture, a highlight colour under the pointer.
@@ -31,6 +39,23 @@ public:
     void setCaptionAGauche(bool gauche);
     // Text shown as tooltip while the application-wide switch is on.
     void setInfoBulle(const QString &texte);
+    QString infoBulle() const { return m_infoBulle; }
+
+    // What assistive technology is told the control is: a button, a piece of
+    // the frame (nothing to say), or a text (a strip that carries a caption).
+    enum class Nature { Bouton, Decor, Texte };
+    void setNature(Nature nature) { m_nature = nature; }
+    Nature nature() const { return m_nature; }
+    // The name read out: an explicit accessible name, else the caption, else
+    // the tooltip text, else nomParDefaut; nomCalcule, when set, wins over all.
+    void setNomParDefaut(const QString &nom) { m_nomParDefaut = nom; }
+    void setNomCalcule(std::function<QString()> nom) { m_nomCalcule = std::move(nom); }
+    QString nomAccessible() const;
+    // What a press of that mouse button does (the keyboard and assistive
+    // technology use it): the press itself, then the click for the left one.
+    void actionne(Qt::MouseButton bouton);
+    // Whether the right button does anything of its own.
+    bool aActionDroite() const;
 
     QColor gradientColorStart() const { return m_debut; }
     QColor gradientColorEnd() const { return m_fin; }
@@ -52,6 +77,7 @@ protected:
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
     void rafraichitInfoBulle();
@@ -68,4 +94,7 @@ private:
     bool m_aGauche = false;
     bool m_survol = false;
     QString m_infoBulle;
+    Nature m_nature = Nature::Bouton;
+    QString m_nomParDefaut;
+    std::function<QString()> m_nomCalcule;
 };

@@ -1,8 +1,49 @@
 #include "ui/vantelpanel.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+
+namespace {
+// A panel with a caption reads as that text (a group's title when it holds
+// controls); an empty one is a plain pane.
+class PanneauAccessible : public QAccessibleWidget
+{
+public:
+    explicit PanneauAccessible(VantelPanel *p)
+        : QAccessibleWidget(p, QAccessible::Pane)
+    {
+    }
+    VantelPanel *panneau() const { return static_cast<VantelPanel *>(widget()); }
+    QAccessible::Role role() const override
+    {
+        if (panneau()->caption().isEmpty())
+            return QAccessible::Pane;
+        return childCount() > 0 ? QAccessible::Grouping : QAccessible::StaticText;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && panneau()->accessibleName().isEmpty())
+            return panneau()->caption();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface *fabriquePanneau(const QString &classe, QObject *objet)
+{
+    if (classe == QLatin1String("VantelPanel") && objet && objet->isWidgetType())
+        return new PanneauAccessible(static_cast<VantelPanel *>(objet));
+    return nullptr;
+}
+
+void installeFabriquePanneau()
+{
+    QAccessible::installFactory(fabriquePanneau);
+}
+Q_CONSTRUCTOR_FUNCTION(installeFabriquePanneau)
+} // namespace
 
 VantelPanel::VantelPanel(QWidget *parent)
     : QWidget(parent)
@@ -48,6 +89,10 @@ void VantelPanel::setBackcolor(const QColor &c)
 void VantelPanel::setCaption(const QString &caption)
 {
     m_caption = caption;
+    if (QAccessible::isActive()) {
+        QAccessibleEvent e(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&e);
+    }
     update();
 }
 

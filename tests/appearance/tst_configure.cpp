@@ -6,6 +6,7 @@
 #include "appearance/configure.h"
 #include "support/fauxplateforme.h"
 
+#include <QApplication>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
@@ -147,6 +148,33 @@ private slots:
         QCOMPARE(partage().ciel, (Rgb{119, 119, 119}));
         QCOMPARE(partage().etoiles, (Rgb{4, 5, 6}));
         QCOMPARE(QPoint(partage().anneeDebut, partage().anneeFin), QPoint(1600, 2300));
+    }
+
+    // The focus starts on the first control; Escape cancels, Return keeps the edits.
+    void auClavier()
+    {
+        Banc banc;
+        {
+            Configure d;
+            d.ScrollFin->setValue(2500);
+            QTest::keyClick(&d, Qt::Key_Escape);
+            QVERIFY(!d.isVisible());
+            QVERIFY(!banc.reglages().contient(Cles::AnneeFin, Cles::Valeur));
+        }
+        Configure d;
+        d.show();
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QCOMPARE(QApplication::focusWidget(), d.CmdCoulCiel);
+        QTest::keyClick(d.CmdCoulCiel, Qt::Key_Space);
+        QTest::keyClick(d.Rouge, Qt::Key_End);
+        QTest::keyClick(d.Rouge, Qt::Key_Return); // OK is refused while editing: Return confirms the colour
+        QVERIFY(d.isVisible());
+        QCOMPARE(d.TextCiel->caption(), QStringLiteral("255 119 119"));
+        QTest::keyClick(d.ScrollFin, Qt::Key_PageDown);
+        QTest::keyClick(d.ScrollFin, Qt::Key_Return);
+        QVERIFY(!d.isVisible());
+        QCOMPARE(stockees(banc.reglages()).mid(0, 4), (QStringList{"255 119 119", "255 255 255", "1700", "2200"}));
     }
 };
 
