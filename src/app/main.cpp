@@ -1,9 +1,9 @@
 #include "app/demarrage.h"
+#include "app/icones.h"
 #include "app/plateformeqt.h"
 #include "app/polices.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char **argv)
 {
@@ -12,7 +12,7 @@ int main(int argc, char **argv)
     QApplication::setOrganizationName(QStringLiteral("Zelund"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zelund +"));
     QApplication::setDesktopFileName(QStringLiteral("zelund"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zelund.svg")));
+    QApplication::setWindowIcon(iconeDessinee(QStringLiteral("zelund")));
     installePolices();
 
     PlateformeQt plateforme;

@@ -12,6 +12,8 @@
 #include "appearance/appliquecouleurs.h"
 #include "app/conseils.h"
 #include "app/donnees.h"
+#include "app/icones.h"
+#include "app/premierepeinture.h"
 #include "app/ligne.h"
 #include "appearance/configure.h"
 #include "main/popupinfos.h"
@@ -38,7 +40,6 @@ FenPrin::FenPrin(QWidget *parent)
 {
     setObjectName(QStringLiteral("FenPrin"));
     metPoliceVerdana();
-    setWindowIcon(QIcon(QStringLiteral(":/icons/zelund.svg")));
     creeFond();
     creeCadre();
     setPrincipale(this);
@@ -55,7 +56,7 @@ VantelBttn *FenPrin::creeBoutonImage(const QString &icone, const QString &infoBu
                                      int l, int ht)
 {
     auto *b = creeBouton(Fond, QString(), g, h, l, ht);
-    b->setPicture(QIcon(QStringLiteral(":/icons/%1.svg").arg(icone)));
+    b->setPicture(iconeDessinee(icone));
     b->setInfoBulle(infoBulle);
     return b;
 }
@@ -262,9 +263,12 @@ bool FenPrin::charge(const std::function<void()> &fermeDemarrage)
     partage().fichierAide = cheminAide(0);
     popUpInfos->CmdConseilDem->setCaption(PopUpInfos::legendeConseils(partage().conseilDemarrage));
     if (partage().conseilDemarrage == Cles::Oui) {
-        auto *conseils = new Conseils;
-        conseils->setAttribute(Qt::WA_DeleteOnClose);
-        conseils->show();
+        // Once the window is on screen, so its first picture does not wait for the tips.
+        apresPremierePeinture(this, [] {
+            auto *conseils = new Conseils;
+            conseils->setAttribute(Qt::WA_DeleteOnClose);
+            conseils->show();
+        });
     }
     return true;
 }

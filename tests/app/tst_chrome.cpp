@@ -1,6 +1,7 @@
 #include "app/chargement.h"
 #include "app/demarrage.h"
 #include "app/demarre2.h"
+#include "app/dessindemarrage.h"
 #include "app/fenetre.h"
 #include "app/partage.h"
 #include "app/twips.h"
@@ -157,6 +158,8 @@ private slots:
         // Away from the frame, the first row is black and the last pure blue.
         QCOMPARE(image.pixelColor(100, 0), QColor(0, 0, 0));
         QCOMPARE(image.pixelColor(5, image.height() - 1), QColor(0, 0, 255));
+        // The picture made at build time is the splash as drawn with its fonts, to the pixel.
+        QCOMPARE(image.convertToFormat(QImage::Format_RGB32), dessineDemarrage(1));
     }
 
     void questionInstance_data()
