@@ -5,6 +5,9 @@
 // The settings are already stored, tips at start on, as after a first start.
 // Prints the medians, quartiles and ratio, and the peak memory of both.
 // Needs an X server with a window manager (Xvfb and openbox will do).
+//   bench_demarrage [pairs [program [--cadre]]]
+// --cadre gives the bare window the window manager's frame (the main window
+// has none, so the borderless bare window is the closer match and the default).
 #include "mesure.h"
 
 #include "app/chargement.h"
@@ -143,9 +146,10 @@ struct Tour
 
 // Launches the program, times it to its window mapped, lets it settle (tips
 // window, first paints), then ends it and reads its peak memory.
-Tour lance(Guet &guet, const QByteArray &programme, const QByteArray &titre)
+Tour lance(Guet &guet, const QByteArray &programme, const QByteArray &titre, const QByteArray &option = {})
 {
-    char *argv[] = {const_cast<char *>(programme.constData()), nullptr};
+    char *argv[] = {const_cast<char *>(programme.constData()),
+                    option.isEmpty() ? nullptr : const_cast<char *>(option.constData()), nullptr};
     const double debut = maintenantMs();
     pid_t pid = 0;
     if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv, environ) != 0)
@@ -203,9 +207,11 @@ int main(int argc, char **argv)
     // Its own runtime folder, so the single-instance lock is only ever its own.
     qputenv("XDG_RUNTIME_DIR", execution.path().toLocal8Bit());
 
-    const QByteArray zelund = ZELUND_PROGRAMME, nu = ZELUND_NU;
+    // Another build of the program may be named, to compare two builds in the same conditions.
+    const QByteArray zelund = argc > 2 ? QByteArray(argv[2]) : QByteArray(ZELUND_PROGRAMME), nu = ZELUND_NU;
     // The main window's title as the window manager sees it: Qt adds the application's name.
     const QByteArray titre = QStringLiteral("Zelund \u2014 Zelund +").toUtf8();
+    const QByteArray cadre = argc > 3 ? QByteArray(argv[3]) : QByteArray();
     QTextStream out(stdout);
     out << QStringLiteral("load before: %1\n").arg(charge()) << Qt::flush;
     QVector<double> tZ, tN, mZ, mN, rapports;
@@ -214,9 +220,9 @@ int main(int argc, char **argv)
         // Alternated, so a busy moment of the machine hits both alike.
         if (i % 2 == 0) {
             z = lance(guet, zelund, titre);
-            n = lance(guet, nu, "nu");
+            n = lance(guet, nu, "nu", cadre);
         } else {
-            n = lance(guet, nu, "nu");
+            n = lance(guet, nu, "nu", cadre);
             z = lance(guet, zelund, titre);
         }
         if (z.ms < 0 || n.ms < 0) {
