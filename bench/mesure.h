@@ -1,27 +1,29 @@
 #pragma once
 
-#include <QElapsedTimer>
-#include <QStringList>
 #include <QVector>
 #include <algorithm>
 
-// Shared helpers of the benchmarks: medians, peak memory, child runs.
+// Shared helpers of the benchmarks: medians, quartiles, peak memory.
 namespace Mesure {
 
-inline double mediane(QVector<double> v)
+// The q-quantile (0.5: the median), interpolated between the two nearest values.
+inline double quantile(QVector<double> v, double q)
 {
     if (v.isEmpty())
         return 0;
     std::sort(v.begin(), v.end());
-    const auto n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2.0;
+    const double pos = q * double(v.size() - 1);
+    const auto bas = qsizetype(pos);
+    const auto haut = std::min(bas + 1, v.size() - 1);
+    return v[bas] + (pos - double(bas)) * (v[haut] - v[bas]);
+}
+
+inline double mediane(const QVector<double> &v)
+{
+    return quantile(v, 0.5);
 }
 
 // Peak resident memory of this process, in KiB.
 long picMemoireKio();
-
-// Runs this program again with the given arguments and returns what it
-// printed on its standard output.
-QString lanceEnfant(const QStringList &arguments);
 
 } // namespace Mesure

@@ -8,9 +8,9 @@
 #include "base/reglages.h"
 #include "ui/vantelbttn.h"
 #include "ui/appliquecouleurs.h"
+#include "ui/icones.h"
 
 #include <QCheckBox>
-#include <QIcon>
 #include <QLabel>
 
 namespace {
@@ -28,10 +28,14 @@ Conseils::Conseils(QWidget *parent)
     appliqueCouleurs();
     tailleTwips(5880, 3600);
 
-    // Checking the box at load writes "Oui" back to the store at once.
-    partage().conseilDemarrage = Reglages::courant().lit(Cles::Conseils, Cles::ConseilDemarrage, Cles::Oui);
-    connect(chkLoadTipsAtStartup, &QCheckBox::toggled, this, &Conseils::chkLoadTipsAtStartupClick);
+    // Checking the box at load stores "Oui", unless the store holds it already.
+    Reglages &reglages = Reglages::courant();
+    const bool stocke = reglages.contient(Cles::Conseils, Cles::ConseilDemarrage);
+    partage().conseilDemarrage = reglages.lit(Cles::Conseils, Cles::ConseilDemarrage, Cles::Oui);
     chkLoadTipsAtStartup->setChecked(partage().conseilDemarrage == Cles::Oui);
+    connect(chkLoadTipsAtStartup, &QCheckBox::toggled, this, &Conseils::chkLoadTipsAtStartupClick);
+    if (!stocke)
+        chkLoadTipsAtStartupClick(true);
 
     // The random source was seeded from the time of day by the main window.
     if (!LoadTips(cheminDonnees(NomFichier)))
@@ -53,7 +57,7 @@ void Conseils::creeControles()
     // The card the tip is written on, its illustration at the right.
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setPixmap(QIcon(QStringLiteral(":/icons/conseil.svg")).pixmap(40, 40));
+    Picture1->setPixmap(iconeDessinee(QStringLiteral("conseil")).pixmap(40, 40));
     Picture1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Picture1->setContentsMargins(0, 0, 10, 0);
     placeTwips(Picture1, 540, Haut + 120, 4800, 1935);

@@ -1,5 +1,7 @@
 #include "app/application.h"
 
+#include "ui/icones.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -47,7 +49,7 @@ void nommeApplication()
     QApplication::setApplicationName(QStringLiteral("Zelund"));
     QApplication::setOrganizationName(QStringLiteral("Zelund"));
     QApplication::setDesktopFileName(QStringLiteral("zelund"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zelund.svg")));
+    QApplication::setWindowIcon(iconeDessinee(QStringLiteral("zelund")));
 }
 
 QTranslator *installeTraductionsQt()

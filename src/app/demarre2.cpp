@@ -1,30 +1,10 @@
 #include "app/demarre2.h"
 
 #include "base/twips.h"
+#include "ui/icones.h"
 
-#include <QLabel>
 #include <QPainter>
 #include <QTimer>
-
-namespace {
-const QColor GrisClair(0xE0, 0xE0, 0xE0);
-
-QLabel *etiquette(QWidget *parent, const QString &texte, const QString &police, double points,
-                  int g, int h, int l, int ht)
-{
-    auto *label = new QLabel(texte, parent);
-    QFont f(police);
-    f.setPointSizeF(points);
-    f.setBold(true);
-    label->setFont(f);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, GrisClair);
-    label->setPalette(pal);
-    label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setGeometry(px(g), px(h), px(l), px(ht));
-    return label;
-}
-} // namespace
 
 Demarre2::Demarre2(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
@@ -33,10 +13,7 @@ Demarre2::Demarre2(QWidget *parent)
     setObjectName(QStringLiteral("Demarre2"));
     setWindowTitle(QStringLiteral("Démarrage"));
     setFixedSize(px(7065), px(1965));
-    etiquette(this, QStringLiteral("Zelund +"), QStringLiteral("Times New Roman"), 48, 180, 60, 3675, 1080);
-    etiquette(this, QStringLiteral("Version 4.11 - Novembre 2001"), QStringLiteral("Arial"), 12, 3480, 1140,
-              3390, 285);
-    etiquette(this, QStringLiteral("Un instant, SVP..."), QStringLiteral("Arial"), 9.75, 5265, 1590, 1620, 240);
+    // Drawn at build time (dessindemarrage.cpp): the texts need no font here.
     m_timer1->setInterval(1);
     m_timer1->setSingleShot(true);
     connect(m_timer1, &QTimer::timeout, this, &Demarre2::chargeFenPrin);
@@ -49,17 +26,14 @@ void Demarre2::lanceMinuterie()
 
 void Demarre2::paintEvent(QPaintEvent *)
 {
-    QPainter p(this);
-    // 256 bands of equal height, from black at the top to pure blue at the
-    // bottom. Drawn upwards, so where bands share a pixel row the upper one
-    // wins and the first row stays black.
-    const double h = height();
-    for (int i = 255; i >= 0; --i) {
-        const int haut = int(i * h / 256.0);
-        const int bas = int((i + 1) * h / 256.0);
-        p.fillRect(0, haut, width(), qMax(1, bas - haut), QColor(0, 0, i));
+    const qreal echelle = devicePixelRatioF();
+    const bool double_ = echelle > 1;
+    if (m_image.isNull() || (m_image.devicePixelRatio() > 1) != double_) {
+        m_image = QPixmap::fromImage(
+            imageDessinee(double_ ? QStringLiteral("demarrage@2x.png") : QStringLiteral("demarrage.png")));
+        m_image.setDevicePixelRatio(double_ ? 2 : 1);
     }
-    p.setPen(QPen(GrisClair, 1));
-    p.drawLine(px(3480), px(1500), px(6900), px(1500));
-    p.drawRect(px(15), px(15), px(7035) - 1, px(1935) - 1);
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawPixmap(rect(), m_image);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 
-class QLabel;
 class QTimer;
 
 // The splash: black to blue, shown while the main window loads.
@@ -24,4 +24,5 @@ protected:
 
 private:
     QTimer *m_timer1;
+    QPixmap m_image;
 };

@@ -2,28 +2,23 @@
 
 #include "ui/couleurqt.h"
 #include "aide/fenaide.h"
+#include "app/modulson.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
 #include <QDesktopServices>
-#include <QDir>
-#include <QEventLoop>
-#include <QMediaDevices>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
-#include <QSoundEffect>
 #include <QStandardPaths>
-#include <QTimer>
 #include <QUrl>
-#include <QAudioDevice>
 
 PlateformeQt::PlateformeQt() = default;
 
 PlateformeQt::~PlateformeQt()
 {
-    delete m_son;
+    ModuleSon::libere();
 }
 
 QDateTime PlateformeQt::maintenant() const
@@ -33,13 +28,7 @@ QDateTime PlateformeQt::maintenant() const
 
 bool PlateformeQt::autreInstanceActive()
 {
-    QString dossier = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dossier.isEmpty())
-        dossier = QDir::tempPath();
-    m_verrou = std::make_unique<QLockFile>(dossier + QStringLiteral("/zelund-%1.lock").arg(qgetenv("USER")));
-    // A lock left by a copy that crashed names a dead process: QLockFile takes it over.
-    m_verrou->setStaleLockTime(0);
-    return !m_verrou->tryLock(0);
+    return !m_verrou.prend(VerrouInstance::chemin());
 }
 
 Plateforme::Reponse PlateformeQt::message(const QString &texte, Boutons boutons, Icone icone,
@@ -89,34 +78,8 @@ void PlateformeQt::copiePressePapiers(const QString &texte)
 
 void PlateformeQt::joueSon(int numero)
 {
-    if (numero != 19 || QMediaDevices::defaultAudioOutput().isNull())
-        return; // no output: the end-of-playback signal would never come
-    if (!m_son) {
-        m_son = new QSoundEffect;
-        m_son->setSource(QUrl(QStringLiteral("qrc:/sons/son19.wav")));
-    }
-    QEventLoop boucle;
-    QTimer garde;
-    garde.setSingleShot(true);
-    QObject::connect(&garde, &QTimer::timeout, &boucle, &QEventLoop::quit);
-    QObject::connect(m_son, &QSoundEffect::playingChanged, &boucle, [&] {
-        if (!m_son->isPlaying())
-            boucle.quit();
-    });
-    QObject::connect(m_son, &QSoundEffect::statusChanged, &boucle, [&] {
-        if (m_son->status() == QSoundEffect::Error)
-            boucle.quit();
-        else if (m_son->status() == QSoundEffect::Ready && !m_son->isPlaying())
-            m_son->play();
-    });
-    // The clip lasts a third of a second: never wait longer than it plus 300 ms.
-    garde.start(330 + 300);
-    if (m_son->status() == QSoundEffect::Ready)
-        m_son->play();
-    else if (m_son->status() == QSoundEffect::Error)
-        return;
-    boucle.exec(QEventLoop::ExcludeUserInputEvents);
-    m_son->disconnect(&boucle);
+    if (numero == 19)
+        ModuleSon::joue(QStringLiteral("qrc:/sons/son19.wav"));
 }
 
 void PlateformeQt::afficheAide(int contexte)

@@ -1,11 +1,7 @@
 #pragma once
 
 #include "base/plateforme.h"
-
-#include <QLockFile>
-#include <memory>
-
-class QSoundEffect;
+#include "app/verrouinstance.h"
 
 // The desktop as the program really meets it.
 class PlateformeQt : public Plateforme
@@ -27,6 +23,5 @@ public:
     bool ouvreAdresse(const QString &adresse) override;
 
 private:
-    std::unique_ptr<QLockFile> m_verrou;
-    QSoundEffect *m_son = nullptr;
+    VerrouInstance m_verrou;
 };

@@ -13,6 +13,8 @@
 #include "aide/conseils.h"
 #include "base/donnees.h"
 #include "ui/ligne.h"
+#include "ui/icones.h"
+#include "ui/premierepeinture.h"
 #include "appearance/configure.h"
 #include "dates/infojour.h"
 #include "dates/lune.h"
@@ -45,7 +47,6 @@ FenPrin::FenPrin(QWidget *parent)
 {
     setObjectName(QStringLiteral("FenPrin"));
     metPoliceVerdana();
-    setWindowIcon(QIcon(QStringLiteral(":/icons/zelund.svg")));
     creeFond();
     creeCadre();
     prepareClavier();
@@ -63,7 +64,7 @@ VantelBttn *FenPrin::creeBoutonImage(const QString &icone, const QString &infoBu
                                      int l, int ht)
 {
     auto *b = creeBouton(Fond, QString(), g, h, l, ht);
-    b->setPicture(QIcon(QStringLiteral(":/icons/%1.svg").arg(icone)));
+    b->setPicture(iconeDessinee(icone));
     b->setInfoBulle(infoBulle);
     return b;
 }
@@ -282,9 +283,12 @@ bool FenPrin::charge(const std::function<void()> &fermeDemarrage)
     partage().fichierAide = cheminAide(0);
     popUpInfos->CmdConseilDem->setCaption(PopUpInfos::legendeConseils(partage().conseilDemarrage));
     if (partage().conseilDemarrage == Cles::Oui) {
-        auto *conseils = new Conseils;
-        conseils->setAttribute(Qt::WA_DeleteOnClose);
-        conseils->show();
+        // Once the window is on screen, so its first picture does not wait for the tips.
+        apresPremierePeinture(this, [] {
+            auto *conseils = new Conseils;
+            conseils->setAttribute(Qt::WA_DeleteOnClose);
+            conseils->show();
+        });
     }
     return true;
 }

@@ -16,6 +16,8 @@
 #include <QTest>
 #include <QTextBrowser>
 
+#include <sys/stat.h>
+
 namespace {
 // Points the data folder elsewhere, holding at most a tips file.
 class DossierDonnees
@@ -146,10 +148,17 @@ private slots:
         Banc banc;
         if (!stocke.isEmpty())
             banc.reglages().ecrit(Cles::Conseils, Cles::ConseilDemarrage, stocke);
+        const auto fichier = [&] {
+            struct stat s{};
+            stat(QFile::encodeName(banc.fichierReglages()).constData(), &s);
+            return std::pair(s.st_ino, s.st_mtim.tv_nsec);
+        };
+        const auto avant = fichier();
         Conseils c;
         QCOMPARE(c.chkLoadTipsAtStartup->isChecked(), coche);
-        // A checked box is written back at load; an unchecked one leaves the store alone.
+        // A first start stores the checked box; a stored choice is not written again.
         QCOMPARE(banc.relu(Cles::Conseils, Cles::ConseilDemarrage), coche ? Cles::Oui : stocke);
+        QCOMPARE(fichier() == avant, !stocke.isEmpty());
         QCOMPARE(partage().conseilDemarrage, coche ? Cles::Oui : Cles::Non);
         c.show();
         QTest::mouseClick(c.chkLoadTipsAtStartup, Qt::LeftButton);

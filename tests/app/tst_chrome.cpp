@@ -6,6 +6,7 @@
 #include "base/partage.h"
 #include "base/twips.h"
 #include "ui/vantelbttn.h"
+#include "app/dessindemarrage.h"
 #include "support/fauxplateforme.h"
 
 #include <QCloseEvent>
@@ -267,6 +268,8 @@ private slots:
         // Away from the frame, the first row is black and the last pure blue.
         QCOMPARE(image.pixelColor(100, 0), QColor(0, 0, 0));
         QCOMPARE(image.pixelColor(5, image.height() - 1), QColor(0, 0, 255));
+        // The picture made at build time is the splash as drawn with its fonts, to the pixel.
+        QCOMPARE(image.convertToFormat(QImage::Format_RGB32), dessineDemarrage(1));
     }
 
     void questionInstance_data()

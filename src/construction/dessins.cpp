@@ -1,0 +1,74 @@
+// Build-time drawing of the pictures the first windows show, so that the
+// program needs neither the SVG engine nor a font to put them on screen.
+//   zelund_dessins <output folder> <picture.svg>=<size>,<size>... [demarrage]
+// Each SVG is drawn at each size (in pixels) as <name>-<size>.png, exactly as
+// Qt's SVG icon engine would draw it at that size; "demarrage" draws the
+// splash as demarrage.png and demarrage@2x.png.
+#include "app/dessindemarrage.h"
+#include "ui/polices.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <cstdio>
+
+namespace {
+
+bool ecrit(const QImage &image, const QString &chemin)
+{
+    if (image.save(chemin, "PNG"))
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(chemin));
+    return false;
+}
+
+bool dessineSvg(const QString &svg, const QStringList &tailles, const QDir &sortie)
+{
+    QSvgRenderer rendu(svg);
+    if (!rendu.isValid()) {
+        std::fprintf(stderr, "cannot read %s\n", qPrintable(svg));
+        return false;
+    }
+    for (const QString &t : tailles) {
+        const int cote = t.toInt();
+        QSize taille = rendu.defaultSize();
+        taille.scale(cote, cote, Qt::KeepAspectRatio);
+        if (taille.isEmpty())
+            return false;
+        QImage image(taille, QImage::Format_ARGB32_Premultiplied);
+        image.fill(0);
+        QPainter p(&image);
+        rendu.render(&p);
+        p.end();
+        if (!ecrit(image, sortie.filePath(QStringLiteral("%1-%2.png").arg(QFileInfo(svg).baseName()).arg(cote))))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty())
+        return 2;
+    const QDir sortie(args.first());
+    if (!sortie.mkpath(QStringLiteral(".")))
+        return 1;
+    for (const QString &a : args.mid(1)) {
+        if (a == QLatin1String("demarrage")) {
+            installePolices();
+            if (!ecrit(dessineDemarrage(1), sortie.filePath(QStringLiteral("demarrage.png")))
+                || !ecrit(dessineDemarrage(2), sortie.filePath(QStringLiteral("demarrage@2x.png"))))
+                return 1;
+        } else if (!dessineSvg(a.section(QLatin1Char('='), 0, 0),
+                               a.section(QLatin1Char('='), 1).split(QLatin1Char(','), Qt::SkipEmptyParts), sortie)) {
+            return 1;
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+
+// Pictures drawn at build time (see construction/dessins.cpp).
+
+// resources/icons/<nom>.svg at each size the windows show it (1x and 2x):
+// showing it loads no SVG engine.
+QIcon iconeDessinee(const QString &nom);
+// One picture of the build, by file name, read as PNG without probing the
+// image format plugins (asking them would load them all, and with them the
+// SVG engine).
+QImage imageDessinee(const QString &fichier);

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <functional>
+
+class QWidget;
+
+// Runs action once the window, just shown, has been painted on screen for the
+// first time: what opens beside it does not delay its first picture.
+void apresPremierePeinture(QWidget *fenetre, std::function<void()> action);
