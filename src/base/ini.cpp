@@ -1,6 +1,7 @@
 #include "base/ini.h"
 
-#include <QHash>
+#include <QIODevice>
+#include <QMap>
 #include <QStringList>
 
 namespace Ini {
@@ -147,73 +148,9 @@ void retireEspacesFinals(QString &texte, qsizetype limite)
         texte.chop(1);
 }
 
-} // namespace
-
-Contenu lis(QByteArrayView donnees)
-{
-    if (donnees.startsWith("\xef\xbb\xbf"))
-        donnees = donnees.sliced(3);
-    Contenu contenu;
-    QString section; // "" under [General], else "name/"
-    qsizetype pos = 0, debut = 0, longueur = 0, egal = -1;
-    while (ligneSuivante(donnees, pos, debut, longueur, egal)) {
-        const QByteArrayView ligne = donnees.sliced(debut, longueur);
-        if (ligne.startsWith('[')) {
-            qsizetype fin = ligne.indexOf(']');
-            if (fin < 0)
-                fin = ligne.size();
-            const QByteArrayView nom = ligne.first(fin).sliced(1).trimmed();
-            if (nom.compare("general", Qt::CaseInsensitive) == 0)
-                section.clear();
-            else if (nom.compare("%general", Qt::CaseInsensitive) == 0)
-                section = QString::fromLatin1(nom.sliced(1)) + u'/';
-            else
-                section = nomLu(nom) + u'/';
-            continue;
-        }
-        if (egal < 0)
-            continue;
-        const QByteArrayView cle = donnees.sliced(debut, egal - debut).trimmed();
-        contenu.push_back({section + nomLu(cle), donnees.sliced(egal + 1, debut + longueur - egal - 1).toByteArray()});
-    }
-    return contenu;
-}
-
-QByteArray ecris(const Contenu &contenu)
-{
-    QStringList sections;
-    QHash<QString, qsizetype> rang;
-    std::vector<std::vector<const Entree *>> parSection;
-    for (const Entree &e : contenu) {
-        const qsizetype barre = e.chemin.indexOf(u'/');
-        const QString section = barre < 0 ? QString() : e.chemin.left(barre);
-        const auto trouvee = rang.constFind(section);
-        qsizetype i = trouvee == rang.cend() ? sections.size() : *trouvee;
-        if (trouvee == rang.cend()) {
-            rang.insert(section, i);
-            sections << section;
-            parSection.emplace_back();
-        }
-        parSection[std::size_t(i)].push_back(&e);
-    }
-    QByteArray fichier;
-    for (qsizetype i = 0; i < sections.size(); ++i) {
-        if (i > 0)
-            fichier += '\n';
-        const QString &section = sections[i];
-        if (section.isEmpty())
-            fichier += "[General]\n";
-        else if (section.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0)
-            fichier += "[%General]\n";
-        else
-            fichier += '[' + nomEcrit(section) + "]\n";
-        const qsizetype debutCle = section.isEmpty() ? 0 : section.size() + 1;
-        for (const Entree *e : parSection[i])
-            fichier += nomEcrit(e->chemin.mid(debutCle)) + '=' + e->brut + '\n';
-    }
-    return fichier;
-}
-
+// The text a value stands for: escapes and quotes undone, and a comma list
+// kept as one text, commas included. A leading "@@" is the escape QSettings
+// writes for a text beginning with "@".
 QString texte(QByteArrayView brut)
 {
     QStringList parts;
@@ -292,6 +229,7 @@ QString texte(QByteArrayView brut)
     return liste ? parts.join(u',') : parts.front();
 }
 
+// The value written for a text, which texte() reads back.
 QByteArray brut(const QString &texte)
 {
     const QString t = texte.startsWith(u'@') ? u'@' + texte : texte;
@@ -337,6 +275,72 @@ QByteArray brut(const QString &texte)
     if (guillemets || resultat.startsWith(' ') || resultat.endsWith(' '))
         resultat = '"' + resultat + '"';
     return resultat;
+}
+
+// Every value as text; a later value of the same path wins.
+bool lis(QIODevice &fichier, QSettings::SettingsMap &valeurs)
+{
+    const QByteArray tout = fichier.readAll();
+    QByteArrayView donnees = tout;
+    if (donnees.startsWith("\xef\xbb\xbf"))
+        donnees = donnees.sliced(3);
+    QString section; // "" under [General], else "name/"
+    qsizetype pos = 0, debut = 0, longueur = 0, egal = -1;
+    while (ligneSuivante(donnees, pos, debut, longueur, egal)) {
+        const QByteArrayView ligne = donnees.sliced(debut, longueur);
+        if (ligne.startsWith('[')) {
+            qsizetype fin = ligne.indexOf(']');
+            if (fin < 0)
+                fin = ligne.size();
+            const QByteArrayView nom = ligne.first(fin).sliced(1).trimmed();
+            if (nom.compare("general", Qt::CaseInsensitive) == 0)
+                section.clear();
+            else if (nom.compare("%general", Qt::CaseInsensitive) == 0)
+                section = QString::fromLatin1(nom.sliced(1)) + u'/';
+            else
+                section = nomLu(nom) + u'/';
+            continue;
+        }
+        if (egal < 0)
+            continue;
+        const QByteArrayView cle = donnees.sliced(debut, egal - debut).trimmed();
+        valeurs.insert(section + nomLu(cle), texte(donnees.sliced(egal + 1, debut + longueur - egal - 1)));
+    }
+    return true;
+}
+
+// Sections in the order of their names, keys in theirs, as IniFormat writes
+// them. The map comes in the order of whole paths, where "A b/x" precedes
+// "A/y": the sections are sorted apart.
+bool ecris(QIODevice &fichier, const QSettings::SettingsMap &valeurs)
+{
+    QMap<QString, QByteArray> sections;
+    for (auto i = valeurs.cbegin(); i != valeurs.cend(); ++i) {
+        const qsizetype barre = i.key().indexOf(u'/');
+        sections[barre < 0 ? QString() : i.key().left(barre)] +=
+            nomEcrit(i.key().mid(barre + 1)) + '=' + brut(i.value().toString()) + '\n';
+    }
+    QByteArray octets;
+    for (auto i = sections.cbegin(); i != sections.cend(); ++i) {
+        if (!octets.isEmpty())
+            octets += '\n';
+        if (i.key().isEmpty())
+            octets += "[General]\n";
+        else if (i.key().compare(QLatin1String("general"), Qt::CaseInsensitive) == 0)
+            octets += "[%General]\n";
+        else
+            octets += '[' + nomEcrit(i.key()) + "]\n";
+        octets += i.value();
+    }
+    return fichier.write(octets) == octets.size();
+}
+
+} // namespace
+
+QSettings::Format format()
+{
+    static const QSettings::Format ini = QSettings::registerFormat(QStringLiteral("conf"), lis, ecris, Qt::CaseSensitive);
+    return ini;
 }
 
 } // namespace Ini

@@ -1,50 +1,31 @@
 #include "base/reglages.h"
 
-#include <QDir>
+#include "base/ini.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QSaveFile>
+#include <QSettings>
 #include <QStandardPaths>
 
 #include <cerrno>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
 Reglages *installe_ = nullptr;
 
-enum class Etat { Lu, Absent, Illisible };
-
-// Reads the store without ever blocking: only a regular file (or a link to
-// one) is opened, and opened so that a pipe swapped in meanwhile cannot hold
-// the start. A missing file, or a missing folder, is an empty store.
-Etat litFichier(const QString &chemin, QByteArray &donnees)
+// Whether QSettings may be given the path, seen without opening it: QSettings
+// opens the file blocking (a pipe would hold the start for ever) and saves by
+// renaming over whatever a link points to (a device, when run as root). Nothing
+// there yet, even in a folder still to be made, is a new store.
+bool utilisable(const QString &chemin)
 {
-    donnees.clear();
     const QByteArray nom = QFile::encodeName(chemin);
     struct stat infos;
-    if (::stat(nom.constData(), &infos) != 0) {
-        if (errno != ENOENT)
-            return Etat::Illisible; // the folder is a file, no access, a loop of links
-        // A link to nothing is still something in the store's place.
-        return ::lstat(nom.constData(), &infos) == 0 ? Etat::Illisible : Etat::Absent;
-    }
-    if (!S_ISREG(infos.st_mode))
-        return Etat::Illisible;
-    const int fd = ::open(nom.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return errno == ENOENT ? Etat::Absent : Etat::Illisible;
-    QFile f;
-    if (::fstat(fd, &infos) != 0 || !S_ISREG(infos.st_mode)
-        || !f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return Etat::Illisible;
-    }
-    donnees = f.readAll();
-    return f.error() == QFileDevice::NoError ? Etat::Lu : Etat::Illisible;
+    if (::stat(nom.constData(), &infos) == 0)
+        return S_ISREG(infos.st_mode);
+    // A folder that is a file or cannot be entered, a link to nothing: not a store.
+    return errno == ENOENT && ::lstat(nom.constData(), &infos) != 0;
 }
 
 QString chemin(const QString &section, const QString &cle)
@@ -63,63 +44,40 @@ Reglages::Reglages()
 Reglages::Reglages(const QString &fichier)
     : m_fichier(QFileInfo(fichier).absoluteFilePath())
 {
-    QByteArray donnees;
-    const Etat etat = litFichier(m_fichier, donnees);
-    m_illisible = etat == Etat::Illisible;
-    charge(Ini::lis(donnees));
+    if (utilisable(m_fichier))
+        m_qt = std::make_unique<QSettings>(m_fichier, Ini::format());
+    // No read permission: QSettings would start empty and save over the file.
+    if (m_qt && m_qt->status() != QSettings::NoError)
+        m_qt.reset();
 }
 
-void Reglages::charge(Ini::Contenu contenu)
-{
-    m_contenu.clear();
-    m_index.clear();
-    for (Ini::Entree &e : contenu) {
-        const auto deja = m_index.constFind(e.chemin);
-        if (deja != m_index.cend()) {
-            m_contenu[*deja].brut = std::move(e.brut); // the last one counts
-        } else {
-            m_index.insert(e.chemin, qsizetype(m_contenu.size()));
-            m_contenu.push_back(std::move(e));
-        }
-    }
-}
+Reglages::~Reglages() = default;
 
 QString Reglages::lit(const QString &section, const QString &cle, const QString &defaut) const
 {
-    const auto i = m_index.constFind(chemin(section, cle));
-    return i == m_index.cend() ? defaut : Ini::texte(m_contenu[*i].brut);
+    const QString c = chemin(section, cle);
+    return m_qt ? m_qt->value(c, defaut).toString() : m_memoire.value(c, defaut);
 }
 
 bool Reglages::contient(const QString &section, const QString &cle) const
 {
-    return m_index.contains(chemin(section, cle));
+    const QString c = chemin(section, cle);
+    return m_qt ? m_qt->contains(c) : m_memoire.contains(c);
 }
 
-template<typename Changement>
-void Reglages::enregistre(Changement change)
+// Checked again before each write, as something else may have taken the
+// file's place since: the run then keeps its values in memory and leaves the
+// path alone. Otherwise what another copy wrote meanwhile is read in.
+bool Reglages::surFichier()
 {
-    // The lock QSettings takes too, so that another copy's write is not lost.
-    QLockFile verrou(m_fichier + QStringLiteral(".lock"));
-    QByteArray avant;
-    bool ecrire = !m_illisible && QDir().mkpath(QFileInfo(m_fichier).absolutePath()) && verrou.tryLock(5000);
-    if (ecrire) {
-        if (litFichier(m_fichier, avant) == Etat::Illisible)
-            m_illisible = true;
-        else
-            charge(Ini::lis(avant)); // what another copy wrote meanwhile stays
-        ecrire = !m_illisible;
+    if (m_qt && !utilisable(m_fichier)) {
+        for (const QString &c : m_qt->allKeys())
+            m_memoire.insert(c, m_qt->value(c).toString());
+        m_qt.reset(); // nothing pending: it writes nothing as it goes
     }
-    // The run goes on with the change even when the file cannot take it.
-    change();
-    if (!ecrire)
-        return;
-    const QByteArray apres = Ini::ecris(m_contenu);
-    if (apres == avant)
-        return;
-    // Written beside the file and renamed over it: only ever a regular file.
-    QSaveFile sortie(m_fichier);
-    if (sortie.open(QIODevice::WriteOnly) && sortie.write(apres) == apres.size())
-        sortie.commit();
+    if (m_qt)
+        m_qt->sync();
+    return m_qt != nullptr;
 }
 
 void Reglages::ecrit(const QString &section, const QString &cle, const QString &texte)
@@ -130,26 +88,30 @@ void Reglages::ecrit(const QString &section, const QString &cle, const QString &
 
 void Reglages::ecrit(std::span<const Ecriture> ecritures)
 {
-    enregistre([this, ecritures] {
-        for (const Ecriture &e : ecritures) {
-            const QString c = chemin(e.section, e.cle);
-            const auto i = m_index.constFind(c);
-            if (i != m_index.cend()) {
-                m_contenu[*i].brut = Ini::brut(e.texte);
-            } else {
-                m_index.insert(c, qsizetype(m_contenu.size()));
-                m_contenu.push_back({c, Ini::brut(e.texte)});
-            }
+    const bool fichier = surFichier();
+    bool change = false;
+    for (const Ecriture &e : ecritures) {
+        const QString c = chemin(e.section, e.cle);
+        if (!fichier) {
+            m_memoire.insert(c, e.texte);
+        } else if (!m_qt->contains(c) || m_qt->value(c).toString() != e.texte) {
+            // An unchanged value does not rewrite the file.
+            m_qt->setValue(c, e.texte);
+            change = true;
         }
-    });
+    }
+    if (change)
+        m_qt->sync(); // under QSettings' lock, saved beside the file and renamed over it
 }
 
 void Reglages::effaceTout()
 {
-    enregistre([this] {
-        m_contenu.clear();
-        m_index.clear();
-    });
+    if (surFichier()) {
+        m_qt->clear();
+        m_qt->sync();
+    } else {
+        m_memoire.clear();
+    }
 }
 
 QString Reglages::fichier() const

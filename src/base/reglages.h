@@ -1,17 +1,17 @@
 #pragma once
 
-#include "base/ini.h"
-
 #include <QHash>
 #include <QString>
+#include <memory>
 #include <span>
 
+class QSettings;
+
 // The per-user settings store: section, key, text. It is the ini file QSettings
-// writes (~/.config/Zelund/Zelund.conf on Linux), read and written here as
-// text: a value is never turned into anything but the text that stands in the
-// file, whatever Qt's typed notation ("@Variant(...)") it carries. Every write
-// reaches the file at once, because two running copies share it and nothing is
-// saved at exit.
+// writes (~/.config/Zelund/Zelund.conf on Linux), held by a QSettings whose
+// format reads every value as the text that stands in the file, whatever Qt's
+// typed notation ("@Variant(...)") it carries. Every write reaches the file at
+// once, because two running copies share it and nothing is saved at exit.
 class Reglages
 {
 public:
@@ -19,6 +19,7 @@ public:
     Reglages();
     // A store in the given file (tests).
     explicit Reglages(const QString &fichier);
+    ~Reglages();
 
     QString lit(const QString &section, const QString &cle, const QString &defaut = QString()) const;
     bool contient(const QString &section, const QString &cle) const;
@@ -40,21 +41,17 @@ public:
     // Something stands where the store should be but cannot be read as one (no
     // read permission, a directory, a pipe, a device, a folder that is a file):
     // the run goes on with the defaults and never writes there.
-    bool illisible() const { return m_illisible; }
+    bool illisible() const { return !m_qt; }
 
     // The store the program uses; tests install their own.
     static Reglages &courant();
     static void installe(Reglages *reglages);
 
 private:
-    void charge(Ini::Contenu contenu);
-    // Re-reads the file under the lock, applies the change and saves it;
-    // nothing is written when the file cannot be read.
-    template<typename Changement>
-    void enregistre(Changement change);
+    bool surFichier();
 
     QString m_fichier;
-    bool m_illisible = false;
-    Ini::Contenu m_contenu;
-    QHash<QString, qsizetype> m_index;
+    // Null once the file cannot be used: the run's values then live in m_memoire.
+    std::unique_ptr<QSettings> m_qt;
+    QHash<QString, QString> m_memoire;
 };

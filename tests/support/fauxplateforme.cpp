@@ -6,6 +6,23 @@
 #include <QFile>
 #include <QPointer>
 #include <QSettings>
+#include <QTemporaryDir>
+
+namespace {
+
+// QSettings shares what it read of a file among all its objects on that path
+// in the process, the writer's included: the file is read back through a copy
+// under a new name, so that only its bytes count.
+template<typename Lecture>
+auto litCopie(const QString &fichier, Lecture lecture)
+{
+    QTemporaryDir dossier;
+    const QString copie = dossier.filePath(QStringLiteral("copie.conf"));
+    QFile::copy(fichier, copie);
+    return lecture(copie);
+}
+
+} // namespace
 
 QStringList FauxPlateforme::commandes() const
 {
@@ -46,12 +63,12 @@ QString Banc::fichierReglages() const
 
 QString Banc::relu(const QString &section, const QString &cle) const
 {
-    return Reglages(fichierReglages()).lit(section, cle);
+    return litCopie(fichierReglages(), [&](const QString &copie) { return Reglages(copie).lit(section, cle); });
 }
 
 bool Banc::present(const QString &section, const QString &cle) const
 {
-    return Reglages(fichierReglages()).contient(section, cle);
+    return litCopie(fichierReglages(), [&](const QString &copie) { return Reglages(copie).contient(section, cle); });
 }
 
 QByteArray Banc::octets() const
@@ -62,10 +79,12 @@ QByteArray Banc::octets() const
 
 QStringList Banc::contenuFichier() const
 {
-    QSettings brut(fichierReglages(), QSettings::IniFormat);
-    QStringList lignes;
-    for (const QString &cle : brut.allKeys())
-        lignes << cle + QLatin1Char('=') + brut.value(cle).toString();
-    lignes.sort();
-    return lignes;
+    return litCopie(fichierReglages(), [](const QString &copie) {
+        QSettings brut(copie, QSettings::IniFormat);
+        QStringList lignes;
+        for (const QString &cle : brut.allKeys())
+            lignes << cle + QLatin1Char('=') + brut.value(cle).toString();
+        lignes.sort();
+        return lignes;
+    });
 }
