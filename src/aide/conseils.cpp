@@ -2,7 +2,7 @@
 
 #include "base/alea.h"
 #include "base/chargement.h"
-#include "aide/conseilscalc.h"
+#include "aide/listeconseils.h"
 #include "base/donnees.h"
 #include "base/partage.h"
 #include "base/reglages.h"
@@ -35,7 +35,7 @@ Conseils::Conseils(QWidget *parent)
 
     // The random source was seeded from the time of day by the main window.
     if (!LoadTips(cheminDonnees(NomFichier)))
-        lblTipText->setText(CalculConseils::messageFichierAbsent(NomFichier));
+        lblTipText->setText(ListeConseils::messageFichierAbsent(NomFichier));
     centreSurPrincipale();
 }
 
@@ -115,11 +115,11 @@ void Conseils::appliqueCouleurs()
 
 bool Conseils::LoadTips(const QString &chemin)
 {
-    const auto tips = CalculConseils::lis(chemin);
+    const auto tips = ListeConseils::lis(chemin);
     if (!tips)
         return false;
     m_tips = *tips;
-    m_courant = CalculConseils::premier(Alea::suivant(), int(m_tips.size()));
+    m_courant = ListeConseils::premier(Alea::suivant(), int(m_tips.size()));
     DisplayCurrentTip();
     return true;
 }
@@ -133,7 +133,7 @@ void Conseils::DisplayCurrentTip()
 
 void Conseils::CmdNextTipClick()
 {
-    m_courant = CalculConseils::suivant(m_courant, int(m_tips.size()));
+    m_courant = ListeConseils::suivant(m_courant, int(m_tips.size()));
     DisplayCurrentTip();
 }
 

@@ -7,7 +7,7 @@
 #include "ui/vantelbttn.h"
 #include "ui/vantelpanel.h"
 #include "ui/appliquecouleurs.h"
-#include "appearance/configcalc.h"
+#include "appearance/config.h"
 
 #include <QLabel>
 #include <QRadioButton>

@@ -4,7 +4,7 @@
 #include "base/plateforme.h"
 #include "ui/vantelpanel.h"
 #include "calendar/compteurvertical.h"
-#include "calendar/paques.h"
+#include "calendar/textespaques.h"
 
 #include <QLabel>
 #include <QLineEdit>

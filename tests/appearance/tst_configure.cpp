@@ -2,7 +2,7 @@
 #include "base/partage.h"
 #include "ui/vantelbttn.h"
 #include "ui/vantelpanel.h"
-#include "appearance/configcalc.h"
+#include "appearance/config.h"
 #include "appearance/configure.h"
 #include "support/fauxplateforme.h"
 

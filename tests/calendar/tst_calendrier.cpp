@@ -1,7 +1,7 @@
 #include "calendar/grillecalendrier.h"
 #include "calendar/jourplus.h"
 #include "calendar/minicalend.h"
-#include "calendar/paques.h"
+#include "calendar/textespaques.h"
 
 #include <QTest>
 

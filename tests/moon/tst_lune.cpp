@@ -1,4 +1,5 @@
 #include "base/alea.h"
+#include "moon/imageciel.h"
 #include "moon/imagelune.h"
 #include "moon/dessinlune.h"
 #include "moon/phase.h"

@@ -1,4 +1,4 @@
-#include "calendar/paques.h"
+#include "calendar/textespaques.h"
 
 #include "dates/texte.h"
 

@@ -1,4 +1,4 @@
-#include "appearance/configcalc.h"
+#include "appearance/config.h"
 
 #include "base/reglages.h"
 
