@@ -34,7 +34,7 @@ Conseils::Conseils(QWidget *parent)
     chkLoadTipsAtStartup->setChecked(partage().conseilDemarrage == Cles::Oui);
 
     // The random source was seeded from the time of day by the main window.
-    if (!LoadTips(cheminDonnees(NomFichier)))
+    if (!LoadTips(Base::cheminDonnees(NomFichier)))
         lblTipText->setText(ListeConseils::messageFichierAbsent(NomFichier));
     centreSurPrincipale();
 }

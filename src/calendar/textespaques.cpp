@@ -2,6 +2,8 @@
 
 #include "dates/texte.h"
 
+namespace Calendrier {
+
 QString texteJoursFeries(qint16 an)
 {
     const auto feries = Dates::joursFeriesMobiles(an);
@@ -25,3 +27,5 @@ std::optional<Saisie::Bornee> borneAnneePaques(const QString &texte)
 {
     return Saisie::borne(texte, Dates::PaquesAnneeMin, Dates::PaquesAnneeMax);
 }
+
+} // namespace Calendrier

@@ -22,7 +22,7 @@ void ImageCiel::peintCiel(QPainter &p)
 {
     p.fillRect(rect(), m_ciel);
     p.setPen(m_etoiles);
-    for (const QPointF &e : ::etoiles(&Alea::suivant, size()))
+    for (const QPointF &e : Lune::etoiles(&Alea::suivant, size()))
         p.drawPoint(int(e.x()), int(e.y())); // floor: a star never falls outside
 }
 

@@ -50,7 +50,7 @@ void ImageLune::paintEvent(QPaintEvent *)
     peintCiel(p);
     const QPen ciel(m_ciel, 1);
     const QPen lumiere(m_etoiles, 1);
-    for (const Trait &t : traitsLune(m_fraction, size())) {
+    for (const Lune::Trait &t : Lune::traitsLune(m_fraction, size())) {
         p.setPen(t.eclaire ? lumiere : ciel);
         p.drawLine(t.ligne);
     }

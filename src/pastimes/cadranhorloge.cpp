@@ -11,7 +11,7 @@
 namespace {
 QPointF enPixels(const QPointF &twips)
 {
-    return twips / TwipsParPixel;
+    return twips / Base::TwipsParPixel;
 }
 } // namespace
 
@@ -35,7 +35,7 @@ void CadranHorloge::placeChiffres()
     const QFontMetrics mesure(font());
     for (int i = 1; i <= 12; ++i) {
         const QString texte = Horloge::texteChiffre(i);
-        m_coins[i] = Horloge::coinChiffre(i, twips(mesure.horizontalAdvance(texte)), twips(mesure.height()));
+        m_coins[i] = Horloge::coinChiffre(i, Base::twips(mesure.horizontalAdvance(texte)), Base::twips(mesure.height()));
     }
 }
 

@@ -69,7 +69,7 @@ private slots:
     void fichierLivre()
     {
         // The file installed with the program: real tips, readable, one a line.
-        const auto conseils = ListeConseils::lis(cheminDonnees(QStringLiteral("Conseils.txt")));
+        const auto conseils = ListeConseils::lis(Base::cheminDonnees(QStringLiteral("Conseils.txt")));
         QVERIFY(conseils && conseils->size() >= 25);
         for (const QString &c : *conseils)
             QVERIFY2(!c.trimmed().isEmpty() && !c.contains(QChar::ReplacementCharacter), qPrintable(c));
@@ -87,7 +87,7 @@ private slots:
         // A no-break space inside « » and before : ; ! ?, so that none of them
         // starts a line of the tips or the help, and « never ends one.
         QFETCH(QString, fichier);
-        QFile f(cheminDonnees(fichier));
+        QFile f(Base::cheminDonnees(fichier));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QString texte = QString::fromUtf8(f.readAll());
         texte.remove(QRegularExpression(QStringLiteral("<style>.*</style>"),

@@ -21,7 +21,7 @@
 #include <optional>
 
 // Rounded to the nearest pixel, halves away from zero.
-static_assert(px(0) == 0 && px(22) == 1 && px(23) == 2 && px(-23) == -2 && px(5040) == 336);
+static_assert(Base::px(0) == 0 && Base::px(22) == 1 && Base::px(23) == 2 && Base::px(-23) == -2 && Base::px(5040) == 336);
 
 namespace {
 // A window with a move button across its top, that notes when it is closed.
