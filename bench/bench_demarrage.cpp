@@ -200,7 +200,7 @@ int main(int argc, char **argv)
     QTemporaryDir config, execution;
     {
         Reglages reglages(config.filePath(QStringLiteral("Zelund/Zelund.conf")));
-        chargeReglages(reglages, QDate::currentDate().year());
+        Base::chargeReglages(reglages, QDate::currentDate().year());
         reglages.ecrit(Cles::Conseils, Cles::ConseilDemarrage, Cles::Oui);
     }
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());

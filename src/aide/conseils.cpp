@@ -2,7 +2,7 @@
 
 #include "base/alea.h"
 #include "base/chargement.h"
-#include "aide/conseilscalc.h"
+#include "aide/listeconseils.h"
 #include "base/donnees.h"
 #include "base/partage.h"
 #include "base/reglages.h"
@@ -38,8 +38,8 @@ Conseils::Conseils(QWidget *parent)
         chkLoadTipsAtStartupClick(true);
 
     // The random source was seeded from the time of day by the main window.
-    if (!LoadTips(cheminDonnees(NomFichier)))
-        lblTipText->setText(CalculConseils::messageFichierAbsent(NomFichier));
+    if (!LoadTips(Base::cheminDonnees(NomFichier)))
+        lblTipText->setText(ListeConseils::messageFichierAbsent(NomFichier));
     centreSurPrincipale();
 }
 
@@ -119,11 +119,11 @@ void Conseils::appliqueCouleurs()
 
 bool Conseils::LoadTips(const QString &chemin)
 {
-    const auto tips = CalculConseils::lis(chemin);
+    const auto tips = ListeConseils::lis(chemin);
     if (!tips)
         return false;
     m_tips = *tips;
-    m_courant = CalculConseils::premier(Alea::suivant(), int(m_tips.size()));
+    m_courant = ListeConseils::premier(Alea::suivant(), int(m_tips.size()));
     DisplayCurrentTip();
     return true;
 }
@@ -137,7 +137,7 @@ void Conseils::DisplayCurrentTip()
 
 void Conseils::CmdNextTipClick()
 {
-    m_courant = CalculConseils::suivant(m_courant, int(m_tips.size()));
+    m_courant = ListeConseils::suivant(m_courant, int(m_tips.size()));
     DisplayCurrentTip();
 }
 

@@ -121,7 +121,7 @@ FenAide *FenAide::ouverte()
 
 void FenAide::afficheSujet(int contexte)
 {
-    const QString page = cheminAide(contexte);
+    const QString page = Base::cheminAide(contexte);
     if (page.isEmpty()) {
         Texte->setHtml(pageAbsente());
         return;

@@ -12,7 +12,7 @@ Demarre2::Demarre2(QWidget *parent)
 {
     setObjectName(QStringLiteral("Demarre2"));
     setWindowTitle(QStringLiteral("Démarrage"));
-    setFixedSize(px(7065), px(1965));
+    setFixedSize(Base::px(7065), Base::px(1965));
     // Drawn at build time (dessindemarrage.cpp): the texts need no font here.
     m_timer1->setInterval(1);
     m_timer1->setSingleShot(true);

@@ -20,7 +20,7 @@ void etiquette(QWidget *parent, const QString &texte, const QString &police, dou
     pal.setColor(QPalette::WindowText, GrisClair);
     label->setPalette(pal);
     label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setGeometry(px(g), px(h), px(l), px(ht));
+    label->setGeometry(Base::px(g), Base::px(h), Base::px(l), Base::px(ht));
 }
 
 class Modele : public QWidget
@@ -28,7 +28,7 @@ class Modele : public QWidget
 public:
     Modele()
     {
-        setFixedSize(px(7065), px(1965));
+        setFixedSize(Base::px(7065), Base::px(1965));
         etiquette(this, QStringLiteral("Zelund +"), QStringLiteral("Times New Roman"), 48, 180, 60, 3675, 1080);
         etiquette(this, QStringLiteral("Version 4.11 - Novembre 2001"), QStringLiteral("Arial"), 12, 3480,
                   1140, 3390, 285);
@@ -50,8 +50,8 @@ protected:
             p.fillRect(0, haut, width(), qMax(1, bas - haut), QColor(0, 0, i));
         }
         p.setPen(QPen(GrisClair, 1));
-        p.drawLine(px(3480), px(1500), px(6900), px(1500));
-        p.drawRect(px(15), px(15), px(7035) - 1, px(1935) - 1);
+        p.drawLine(Base::px(3480), Base::px(1500), Base::px(6900), Base::px(1500));
+        p.drawRect(Base::px(15), Base::px(15), Base::px(7035) - 1, Base::px(1935) - 1);
     }
 };
 } // namespace

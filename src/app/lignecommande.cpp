@@ -112,12 +112,12 @@ std::optional<QString> refusAnneeDemarrage(const Dates::JourMoisAn &date, int an
 
 std::optional<QString> refusAnneeDemarrage(const Dates::JourMoisAn &date, Reglages &reglages)
 {
-    const auto debut = lisAnnee(reglages.lit(Cles::AnneeDebut, Cles::Valeur, Cles::AnneeDebutDefaut));
-    const auto fin = lisAnnee(reglages.lit(Cles::AnneeFin, Cles::Valeur, Cles::AnneeFinDefaut));
+    const auto debut = Base::lisAnnee(reglages.lit(Cles::AnneeDebut, Cles::Valeur, Cles::AnneeDebutDefaut));
+    const auto fin = Base::lisAnnee(reglages.lit(Cles::AnneeFin, Cles::Valeur, Cles::AnneeFinDefaut));
     // An unreadable range is the load's business, with its own message.
     if (!debut || !fin)
         return std::nullopt;
-    return refusAnneeDemarrage(date, corrigeAnneeDebut(*debut), corrigeAnneeFin(*fin));
+    return refusAnneeDemarrage(date, Base::corrigeAnneeDebut(*debut), Base::corrigeAnneeFin(*fin));
 }
 
 QStringList argumentsProgramme(int argc, char **argv)

@@ -7,7 +7,7 @@
 #include "ui/vantelbttn.h"
 #include "ui/vantelpanel.h"
 #include "ui/appliquecouleurs.h"
-#include "appearance/configcalc.h"
+#include "appearance/config.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -19,7 +19,7 @@ namespace {
 constexpr int Largeur = 5430;
 constexpr int Hauteur = 6180;
 
-void metCouleurPanneau(VantelPanel *p, const Rgb &c)
+void metCouleurPanneau(VantelPanel *p, const Base::Rgb &c)
 {
     p->setBackcolor(couleurRgb(c));
 }
@@ -243,7 +243,7 @@ void Configure::commenceEdition(bool ciel)
     m_editionEnCours = true;
     (ciel ? CmdCoulLune : CmdCoulCiel)->setEnabled(false);
     activeHorsEdition(false);
-    const Rgb &c = ciel ? m_ciel : m_lune;
+    const Base::Rgb &c = ciel ? m_ciel : m_lune;
     {
         // One refresh for the three bars rather than one per bar.
         const QSignalBlocker r(Rouge), v(Vert), b(Bleu);
@@ -257,23 +257,23 @@ void Configure::commenceEdition(bool ciel)
 
 void Configure::barresChangees()
 {
-    const Rgb c{Rouge->value(), Vert->value(), Bleu->value()};
+    const Base::Rgb c{Rouge->value(), Vert->value(), Bleu->value()};
     metCouleurPanneau(CoulReg, c);
-    TextCoul->setCaption(texteRgb(c));
+    TextCoul->setCaption(Base::texteRgb(c));
 }
 
 void Configure::valideCouleur()
 {
     m_editionEnCours = false;
-    const Rgb c{Rouge->value(), Vert->value(), Bleu->value()};
+    const Base::Rgb c{Rouge->value(), Vert->value(), Bleu->value()};
     if (m_editionCiel) {
         m_ciel = c;
         metCouleurPanneau(CoulCiel, c);
-        TextCiel->setCaption(texteRgb(c));
+        TextCiel->setCaption(Base::texteRgb(c));
     } else {
         m_lune = c;
         metCouleurPanneau(CoulLune, c);
-        TextLune->setCaption(texteRgb(c));
+        TextLune->setCaption(Base::texteRgb(c));
     }
     CmdCoulCiel->setEnabled(true);
     CmdCoulLune->setEnabled(true);

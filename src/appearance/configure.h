@@ -21,8 +21,8 @@ class Configure : public FenetreZelund
 public:
     explicit Configure(QWidget *parent = nullptr);
 
-    Rgb couleurCiel() const { return m_ciel; }
-    Rgb couleurLune() const { return m_lune; }
+    Base::Rgb couleurCiel() const { return m_ciel; }
+    Base::Rgb couleurLune() const { return m_lune; }
     bool editionEnCours() const { return m_editionEnCours; }
     bool editionCiel() const { return m_editionCiel; }
     QString style() const { return m_style; }
@@ -83,8 +83,8 @@ private:
     void aideAppuyee(Qt::MouseButton bouton);
     static int anneeCourante();
 
-    Rgb m_ciel;
-    Rgb m_lune;
+    Base::Rgb m_ciel;
+    Base::Rgb m_lune;
     bool m_editionCiel = false;
     bool m_editionEnCours = false;
     QString m_style;

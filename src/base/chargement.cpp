@@ -6,6 +6,8 @@
 #include <limits>
 #include <vector>
 
+namespace Base {
+
 namespace {
 
 std::optional<int> lisEntier(const QString &texte, qlonglong min, qlonglong max)
@@ -132,3 +134,5 @@ QString titreErreur()
 {
     return QStringLiteral("Zelund - Erreur !");
 }
+
+} // namespace Base

@@ -7,6 +7,8 @@
 
 class Reglages;
 
+namespace Base {
+
 struct Rgb
 {
     int r = 0;
@@ -14,6 +16,8 @@ struct Rgb
     int b = 0;
     bool operator==(const Rgb &) const = default;
 };
+
+} // namespace Base
 
 // Settings sections, keys and defaults read at load.
 namespace Cles {
@@ -37,6 +41,8 @@ inline const QString StyleDefaut = QStringLiteral("Normal");
 inline const QString Oui = QStringLiteral("Oui");
 inline const QString Non = QStringLiteral("Non");
 } // namespace Cles
+
+namespace Base {
 
 // "119 119 119": red up to the first space, green up to the second, blue the rest.
 std::optional<Rgb> lisRgb(const QString &texte);
@@ -71,3 +77,5 @@ QString messageErreurChargement();
 // with the defaults.
 QString messageReglagesIllisibles(const QString &fichier);
 QString titreErreur();
+
+} // namespace Base

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+namespace Base {
+
 QString dossierDonnees()
 {
     const QString impose = qEnvironmentVariable("ZELUND_DONNEES");
@@ -34,3 +36,5 @@ QString cheminAide(int contexte)
     const QString chemin = cheminDonnees(nom);
     return QFileInfo::exists(chemin) ? chemin : QString();
 }
+
+} // namespace Base

@@ -1,6 +1,6 @@
 #include "base/partage.h"
 
-void Partage::prend(const ValeursChargees &v)
+void Partage::prend(const Base::ValeursChargees &v)
 {
     couleurs = v.couleurs;
     ciel = v.ciel;

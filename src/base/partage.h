@@ -17,8 +17,8 @@ struct Partage
     int anneeDebut = 1700;
     int anneeFin = 2100;
     Couleurs::Schema couleurs = Couleurs::Schema::parDefaut();
-    Rgb ciel{119, 119, 119};
-    Rgb etoiles{255, 255, 255};
+    Base::Rgb ciel{119, 119, 119};
+    Base::Rgb etoiles{255, 255, 255};
 
     // The date given on the command line, selected once the window is loaded.
     std::optional<Dates::JourMoisAn> dateDemarrage;
@@ -40,7 +40,7 @@ struct Partage
     int nbBoules = 7;
     int nbPartants = 49;
 
-    void prend(const ValeursChargees &v);
+    void prend(const Base::ValeursChargees &v);
 };
 
 Partage &partage();

@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+namespace Base {
+
 // Window and control geometry is laid out in twips; 15 twips make one
 // logical pixel, and Qt scales logical pixels for high-DPI screens.
 constexpr int TwipsParPixel = 15;
@@ -40,3 +42,5 @@ constexpr Position dansZone(Position pos, int l, int h, int x, int y, int L, int
 {
     return {qMax(x, qMin(pos.x, x + L - l)), qMax(y, qMin(pos.y, y + H - h))};
 }
+
+} // namespace Base

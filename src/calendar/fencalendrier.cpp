@@ -73,7 +73,7 @@ FenCalendrier::FenCalendrier(QWidget *parent)
     AffAn->setAccessibleName(QStringLiteral("Année"));
     placeTwips(AffAn, 4920, 660, 1035, 435);
     // Over the right end of the year box.
-    ChangeAn = new CompteurVertical(CalendrierAnneeMin, CalendrierAnneeMax, this);
+    ChangeAn = new CompteurVertical(Calendrier::CalendrierAnneeMin, Calendrier::CalendrierAnneeMax, this);
     ChangeAn->setAccessibleName(QStringLiteral("Changer l'année"));
     placeTwips(ChangeAn, 5730, 690, 195, 375);
     AffAn->setTextMargins(0, 0, ChangeAn->width() + 2, 0);
@@ -145,7 +145,7 @@ void FenCalendrier::Timer1Tic()
 
 void FenCalendrier::anneeModifiee(const QString &texte)
 {
-    const auto annee = borneAnneeCalendrier(texte);
+    const auto annee = Calendrier::borneAnneeCalendrier(texte);
     if (!annee)
         return; // not a number: everything stays as it was
     if (annee->remplacement) {
@@ -164,11 +164,11 @@ void FenCalendrier::compteurModifie(int valeur)
 
 void FenCalendrier::RemplitCalendrier()
 {
-    const auto annee = borneAnneeCalendrier(AffAn->text());
+    const auto annee = Calendrier::borneAnneeCalendrier(AffAn->text());
     const int mois = AffMois->currentIndex() + 1;
     if (!annee || mois < 1)
         return;
-    m_mois = grilleMois(mois, annee->valeur, Plateforme::courante().aujourdhui().day());
+    m_mois = Calendrier::grilleMois(mois, annee->valeur, Plateforme::courante().aujourdhui().day());
     m_moisAffiche = mois;
     m_anneeAffichee = annee->valeur;
     AffCalendrier->update();
@@ -177,19 +177,19 @@ void FenCalendrier::RemplitCalendrier()
 std::vector<ImagePremierPlan::CaseNommee> FenCalendrier::casesNommees() const
 {
     std::vector<ImagePremierPlan::CaseNommee> cases;
-    const auto annee = borneAnneeCalendrier(AffAn->text());
+    const auto annee = Calendrier::borneAnneeCalendrier(AffAn->text());
     const int mois = AffMois->currentIndex() + 1;
     if (!m_mois || !annee || mois < 1)
         return cases;
     const QRect surface = AffCalendrier->contentsRect();
     const QTransform echelle = QTransform::fromTranslate(surface.x(), surface.y())
-                                   .scale(surface.width() / EchelleGrille, surface.height() / EchelleGrille);
+                                   .scale(surface.width() / Calendrier::EchelleGrille, surface.height() / Calendrier::EchelleGrille);
     const QDate aujourdhui = Plateforme::courante().aujourdhui();
-    for (const CaseCalendrier &c : m_mois->jours) {
+    for (const Calendrier::CaseCalendrier &c : m_mois->jours) {
         QString nom = Dates::dateLongue(c.jour, mois, annee->valeur).value_or(QString::number(c.jour));
         if (QDate(annee->valeur, mois, c.jour) == aujourdhui)
             nom += QStringLiteral(", aujourd'hui");
-        cases.push_back({echelle.mapRect(caseGrille(c.colonne, c.ligne)).toRect(), nom});
+        cases.push_back({echelle.mapRect(Calendrier::caseGrille(c.colonne, c.ligne)).toRect(), nom});
     }
     return cases;
 }
@@ -197,7 +197,7 @@ std::vector<ImagePremierPlan::CaseNommee> FenCalendrier::casesNommees() const
 void FenCalendrier::DessineCalendrier(QPainter &p) const
 {
     const QSizeF surface = AffCalendrier->contentsRect().size();
-    p.setTransform(QTransform::fromScale(surface.width() / EchelleGrille, surface.height() / EchelleGrille));
+    p.setTransform(QTransform::fromScale(surface.width() / Calendrier::EchelleGrille, surface.height() / Calendrier::EchelleGrille));
 
     p.setPen(plume(m_visualisation, 1));
     for (int i = 1; i <= 6; ++i) {
@@ -208,14 +208,14 @@ void FenCalendrier::DessineCalendrier(QPainter &p) const
     p.drawRect(QRectF(QPointF(0, 0), QPointF(6.98, 7)));
 
     for (int i = 1; i <= 7; ++i) {
-        p.fillRect(caseGrille(i, 0), m_texteBoutons);
+        p.fillRect(Calendrier::caseGrille(i, 0), m_texteBoutons);
         p.setPen(m_autresTextes);
         const QString nom = Dates::nomColonne(i);
-        ecrit(p, positionNomColonne(i, tailleEnUnites(p, nom)), nom);
+        ecrit(p, Calendrier::positionNomColonne(i, tailleEnUnites(p, nom)), nom);
     }
     for (int c = 1; c <= 7; ++c)
         for (int r = 1; r <= 6; ++r)
-            p.fillRect(caseGrille(c, r), m_autresTextes);
+            p.fillRect(Calendrier::caseGrille(c, r), m_autresTextes);
 }
 
 void FenCalendrier::dessineNumeros(QPainter &p) const
@@ -227,11 +227,11 @@ void FenCalendrier::dessineNumeros(QPainter &p) const
     // The numbers are bold already: a holiday's is heavier and underlined.
     ferie.setWeight(QFont::Black);
     ferie.setUnderline(true);
-    for (const CaseCalendrier &c : m_mois->jours) {
+    for (const Calendrier::CaseCalendrier &c : m_mois->jours) {
         p.setPen(c.rouge ? Rouge : Noir);
         p.setFont(Dates::jourFerie(QDate(m_anneeAffichee, m_moisAffiche, c.jour)) ? ferie : police);
         const QString texte = QString::number(c.jour);
-        ecrit(p, positionNumero(c.colonne, c.ligne, tailleEnUnites(p, texte)), texte);
+        ecrit(p, Calendrier::positionNumero(c.colonne, c.ligne, tailleEnUnites(p, texte)), texte);
     }
     p.setFont(police);
 }
@@ -241,9 +241,9 @@ QString FenCalendrier::infoJourSous(QPoint point) const
     const QSizeF surface = AffCalendrier->contentsRect().size();
     if (!m_mois || surface.isEmpty())
         return {};
-    const QPointF unites(point.x() * EchelleGrille / surface.width(), point.y() * EchelleGrille / surface.height());
-    for (const CaseCalendrier &c : m_mois->jours)
-        if (caseGrille(c.colonne, c.ligne).contains(unites))
+    const QPointF unites(point.x() * Calendrier::EchelleGrille / surface.width(), point.y() * Calendrier::EchelleGrille / surface.height());
+    for (const Calendrier::CaseCalendrier &c : m_mois->jours)
+        if (Calendrier::caseGrille(c.colonne, c.ligne).contains(unites))
             return Dates::infoJour(QDate(m_anneeAffichee, m_moisAffiche, c.jour)).value_or(QString());
     return {};
 }

@@ -24,7 +24,7 @@ public:
     explicit FenCalendrier(QWidget *parent = nullptr);
 
     // The month and year shown (the grid of the last readable year).
-    const std::optional<MoisCalendrier> &moisAffiche() const { return m_mois; }
+    const std::optional<Calendrier::MoisCalendrier> &moisAffiche() const { return m_mois; }
 
     QLabel *AffHeure = nullptr;
     QComboBox *AffMois = nullptr;
@@ -53,7 +53,7 @@ private:
     // The day under a point of the grid's contents, as its tooltip tells it.
     QString infoJourSous(QPoint point) const;
 
-    std::optional<MoisCalendrier> m_mois;
+    std::optional<Calendrier::MoisCalendrier> m_mois;
     int m_moisAffiche = 0;
     int m_anneeAffichee = 0;
     QColor m_texteBoutons;

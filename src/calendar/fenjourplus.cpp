@@ -39,7 +39,7 @@ FenJourPlus::FenJourPlus(QWidget *parent)
 
     AffJour = boiteADroite(this, QStringLiteral("Jour"));
     placeTwips(AffJour, 1875, 615, 750, 435);
-    ChangeJour = new CompteurVertical(JourPlusJourMin, JourPlusJourMax, this);
+    ChangeJour = new CompteurVertical(Calendrier::JourPlusJourMin, Calendrier::JourPlusJourMax, this);
     ChangeJour->setAccessibleName(QStringLiteral("Changer le jour"));
     placeTwips(ChangeJour, 2400, 645, 195, 375);
 
@@ -50,7 +50,7 @@ FenJourPlus::FenJourPlus(QWidget *parent)
 
     AffAn = boiteADroite(this, QStringLiteral("Année"));
     placeTwips(AffAn, 4320, 615, 1035, 435);
-    ChangeAn = new CompteurVertical(JourPlusAnneeMin, JourPlusAnneeMax, this);
+    ChangeAn = new CompteurVertical(Calendrier::JourPlusAnneeMin, Calendrier::JourPlusAnneeMax, this);
     ChangeAn->setAccessibleName(QStringLiteral("Changer l'année"));
     placeTwips(ChangeAn, 5130, 645, 195, 375);
 
@@ -95,14 +95,14 @@ void FenJourPlus::appliqueCouleurs()
 
 void FenJourPlus::CalculeJour()
 {
-    const auto nom = texteJourSemaine(AffJour->text(), AffMois->currentIndex(), AffAn->text());
+    const auto nom = Calendrier::texteJourSemaine(AffJour->text(), AffMois->currentIndex(), AffAn->text());
     if (nom)
         JourSemaine->setText(*nom);
 }
 
 void FenJourPlus::jourModifie(const QString &texte)
 {
-    const auto jour = borneJour(texte);
+    const auto jour = Calendrier::borneJour(texte);
     if (!jour)
         return;
     if (jour->remplacement) {
@@ -115,7 +115,7 @@ void FenJourPlus::jourModifie(const QString &texte)
 
 void FenJourPlus::anneeModifiee(const QString &texte)
 {
-    const auto annee = borneAnneeJourPlus(texte);
+    const auto annee = Calendrier::borneAnneeJourPlus(texte);
     if (!annee)
         return;
     if (annee->remplacement) {

@@ -86,13 +86,13 @@ FenMiniCalend::FenMiniCalend(QWidget *parent)
     appliqueCouleurs();
     placeSurPrincipale();
     const QSize interieur = picMonth->contentsRect().size();
-    const TaillesCase tailles = taillesCase(QSizeF(twips(interieur.width()), twips(interieur.height())),
-                                            QSizeF(TwipsParPixel, TwipsParPixel));
+    const Calendrier::TaillesCase tailles = Calendrier::taillesCase(QSizeF(Base::twips(interieur.width()), Base::twips(interieur.height())),
+                                            QSizeF(Base::TwipsParPixel, Base::TwipsParPixel));
     LargeurCase = tailles.largeur;
     HauteurCase = tailles.hauteur;
     const int bordGrille = picMonth->x() + picMonth->contentsRect().x() - Label1->x();
     for (int c = 0; c < 7; ++c)
-        entete->centres[c] = bordGrille + centreColonneMini(c, tailles) / TwipsParPixel;
+        entete->centres[c] = bordGrille + Calendrier::centreColonneMini(c, tailles) / Base::TwipsParPixel;
     GetDate(Plateforme::courante().aujourdhui());
 }
 
@@ -117,25 +117,25 @@ void FenMiniCalend::ChangeDate(const QDate &date)
 {
     const QDate avant = DateCourante;
     DateCourante = date;
-    if (!memeMois(avant, date))
+    if (!Calendrier::memeMois(avant, date))
         redessine();
 }
 
 void FenMiniCalend::redessine()
 {
-    lblMonth->setText(titreMiniCalend(DateCourante));
+    lblMonth->setText(Calendrier::titreMiniCalend(DateCourante));
     picMonth->setAccessibleName(lblMonth->text());
     picMonth->update();
 }
 
 void FenMiniCalend::dessineMois(QPainter &p) const
 {
-    const TaillesCase tailles{LargeurCase, HauteurCase};
+    const Calendrier::TaillesCase tailles{LargeurCase, HauteurCase};
     const QFontMetricsF m(p.font());
-    for (const CaseMini &c : casesMiniCalend(DateCourante, Plateforme::courante().aujourdhui(), tailles)) {
+    for (const Calendrier::CaseMini &c : Calendrier::casesMiniCalend(DateCourante, Plateforme::courante().aujourdhui(), tailles)) {
         const QString texte = QString::number(c.jour);
-        const QSizeF taille(twips(1) * m.horizontalAdvance(texte), twips(1) * m.height());
-        const QPointF coin = positionNumeroMini(c, tailles, taille) / TwipsParPixel;
+        const QSizeF taille(Base::twips(1) * m.horizontalAdvance(texte), Base::twips(1) * m.height());
+        const QPointF coin = Calendrier::positionNumeroMini(c, tailles, taille) / Base::TwipsParPixel;
         p.setPen(c.rouge ? Rouge : Noir);
         p.drawText(QRectF(coin, QSizeF(m.horizontalAdvance(texte), m.height())), Qt::AlignLeft | Qt::AlignTop,
                    texte);
@@ -144,9 +144,9 @@ void FenMiniCalend::dessineMois(QPainter &p) const
 
 QString FenMiniCalend::infoJourSous(QPoint point) const
 {
-    const TaillesCase tailles{LargeurCase, HauteurCase};
-    const QPoint enTwips(twips(point.x()), twips(point.y()));
-    for (const CaseMini &c : casesMiniCalend(DateCourante, Plateforme::courante().aujourdhui(), tailles))
+    const Calendrier::TaillesCase tailles{LargeurCase, HauteurCase};
+    const QPoint enTwips(Base::twips(point.x()), Base::twips(point.y()));
+    for (const Calendrier::CaseMini &c : Calendrier::casesMiniCalend(DateCourante, Plateforme::courante().aujourdhui(), tailles))
         if (QRect(c.coin, QSize(LargeurCase, HauteurCase)).contains(enTwips))
             return Dates::infoJour(QDate(DateCourante.year(), DateCourante.month(), c.jour)).value_or(QString());
     return {};
@@ -154,7 +154,7 @@ QString FenMiniCalend::infoJourSous(QPoint point) const
 
 void FenMiniCalend::page(int sens)
 {
-    if (const auto date = pageMois(DateCourante, sens))
+    if (const auto date = Calendrier::pageMois(DateCourante, sens))
         ChangeDate(*date);
 }
 
@@ -192,14 +192,14 @@ std::vector<ImagePremierPlan::CaseNommee> FenMiniCalend::casesNommees() const
 {
     std::vector<ImagePremierPlan::CaseNommee> cases;
     const QDate aujourdhui = Plateforme::courante().aujourdhui();
-    const TaillesCase tailles{LargeurCase, HauteurCase};
+    const Calendrier::TaillesCase tailles{LargeurCase, HauteurCase};
     const QPoint origine = picMonth->contentsRect().topLeft();
-    for (const CaseMini &c : casesMiniCalend(DateCourante, aujourdhui, tailles)) {
+    for (const Calendrier::CaseMini &c : Calendrier::casesMiniCalend(DateCourante, aujourdhui, tailles)) {
         QString nom = Dates::dateLongue(c.jour, DateCourante.month(), DateCourante.year()).value_or(QString::number(c.jour));
         if (QDate(DateCourante.year(), DateCourante.month(), c.jour) == aujourdhui)
             nom += QStringLiteral(", aujourd'hui");
-        const QRect zone(origine + QPoint(px(c.coin.x()), px(c.coin.y())),
-                         QSize(px(tailles.largeur), px(tailles.hauteur)));
+        const QRect zone(origine + QPoint(Base::px(c.coin.x()), Base::px(c.coin.y())),
+                         QSize(Base::px(tailles.largeur), Base::px(tailles.hauteur)));
         cases.push_back({zone, nom});
     }
     return cases;

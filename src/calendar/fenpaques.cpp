@@ -4,7 +4,7 @@
 #include "base/plateforme.h"
 #include "ui/vantelpanel.h"
 #include "calendar/compteurvertical.h"
-#include "calendar/paques.h"
+#include "calendar/textespaques.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -56,7 +56,7 @@ FenPaques::FenPaques(QWidget *parent)
     appliqueCouleurs();
     placeSurPrincipale();
     TxtAnnee->setText(Saisie::texteCompteur(Plateforme::courante().aujourdhui().year()));
-    Label3->setText(texteRappel());
+    Label3->setText(Calendrier::texteRappel());
     Affichage_des_jours_feries();
 }
 
@@ -71,15 +71,15 @@ void FenPaques::appliqueCouleurs()
 
 void FenPaques::Affichage_des_jours_feries()
 {
-    const auto annee = borneAnneePaques(TxtAnnee->text());
+    const auto annee = Calendrier::borneAnneePaques(TxtAnnee->text());
     if (!annee)
         return;
-    Label1->setText(texteJoursFeries(static_cast<qint16>(annee->valeur)));
+    Label1->setText(Calendrier::texteJoursFeries(static_cast<qint16>(annee->valeur)));
 }
 
 void FenPaques::anneeModifiee(const QString &texte)
 {
-    const auto annee = borneAnneePaques(texte);
+    const auto annee = Calendrier::borneAnneePaques(texte);
     if (!annee)
         return; // not a number: the dates shown stay
     if (annee->remplacement) {

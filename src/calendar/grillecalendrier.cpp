@@ -3,6 +3,8 @@
 #include "dates/calendrier.h"
 #include "dates/semaine.h"
 
+namespace Calendrier {
+
 std::optional<Saisie::Bornee> borneAnneeCalendrier(const QString &texte)
 {
     return Saisie::borne(texte, CalendrierAnneeMin, CalendrierAnneeMax);
@@ -36,3 +38,5 @@ QPointF positionNumero(int colonne, int ligne, QSizeF texte)
 {
     return QPointF(colonne - 0.5 - texte.width() / 2, ligne + 0.5 - texte.height() / 2);
 }
+
+} // namespace Calendrier

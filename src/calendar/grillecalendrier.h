@@ -10,6 +10,8 @@
 #include <optional>
 #include <vector>
 
+namespace Calendrier {
+
 // The French month and weekday names are in dates/noms.h.
 
 inline constexpr int CalendrierAnneeMin = -1900;
@@ -43,3 +45,5 @@ QRectF caseGrille(int colonne, int ligne);
 // Where to draw a weekday name or a day number of the given size in grid units.
 QPointF positionNomColonne(int colonne, QSizeF texte);
 QPointF positionNumero(int colonne, int ligne, QSizeF texte);
+
+} // namespace Calendrier

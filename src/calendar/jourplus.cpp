@@ -3,6 +3,8 @@
 #include "dates/noms.h"
 #include "dates/semaine.h"
 
+namespace Calendrier {
+
 std::optional<QString> texteJourSemaine(const QString &texteJour, int indexMois,
                                         const QString &texteAnnee)
 {
@@ -24,3 +26,5 @@ std::optional<Saisie::Bornee> borneAnneeJourPlus(const QString &texte)
 {
     return Saisie::borne(texte, JourPlusAnneeMin, JourPlusAnneeMax);
 }
+
+} // namespace Calendrier

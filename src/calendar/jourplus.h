@@ -5,6 +5,8 @@
 #include <QString>
 #include <optional>
 
+namespace Calendrier {
+
 inline constexpr int JourPlusJourMin = 1;
 inline constexpr int JourPlusJourMax = 31;
 inline constexpr int JourPlusAnneeMin = -1900;
@@ -18,3 +20,5 @@ std::optional<QString> texteJourSemaine(const QString &texteJour, int indexMois,
 
 std::optional<Saisie::Bornee> borneJour(const QString &texte);
 std::optional<Saisie::Bornee> borneAnneeJourPlus(const QString &texte);
+
+} // namespace Calendrier

@@ -5,6 +5,8 @@
 #include "dates/noms.h"
 #include "dates/semaine.h"
 
+namespace Calendrier {
+
 TaillesCase taillesCase(QSizeF interieur, QSizeF pixel)
 {
     return {Saisie::arrondiPair(interieur.width() - pixel.width()) / 7,
@@ -61,3 +63,5 @@ std::optional<QDate> pageMois(const QDate &courante, int sens)
         return std::nullopt;
     return nouvelle;
 }
+
+} // namespace Calendrier

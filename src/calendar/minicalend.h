@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+namespace Calendrier {
+
 inline constexpr int MiniCalendAnneeMin = 100;
 inline constexpr int MiniCalendAnneeMax = 9999;
 
@@ -49,3 +51,5 @@ bool memeMois(const QDate &a, const QDate &b);
 // One calendar month back (sens < 0) or forward (sens > 0), the day cut back
 // to the end of a shorter month. nullopt past January 100 or December 9999.
 std::optional<QDate> pageMois(const QDate &courante, int sens);
+
+} // namespace Calendrier

@@ -3,6 +3,8 @@
 #include "dates/texte.h"
 #include "moon/phase.h"
 
+namespace Principal {
+
 int differenceJours(std::optional<int> premiere, std::optional<int> deuxieme)
 {
     return deuxieme.value_or(0) - premiere.value_or(0);
@@ -103,3 +105,5 @@ QString messagePressePapiersAbsent()
         "presse-papiers et il ne te reste plus qu'à râler auprès de Microsoft pour exiger "
         "qu'ils l'incorporent.");
 }
+
+} // namespace Principal

@@ -4,6 +4,8 @@
 #include <QString>
 #include <optional>
 
+namespace Principal {
+
 // Design-time captions of the counter's controls.
 namespace LegendesCompteur {
 inline const QString PremiereDate = QStringLiteral("Première date");
@@ -65,3 +67,5 @@ QString texteCopie(const EtatCompteur &etat, const QString &legendeDateJour,
 
 // Shown, under the usual error title, when no clipboard viewer can be started.
 QString messagePressePapiersAbsent();
+
+} // namespace Principal

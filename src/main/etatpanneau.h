@@ -13,6 +13,8 @@ struct EtatPanneau
     static EtatPanneau lune() { return {true, false, true}; }
 };
 
+namespace Principal {
+
 // A press on the counter button or on the Moon button: the shown view's
 // button closes the panel, the other one opens its own view.
 EtatPanneau appuiCompteur(EtatPanneau e);
@@ -34,3 +36,5 @@ struct DispositionCadre
 };
 
 DispositionCadre disposition(bool ouverte);
+
+} // namespace Principal

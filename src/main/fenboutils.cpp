@@ -182,7 +182,7 @@ void FenBOutils::placeSurPrincipale()
     const QWidget *p = principale() ? principale() : parentWidget();
     if (!p || p == this)
         return;
-    placeDansEcran(p->geometry().topLeft() + QPoint(px(DecalageGauche), px(DecalageHaut)));
+    placeDansEcran(p->geometry().topLeft() + QPoint(Base::px(DecalageGauche), Base::px(DecalageHaut)));
 }
 
 void FenBOutils::bascule(Outil outil)

@@ -162,11 +162,11 @@ void FenPrin::creeFond()
     for (VantelBttn *b : {CmdPremDate, CmdDeuxDate, CmdDateAJ})
         b->setGradientSens(VantelBttn::Horizontal);
     connect(CmdPremDate, &VantelBttn::clicked, this,
-            [this] { appliqueLegendes(cliquePremiereDate(m_compteur, selectionCourante())); });
+            [this] { appliqueLegendes(Principal::cliquePremiereDate(m_compteur, selectionCourante())); });
     connect(CmdDeuxDate, &VantelBttn::clicked, this,
-            [this] { appliqueLegendes(cliqueDeuxiemeDate(m_compteur, selectionCourante())); });
+            [this] { appliqueLegendes(Principal::cliqueDeuxiemeDate(m_compteur, selectionCourante())); });
     connect(CmdDateAJ, &VantelBttn::clicked, this, [this] {
-        appliqueLegendes(cliqueDateAujourdhui(m_compteur, selectionCourante(), Plateforme::courante().aujourdhui()));
+        appliqueLegendes(Principal::cliqueDateAujourdhui(m_compteur, selectionCourante(), Plateforme::courante().aujourdhui()));
     });
     connect(CmdCompteur, &VantelBttn::clicked, this, &FenPrin::appuiCompteur);
     connect(CmdLune, &VantelBttn::clicked, this, &FenPrin::appuiLune);
@@ -229,14 +229,14 @@ bool FenPrin::charge(const std::function<void()> &fermeDemarrage)
     CmdDeplaceFen->setCaption(partage().titreAppli);
 
     if (Reglages::courant().illisible())
-        plateforme.message(messageReglagesIllisibles(Reglages::courant().fichier()), Plateforme::Boutons::Ok,
-                           Plateforme::Icone::Exclamation, titreErreur(), Plateforme::Reponse::Ok);
-    const auto valeurs = chargeReglages(Reglages::courant(), plateforme.aujourdhui().year());
+        plateforme.message(Base::messageReglagesIllisibles(Reglages::courant().fichier()), Plateforme::Boutons::Ok,
+                           Plateforme::Icone::Exclamation, Base::titreErreur(), Plateforme::Reponse::Ok);
+    const auto valeurs = Base::chargeReglages(Reglages::courant(), plateforme.aujourdhui().year());
     if (!valeurs) {
         if (fermeDemarrage)
             fermeDemarrage();
-        plateforme.message(messageErreurChargement(), Plateforme::Boutons::Ok, Plateforme::Icone::Critique,
-                           titreErreur(), Plateforme::Reponse::Ok);
+        plateforme.message(Base::messageErreurChargement(), Plateforme::Boutons::Ok, Plateforme::Icone::Critique,
+                           Base::titreErreur(), Plateforme::Reponse::Ok);
         return false;
     }
     partage().prend(*valeurs);
@@ -280,7 +280,7 @@ bool FenPrin::charge(const std::function<void()> &fermeDemarrage)
     Jour[m_jourCourant - 1]->setFocus();
 
     popUpInfos->CmdBulAide->setCaption(PopUpInfos::legendeInfoBulles(partage().infoBullesActives));
-    partage().fichierAide = cheminAide(0);
+    partage().fichierAide = Base::cheminAide(0);
     popUpInfos->CmdConseilDem->setCaption(PopUpInfos::legendeConseils(partage().conseilDemarrage));
     if (partage().conseilDemarrage == Cles::Oui) {
         // Once the window is on screen, so its first picture does not wait for the tips.
@@ -295,7 +295,7 @@ bool FenPrin::charge(const std::function<void()> &fermeDemarrage)
 
 void FenPrin::appliqueDisposition(bool ouverte)
 {
-    const DispositionCadre d = disposition(ouverte);
+    const Principal::DispositionCadre d = Principal::disposition(ouverte);
     placeTwips(Forme[3], 0, d.hautForme3, LargeurFenetre, 315);
     placeTwips(Forme[8], 0, d.hautForme8, LargeurFenetre, 315);
     placeTwips(Forme[7], 0, d.hautForme7, LargeurFenetre, 315);
@@ -336,7 +336,7 @@ void FenPrin::prendPremiereDate()
     // Every opening starts the count from the date selected now, and says so:
     // its caption and the copied text name the date the count uses. The
     // month-year button keeps its caption.
-    LegendesModifiees l = cliquePremiereDate(m_compteur, selectionCourante());
+    Principal::LegendesModifiees l = Principal::cliquePremiereDate(m_compteur, selectionCourante());
     l.anMois.reset();
     appliqueLegendes(l);
 }
@@ -351,7 +351,7 @@ void FenPrin::ouvreLune()
 void FenPrin::appuiCompteur()
 {
     popUpInfos->hide();
-    const EtatPanneau suivant = ::appuiCompteur(m_panneau);
+    const EtatPanneau suivant = Principal::appuiCompteur(m_panneau);
     if (!suivant.panneauOuvert) {
         m_panneau = suivant;
         appliqueDisposition(false);
@@ -364,7 +364,7 @@ void FenPrin::appuiCompteur()
 
 void FenPrin::appuiLune()
 {
-    const EtatPanneau suivant = ::appuiLune(m_panneau);
+    const EtatPanneau suivant = Principal::appuiLune(m_panneau);
     couvreListes();
     CmdAnMois->setCaption(QString());
     if (!suivant.panneauOuvert) {
@@ -496,7 +496,7 @@ void FenPrin::montreSelection(const std::optional<QString> &legende, int jour, i
 
 void FenPrin::calculePhase()
 {
-    const auto phase = ::calculePhase(m_dateSelection);
+    const auto phase = Lune::calculePhase(m_dateSelection);
     if (!phase)
         return;
     m_valeurSelection = phase->valeur;
@@ -522,12 +522,12 @@ void FenPrin::redessineLune()
     Image1->update();
 }
 
-SelectionCourante FenPrin::selectionCourante() const
+Principal::SelectionCourante FenPrin::selectionCourante() const
 {
     return {m_valeurSelection, m_dateSelection, CmdDateJour->caption()};
 }
 
-void FenPrin::appliqueLegendes(const LegendesModifiees &l)
+void FenPrin::appliqueLegendes(const Principal::LegendesModifiees &l)
 {
     if (l.premiereDate)
         CmdPremDate->setCaption(*l.premiereDate);
@@ -542,7 +542,7 @@ void FenPrin::appliqueLegendes(const LegendesModifiees &l)
 void FenPrin::copie()
 {
     Plateforme &p = Plateforme::courante();
-    p.copiePressePapiers(texteCopie(m_compteur, CmdDateJour->caption(), Forme[3]->caption()));
+    p.copiePressePapiers(Principal::texteCopie(m_compteur, CmdDateJour->caption(), Forme[3]->caption()));
     p.joueSon(19);
 }
 
@@ -565,7 +565,7 @@ void FenPrin::copierAppuye(Qt::MouseButton bouton)
         if (p.lanceProgramme(programme, arguments))
             return;
     }
-    p.message(messagePressePapiersAbsent(), Plateforme::Boutons::Ok, Plateforme::Icone::Exclamation, titreErreur(),
+    p.message(Principal::messagePressePapiersAbsent(), Plateforme::Boutons::Ok, Plateforme::Icone::Exclamation, Base::titreErreur(),
               Plateforme::Reponse::Ok);
 }
 

@@ -44,7 +44,7 @@ public:
     int valeurSelection() const { return m_valeurSelection; }
     double fractionPhase() const { return m_fraction; }
     EtatPanneau panneau() const { return m_panneau; }
-    const EtatCompteur &compteur() const { return m_compteur; }
+    const Principal::EtatCompteur &compteur() const { return m_compteur; }
     int AnneeChoisie() const;
     int MoisChoisi() const;
     // Selects a date of the year list as the lists and a day button would.
@@ -108,8 +108,8 @@ private:
     void ouvreLune();
     void calculePhase();
     void redessineLune();
-    void appliqueLegendes(const LegendesModifiees &l);
-    SelectionCourante selectionCourante() const;
+    void appliqueLegendes(const Principal::LegendesModifiees &l);
+    Principal::SelectionCourante selectionCourante() const;
     void copie();
     void copierAppuye(Qt::MouseButton bouton);
     void centreSurEcran();
@@ -145,6 +145,6 @@ private:
     int m_valeurSelection = 0;
     double m_fraction = 0.0;
     EtatPanneau m_panneau;
-    EtatCompteur m_compteur;
+    Principal::EtatCompteur m_compteur;
     QPointer<FenBOutils> m_boiteOutils;
 };

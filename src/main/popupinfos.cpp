@@ -22,7 +22,7 @@ constexpr int HauteurEntree = 255;
 
 void placeTwips(QWidget *w, int g, int h, int l, int ht)
 {
-    w->setGeometry(px(g), px(h), px(l), px(ht));
+    w->setGeometry(Base::px(g), Base::px(h), Base::px(l), Base::px(ht));
 }
 } // namespace
 

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace Lune {
+
 QPointF Repere::versPixels(const QPointF &point) const
 {
     return {(point.x() - logique.left()) * pixels.width() / logique.width(),
@@ -75,3 +77,5 @@ std::vector<Trait> traitsLune(double p, const QSize &pixels)
     }
     return traits;
 }
+
+} // namespace Lune

@@ -7,6 +7,8 @@
 #include <functional>
 #include <vector>
 
+namespace Lune {
+
 // A picture's logical window stretched over its pixels: the window's
 // top-left corner is pixel (0, 0), its bottom-right corner pixel (w, h).
 struct Repere
@@ -52,3 +54,5 @@ struct Trait
 // Every line of the Moon in pixels, in drawing order: for each row the disc
 // in the sky colour (hiding the stars behind it), then the lit part.
 std::vector<Trait> traitsLune(double p, const QSize &pixels);
+
+} // namespace Lune

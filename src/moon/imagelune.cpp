@@ -1,37 +1,9 @@
 #include "moon/imagelune.h"
 
-#include "base/alea.h"
 #include "base/partage.h"
 #include "moon/dessinlune.h"
 
 #include <QPainter>
-
-ImageCiel::ImageCiel(QWidget *parent)
-    : QWidget(parent)
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void ImageCiel::setCouleurs(const QColor &ciel, const QColor &etoiles)
-{
-    m_ciel = ciel;
-    m_etoiles = etoiles;
-    update();
-}
-
-void ImageCiel::peintCiel(QPainter &p)
-{
-    p.fillRect(rect(), m_ciel);
-    p.setPen(m_etoiles);
-    for (const QPointF &e : ::etoiles(&Alea::suivant, size()))
-        p.drawPoint(int(e.x()), int(e.y())); // floor: a star never falls outside
-}
-
-void ImageCiel::paintEvent(QPaintEvent *)
-{
-    QPainter p(this);
-    peintCiel(p);
-}
 
 ImageLune::ImageLune(QWidget *parent)
     : ImageCiel(parent)
@@ -78,7 +50,7 @@ void ImageLune::paintEvent(QPaintEvent *)
     peintCiel(p);
     const QPen ciel(m_ciel, 1);
     const QPen lumiere(m_etoiles, 1);
-    for (const Trait &t : traitsLune(m_fraction, size())) {
+    for (const Lune::Trait &t : Lune::traitsLune(m_fraction, size())) {
         p.setPen(t.eclaire ? lumiere : ciel);
         p.drawLine(t.ligne);
     }

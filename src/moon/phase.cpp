@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+namespace Lune {
+
 namespace {
 
 constexpr double jourJulienZero = 2415019.0;
@@ -32,3 +34,5 @@ std::optional<Phase> calculePhase(const QString &selection)
     const double fraction = fractionPhase(*valeur);
     return Phase{*valeur, fraction, legendePhase(fraction)};
 }
+
+} // namespace Lune

@@ -3,6 +3,8 @@
 #include <QString>
 #include <optional>
 
+namespace Lune {
+
 // The phase of a date value (Dates::valeurDate), days from 30 December 1899.
 
 // Fraction of the synodic month since full moon, 0 <= fraction < 1:
@@ -18,3 +20,5 @@ struct Phase
     QString legende;
 };
 std::optional<Phase> calculePhase(const QString &selection);
+
+} // namespace Lune

@@ -5,7 +5,7 @@
 #include "ui/vantelpanel.h"
 #include "ui/appliquecouleurs.h"
 #include "pastimes/fenloterie.h"
-#include "pastimes/loteriecalc.h"
+#include "pastimes/loterie.h"
 
 #include <QLabel>
 #include <QPointer>

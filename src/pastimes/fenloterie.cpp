@@ -7,12 +7,11 @@
 #include "ui/vantelpanel.h"
 #include "ui/appliquecouleurs.h"
 #include "pastimes/feninitialise.h"
-#include "pastimes/loteriecalc.h"
+#include "pastimes/loterie.h"
 #include "pastimes/ramdom.h"
 
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPointer>
 #include <QTimer>
 
@@ -26,23 +25,6 @@ QPointer<FenLoterie> &unique()
     return f;
 }
 } // namespace
-
-BouleLoterie::BouleLoterie(const QColor &couleur, QWidget *parent)
-    : QWidget(parent)
-    , m_couleur(couleur)
-{
-    // A click on a ball is a click on the panel.
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void BouleLoterie::paintEvent(QPaintEvent *)
-{
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(m_couleur);
-    p.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
-}
 
 FenLoterie *FenLoterie::instance()
 {

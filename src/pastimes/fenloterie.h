@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pastimes/bouleloterie.h"
 #include "ui/fenetre.h"
 
 #include <QColor>
@@ -9,21 +10,6 @@ class QLabel;
 class QTimer;
 class VantelBttn;
 class VantelPanel;
-
-// A ball of the lottery: a filled oval, its number on a label above it.
-class BouleLoterie : public QWidget
-{
-    Q_OBJECT
-public:
-    BouleLoterie(const QColor &couleur, QWidget *parent);
-    QColor couleur() const { return m_couleur; }
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    QColor m_couleur;
-};
 
 // The lottery: seven balls spinning ten times a second, stopped one after
 // the other by the draw button.

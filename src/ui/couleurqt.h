@@ -15,7 +15,7 @@ inline quint32 nombreVb(const QColor &c)
     return quint32(c.red()) | (quint32(c.green()) << 8) | (quint32(c.blue()) << 16);
 }
 
-inline QColor couleurRgb(const Rgb &c)
+inline QColor couleurRgb(const Base::Rgb &c)
 {
     return QColor(c.r, c.g, c.b);
 }

@@ -79,7 +79,7 @@ void FenetreZelund::centreSurPrincipale()
     if (!p || p == this)
         return;
     const QRect g = p->geometry();
-    const Position pos = centreSur(g.x(), g.y(), g.width(), g.height(), width(), height());
+    const Base::Position pos = Base::centreSur(g.x(), g.y(), g.width(), g.height(), width(), height());
     placeDansEcran(QPoint(pos.x, pos.y));
 }
 
@@ -95,7 +95,7 @@ void FenetreZelund::placeDansEcran(QPoint coin)
         return;
     }
     const QRect zone = ecran->availableGeometry();
-    const Position pos = dansZone({coin.x(), coin.y()}, width(), height(), zone.x(), zone.y(), zone.width(),
+    const Base::Position pos = Base::dansZone({coin.x(), coin.y()}, width(), height(), zone.x(), zone.y(), zone.width(),
                                   zone.height());
     move(pos.x, pos.y);
 }
@@ -166,7 +166,7 @@ bool FenetreZelund::estAuPremierPlan() const
 
 void FenetreZelund::tailleTwips(int largeur, int hauteur)
 {
-    setFixedSize(px(largeur), px(hauteur));
+    setFixedSize(Base::px(largeur), Base::px(hauteur));
 }
 
 void FenetreZelund::metPoliceVerdana()
@@ -186,7 +186,7 @@ void FenetreZelund::nommeListe(QWidget *liste, const QString &nom)
 
 void FenetreZelund::placeTwips(QWidget *w, int gauche, int haut, int largeur, int hauteur)
 {
-    w->setGeometry(px(gauche), px(haut), px(largeur), px(hauteur));
+    w->setGeometry(Base::px(gauche), Base::px(haut), Base::px(largeur), Base::px(hauteur));
 }
 
 VantelBttn *FenetreZelund::creeBoutonDeplacement(const QString &titre, int gauche, int haut,

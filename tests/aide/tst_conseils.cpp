@@ -1,7 +1,7 @@
 #include "base/alea.h"
 #include "base/chargement.h"
 #include "aide/conseils.h"
-#include "aide/conseilscalc.h"
+#include "aide/listeconseils.h"
 #include "base/donnees.h"
 #include "base/partage.h"
 #include "ui/vantelbttn.h"
@@ -65,13 +65,13 @@ private slots:
         QFETCH(QByteArray, octets);
         QFETCH(QStringList, conseils);
         DossierDonnees d(octets);
-        QCOMPARE(CalculConseils::lis(d.chemin()), conseils);
+        QCOMPARE(ListeConseils::lis(d.chemin()), conseils);
     }
 
     void fichierLivre()
     {
         // The file installed with the program: real tips, readable, one a line.
-        const auto conseils = CalculConseils::lis(cheminDonnees(QStringLiteral("Conseils.txt")));
+        const auto conseils = ListeConseils::lis(Base::cheminDonnees(QStringLiteral("Conseils.txt")));
         QVERIFY(conseils && conseils->size() >= 25);
         for (const QString &c : *conseils)
             QVERIFY2(!c.trimmed().isEmpty() && !c.contains(QChar::ReplacementCharacter), qPrintable(c));
@@ -89,7 +89,7 @@ private slots:
         // A no-break space inside « » and before : ; ! ?, so that none of them
         // starts a line of the tips or the help, and « never ends one.
         QFETCH(QString, fichier);
-        QFile f(cheminDonnees(fichier));
+        QFile f(Base::cheminDonnees(fichier));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QString texte = QString::fromUtf8(f.readAll());
         texte.remove(QRegularExpression(QStringLiteral("<style>.*</style>"),
@@ -121,7 +121,7 @@ private slots:
         DossierDonnees d(contenu);
         // Seed 1's first draw opens a list of three on its last tip.
         Alea::initialise(1);
-        QCOMPARE(CalculConseils::premier(Alea::suivant(), 3), 3);
+        QCOMPARE(ListeConseils::premier(Alea::suivant(), 3), 3);
         Alea::initialise(1);
         Conseils c;
         QStringList affiches{c.lblTipText->text()};

@@ -41,7 +41,7 @@ private slots:
         // Every link of every page leads to a page that is installed.
         const QRegularExpression lien(QStringLiteral("href=\"([^\"#]+)"));
         for (int contexte = 0; contexte <= 4; ++contexte) {
-            QFile f(cheminAide(contexte));
+            QFile f(Base::cheminAide(contexte));
             QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(f.fileName()));
             for (const auto &m : lien.globalMatch(QString::fromUtf8(f.readAll())))
                 QVERIFY2(QFileInfo(f).dir().exists(m.captured(1)), qPrintable(f.fileName() + " -> " + m.captured(1)));

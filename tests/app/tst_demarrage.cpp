@@ -1,47 +1,158 @@
-// The whole start, in a process of its own so that what it loads can be seen.
-#include "aide/conseils.h"
+#include "app/application.h"
 #include "app/demarrage.h"
 #include "app/demarre2.h"
-#include "main/fenprin.h"
+#include "app/dessindemarrage.h"
 #include "support/fauxplateforme.h"
 
-#include <QApplication>
-#include <QFile>
+#include <QColorDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScrollBar>
 #include <QTest>
-
-#include <algorithm>
+#include <QTranslator>
 #include <optional>
+
+namespace {
+QStringList textes(const QMenu &menu)
+{
+    QStringList t;
+    for (const QAction *a : menu.actions())
+        if (!a->isSeparator())
+            t << a->text().section(QLatin1Char('\t'), 0, 0);
+    return t;
+}
+} // namespace
 
 class TestDemarrage : public QObject
 {
     Q_OBJECT
 private slots:
-    void sequence()
+    void plateformePreferee_data()
     {
+        QTest::addColumn<QList<QByteArray>>("arguments");
+        QTest::addColumn<QByteArray>("variable"); // QT_QPA_PLATFORM
+        QTest::addColumn<QByteArray>("display");
+        QTest::addColumn<QByteArray>("wayland");
+        QTest::addColumn<QByteArray>("attendu");
+        const QList<QByteArray> seul{"zelund"};
+        QTest::newRow("X11") << seul << QByteArray() << QByteArray(":0") << QByteArray() << QByteArray("xcb;wayland");
+        QTest::newRow("Wayland et XWayland")
+            << seul << QByteArray() << QByteArray(":1") << QByteArray("wayland-0") << QByteArray("xcb;wayland");
+        QTest::newRow("Wayland seul") << seul << QByteArray() << QByteArray() << QByteArray("wayland-0")
+                                      << QByteArray("wayland");
+        QTest::newRow("rien") << seul << QByteArray() << QByteArray() << QByteArray() << QByteArray();
+        QTest::newRow("variable") << seul << QByteArray("wayland") << QByteArray(":0") << QByteArray("wayland-0")
+                                  << QByteArray();
+        QTest::newRow("-platform") << QList<QByteArray>{"zelund", "-platform", "wayland"} << QByteArray()
+                                   << QByteArray(":0") << QByteArray() << QByteArray();
+        QTest::newRow("--platform") << QList<QByteArray>{"zelund", "--platform", "offscreen"} << QByteArray()
+                                    << QByteArray(":0") << QByteArray() << QByteArray();
+    }
+
+    void plateformePreferee()
+    {
+        QFETCH(QList<QByteArray>, arguments);
+        QFETCH(QByteArray, variable);
+        QFETCH(QByteArray, display);
+        QFETCH(QByteArray, wayland);
+        QFETCH(QByteArray, attendu);
+        QCOMPARE(::plateformePreferee(arguments, variable, display, wayland), attendu);
+    }
+
+    void choixPlateformeEnArgument()
+    {
+        const QByteArray variable = qgetenv("QT_QPA_PLATFORM");
+        const QByteArray display = qgetenv("DISPLAY");
+        qunsetenv("QT_QPA_PLATFORM");
+        qputenv("DISPLAY", ":5");
+        QByteArray nom("zelund"), option("-x");
+        char *argv[] = {nom.data(), option.data(), nullptr};
+        ArgumentsQt a(2, argv);
+        QStringList lus;
+        for (int i = 0; i <= a.argc; ++i)
+            lus << (a.argv()[i] ? QString::fromLocal8Bit(a.argv()[i]) : QStringLiteral("<fin>"));
+        // The choice reaches Qt alone: programs started later find the environment as it was.
+        const bool variableAjoutee = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+        qputenv("QT_QPA_PLATFORM", variable);
+        display.isNull() ? qunsetenv("DISPLAY") : qputenv("DISPLAY", display);
+        QCOMPARE(lus, (QStringList{"zelund", "-platform", "xcb;wayland", "-x", "<fin>"}));
+        QVERIFY(!variableAjoutee);
+    }
+
+    void titresSansNomAjoute()
+    {
+        const QString nom = QCoreApplication::applicationName();
+        const QString organisation = QCoreApplication::organizationName();
+        nommeApplication();
+        // Qt appends a display name of its own to every title, message boxes included.
+        const QString affiche = QGuiApplication::applicationDisplayName();
+        const QString programme = QCoreApplication::applicationName();
+        QCoreApplication::setApplicationName(nom);
+        QCoreApplication::setOrganizationName(organisation);
+        QCOMPARE(programme, QStringLiteral("Zelund"));
+        QCOMPARE(affiche, programme);
+    }
+
+    void dialoguesDeQtEnFrancais()
+    {
+        QTranslator *traducteur = installeTraductionsQt();
+        QVERIFY2(traducteur, "Qt's French translations (qt6-translations-l10n) are missing");
+        // The colour picker, the text boxes' context menu, the scroll bars' one.
+        const QString titreCouleurs = QColorDialog().windowTitle();
+        QLineEdit texte;
+        const QStringList menuTexte = textes(*std::unique_ptr<QMenu>(texte.createStandardContextMenu()));
+        const QString defilement = QScrollBar::tr("Scroll here");
+        QCoreApplication::removeTranslator(traducteur);
+        delete traducteur;
+        QCOMPARE(titreCouleurs, QStringLiteral("Sélectionner une couleur"));
+        QCOMPARE(menuTexte.first(), QStringLiteral("&Annuler"));
+        QCOMPARE(defilement, QStringLiteral("Défiler jusqu'ici"));
+    }
+
+    void degradeDuDemarrage()
+    {
+        const QImage image = Demarre2().grab().toImage();
+        // Away from the frame, the first row is black and the last pure blue.
+        QCOMPARE(image.pixelColor(100, 0), QColor(0, 0, 0));
+        QCOMPARE(image.pixelColor(5, image.height() - 1), QColor(0, 0, 255));
+        // The picture made at build time is the splash as drawn with its fonts, to the pixel.
+        QCOMPARE(image.convertToFormat(QImage::Format_RGB32), dessineDemarrage(1));
+    }
+
+    void questionInstance_data()
+    {
+        QTest::addColumn<bool>("autre");
+        QTest::addColumn<QList<Plateforme::Reponse>>("reponses");
+        QTest::addColumn<bool>("continuer");
+        QTest::newRow("seule") << false << QList<Plateforme::Reponse>{} << true;
+        QTest::newRow("Entrée : non par défaut") << true << QList<Plateforme::Reponse>{} << false;
+        QTest::newRow("oui") << true << QList<Plateforme::Reponse>{Plateforme::Reponse::Oui} << true;
+    }
+
+    void questionInstance()
+    {
+        QFETCH(bool, autre);
+        QFETCH(QList<Plateforme::Reponse>, reponses);
+        QFETCH(bool, continuer);
         Banc banc;
+        banc.plateforme.autreInstance = autre;
+        banc.plateforme.reponses.assign(reponses.begin(), reponses.end());
         Demarrage demarrage;
         std::optional<bool> charge;
-        demarrage.lance([&](bool ok) { charge = ok; });
-        QVERIFY(demarrage.demarre2()->isVisible());
-        // The splash goes as the main window comes; the tips open after it.
-        QPointer<Demarre2> demarre2 = demarrage.demarre2();
-        QTRY_VERIFY(charge.has_value());
-        QVERIFY(*charge && demarrage.fenPrin()->isVisible());
-        QVERIFY(!demarre2 || !demarre2->isVisible());
-        const auto conseils = [] {
-            return std::ranges::count_if(QApplication::topLevelWidgets(), [](QWidget *w) {
-                return qobject_cast<Conseils *>(w) && w->isVisible();
-            });
-        };
-        QTRY_COMPARE(conseils(), 1);
-        QTRY_VERIFY(!demarre2);
-
-        // Nothing on the way to these windows needs the SVG engine or Qt Multimedia.
-        QFile carte(QStringLiteral("/proc/self/maps"));
-        QVERIFY(carte.open(QIODevice::ReadOnly));
-        const QByteArray bibliotheques = carte.readAll();
-        QVERIFY(!bibliotheques.contains("libQt6Svg"));
-        QVERIFY(!bibliotheques.contains("libQt6Multimedia"));
+        QCOMPARE(demarrage.lance([&charge](bool ok) { charge = ok; }), continuer);
+        // Asked once, as a yes/no question whose default is no (the fake answers it when nothing is queued).
+        QCOMPARE(banc.plateforme.messages.size(), autre ? 1 : 0);
+        QVERIFY(!autre || banc.plateforme.messages[0].boutons == Plateforme::Boutons::OuiNon);
+        if (continuer)
+            QTRY_VERIFY(charge == true);
+        else
+            QTest::qWait(50); // time for the splash's timer, were it running
+        // Declined: no window and not one byte written; otherwise the first start's values.
+        QCOMPARE(demarrage.fenPrin() != nullptr, continuer);
+        QVERIFY(continuer || !demarrage.demarre2()->isVisible());
+        QCOMPARE(banc.octets().contains("[Couleur%20du%20ciel]\nCouleur=119 119 119\n"), continuer);
+        QCOMPARE(QFileInfo::exists(banc.fichierReglages()), continuer);
     }
 };
 

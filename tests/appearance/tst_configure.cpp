@@ -2,7 +2,7 @@
 #include "base/partage.h"
 #include "ui/vantelbttn.h"
 #include "ui/vantelpanel.h"
-#include "appearance/configcalc.h"
+#include "appearance/config.h"
 #include "appearance/configure.h"
 #include "support/fauxplateforme.h"
 
@@ -65,7 +65,7 @@ private slots:
         const QStringList vus = {d.TextCiel->caption(), d.TextLune->caption(), d.TextAnDeb->caption(),
                                  d.TextAnFin->caption()};
         QCOMPARE(vus, montre);
-        QCOMPARE(lisRgb(montre[1]), std::optional<Rgb>(d.couleurLune()));
+        QCOMPARE(Base::lisRgb(montre[1]), std::optional<Base::Rgb>(d.couleurLune()));
         QCOMPARE(QPoint(partage().anneeDebut, partage().anneeFin), QPoint(montre[2].toInt(), montre[3].toInt()));
         for (int i = 0; i < 3; ++i)
             QCOMPARE(d.AffDemOpt[i]->isChecked(), i == option);
@@ -115,7 +115,7 @@ private slots:
 
         QCOMPARE(stockees(Reglages(banc.fichierReglages())),
                  (QStringList{"9 119 119", "255 255 255", "1600", "3000", "AffichePhasesLune"}));
-        QCOMPARE(partage().ciel, (Rgb{9, 119, 119}));
+        QCOMPARE(partage().ciel, (Base::Rgb{9, 119, 119}));
         QCOMPARE(QPoint(partage().anneeDebut, partage().anneeFin), QPoint(1600, 3000));
     }
 
@@ -132,7 +132,7 @@ private slots:
         Banc banc;
         const QStringList avant = {"1 2 3", "", "1450", "2300", ""};
         stocke(banc.reglages(), avant);
-        partage().etoiles = Rgb{4, 5, 6};
+        partage().etoiles = Base::Rgb{4, 5, 6};
         Configure d;
         d.show();
         QTest::mouseClick(d.CmdCoulLune, Qt::LeftButton);
@@ -145,8 +145,8 @@ private slots:
         QVERIFY(!d.isVisible());
         QCOMPARE(stockees(Reglages(banc.fichierReglages())), avant);
         // The main window keeps its colours and takes the range the dialog read.
-        QCOMPARE(partage().ciel, (Rgb{119, 119, 119}));
-        QCOMPARE(partage().etoiles, (Rgb{4, 5, 6}));
+        QCOMPARE(partage().ciel, (Base::Rgb{119, 119, 119}));
+        QCOMPARE(partage().etoiles, (Base::Rgb{4, 5, 6}));
         QCOMPARE(QPoint(partage().anneeDebut, partage().anneeFin), QPoint(1600, 2300));
     }
 

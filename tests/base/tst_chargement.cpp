@@ -11,7 +11,7 @@ private slots:
     void premierDemarrage()
     {
         Banc banc;
-        const auto v = chargeReglages(banc.reglages(), 2026);
+        const auto v = Base::chargeReglages(banc.reglages(), 2026);
         QVERIFY(v && v->infoBullesActives());
         QCOMPARE(QPoint(v->anneeDebut, v->anneeFin), QPoint(1700, 2100));
         // Exactly the five missing values are written back; a second start reads them.
@@ -19,7 +19,7 @@ private slots:
                                      "Couleur des étoiles/Couleur=255 255 255", "Couleur du ciel/Couleur=119 119 119",
                                      "Style d'affichage au démarrage/Style=Normal"};
         QCOMPARE(banc.contenuFichier(), attendu);
-        QVERIFY(chargeReglages(banc.reglages(), 2026));
+        QVERIFY(Base::chargeReglages(banc.reglages(), 2026));
         QCOMPARE(banc.contenuFichier(), attendu);
     }
 
@@ -64,10 +64,10 @@ private slots:
     {
         QFETCH(QString, texte);
         QFETCH(bool, valide);
-        const auto v = lisRgb(texte);
+        const auto v = Base::lisRgb(texte);
         QCOMPARE(v.has_value(), valide);
         if (v)
-            QCOMPARE(texteRgb(*v), texte);
+            QCOMPARE(Base::texteRgb(*v), texte);
     }
 
     void annees_data()
@@ -95,7 +95,7 @@ private slots:
         Banc banc;
         banc.reglages().ecrit(Cles::AnneeDebut, Cles::Valeur, debut);
         banc.reglages().ecrit(Cles::AnneeFin, Cles::Valeur, fin);
-        const auto v = chargeReglages(banc.reglages(), 2026);
+        const auto v = Base::chargeReglages(banc.reglages(), 2026);
         QCOMPARE(v ? QPoint(v->anneeDebut, v->anneeFin) : QPoint(), QPoint(debutUtilise, finUtilisee));
         // The corrections last for the run only.
         QCOMPARE(banc.relu(Cles::AnneeDebut, Cles::Valeur), debut);
@@ -120,7 +120,7 @@ private slots:
         QFETCH(QString, valeur);
         Banc banc;
         banc.reglages().ecrit(section, cle, valeur);
-        QVERIFY(!chargeReglages(banc.reglages(), 2026));
+        QVERIFY(!Base::chargeReglages(banc.reglages(), 2026));
         QCOMPARE(banc.contenuFichier(), QStringList{section + QLatin1Char('/') + cle + QLatin1Char('=') + valeur});
     }
 
@@ -134,7 +134,7 @@ private slots:
         f.close();
         Reglages relu(banc.fichierReglages());
         QCOMPARE(relu.lit(Cles::Ciel, Cles::Couleur), QStringLiteral("119,119,119"));
-        QVERIFY(!chargeReglages(relu, 2026));
+        QVERIFY(!Base::chargeReglages(relu, 2026));
     }
 };
 

@@ -155,7 +155,7 @@ private slots:
         ecritOctets(banc.fichierReglages(), ecrit);
         Reglages reglages(banc.fichierReglages());
         QCOMPARE(reglages.lit(section, Cles::Valeur), texte);
-        const auto v = chargeReglages(reglages, 2026);
+        const auto v = Base::chargeReglages(reglages, 2026);
         QCOMPARE(v.has_value(), charge);
         if (v)
             QVERIFY(!v->infoBullesActives()); // only "Oui" itself turns them on
@@ -247,7 +247,7 @@ private slots:
         QCOMPARE(QPoint(partage().anneeDebut, partage().anneeFin), QPoint(1700, 2100));
         QCOMPARE(banc.plateforme.messages.size(), 1);
         QCOMPARE(banc.plateforme.messages[0].titre, QStringLiteral("Zelund - Erreur !"));
-        QCOMPARE(banc.plateforme.messages[0].texte, messageReglagesIllisibles(QFileInfo(chemin).absoluteFilePath()));
+        QCOMPARE(banc.plateforme.messages[0].texte, Base::messageReglagesIllisibles(QFileInfo(chemin).absoluteFilePath()));
         QCOMPARE(etat(banc.fichierReglages()) + etat(prise) + etat(tube), avant);
         QCOMPARE(garde, Cles::Non);
     }

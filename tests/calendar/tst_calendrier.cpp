@@ -1,7 +1,7 @@
 #include "calendar/grillecalendrier.h"
 #include "calendar/jourplus.h"
 #include "calendar/minicalend.h"
-#include "calendar/paques.h"
+#include "calendar/textespaques.h"
 
 #include <QTest>
 
@@ -55,7 +55,7 @@ private slots:
         QFETCH(int, indexMois);
         QFETCH(QString, annee);
         QFETCH(QString, nom);
-        QCOMPARE(texteJourSemaine(jour, indexMois, annee).value_or(QString()), nom);
+        QCOMPARE(Calendrier::texteJourSemaine(jour, indexMois, annee).value_or(QString()), nom);
     }
 
     void grille_data()
@@ -79,7 +79,7 @@ private slots:
         QFETCH(QPoint, premier);
         QFETCH(QPoint, dernier);
         // Today being the 31st, only a 31-day month shows a red number.
-        const auto m = grilleMois(mois, annee, 31);
+        const auto m = Calendrier::grilleMois(mois, annee, 31);
         QCOMPARE(QPoint(m.jours.front().colonne, m.jours.front().ligne), premier);
         QCOMPARE(QPoint(m.jours.back().colonne, m.jours.back().ligne), dernier);
         for (const auto &c : m.jours)
@@ -89,8 +89,8 @@ private slots:
     // not a number, and halves go to the even number below zero too.
     void lectureDesBoites()
     {
-        QVERIFY(!borneAnneeCalendrier(QStringLiteral("-")));
-        const auto demi = borneAnneeJourPlus(QStringLiteral(" -1.5"));
+        QVERIFY(!Calendrier::borneAnneeCalendrier(QStringLiteral("-")));
+        const auto demi = Calendrier::borneAnneeJourPlus(QStringLiteral(" -1.5"));
         QVERIFY(demi && !demi->remplacement && demi->valeur == -2);
     }
 
@@ -110,16 +110,16 @@ private slots:
         QFETCH(QPoint, premier);
         QFETCH(QPoint, dernier);
         QFETCH(int, rouge);
-        const auto c = casesMiniCalend(courante, QDate(2000, 2, 29), {293, 195});
+        const auto c = Calendrier::casesMiniCalend(courante, QDate(2000, 2, 29), {293, 195});
         QCOMPARE(int(c.size()), courante.daysInMonth());
         QCOMPARE(QPoint(c.front().colonne, c.front().ligne), premier);
         QCOMPARE(c.back().coin, QPoint(dernier.x() * 293, dernier.y() * 195));
         for (const auto &k : c)
             QCOMPARE(k.rouge, k.jour == rouge);
         // Inner size less one pixel, rounded half to even, then divided; no padded year.
-        QCOMPARE(taillesCase({2044.5, 1184.5}, {15, 15}).largeur, 290);
-        QCOMPARE(taillesCase({2037.5, 1184.5}, {15, 15}).largeur, 288);
-        QCOMPARE(titreMiniCalend(QDate(100, 2, 15)), QStringLiteral("février 100"));
+        QCOMPARE(Calendrier::taillesCase({2044.5, 1184.5}, {15, 15}).largeur, 290);
+        QCOMPARE(Calendrier::taillesCase({2037.5, 1184.5}, {15, 15}).largeur, 288);
+        QCOMPARE(Calendrier::titreMiniCalend(QDate(100, 2, 15)), QStringLiteral("février 100"));
     }
 };
 

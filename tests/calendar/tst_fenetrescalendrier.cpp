@@ -39,8 +39,8 @@ Encre encre(const QImage &image, const QRect &r)
 // One cell of the calendar grid, inside its lines.
 Encre encreCase(const QImage &image, QPoint cellule)
 {
-    const QRectF r = caseGrille(cellule.x(), cellule.y());
-    const double l = image.width() / EchelleGrille, h = image.height() / EchelleGrille;
+    const QRectF r = Calendrier::caseGrille(cellule.x(), cellule.y());
+    const double l = image.width() / Calendrier::EchelleGrille, h = image.height() / Calendrier::EchelleGrille;
     return encre(image, QRect(QPoint(int(r.left() * l) + 2, int(r.top() * h) + 2),
                               QPoint(int(r.right() * l) - 2, int(r.bottom() * h) - 2)));
 }
@@ -68,9 +68,9 @@ private slots:
         // Over a day, its date, week and holiday come first: 1 November 2001 is
         // a Thursday, column 4 of the first week row.
         const QRect c = f.AffCalendrier->contentsRect();
-        const QPointF centre = caseGrille(4, 1).center();
-        QTest::mouseMove(f.AffCalendrier, c.topLeft() + QPoint(int(centre.x() * c.width() / EchelleGrille),
-                                                               int(centre.y() * c.height() / EchelleGrille)));
+        const QPointF centre = Calendrier::caseGrille(4, 1).center();
+        QTest::mouseMove(f.AffCalendrier, c.topLeft() + QPoint(int(centre.x() * c.width() / Calendrier::EchelleGrille),
+                                                               int(centre.y() * c.height() / Calendrier::EchelleGrille)));
         QCOMPARE(f.AffCalendrier->toolTip(),
                  QStringLiteral("Jeudi 1 novembre 2001\nSemaine 44, jour 305 de l'année\nJour férié : Toussaint\n"
                                 "Cliquer pour conserver le calendrier au premier plan"));
@@ -235,7 +235,7 @@ private slots:
         QCOMPARE(f.DateCourante, depart);
         QTest::mouseClick(l, Qt::LeftButton);
         QCOMPARE(f.DateCourante, arrivee);
-        QCOMPARE(f.lblMonth->text(), titreMiniCalend(arrivee));
+        QCOMPARE(f.lblMonth->text(), Calendrier::titreMiniCalend(arrivee));
         // Today's number is red in November 2001 only.
         const QImage image = f.picMonth->grab().toImage();
         QCOMPARE(encre(image, image.rect()) == Encre::Rouge, arrivee.year() == 2001 && arrivee.month() == 11);
@@ -333,7 +333,7 @@ private slots:
         FenMiniCalend f;
         // 11 November 2001, a Sunday: column 0 of the third row.
         const QPoint cellule(f.LargeurCase / 2, 2 * f.HauteurCase + f.HauteurCase / 2);
-        QTest::mouseMove(f.picMonth, f.picMonth->contentsRect().topLeft() + cellule / TwipsParPixel);
+        QTest::mouseMove(f.picMonth, f.picMonth->contentsRect().topLeft() + cellule / Base::TwipsParPixel);
         QCOMPARE(f.picMonth->toolTip().section(QLatin1Char('\n'), 0, 2),
                  QStringLiteral("Dimanche 11 novembre 2001\nSemaine 45, jour 315 de l'année\n"
                                 "Jour férié : Armistice 1918"));

@@ -11,15 +11,15 @@ private slots:
     void selectionIllisible()
     {
         // A selection text that names no real day changes nothing.
-        const auto rien = [](const LegendesModifiees &l) {
+        const auto rien = [](const Principal::LegendesModifiees &l) {
             return !l.premiereDate && !l.deuxiemeDate && !l.anMois && !l.texteNBJ;
         };
-        EtatCompteur etat;
-        QVERIFY(rien(cliqueDeuxiemeDate(etat, {12, QStringLiteral("31/04/2001"), {}})));
-        QVERIFY(rien(cliquePremiereDate(etat, {12, QStringLiteral("5/3/2002"), {}})));
+        Principal::EtatCompteur etat;
+        QVERIFY(rien(Principal::cliqueDeuxiemeDate(etat, {12, QStringLiteral("31/04/2001"), {}})));
+        QVERIFY(rien(Principal::cliquePremiereDate(etat, {12, QStringLiteral("5/3/2002"), {}})));
         QVERIFY(!etat.premiereDate && !etat.deuxiemeDate && etat.textePremiere.isEmpty());
         // An unset date counts as 30 December 1899.
-        QCOMPARE(differenceJours(std::nullopt, Dates::valeurSelection(QStringLiteral("01/01/1900"))), 2);
+        QCOMPARE(Principal::differenceJours(std::nullopt, Dates::valeurSelection(QStringLiteral("01/01/1900"))), 2);
     }
 };
 

@@ -1,4 +1,5 @@
 #include "base/alea.h"
+#include "moon/imageciel.h"
 #include "moon/imagelune.h"
 #include "moon/dessinlune.h"
 #include "moon/phase.h"
@@ -45,16 +46,16 @@ private slots:
         QFETCH(QString, selection);
         QFETCH(int, valeur);
         QFETCH(double, fraction);
-        const auto p = calculePhase(selection);
+        const auto p = Lune::calculePhase(selection);
         QVERIFY(p);
         QCOMPARE(p->valeur, valeur);
         QVERIFY2(qAbs(p->fraction - fraction) < 0.00005, qPrintable(QString::number(p->fraction)));
     }
     void legendeEtRefus()
     {
-        QCOMPARE(legendePhase(0.5), QStringLiteral("Lune croissante"));
-        QCOMPARE(legendePhase(0.4999999), QStringLiteral("Lune décroissante"));
-        QVERIFY(!calculePhase(QStringLiteral("31/04/2001")));
+        QCOMPARE(Lune::legendePhase(0.5), QStringLiteral("Lune croissante"));
+        QCOMPARE(Lune::legendePhase(0.4999999), QStringLiteral("Lune décroissante"));
+        QVERIFY(!Lune::calculePhase(QStringLiteral("31/04/2001")));
     }
 
     void cinquanteEtoiles()
@@ -124,9 +125,9 @@ private slots:
         QFETCH(int, nombre);
         QFETCH(double, debut);
         QFETCH(double, fin);
-        const auto rangs = rangsLune(p, hauteur);
+        const auto rangs = Lune::rangsLune(p, hauteur);
         QCOMPARE(int(rangs.size()), nombre);
-        for (const RangLune &r : rangs) {
+        for (const Lune::RangLune &r : rangs) {
             QVERIFY(std::abs(r.demiLargeur * r.demiLargeur + r.y * r.y - 1.0) < 1e-9);
             QVERIFY(std::abs(r.debutLumiere - debut * r.demiLargeur) < 1e-12);
             QVERIFY(std::abs(r.finLumiere - fin * r.demiLargeur) < 1e-12);

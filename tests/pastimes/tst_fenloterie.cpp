@@ -4,7 +4,7 @@
 #include "main/fenboutils.h"
 #include "pastimes/feninitialise.h"
 #include "pastimes/fenloterie.h"
-#include "pastimes/loteriecalc.h"
+#include "pastimes/loterie.h"
 #include "support/fauxplateforme.h"
 
 #include <QLabel>

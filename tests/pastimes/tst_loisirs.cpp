@@ -1,7 +1,7 @@
 #include "pastimes/comptes.h"
 #include "pastimes/defilement.h"
-#include "pastimes/horlogegeo.h"
-#include "pastimes/loteriecalc.h"
+#include "pastimes/horloge.h"
+#include "pastimes/loterie.h"
 #include "pastimes/ramdom.h"
 
 #include <QSet>

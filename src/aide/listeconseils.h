@@ -6,7 +6,7 @@
 #include <optional>
 
 // The tips file: one tip a line, in file order, and the paging through it.
-namespace CalculConseils {
+namespace ListeConseils {
 
 // UTF-8 when the bytes are valid UTF-8 (a leading byte-order mark is
 // dropped), Windows-1252 otherwise: files written on older systems read right.
@@ -29,4 +29,4 @@ int suivant(int courant, int nombre);
 // What the tip label shows when the file is missing.
 QString messageFichierAbsent(const QString &nomFichier);
 
-} // namespace CalculConseils
+} // namespace ListeConseils

@@ -1,4 +1,4 @@
-#include "pastimes/loteriecalc.h"
+#include "pastimes/loterie.h"
 
 #include "pastimes/ramdom.h"
 

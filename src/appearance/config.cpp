@@ -1,4 +1,4 @@
-#include "appearance/configcalc.h"
+#include "appearance/config.h"
 
 #include "base/reglages.h"
 
@@ -25,21 +25,21 @@ const std::array<QString, 3> &styles()
 }
 
 // The colour and its text as read, or the colour in use when the text is unreadable.
-void lisCouleur(const Reglages &reglages, const QString &section, const Rgb &enCours, Rgb &couleur,
+void lisCouleur(const Reglages &reglages, const QString &section, const Base::Rgb &enCours, Base::Rgb &couleur,
                 QString &texte)
 {
     texte = reglages.lit(section, Cles::Couleur);
-    if (const auto lue = lisRgb(texte)) {
+    if (const auto lue = Base::lisRgb(texte)) {
         couleur = *lue;
         return;
     }
     couleur = enCours;
-    texte = texteRgb(enCours);
+    texte = Base::texteRgb(enCours);
 }
 
 int lisAnneeOu(const Reglages &reglages, const QString &section, int enCours)
 {
-    return lisAnnee(reglages.lit(section, Cles::Valeur)).value_or(enCours);
+    return Base::lisAnnee(reglages.lit(section, Cles::Valeur)).value_or(enCours);
 }
 } // namespace
 
@@ -64,9 +64,9 @@ Valeurs LisValeurs(const Reglages &reglages, const Valeurs &enCours, int anneeCo
     lisCouleur(reglages, Cles::Etoiles, enCours.lune, v.lune, v.texteLune);
     // A year the bar cannot hold, or a range without today, would leave the
     // main window's year list unable to select today: the bars' rules decide.
-    v.anneeDebut = CaleAnneeDebut(corrigeAnneeDebut(lisAnneeOu(reglages, Cles::AnneeDebut, enCours.anneeDebut)),
+    v.anneeDebut = CaleAnneeDebut(Base::corrigeAnneeDebut(lisAnneeOu(reglages, Cles::AnneeDebut, enCours.anneeDebut)),
                                   anneeCourante);
-    v.anneeFin = CaleAnneeFin(corrigeAnneeFin(lisAnneeOu(reglages, Cles::AnneeFin, enCours.anneeFin)),
+    v.anneeFin = CaleAnneeFin(Base::corrigeAnneeFin(lisAnneeOu(reglages, Cles::AnneeFin, enCours.anneeFin)),
                               anneeCourante);
     v.style = reglages.lit(Cles::StyleSection, Cles::Style);
     return v;
@@ -75,8 +75,8 @@ Valeurs LisValeurs(const Reglages &reglages, const Valeurs &enCours, int anneeCo
 std::array<Ecriture, 5> Ecritures(const Valeurs &v)
 {
     return {{
-        {Cles::Ciel, Cles::Couleur, texteRgb(v.ciel)},
-        {Cles::Etoiles, Cles::Couleur, texteRgb(v.lune)},
+        {Cles::Ciel, Cles::Couleur, Base::texteRgb(v.ciel)},
+        {Cles::Etoiles, Cles::Couleur, Base::texteRgb(v.lune)},
         {Cles::AnneeDebut, Cles::Valeur, QString::number(v.anneeDebut)},
         {Cles::AnneeFin, Cles::Valeur, QString::number(v.anneeFin)},
         {Cles::StyleSection, Cles::Style, v.style},

@@ -1,10 +1,10 @@
-#include "aide/conseilscalc.h"
+#include "aide/listeconseils.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 
-namespace CalculConseils {
+namespace ListeConseils {
 
 namespace {
 
@@ -88,4 +88,4 @@ QString messageFichierAbsent(const QString &nomFichier)
            + QStringLiteral("Vous n'auriez pas dû le supprimer du dossier de Zelund +");
 }
 
-} // namespace CalculConseils
+} // namespace ListeConseils

@@ -8,9 +8,13 @@
 #include <array>
 #include <optional>
 
+namespace Calendrier {
+
 // The five lines joined by line feeds; empty for a year outside 1 to 9999.
 QString texteJoursFeries(qint16 an);
 // The fixed holidays, under "Et pour mémoire : ".
 QString texteRappel();
 
 std::optional<Saisie::Bornee> borneAnneePaques(const QString &texte);
+
+} // namespace Calendrier

@@ -28,8 +28,8 @@ std::optional<int> OptionStyle(const QString &style);
 
 struct Valeurs
 {
-    Rgb ciel;
-    Rgb lune;
+    Base::Rgb ciel;
+    Base::Rgb lune;
     QString texteCiel; // as read, when it could be read
     QString texteLune;
     int anneeDebut = 0;

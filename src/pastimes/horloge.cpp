@@ -1,4 +1,4 @@
-#include "pastimes/horlogegeo.h"
+#include "pastimes/horloge.h"
 
 #include <cmath>
 

@@ -1,6 +1,8 @@
-#include "calendar/paques.h"
+#include "calendar/textespaques.h"
 
 #include "dates/texte.h"
+
+namespace Calendrier {
 
 QString texteJoursFeries(qint16 an)
 {
@@ -25,3 +27,5 @@ std::optional<Saisie::Bornee> borneAnneePaques(const QString &texte)
 {
     return Saisie::borne(texte, Dates::PaquesAnneeMin, Dates::PaquesAnneeMax);
 }
+
+} // namespace Calendrier

@@ -1,0 +1,168 @@
+#include "base/partage.h"
+#include "base/twips.h"
+#include "ui/fenetre.h"
+#include "ui/vantelbttn.h"
+#include "support/fauxplateforme.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTest>
+
+// Rounded to the nearest pixel, halves away from zero.
+static_assert(Base::px(0) == 0 && Base::px(22) == 1 && Base::px(23) == 2 && Base::px(-23) == -2 && Base::px(5040) == 336);
+
+namespace {
+// A window with a move button across its top, that notes when it is closed.
+class FenetreTemoin : public FenetreZelund
+{
+public:
+    explicit FenetreTemoin(QString nom = {}, QStringList *journal = nullptr)
+        : m_nom(std::move(nom))
+        , m_journal(journal)
+    {
+        setFixedSize(300, 100);
+        bouton = creeBoutonDeplacement(QStringLiteral("Titre"), 0, 0, 4500, 315);
+    }
+    VantelBttn *bouton;
+
+protected:
+    void closeEvent(QCloseEvent *e) override
+    {
+        if (m_journal)
+            *m_journal << m_nom;
+        FenetreZelund::closeEvent(e);
+    }
+
+private:
+    QString m_nom;
+    QStringList *m_journal;
+};
+
+// A mouse event at a point of the screen.
+void envoie(QWidget *w, QEvent::Type type, QPoint ecran, Qt::MouseButton bouton, Qt::MouseButtons enfonces)
+{
+    QMouseEvent e(type, QPointF(w->mapFromGlobal(ecran)), QPointF(ecran), bouton, enfonces, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+} // namespace
+
+class TestChrome : public QObject
+{
+    Q_OBJECT
+private slots:
+    void fermeToutDuPlusRecent()
+    {
+        Banc banc;
+        QStringList journal;
+        for (const char *nom : {"principale", "boîte", "horloge"}) {
+            auto *f = new FenetreTemoin(QString::fromUtf8(nom), &journal);
+            f->setAttribute(Qt::WA_DeleteOnClose);
+            if (nom[0] != 'b') // "boîte" stays loaded but hidden: it is closed too
+                f->show();
+        }
+        FenetreZelund::fermeTout();
+        QCOMPARE(journal, (QStringList{"horloge", "boîte", "principale"}));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(FenetreZelund::chargees().isEmpty());
+    }
+
+    void centrage_data()
+    {
+        QTest::addColumn<QRect>("principale");
+        QTest::addColumn<QSize>("propre");
+        QTest::addColumn<QPoint>("attendu");
+        QTest::newRow("plus grande") << QRect(100, 50, 336, 356) << QSize(500, 400) << QPoint(18, 28);
+        QTest::newRow("moitiés exactes") << QRect(0, 0, 335, 355) << QSize(100, 100) << QPoint(118, 128);
+        // The offscreen screen is 800 x 800: a window the centring would put
+        // partly off it is kept inside, a taller one keeps its top on it.
+        QTest::newRow("hors écran") << QRect(-300, -20, 336, 356) << QSize(100, 100) << QPoint(0, 108);
+        QTest::newRow("en bas à droite") << QRect(600, 700, 336, 356) << QSize(100, 100) << QPoint(700, 700);
+        QTest::newRow("plus haute que l'écran") << QRect(0, 0, 336, 525) << QSize(392, 900) << QPoint(0, 0);
+    }
+
+    void centrage()
+    {
+        QFETCH(QRect, principale);
+        QFETCH(QSize, propre);
+        QFETCH(QPoint, attendu);
+        Banc banc;
+        FenetreZelund fenPrin;
+        fenPrin.setGeometry(principale);
+        FenetreZelund::setPrincipale(&fenPrin);
+        FenetreZelund outil;
+        outil.setFixedSize(propre);
+        outil.centreSurPrincipale();
+        FenetreZelund::setPrincipale(nullptr);
+        QCOMPARE(outil.pos(), attendu);
+    }
+
+    void infoBullesSuiventLInterrupteur()
+    {
+        Banc banc;
+        VantelBttn bouton(QStringLiteral("x"));
+        bouton.setInfoBulle(QStringLiteral("Fermer"));
+        bouton.resize(40, 20);
+        bouton.show();
+        // Switched off, then on again while the pointer rests: the text follows at the next move.
+        partage().infoBullesActives = false;
+        QTest::mouseMove(&bouton, QPoint(8, 6));
+        QCOMPARE(bouton.toolTip(), QString());
+        partage().infoBullesActives = true;
+        QTest::mouseMove(&bouton, QPoint(9, 7));
+        QCOMPARE(bouton.toolTip(), QStringLiteral("Fermer"));
+    }
+
+    void deplacement_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("bouton");
+        QTest::addColumn<Qt::MouseButton>("autre");
+        QTest::newRow("gauche") << Qt::LeftButton << Qt::RightButton;
+        QTest::newRow("droit") << Qt::RightButton << Qt::LeftButton;
+    }
+
+    void deplacement()
+    {
+        QFETCH(Qt::MouseButton, bouton);
+        QFETCH(Qt::MouseButton, autre);
+        Banc banc;
+        FenetreTemoin f;
+        f.move(100, 100);
+        f.show();
+        QSignalSpy clics(f.bouton, &VantelBttn::clicked);
+        const QPoint depart = f.bouton->mapToGlobal(QPoint(10, 5));
+        // Offscreen, the window system refuses its own move: the window follows the mouse.
+        envoie(f.bouton, QEvent::MouseButtonPress, depart, bouton, bouton);
+        envoie(f.bouton, QEvent::MouseMove, depart + QPoint(30, 20), Qt::NoButton, bouton);
+        QCOMPARE(f.pos(), QPoint(130, 120));
+        // Only the button that started the move ends it.
+        envoie(f.bouton, QEvent::MouseButtonPress, depart + QPoint(30, 20), autre, bouton | autre);
+        envoie(f.bouton, QEvent::MouseButtonRelease, depart + QPoint(30, 20), autre, bouton);
+        envoie(f.bouton, QEvent::MouseMove, depart + QPoint(40, 30), Qt::NoButton, bouton);
+        QCOMPARE(f.pos(), QPoint(140, 130));
+        envoie(f.bouton, QEvent::MouseButtonRelease, depart + QPoint(40, 30), bouton, Qt::NoButton);
+        envoie(f.bouton, QEvent::MouseMove, depart + QPoint(90, 30), Qt::NoButton, Qt::NoButton);
+        QCOMPARE(f.pos(), QPoint(140, 130));
+        QCOMPARE(clics.count(), 0);
+    }
+
+    void premierPlan()
+    {
+        Banc banc;
+        FenetreZelund f;
+        f.move(40, 30);
+        f.show();
+        f.basculePremierPlan(Qt::LeftButton);
+        f.basculePremierPlan(Qt::MiddleButton);
+        QVERIFY(f.estAuPremierPlan() && f.isVisible());
+        QCOMPARE(f.pos(), QPoint(40, 30));
+        f.basculePremierPlan(Qt::RightButton);
+        QVERIFY(!f.estAuPremierPlan() && f.isVisible());
+        // A sound for each press but the right one.
+        QCOMPARE(banc.plateforme.sons, (QList<int>{19, 19}));
+    }
+};
+
+QTEST_MAIN(TestChrome)
+#include "tst_chrome.moc"
