@@ -65,7 +65,6 @@ private slots:
         const QStringList vus = {d.TextCiel->caption(), d.TextLune->caption(), d.TextAnDeb->caption(),
                                  d.TextAnFin->caption()};
         QCOMPARE(vus, montre);
-        QCOMPARE(Base::lisRgb(montre[1]), std::optional<Base::Rgb>(d.couleurLune()));
         QCOMPARE(QPoint(partage().anneeDebut, partage().anneeFin), QPoint(montre[2].toInt(), montre[3].toInt()));
         for (int i = 0; i < 3; ++i)
             QCOMPARE(d.AffDemOpt[i]->isChecked(), i == option);

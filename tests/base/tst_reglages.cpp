@@ -36,26 +36,15 @@ void ecritOctets(const QString &chemin, const QByteArray &octets)
 // What stands at a path, followed through links, and what its folder holds.
 QString etat(const QString &chemin)
 {
-    QString s;
-    for (const QByteArray nom = QFile::encodeName(chemin);;) {
-        struct stat infos;
-        if (::lstat(nom.constData(), &infos) != 0) {
-            s += QStringLiteral("rien");
-            break;
-        }
-        s += QString::number(infos.st_mode, 8) + QLatin1Char(' ');
-        if (S_ISLNK(infos.st_mode)) {
-            const QString cible = QFile::symLinkTarget(chemin);
-            s += QStringLiteral("-> ") + etat(cible);
-            break;
-        }
-        if (S_ISREG(infos.st_mode))
-            s += QString::fromLatin1(octets(chemin).toHex());
-        if (S_ISDIR(infos.st_mode))
-            s += QDir(chemin).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).join(u',');
-        break;
-    }
-    return s;
+    struct stat infos;
+    if (::lstat(QFile::encodeName(chemin).constData(), &infos) != 0)
+        return QStringLiteral("rien");
+    const QString s = QString::number(infos.st_mode, 8) + QLatin1Char(' ');
+    if (S_ISLNK(infos.st_mode))
+        return s + QStringLiteral("-> ") + etat(QFile::symLinkTarget(chemin));
+    if (S_ISREG(infos.st_mode))
+        return s + QString::fromLatin1(octets(chemin).toHex());
+    return s + QDir(chemin).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).join(u',');
 }
 
 bool creePrise(const QString &chemin)
@@ -74,8 +63,8 @@ bool creePrise(const QString &chemin)
 
 } // namespace
 
-// The settings file itself: read and written as QSettings does, values kept as
-// text, and left alone when it is not a regular file.
+// The settings file: read and written as QSettings does, values kept as text,
+// left alone when it is not a regular file; and the checks of the values read.
 class TestReglages : public QObject
 {
     Q_OBJECT
@@ -104,24 +93,18 @@ private slots:
         QFETCH(QString, valeur);
         QTemporaryDir dossier;
         const QString qt = dossier.filePath("qt.conf"), nous = dossier.filePath("nous.conf");
-        {
-            QSettings s(qt, QSettings::IniFormat);
-            s.setValue(section + u'/' + cle, valeur);
-        }
+        const auto qtEcrit = [&](const QString &s, const QString &c, const QString &v) {
+            QSettings(qt, QSettings::IniFormat).setValue(s + u'/' + c, v);
+        };
+        qtEcrit(section, cle, valeur);
         Reglages(nous).ecrit(section, cle, valeur);
         QCOMPARE(octets(nous), octets(qt));
         QCOMPARE(Reglages(qt).lit(section, cle), valeur);
         // A value changed in a file of two sections keeps the other and its place.
-        {
-            QSettings s(qt, QSettings::IniFormat);
-            s.setValue(QStringLiteral("Autre section/Clé"), QStringLiteral("1 2 3"));
-        }
+        qtEcrit(QStringLiteral("Autre section"), QStringLiteral("Clé"), QStringLiteral("1 2 3"));
         QFile::remove(nous);
         QVERIFY(QFile::copy(qt, nous));
-        {
-            QSettings s(qt, QSettings::IniFormat);
-            s.setValue(section + u'/' + cle, QStringLiteral("changée"));
-        }
+        qtEcrit(section, cle, QStringLiteral("changée"));
         Reglages(nous).ecrit(section, cle, QStringLiteral("changée"));
         QCOMPARE(octets(nous), octets(qt));
     }
@@ -268,6 +251,132 @@ private slots:
         QCOMPARE(QFile::symLinkTarget(banc.fichierReglages()), cible);
         QCOMPARE(banc.relu(Cles::AnneeFin, Cles::Valeur), Cles::AnneeFinDefaut);
         QCOMPARE(Reglages(cible).lit(Cles::Conseils, Cles::ConseilDemarrage), Cles::Non);
+    }
+
+    void premierDemarrage()
+    {
+        Banc banc;
+        const auto v = Base::chargeReglages(banc.reglages(), 2026);
+        QVERIFY(v && v->infoBullesActives());
+        QCOMPARE(QPoint(v->anneeDebut, v->anneeFin), QPoint(1700, 2100));
+        // Exactly the five missing values are written back; a second start reads them.
+        const QStringList attendu = {"Année de début/Valeur=1700", "Année de fin/Valeur=2100",
+                                     "Couleur des étoiles/Couleur=255 255 255", "Couleur du ciel/Couleur=119 119 119",
+                                     "Style d'affichage au démarrage/Style=Normal"};
+        QCOMPARE(banc.contenuFichier(), attendu);
+        QVERIFY(Base::chargeReglages(banc.reglages(), 2026));
+        QCOMPARE(banc.contenuFichier(), attendu);
+    }
+
+    void couleurs_data()
+    {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<int>("attendu"); // -1: refused
+        QTest::newRow("hex") << "&H808000" << 0x808000;
+        QTest::newRow("hex minuscule") << "&hdeff6c" << 0xDEFF6C;
+        QTest::newRow("décimal blancs") << " 16777215 " << 16777215;
+        QTest::newRow("vide") << "" << -1;
+        QTest::newRow("hex vide") << "&H" << -1;
+        QTest::newRow("hex signé") << "&H-10" << -1;
+        QTest::newRow("hex 0x") << "&H0x10" << -1;
+        QTest::newRow("trop grand") << "16777216" << -1;
+        QTest::newRow("hex trop grand") << "&H1000000" << -1;
+        QTest::newRow("hex hors des 64 bits") << "&H1FFFFFFFFFFFFFFFF" << -1;
+        QTest::newRow("négatif") << "-1" << -1;
+        QTest::newRow("virgule") << "12,5" << -1;
+    }
+    void couleurs()
+    {
+        QFETCH(QString, texte);
+        QFETCH(int, attendu);
+        QCOMPARE(Couleurs::lisNombre(texte).value_or(-1), static_cast<quint32>(attendu));
+    }
+
+    // Sound values read back to the same text.
+    void rgb_data()
+    {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<bool>("valide");
+        QTest::newRow("bornes") << "0 255 0" << true;
+        QTest::newRow("virgules") << "119,119,119" << false;
+        QTest::newRow("quatre parts") << "1 2 3 4" << false;
+        QTest::newRow("espace en tête") << " 1 2 3" << false;
+        QTest::newRow("lettre") << "1 x 3" << false;
+        QTest::newRow("256") << "256 0 0" << false;
+        QTest::newRow("négatif") << "0 -1 0" << false;
+    }
+    void rgb()
+    {
+        QFETCH(QString, texte);
+        QFETCH(bool, valide);
+        const auto v = Base::lisRgb(texte);
+        QCOMPARE(v.has_value(), valide);
+        if (v)
+            QCOMPARE(Base::texteRgb(*v), texte);
+    }
+
+    void annees_data()
+    {
+        QTest::addColumn<QString>("debut");
+        QTest::addColumn<QString>("fin");
+        QTest::addColumn<int>("debutUtilise"); // 0: the load fails
+        QTest::addColumn<int>("finUtilisee");
+        QTest::newRow("1500 devient 1600") << "1500" << "2100" << 1600 << 2100;
+        QTest::newRow("1501 gardé") << "1501" << "2100" << 1501 << 2100;
+        QTest::newRow("12000 devient 9999") << "1700" << "12000" << 1700 << 9999;
+        QTest::newRow("9999 gardé") << "1700" << "9999" << 1700 << 9999;
+        QTest::newRow("inversées") << "2100" << "1700" << 0 << 0;
+        QTest::newRow("sans l'année courante") << "1700" << "1999" << 0 << 0;
+        QTest::newRow("pas un nombre") << "mil" << "2100" << 0 << 0;
+        QTest::newRow("décimale") << "1700.5" << "2100" << 0 << 0;
+        QTest::newRow("hors des entiers") << "1700" << "99999999999" << 0 << 0;
+    }
+    void annees()
+    {
+        QFETCH(QString, debut);
+        QFETCH(QString, fin);
+        QFETCH(int, debutUtilise);
+        QFETCH(int, finUtilisee);
+        Banc banc;
+        banc.reglages().ecrit(Cles::AnneeDebut, Cles::Valeur, debut);
+        banc.reglages().ecrit(Cles::AnneeFin, Cles::Valeur, fin);
+        const auto v = Base::chargeReglages(banc.reglages(), 2026);
+        QCOMPARE(v ? QPoint(v->anneeDebut, v->anneeFin) : QPoint(), QPoint(debutUtilise, finUtilisee));
+        // The corrections last for the run only.
+        QCOMPARE(banc.relu(Cles::AnneeDebut, Cles::Valeur), debut);
+        QCOMPARE(banc.relu(Cles::AnneeFin, Cles::Valeur), fin);
+    }
+
+    void valeurFautiveLaisseLeMagasinIntact_data()
+    {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("cle");
+        QTest::addColumn<QString>("valeur");
+        QTest::newRow("couleur texte") << Couleurs::section() << "Fin du dégradé" << "gris";
+        QTest::newRow("couleur hors bornes") << Couleurs::section() << "Autres textes" << "&H1000000";
+        QTest::newRow("ciel") << Cles::Ciel << Cles::Couleur << "119 119";
+        QTest::newRow("étoiles") << Cles::Etoiles << Cles::Couleur << "255 255 300";
+        QTest::newRow("année") << Cles::AnneeFin << Cles::Valeur << "deux mille";
+    }
+    void valeurFautiveLaisseLeMagasinIntact()
+    {
+        QFETCH(QString, section);
+        QFETCH(QString, cle);
+        QFETCH(QString, valeur);
+        Banc banc;
+        banc.reglages().ecrit(section, cle, valeur);
+        QVERIFY(!Base::chargeReglages(banc.reglages(), 2026));
+        QCOMPARE(banc.contenuFichier(), QStringList{section + QLatin1Char('/') + cle + QLatin1Char('=') + valeur});
+    }
+
+    void valeurAvecVirgulesEcriteALaMain()
+    {
+        // The ini format would read the commas as a list: the text must come through whole.
+        Banc banc;
+        ecritOctets(banc.fichierReglages(), "[Couleur%20du%20ciel]\nCouleur=119,119,119\n");
+        Reglages relu(banc.fichierReglages());
+        QCOMPARE(relu.lit(Cles::Ciel, Cles::Couleur), QStringLiteral("119,119,119"));
+        QVERIFY(!Base::chargeReglages(relu, 2026));
     }
 };
 

@@ -1,5 +1,7 @@
 #include "dates/calendrier.h"
+#include "dates/infojour.h"
 #include "dates/jours.h"
+#include "dates/navigation.h"
 #include "dates/noms.h"
 #include "dates/paques.h"
 #include "dates/semaine.h"
@@ -7,8 +9,11 @@
 
 #include <QTest>
 
+Q_DECLARE_METATYPE(Dates::JourMoisAn)
+
 // The calendar rules, each table's rows being the edges: the reform, the first
-// and last years, the ends of months. The rules that must agree share a row.
+// and last years, the ends of months, ISO weeks, and the keyboard's date moves.
+// The rules that must agree share a row.
 class TestDates : public QObject
 {
     Q_OBJECT
@@ -131,7 +136,6 @@ private slots:
         // A disabled day re-selected after a change of month keeps the Julian rule.
         QTest::newRow("10/10/1582 julien") << 10 << 10 << 1582 << "Mercredi 10 octobre 1582";
         QTest::newRow("1/1/1582 julien") << 1 << 1 << 1582 << "Lundi 1 janvier 1582";
-        QTest::newRow("1/11/1582") << 1 << 11 << 1582 << "Lundi 1 novembre 1582";
         QTest::newRow("31 avril") << 31 << 4 << 2001 << "";
         QTest::newRow("29/2/1500 grégorien") << 29 << 2 << 1500 << "";
         QTest::newRow("jour 0") << 0 << 1 << 2000 << "";
@@ -150,6 +154,112 @@ private slots:
         // Today's caption is Gregorian even before the reform.
         if (jour == 4 && annee == 1582)
             QCOMPARE(Dates::legendeAujourdhui(QDate(annee, mois, jour)), QStringLiteral("Lundi 4 octobre 1582"));
+    }
+    // A day or a week across months, years and the reform, a month or a year
+    // onto a shorter month, and the ends of the year list.
+    void voisins_data()
+    {
+        QTest::addColumn<Dates::JourMoisAn>("depart");
+        QTest::addColumn<int>("pas");     // days
+        QTest::addColumn<int>("nbMois");  // months, when pas is 0
+        QTest::addColumn<Dates::JourMoisAn>("arrivee"); // day 0: no move
+        using J = Dates::JourMoisAn;
+        QTest::newRow("début d'année") << J{1, 1, 2002} << -1 << 0 << J{31, 12, 2001};
+        QTest::newRow("par-dessus la réforme") << J{4, 10, 1582} << 1 << 0 << J{15, 10, 1582};
+        QTest::newRow("avant la réforme") << J{15, 10, 1582} << -1 << 0 << J{4, 10, 1582};
+        QTest::newRow("semaine avant la réforme") << J{15, 10, 1582} << -7 << 0 << J{28, 9, 1582};
+        QTest::newRow("février 1500, grille grégorienne") << J{28, 2, 1500} << 1 << 0 << J{1, 3, 1500};
+        QTest::newRow("29 février 2000") << J{28, 2, 2000} << 1 << 0 << J{29, 2, 2000};
+        QTest::newRow("bout de la liste") << J{31, 12, 2100} << 1 << 0 << J{0, 0, 0};
+        QTest::newRow("début de la liste") << J{3, 1, 1500} << -7 << 0 << J{0, 0, 0};
+        QTest::newRow("mois bissextile") << J{31, 3, 2000} << 0 << -1 << J{29, 2, 2000};
+        QTest::newRow("mois de la réforme") << J{10, 9, 1582} << 0 << 1 << J{4, 10, 1582};
+        QTest::newRow("mois suivant, année suivante") << J{15, 12, 2001} << 0 << 1 << J{15, 1, 2002};
+        QTest::newRow("année après un 29 février") << J{29, 2, 2000} << 0 << 12 << J{28, 2, 2001};
+        QTest::newRow("année hors liste") << J{15, 6, 1500} << 0 << -12 << J{0, 0, 0};
+    }
+    void voisins()
+    {
+        QFETCH(Dates::JourMoisAn, depart);
+        QFETCH(int, pas);
+        QFETCH(int, nbMois);
+        QFETCH(Dates::JourMoisAn, arrivee);
+        const auto obtenu = pas ? Dates::jourVoisin(depart, pas, 1500, 2100) : Dates::moisVoisin(depart, nbMois, 1500, 2100);
+        QCOMPARE(obtenu.value_or(Dates::JourMoisAn{0, 0, 0}), arrivee);
+    }
+
+    void semaine_data()
+    {
+        QTest::addColumn<QDate>("jour");
+        QTest::addColumn<int>("semaine");
+        QTest::addColumn<int>("anneeSemaine");
+        QTest::addColumn<int>("jourAnnee");
+        QTest::newRow("31/12/2004, 53e semaine") << QDate(2004, 12, 31) << 53 << 2004 << 366;
+        QTest::newRow("01/01/2005 encore en 2004") << QDate(2005, 1, 1) << 53 << 2004 << 1;
+        QTest::newRow("03/01/2005 lundi") << QDate(2005, 1, 3) << 1 << 2005 << 3;
+        QTest::newRow("29/12/2008 déjà en 2009") << QDate(2008, 12, 29) << 1 << 2009 << 364;
+        QTest::newRow("03/01/2010 dimanche") << QDate(2010, 1, 3) << 53 << 2009 << 3;
+        QTest::newRow("31/12/1900 non bissextile") << QDate(1900, 12, 31) << 1 << 1901 << 365;
+        QTest::newRow("01/03/2024 après le 29 février") << QDate(2024, 3, 1) << 9 << 2024 << 61;
+        QTest::newRow("15/10/1582 premier jour grégorien") << QDate(1582, 10, 15) << 41 << 1582 << 288;
+    }
+    void semaine()
+    {
+        QFETCH(QDate, jour);
+        QFETCH(int, semaine);
+        QFETCH(int, anneeSemaine);
+        QFETCH(int, jourAnnee);
+        QCOMPARE(Dates::semaineIso(jour), (Dates::SemaineIso{semaine, anneeSemaine}));
+        QCOMPARE(Dates::jourDeLAnnee(jour), jourAnnee);
+    }
+
+    void ferie_data()
+    {
+        QTest::addColumn<QDate>("jour");
+        QTest::addColumn<QString>("nom");
+        QTest::newRow("14 juillet") << QDate(2026, 7, 14) << "Fête nationale";
+        QTest::newRow("veille") << QDate(2026, 7, 13) << QString();
+        QTest::newRow("Pâques 2002") << QDate(2002, 3, 31) << "Pâques";
+        QTest::newRow("Pâques le plus tardif, 2038") << QDate(2038, 6, 14) << "Lundi de Pentecôte";
+        QTest::newRow("Ascension le 1er mai 2008") << QDate(2008, 5, 1) << "Fête du Travail, Ascension";
+        QTest::newRow("Toussaint 1582") << QDate(1582, 11, 1) << "Toussaint";
+        QTest::newRow("avant la réforme") << QDate(1582, 8, 15) << QString();
+    }
+    void ferie()
+    {
+        QFETCH(QDate, jour);
+        QFETCH(QString, nom);
+        QCOMPARE(Dates::jourFerie(jour).value_or(QString()), nom);
+    }
+
+    // The text of a day's tooltip; the calendars count Gregorian days for every
+    // year, so they give no week before the reform.
+    void infoJour_data()
+    {
+        QTest::addColumn<QDate>("jour");
+        QTest::addColumn<Dates::Periode>("periode");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("semaine de l'année d'avant")
+            << QDate(2005, 1, 1) << Dates::Periode::Apres1582
+            << "Samedi 1 janvier 2005\nSemaine 53 de 2004, jour 1 de l'année\nJour férié : Jour de l'an";
+        QTest::newRow("jour ordinaire") << QDate(2001, 11, 18) << Dates::Periode::Apres1582
+                                        << "Dimanche 18 novembre 2001\nSemaine 46, jour 322 de l'année";
+        QTest::newRow("réforme, grille principale") << QDate(1582, 10, 15) << Dates::Periode::Octobre1582
+                                                    << "Vendredi 15 octobre 1582\nSemaine 41, jour 288 de l'année";
+        QTest::newRow("veille julienne") << QDate(1582, 10, 4) << Dates::Periode::Octobre1582
+                                         << "Jeudi 4 octobre 1582\nCalendrier julien";
+        QTest::newRow("1582, grille principale") << QDate(1582, 1, 1) << Dates::Periode::AvantOctobre1582
+                                                 << "Lundi 1 janvier 1582\nCalendrier julien";
+    }
+    void infoJour()
+    {
+        QFETCH(QDate, jour);
+        QFETCH(Dates::Periode, periode);
+        QFETCH(QString, texte);
+        QCOMPARE(Dates::infoJourGrille(jour.day(), jour.month(), jour.year(), periode).value_or(QString()), texte);
+        const auto calendrier = Dates::infoJour(jour);
+        QVERIFY(calendrier);
+        QCOMPARE(calendrier->contains(QStringLiteral("Semaine")), jour >= Dates::debutGregorien());
     }
 };
 

@@ -1,25 +1,42 @@
+#include "aide/conseils.h"
+#include "aide/fenaide.h"
+#include "appearance/configure.h"
 #include "base/partage.h"
 #include "main/fenboutils.h"
+#include "pastimes/apropos.h"
+#include "pastimes/fenhorloge.h"
+#include "pastimes/fenloterie.h"
 #include "ui/vantelbttn.h"
+#include "ui/vantelpanel.h"
 #include "support/fauxplateforme.h"
 
+#include <QAccessible>
 #include <QPointer>
 #include <QTest>
 
 namespace {
-void supprimeFermees()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-VantelBttn *bouton(FenBOutils &b, FenBOutils::Outil o)
+VantelBttn *bouton(FenBOutils &b, int o)
 {
     return std::array{b.CmdHorloge, b.CmdCalendrier, b.CmdMiniCalend, b.CmdJourPlus,
-                      b.CmdAn2010,  b.Cmd2001,       b.CmdFeries,     b.CmdFortune}[o];
+                      b.CmdAn2010,  b.Cmd2001,       b.CmdFeries,     b.CmdFortune}[std::size_t(o)];
+}
+
+bool Partage::*marque(int o)
+{
+    return std::array{&Partage::horlogeFermee, &Partage::calendrierFermee, &Partage::miniCalendFermee,
+                      &Partage::jourPlusFermee, &Partage::fen2010Fermee,   &Partage::fen2001Fermee,
+                      &Partage::paquesFermee,  &Partage::loterieFermee}[std::size_t(o)];
+}
+
+bool ouverte(const QPointer<FenetreZelund> &f)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return f && f->isVisible();
 }
 } // namespace
 
-// The toolbox: its place beside the main window, and the tool windows it opens and closes.
+// The toolbox: its place beside the main window, the tool windows it opens
+// and closes, and Escape closing every window as its close button does.
 class TestFenBOutils : public QObject
 {
     Q_OBJECT
@@ -28,7 +45,7 @@ private slots:
     {
         // Tool windows outlive their toolbox: none may leak into the next test.
         FenetreZelund::fermeTout();
-        supprimeFermees();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     void boutilsPlacement()
@@ -37,7 +54,7 @@ private slots:
         FenetreZelund principale;
         principale.setGeometry(100, 50, 336, 356);
         FenetreZelund::setPrincipale(&principale);
-        auto *b = new FenBOutils(&principale);
+        QPointer<FenBOutils> b = new FenBOutils(&principale);
         // Dragged aside, the main window moved: activation brings it back.
         principale.show();
         b->show();
@@ -51,48 +68,65 @@ private slots:
         QTest::mouseClick(b->CmdAide, Qt::LeftButton);
         QTest::mouseClick(b->CmdAide, Qt::RightButton);
         QCOMPARE(banc.plateforme.aides, (QList<int>{4, 0}));
+        partage().bOutilsAffichee = true;
+        QTest::keyClick(b, Qt::Key_Escape);
+        QVERIFY(!ouverte(b.data()) && !partage().bOutilsAffichee);
         FenetreZelund::setPrincipale(nullptr);
     }
+
+    // Every tool opened from the keyboard and closed by Escape; a few by the
+    // mouse and each other way out. Whichever way, the toolbox knows it.
     void boutilsBascule_data()
     {
         QTest::addColumn<int>("outil");
-        QTest::addColumn<bool Partage::*>("marque");
-        QTest::addColumn<int>("fermeture"); // 0 toolbox button, 1 own close button, 2 window manager
-        QTest::newRow("calendrier") << int(FenBOutils::Calendrier) << &Partage::calendrierFermee << 0;
-        QTest::newRow("mini-calendrier, son bouton") << int(FenBOutils::MiniCalend) << &Partage::miniCalendFermee << 1;
-        QTest::newRow("calendrier, gestionnaire") << int(FenBOutils::Calendrier) << &Partage::calendrierFermee << 2;
+        QTest::addColumn<int>("fermeture"); // 0 toolbox button, 1 own close button, 2 window manager, 3 Escape
+        const char *noms[] = {"horloge", "calendrier", "mini-calendrier", "jour de la semaine",
+                              "2010", "2001", "Pâques", "loterie"};
+        for (int i = 0; i < FenBOutils::NbOutils; ++i)
+            QTest::newRow(qPrintable(QStringLiteral("%1, Échap").arg(QString::fromUtf8(noms[i])))) << i << 3;
+        QTest::newRow("calendrier, la boîte") << int(FenBOutils::Calendrier) << 0;
+        QTest::newRow("mini-calendrier, son bouton") << int(FenBOutils::MiniCalend) << 1;
+        QTest::newRow("calendrier, gestionnaire") << int(FenBOutils::Calendrier) << 2;
     }
     void boutilsBascule()
     {
         QFETCH(int, outil);
-        QFETCH(bool Partage::*, marque);
         QFETCH(int, fermeture);
         Banc banc;
-        partage().*marque = false;
+        partage().*marque(outil) = false;
         FenBOutils b;
-        QVERIFY(partage().*marque); // every mark is reset at load
+        b.show();
+        QVERIFY(partage().*marque(outil)); // every mark is reset at load
         const auto o = FenBOutils::Outil(outil);
-        QTest::mouseClick(bouton(b, o), Qt::LeftButton);
+        const auto presse = [&] {
+            if (fermeture == 3)
+                QTest::keyClick(bouton(b, o), Qt::Key_Space);
+            else
+                QTest::mouseClick(bouton(b, o), Qt::LeftButton);
+        };
+        presse();
         QPointer<FenetreZelund> f = FenBOutils::fenetre(o);
-        QVERIFY(f && f->isVisible());
-        QVERIFY(!(partage().*marque));
+        QVERIFY(ouverte(f));
+        QVERIFY(!(partage().*marque(outil)));
         if (fermeture == 0)
-            QTest::mouseClick(bouton(b, o), Qt::LeftButton);
+            presse();
         else if (fermeture == 1)
             QTest::mouseClick(f->findChild<VantelBttn *>(QStringLiteral("CmdFermer")), Qt::LeftButton);
-        else
+        else if (fermeture == 2)
             f->close();
-        supprimeFermees();
-        QVERIFY(f.isNull());
-        QCOMPARE(partage().*marque, fermeture != 2);
-        // Whichever way it went, one press opens it again, once only.
-        QTest::mouseClick(bouton(b, o), Qt::LeftButton);
-        QVERIFY(FenBOutils::fenetre(o) && FenBOutils::fenetre(o)->isVisible());
+        else
+            QTest::keyClick(f, Qt::Key_Escape);
+        QVERIFY(!ouverte(f) && f.isNull());
+        QCOMPARE(partage().*marque(outil), fermeture != 2);
+        // One press opens it again, once only.
+        presse();
+        QVERIFY(ouverte(FenBOutils::fenetre(o)));
         int n = 0;
         for (FenetreZelund *w : FenetreZelund::chargees())
             n += w->metaObject() == FenBOutils::fenetre(o)->metaObject();
         QCOMPARE(n, 1);
     }
+
     void boutilsRechargeAvecOutilOuvert()
     {
         Banc banc;
@@ -105,8 +139,7 @@ private slots:
         c->move(5, 5);
         QTest::mouseClick(b->CmdFermer, Qt::LeftButton);
         QVERIFY(!partage().bOutilsAffichee);
-        supprimeFermees();
-        QVERIFY(c && c->isVisible());
+        QVERIFY(ouverte(c));
 
         FenBOutils nouvelle;
         QVERIFY(partage().calendrierFermee);
@@ -115,8 +148,50 @@ private slots:
         QCOMPARE(c->pos(), QPoint(5, 5));
         QVERIFY(!partage().calendrierFermee);
         QTest::mouseClick(nouvelle.CmdCalendrier, Qt::LeftButton);
-        supprimeFermees();
-        QVERIFY(c.isNull());
+        QVERIFY(!ouverte(c) && c.isNull());
+    }
+
+    void echapAutres()
+    {
+        Banc banc;
+        QPointer<FenetreZelund> conseils = new Conseils;
+        conseils->setAttribute(Qt::WA_DeleteOnClose);
+        conseils->show();
+        QTest::keyClick(conseils, Qt::Key_Escape);
+        QVERIFY(!ouverte(conseils));
+        QPointer<FenetreZelund> aide = FenAide::affiche(1);
+        QTest::keyClick(aide, Qt::Key_Escape);
+        QVERIFY(!ouverte(aide));
+        Apropos a;
+        a.show();
+        QTest::keyClick(&a, Qt::Key_Escape);
+        QVERIFY(!a.isVisible());
+    }
+
+    // Value panels, the dial and the balls read out what they show.
+    void valeursLues()
+    {
+        Banc banc;
+        Configure d;
+        QAccessibleInterface *ciel = QAccessible::queryAccessibleInterface(d.TextCiel);
+        QCOMPARE(ciel->role(), QAccessible::StaticText);
+        QCOMPARE(ciel->text(QAccessible::Name), QStringLiteral("119 119 119"));
+        QAccessibleInterface *options = QAccessible::queryAccessibleInterface(d.FondAffDem);
+        QCOMPARE(options->role(), QAccessible::Grouping);
+        QCOMPARE(options->text(QAccessible::Name), QStringLiteral("- Affichage au démarrage -"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(d.FondConfig)->role(), QAccessible::Pane);
+
+        FenHorloge h;
+        QCOMPARE(QAccessible::queryAccessibleInterface(h.FondHorloge)->text(QAccessible::Name),
+                 QStringLiteral("21:05:07"));
+        QTest::keyClick(h.FondHorloge, Qt::Key_Space);
+        QVERIFY(h.estAuPremierPlan());
+
+        FenLoterie *l = FenLoterie::instance();
+        l->tic();
+        const QList<int> numeros = l->numerosAffiches();
+        QCOMPARE(QAccessible::queryAccessibleInterface(l->Boule[3])->text(QAccessible::Name),
+                 QStringLiteral("Boule 3 : %1").arg(numeros[2]));
     }
 };
 

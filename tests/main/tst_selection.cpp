@@ -2,6 +2,8 @@
 #include "base/partage.h"
 #include "ui/vantelbttn.h"
 #include "ui/vantelpanel.h"
+#include "dates/jours.h"
+#include "main/compteur.h"
 #include "main/fenprin.h"
 #include "moon/imagelune.h"
 #include "support/fauxplateforme.h"
@@ -170,6 +172,20 @@ private slots:
         // The help button opens the counter's page while the counter shows.
         w.clique(w.f.CmdAide);
         QCOMPARE(w.banc.plateforme.aides, QList<int>{compteur ? 2 : 1});
+    }
+
+    // The counter's arithmetic: a selection text that names no real day
+    // changes nothing, and an unset date counts as 30 December 1899.
+    void selectionIllisible()
+    {
+        const auto rien = [](const Principal::LegendesModifiees &l) {
+            return !l.premiereDate && !l.deuxiemeDate && !l.anMois && !l.texteNBJ;
+        };
+        Principal::EtatCompteur etat;
+        QVERIFY(rien(Principal::cliqueDeuxiemeDate(etat, {12, QStringLiteral("31/04/2001"), {}})));
+        QVERIFY(rien(Principal::cliquePremiereDate(etat, {12, QStringLiteral("5/3/2002"), {}})));
+        QVERIFY(!etat.premiereDate && !etat.deuxiemeDate && etat.textePremiere.isEmpty());
+        QCOMPARE(Principal::differenceJours(std::nullopt, Dates::valeurSelection(QStringLiteral("01/01/1900"))), 2);
     }
 };
 
