@@ -39,8 +39,7 @@ FenAide::FenAide(QWidget *parent)
 
 void FenAide::creeControles()
 {
-    CmdDeplaceFen = creeBoutonDeplacement(QStringLiteral("Zelund + - Aide"), 0, 0, 8100, 315);
-    CmdFermer = creeBoutonFermer(8100, 0, 300, 315);
+    std::tie(CmdDeplaceFen, CmdFermer) = creeBarreTitre(QStringLiteral("Zelund + - Aide"), 8400);
     Forme[1] = creeForme(0, 315, 8400, 90);
     Forme[2] = creeForme(0, 405, 90, 6705);
     Forme[3] = creeForme(8310, 405, 90, 6705);

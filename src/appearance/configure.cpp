@@ -52,8 +52,7 @@ Configure::Configure(QWidget *parent)
 
 void Configure::creeCadre()
 {
-    CmdDeplaceFen = creeBoutonDeplacement(QStringLiteral("Zelund - Configuration"), 0, 0, 5130, 315);
-    CmdFermer = creeBoutonFermer(5130, 0, 300, 315);
+    std::tie(CmdDeplaceFen, CmdFermer) = creeBarreTitre(QStringLiteral("Zelund - Configuration"), Largeur);
     Forme[1] = creeForme(0, 300, 5430, 315);
     Forme[2] = creeForme(0, 600, 600, 2490);
     Forme[3] = creeForme(0, 3090, 600, 2460);

@@ -79,12 +79,8 @@ void CadranHorloge::mousePressEvent(QMouseEvent *event)
 
 void CadranHorloge::keyPressEvent(QKeyEvent *event)
 {
-    if (const auto bouton = boutonDuClavier(event)) {
-        if (!event->isAutoRepeat())
-            emit appuye(*bouton);
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (!appuiDuClavier(event, [this](Qt::MouseButton bouton) { emit appuye(bouton); }))
+        QWidget::keyPressEvent(event);
 }
 
 void CadranHorloge::mouseMoveEvent(QMouseEvent *event)

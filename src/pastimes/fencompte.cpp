@@ -17,14 +17,8 @@ FenCompte::FenCompte(const QString &titre, const QFont &police, Marque fermee, M
     , m_lance(lance)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    CmdDeplaceFen = creeBoutonDeplacement(titre, 0, 0, Largeur - 300, 315);
-    CmdFermer = creeBoutonFermer(Largeur - 300, 0, 300, 315);
     // Closed by its own button: the toolbox's next press opens it again.
-    disconnect(CmdFermer, &VantelBttn::clicked, this, &QWidget::close);
-    connect(CmdFermer, &VantelBttn::clicked, this, [this, fermee] {
-        partage().*fermee = true;
-        close();
-    });
+    std::tie(CmdDeplaceFen, CmdFermer) = creeBarreTitre(titre, Largeur, [fermee] { partage().*fermee = true; });
     Forme[1] = creeForme(0, 300, Largeur, 315);
     Forme[2] = creeForme(0, 615, 600, 205);
     Forme[3] = creeForme(0, 820, 600, 200);

@@ -61,13 +61,8 @@ FenLoterie::FenLoterie(QWidget *parent)
 
 void FenLoterie::creeCadre()
 {
-    CmdDeplaceFen = creeBoutonDeplacement(QStringLiteral("Zelund - La fortune ?"), 0, 0, Largeur - 300, 315);
-    CmdFermer = creeBoutonFermer(Largeur - 300, 0, 300, 315);
-    disconnect(CmdFermer, &VantelBttn::clicked, this, &QWidget::close);
-    connect(CmdFermer, &VantelBttn::clicked, this, [this] {
-        partage().loterieFermee = true;
-        close();
-    });
+    std::tie(CmdDeplaceFen, CmdFermer) = creeBarreTitre(QStringLiteral("Zelund - La fortune ?"), Largeur,
+                                                        [] { partage().loterieFermee = true; });
     Forme[1] = creeForme(0, 300, Largeur, 315);
     Forme[2] = creeForme(0, 615, 600, 2550);
     Forme[3] = creeForme(0, 3165, 600, 2550);

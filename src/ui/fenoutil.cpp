@@ -3,7 +3,6 @@
 #include "ui/vantelbttn.h"
 
 namespace {
-constexpr int LargeurBouton = 300; // close button
 constexpr int HauteurBarre = 315;  // title bar and horizontal strips
 constexpr int LargeurCote = 600;   // side strips
 } // namespace
@@ -16,15 +15,8 @@ FenOutil::FenOutil(const QString &titre, int largeur, int hauteur, std::function
     setFont(police(QStringLiteral("Verdana"), 8.25, false));
     tailleTwips(largeur, hauteur);
 
-    CmdDeplaceFen = creeBoutonDeplacement(titre, 0, 0, largeur - LargeurBouton, HauteurBarre);
-    CmdFermer = creeBoutonFermer(largeur - LargeurBouton, 0, LargeurBouton, HauteurBarre);
     // The mark is set before the window goes, then the window closes.
-    disconnect(CmdFermer, &VantelBttn::clicked, this, &QWidget::close);
-    connect(CmdFermer, &VantelBttn::clicked, this, [this, fin = std::move(aLaFermeture)] {
-        if (fin)
-            fin();
-        close();
-    });
+    std::tie(CmdDeplaceFen, CmdFermer) = creeBarreTitre(titre, largeur, std::move(aLaFermeture));
 
     // A strip under the title bar, two on each side, two along the bottom.
     const int haut = LargeurCote;

@@ -333,6 +333,17 @@ std::optional<Qt::MouseButton> boutonDuClavier(const QKeyEvent *touche)
     return std::nullopt;
 }
 
+bool appuiDuClavier(QKeyEvent *touche, const std::function<void(Qt::MouseButton)> &appuie)
+{
+    const auto bouton = boutonDuClavier(touche);
+    if (!bouton)
+        return false;
+    if (!touche->isAutoRepeat())
+        appuie(*bouton);
+    touche->accept();
+    return true;
+}
+
 void VantelBttn::keyPressEvent(QKeyEvent *event)
 {
     const auto bouton = boutonDuClavier(event);
