@@ -84,7 +84,7 @@ void FenAide::appliqueCouleurs()
     a.degradeInverse = {Forme[1], Forme[3], CmdPrecedent, CmdSommaire, CmdSuivant};
     a.texteBoutons = {CmdDeplaceFen, CmdFermer, CmdPrecedent, CmdSommaire, CmdSuivant};
     a.lumiere = {CmdDeplaceFen, CmdFermer, CmdPrecedent, CmdSommaire, CmdSuivant};
-    ::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, partage().couleurs);
     // The pages are read as a printed sheet: dark text on white, whatever the scheme.
     QPalette page = Texte->palette();
     page.setColor(QPalette::Base, Qt::white);

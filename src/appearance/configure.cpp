@@ -21,7 +21,7 @@ constexpr int Hauteur = 6180;
 
 void metCouleurPanneau(VantelPanel *p, const Base::Rgb &c)
 {
-    p->setBackcolor(couleurRgb(c));
+    p->setBackcolor(Ui::couleurRgb(c));
 }
 } // namespace
 
@@ -196,7 +196,7 @@ void Configure::appliqueSchema()
         a.autresTextes << o;
         a.visualisation << o;
     }
-    ::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, partage().couleurs);
 }
 
 int Configure::anneeCourante()

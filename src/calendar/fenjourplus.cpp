@@ -90,7 +90,7 @@ void FenJourPlus::appliqueCouleurs()
     AffectationCouleurs a = couleursCadre();
     a.autresTextes = {JourSemaine, AffJour, AffMois, AffAn};
     a.visualisation = {JourSemaine, AffJour, AffMois, AffAn};
-    ::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, partage().couleurs);
 }
 
 void FenJourPlus::CalculeJour()

@@ -102,7 +102,7 @@ void FenMiniCalend::appliqueCouleurs()
     a.panneaux = {FondMiniCalend};
     a.autresTextes = {Label1, lblPrev, lblMonth, lblNext, picMonth};
     a.visualisation = {picMonth};
-    ::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, partage().couleurs);
 }
 
 int FenMiniCalend::GetDate(const QDate &date)

@@ -66,7 +66,7 @@ void FenPaques::appliqueCouleurs()
     a.panneaux = {FondPaques};
     a.autresTextes = {TxtAnnee, Label1, Label2, Label3};
     a.visualisation = {TxtAnnee};
-    ::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, partage().couleurs);
 }
 
 void FenPaques::Affichage_des_jours_feries()

@@ -198,6 +198,6 @@ void ImagePremierPlan::mouseMoveEvent(QMouseEvent *event)
 
 void ImagePremierPlan::keyPressEvent(QKeyEvent *event)
 {
-    if (!appuiDuClavier(event, [this](Qt::MouseButton bouton) { emit appuye(bouton); }))
+    if (!Ui::appuiDuClavier(event, [this](Qt::MouseButton bouton) { emit appuye(bouton); }))
         QFrame::keyPressEvent(event);
 }

@@ -169,7 +169,7 @@ void FenBOutils::appliqueCouleurs()
     a.degrade << CmdHorloge << CmdCalendrier << CmdMiniCalend << CmdJourPlus << CmdAn2010 << Cmd2001 << CmdFeries
               << CmdFortune << CmdAide;
     a.panneaux = {FondBOutils};
-    ::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, partage().couleurs);
 }
 
 FenetreZelund *FenBOutils::fenetre(Outil outil)

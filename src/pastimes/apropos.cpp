@@ -69,7 +69,7 @@ void Apropos::appliqueCouleurs()
     a.lumiere = {CmdDeplaceFen, CmdFermer, CmdSite};
     a.autresTextes = {Image2};
     a.visualisation = {Image1, m_interieur, Image2};
-    ::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, partage().couleurs);
 }
 
 int Apropos::hauteurViewport() const

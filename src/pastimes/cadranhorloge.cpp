@@ -79,7 +79,7 @@ void CadranHorloge::mousePressEvent(QMouseEvent *event)
 
 void CadranHorloge::keyPressEvent(QKeyEvent *event)
 {
-    if (!appuiDuClavier(event, [this](Qt::MouseButton bouton) { emit appuye(bouton); }))
+    if (!Ui::appuiDuClavier(event, [this](Qt::MouseButton bouton) { emit appuye(bouton); }))
         QWidget::keyPressEvent(event);
 }
 

@@ -55,7 +55,7 @@ void FenCompte::appliqueCouleurs()
     a.lumiere = {CmdDeplaceFen, CmdFermer};
     a.autresTextes = {AfficheTemps};
     a.visualisation = {AfficheTemps};
-    ::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, partage().couleurs);
 }
 
 void FenCompte::showEvent(QShowEvent *event)

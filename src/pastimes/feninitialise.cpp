@@ -129,7 +129,7 @@ void FenInitialise::appliqueCouleurs()
     a.texteBoutons = {CmdDeplaceFen};
     a.lumiere = {CmdDeplaceFen, Command1};
     a.autresTextes = {Command1, Label1, Label2, Label3, Label4};
-    ::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, partage().couleurs);
 }
 
 void FenInitialise::montre()

@@ -82,7 +82,7 @@ void FenLoterie::creeBoules()
     QFont impact(QStringLiteral("Impact"));
     impact.setPointSize(24);
     for (int k = 1; k <= Loterie::MaxBoules; ++k) {
-        Boule[k] = new BouleLoterie(couleurVb(Loterie::couleurBoule(k)), FondLoterie);
+        Boule[k] = new BouleLoterie(Ui::couleurVb(Loterie::couleurBoule(k)), FondLoterie);
         const QRect b = Loterie::placeBoule(k);
         placeTwips(Boule[k], b.x(), b.y(), b.width(), b.height());
         Etiquette1[k] = new QLabel(FondLoterie);
@@ -118,7 +118,7 @@ void FenLoterie::appliqueCouleurs()
     a.texteBoutons = {CmdDeplaceFen, CmdFermer};
     a.lumiere = {CmdDeplaceFen, CmdFermer, CmdLanceBoule};
     a.autresTextes = {CmdLanceBoule};
-    ::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, partage().couleurs);
 }
 
 void FenLoterie::tic()
