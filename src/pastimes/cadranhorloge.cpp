@@ -2,6 +2,7 @@
 
 #include "base/partage.h"
 #include "base/twips.h"
+#include "ui/accessible.h"
 #include "ui/vantelbttn.h"
 
 #include <QKeyEvent>
@@ -22,6 +23,8 @@ CadranHorloge::CadranHorloge(QWidget *parent)
     setMouseTracking(true);
     // Tab reaches it (Space keeps the clock on top); a click leaves the focus alone.
     setFocusPolicy(Qt::TabFocus);
+    // Read as the time it shows (its name, set at each tick).
+    Ui::exposeAccessible("CadranHorloge", QAccessible::StaticText);
     setAccessibleDescription(QStringLiteral("Horloge analogique"));
     QFont police(QStringLiteral("Comic Sans MS"));
     police.setPointSizeF(8.25);

@@ -85,13 +85,15 @@ void FenLoterie::creeBoules()
         Boule[k] = new BouleLoterie(Ui::couleurVb(Loterie::couleurBoule(k)), FondLoterie);
         const QRect b = Loterie::placeBoule(k);
         placeTwips(Boule[k], b.x(), b.y(), b.width(), b.height());
-        Etiquette1[k] = new QLabel(FondLoterie);
+        // The number is part of its ball: a screen reader reads the ball once.
+        Etiquette1[k] = new QLabel(Boule[k]);
         Etiquette1[k]->setObjectName(QStringLiteral("Etiquette1_%1").arg(k));
         Etiquette1[k]->setAttribute(Qt::WA_TransparentForMouseEvents);
         Etiquette1[k]->setAlignment(Qt::AlignCenter);
         Etiquette1[k]->setFont(impact);
         const QRect e = Loterie::placeEtiquette(k);
         placeTwips(Etiquette1[k], e.x(), e.y(), e.width(), e.height());
+        Etiquette1[k]->move(Etiquette1[k]->pos() - Boule[k]->pos());
     }
     montreNumeros();
 

@@ -7,6 +7,7 @@
 #include "pastimes/loterie.h"
 #include "support/fauxplateforme.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPointer>
 #include <QScrollBar>
@@ -169,6 +170,25 @@ private slots:
         QTest::mouseClick(boite.CmdFortune, Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!loterie);
+    }
+    // Each ball is read once, by its name; its number is not read apart.
+    void boulesLuesUneFois()
+    {
+        Loterie7 l;
+        l.tours(1);
+        const QList<int> n = l.numeros(0);
+        QAccessibleInterface *fond = QAccessible::queryAccessibleInterface(l.f->FondLoterie);
+        QStringList lus;
+        for (int i = 0; i < fond->childCount(); ++i) {
+            QAccessibleInterface *e = fond->child(i);
+            if (e->role() == QAccessible::StaticText)
+                lus << e->text(QAccessible::Name);
+            QCOMPARE(e->childCount(), 0);
+        }
+        QStringList attendus;
+        for (int k = 1; k <= Loterie::MaxBoules; ++k)
+            attendus << QStringLiteral("Boule %1 : %2").arg(k).arg(n[k - 1]);
+        QCOMPARE(lus, attendus);
     }
     void graineDeLHorloge()
     {
