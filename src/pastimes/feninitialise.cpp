@@ -134,9 +134,20 @@ void FenInitialise::appliqueCouleurs()
 
 void FenInitialise::montre()
 {
+    if (!isVisible()) {
+        m_boulesAOuverture = VScroll1->value();
+        m_partantsAOuverture = VScroll2->value();
+    }
     show();
     raise();
     activateWindow();
+}
+
+void FenInitialise::echappe()
+{
+    VScroll1->setValue(m_boulesAOuverture);
+    VScroll2->setValue(m_partantsAOuverture);
+    hide();
 }
 
 void FenInitialise::cestParti()

@@ -190,6 +190,22 @@ private slots:
             attendus << QStringLiteral("Boule %1 : %2").arg(k).arg(n[k - 1]);
         QCOMPARE(lus, attendus);
     }
+    // Escape leaves the set-up dialog without changing the draw: its bars
+    // show again what they showed when it opened.
+    void initialiseEchap()
+    {
+        Loterie7 l;
+        QTest::mouseClick(l.f->CmdNouvelleDonne, Qt::LeftButton);
+        FenInitialise *d = FenInitialise::existante();
+        QVERIFY(d->isVisible());
+        d->VScroll1->setValue(3);
+        d->VScroll2->setValue(20);
+        QTest::keyClick(d, Qt::Key_Escape);
+        QVERIFY(!d->isVisible());
+        QCOMPARE(QPoint(partage().nbBoules, partage().nbPartants), QPoint(7, 49));
+        QCOMPARE(d->Label3->text() + d->Label4->text(), QStringLiteral("749"));
+        QVERIFY(l.f->isVisible());
+    }
     void graineDeLHorloge()
     {
         // Each load seeds from the clock: same instant, same draw.
