@@ -53,7 +53,6 @@ FenCalendrier::FenCalendrier(QWidget *parent)
                [] { partage().calendrierFermee = true; }, parent)
 {
     setObjectName(QStringLiteral("FenCalendrier"));
-    setPlaceALActivation(true);
     const QFont comic = police(QStringLiteral("Comic Sans MS"), 11.25, true);
 
     AffHeure = new QLabel(QStringLiteral("00:00:00"), this);

@@ -28,7 +28,6 @@ FenJourPlus::FenJourPlus(QWidget *parent)
                [] { partage().jourPlusFermee = true; }, parent)
 {
     setObjectName(QStringLiteral("FenJourPlus"));
-    setPlaceALActivation(true);
     const QFont comic = police(QStringLiteral("Comic Sans MS"), 11.25, true);
 
     JourSemaine = new QLineEdit(this);

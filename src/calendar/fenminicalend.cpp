@@ -44,7 +44,6 @@ FenMiniCalend::FenMiniCalend(QWidget *parent)
                [] { partage().miniCalendFermee = true; }, parent)
 {
     setObjectName(QStringLiteral("FenMiniCalend"));
-    setPlaceALActivation(true);
     const QFont titre = police(QStringLiteral("Comic Sans MS"), 9.75, true);
 
     FondMiniCalend = new VantelPanel(this);

@@ -19,7 +19,6 @@ FenPaques::FenPaques(QWidget *parent)
                [] { partage().paquesFermee = true; }, parent)
 {
     setObjectName(QStringLiteral("FenPaques"));
-    setPlaceALActivation(true);
 
     FondPaques = new VantelPanel(this);
     placeTwips(FondPaques, 600, 600, 3675, 5175);

@@ -3,6 +3,7 @@
 #include "base/partage.h"
 #include "ui/vantelbttn.h"
 #include "ui/appliquecouleurs.h"
+#include "ui/fenoutil.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -47,12 +48,8 @@ FenCompte::FenCompte(const QString &titre, const QFont &police, Marque fermee, M
 
 void FenCompte::appliqueCouleurs()
 {
-    AffectationCouleurs a;
-    a.fenetre = this;
-    a.degrade = {CmdDeplaceFen, CmdFermer, Forme[2], Forme[4], Forme[7]};
-    a.degradeInverse = {Forme[1], Forme[3], Forme[5], Forme[6]};
-    a.texteBoutons = {CmdDeplaceFen, CmdFermer};
-    a.lumiere = {CmdDeplaceFen, CmdFermer};
+    // Framed as a tool window, its side strips placed its own way.
+    AffectationCouleurs a = FenOutil::couleursCadre(this, CmdDeplaceFen, CmdFermer, Forme);
     a.autresTextes = {AfficheTemps};
     a.visualisation = {AfficheTemps};
     Ui::appliqueCouleurs(a, partage().couleurs);

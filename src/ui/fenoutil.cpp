@@ -12,6 +12,7 @@ FenOutil::FenOutil(const QString &titre, int largeur, int hauteur, std::function
     : FenetreZelund(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    setPlaceALActivation(true);
     setFont(police(QStringLiteral("Verdana"), 8.25, false));
     tailleTwips(largeur, hauteur);
 
@@ -35,12 +36,18 @@ FenOutil::FenOutil(const QString &titre, int largeur, int hauteur, std::function
 
 AffectationCouleurs FenOutil::couleursCadre()
 {
+    return couleursCadre(this, CmdDeplaceFen, CmdFermer, Forme);
+}
+
+AffectationCouleurs FenOutil::couleursCadre(QWidget *fenetre, VantelBttn *deplacement, VantelBttn *fermer,
+                                            const std::array<VantelBttn *, 8> &forme)
+{
     AffectationCouleurs a;
-    a.fenetre = this;
-    a.degrade = {CmdDeplaceFen, CmdFermer, Forme[2], Forme[4], Forme[7]};
-    a.degradeInverse = {Forme[1], Forme[3], Forme[5], Forme[6]};
-    a.texteBoutons = {CmdDeplaceFen, CmdFermer};
-    a.lumiere = {CmdDeplaceFen, CmdFermer};
+    a.fenetre = fenetre;
+    a.degrade = {deplacement, fermer, forme[2], forme[4], forme[7]};
+    a.degradeInverse = {forme[1], forme[3], forme[5], forme[6]};
+    a.texteBoutons = {deplacement, fermer};
+    a.lumiere = {deplacement, fermer};
     return a;
 }
 
