@@ -44,22 +44,27 @@ def actions(o):
     return [a.getName(i) for i in range(a.nActions)]
 
 
+def une_ligne(texte):
+    """A text of several lines (a tooltip) read on one line."""
+    return ' / '.join(l.strip() for l in texte.splitlines() if l.strip())
+
+
 def annonce(o):
     """One line, as a screen reader speaks an object: name, role, state."""
     etats = o.getState()
-    morceaux = [o.name or '(sans nom)', o.getRoleName()]
+    morceaux = [une_ligne(o.name or '') or '(sans nom)', o.getRoleName()]
     # A list names itself by its value; its label says what it is.
     for r in o.getRelationSet():
         if r.getRelationType() == pyatspi.RELATION_LABELLED_BY and r.getNTargets():
             morceaux.insert(0, r.getTarget(0).name)
     if o.description and o.description != o.name:
-        morceaux.append('« %s »' % o.description)
+        morceaux.append('« %s »' % une_ligne(o.description))
     if not etats.contains(pyatspi.STATE_ENABLED) and o.getRole() != pyatspi.ROLE_SEPARATOR:
         morceaux.append('grisé')
     try:
         texte = o.queryText().getText(0, -1)
         if texte and texte != o.name:
-            morceaux.append('texte « %s »' % texte)
+            morceaux.append('texte « %s »' % une_ligne(texte))
     except NotImplementedError:
         pass
     noms = [a for a in actions(o) if a not in ('SetFocus', 'setFocus')]

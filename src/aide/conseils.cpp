@@ -114,7 +114,7 @@ void Conseils::appliqueCouleurs()
     a.autresTextes = {lblTipText};
     a.visualisation = {lblTipText, Picture1};
     a.fondFenetre = {chkLoadTipsAtStartup, Label1};
-    ::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, partage().couleurs);
 }
 
 bool Conseils::LoadTips(const QString &chemin)

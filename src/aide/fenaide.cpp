@@ -39,8 +39,7 @@ FenAide::FenAide(QWidget *parent)
 
 void FenAide::creeControles()
 {
-    CmdDeplaceFen = creeBoutonDeplacement(QStringLiteral("Zelund + - Aide"), 0, 0, 8100, 315);
-    CmdFermer = creeBoutonFermer(8100, 0, 300, 315);
+    std::tie(CmdDeplaceFen, CmdFermer) = creeBarreTitre(QStringLiteral("Zelund + - Aide"), 8400);
     Forme[1] = creeForme(0, 315, 8400, 90);
     Forme[2] = creeForme(0, 405, 90, 6705);
     Forme[3] = creeForme(8310, 405, 90, 6705);
@@ -85,7 +84,7 @@ void FenAide::appliqueCouleurs()
     a.degradeInverse = {Forme[1], Forme[3], CmdPrecedent, CmdSommaire, CmdSuivant};
     a.texteBoutons = {CmdDeplaceFen, CmdFermer, CmdPrecedent, CmdSommaire, CmdSuivant};
     a.lumiere = {CmdDeplaceFen, CmdFermer, CmdPrecedent, CmdSommaire, CmdSuivant};
-    ::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, partage().couleurs);
     // The pages are read as a printed sheet: dark text on white, whatever the scheme.
     QPalette page = Texte->palette();
     page.setColor(QPalette::Base, Qt::white);

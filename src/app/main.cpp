@@ -16,7 +16,7 @@ int main(int argc, char **argv)
     QApplication app(arguments.argc, arguments.argv());
     nommeApplication();
     installeTraductionsQt();
-    installePolices();
+    Ui::installePolices();
     if (const auto code = retientDateDemarrage(ligne))
         return *code;
 

@@ -89,10 +89,10 @@ void PlateformeQt::afficheAide(int contexte)
 
 std::optional<quint32> PlateformeQt::choisitCouleur(quint32 depart)
 {
-    const QColor c = QColorDialog::getColor(couleurVb(depart), QApplication::activeWindow());
+    const QColor c = QColorDialog::getColor(Ui::couleurVb(depart), QApplication::activeWindow());
     if (!c.isValid())
         return std::nullopt;
-    return nombreVb(c);
+    return Ui::nombreVb(c);
 }
 
 bool PlateformeQt::ouvreAdresse(const QString &adresse)

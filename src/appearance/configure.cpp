@@ -21,7 +21,7 @@ constexpr int Hauteur = 6180;
 
 void metCouleurPanneau(VantelPanel *p, const Base::Rgb &c)
 {
-    p->setBackcolor(couleurRgb(c));
+    p->setBackcolor(Ui::couleurRgb(c));
 }
 } // namespace
 
@@ -52,8 +52,7 @@ Configure::Configure(QWidget *parent)
 
 void Configure::creeCadre()
 {
-    CmdDeplaceFen = creeBoutonDeplacement(QStringLiteral("Zelund - Configuration"), 0, 0, 5130, 315);
-    CmdFermer = creeBoutonFermer(5130, 0, 300, 315);
+    std::tie(CmdDeplaceFen, CmdFermer) = creeBarreTitre(QStringLiteral("Zelund - Configuration"), Largeur);
     Forme[1] = creeForme(0, 300, 5430, 315);
     Forme[2] = creeForme(0, 600, 600, 2490);
     Forme[3] = creeForme(0, 3090, 600, 2460);
@@ -197,7 +196,7 @@ void Configure::appliqueSchema()
         a.autresTextes << o;
         a.visualisation << o;
     }
-    ::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, partage().couleurs);
 }
 
 int Configure::anneeCourante()

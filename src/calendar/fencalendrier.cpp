@@ -53,7 +53,6 @@ FenCalendrier::FenCalendrier(QWidget *parent)
                [] { partage().calendrierFermee = true; }, parent)
 {
     setObjectName(QStringLiteral("FenCalendrier"));
-    setPlaceALActivation(true);
     const QFont comic = police(QStringLiteral("Comic Sans MS"), 11.25, true);
 
     AffHeure = new QLabel(QStringLiteral("00:00:00"), this);
@@ -119,11 +118,11 @@ void FenCalendrier::appliqueCouleurs()
     a.autresTextes = {AffHeure, AffMois, AffAn, AffCalendrier};
     a.visualisation = {AffHeure, AffMois, AffAn};
     a.fondFenetre = {AffCalendrier};
-    ::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, partage().couleurs);
     const Couleurs::Schema &s = partage().couleurs;
-    m_texteBoutons = couleurVb(s.valeur[Couleurs::TexteBoutons]);
-    m_autresTextes = couleurVb(s.valeur[Couleurs::AutresTextes]);
-    m_visualisation = couleurVb(s.valeur[Couleurs::Visualisation]);
+    m_texteBoutons = Ui::couleurVb(s.valeur[Couleurs::TexteBoutons]);
+    m_autresTextes = Ui::couleurVb(s.valeur[Couleurs::AutresTextes]);
+    m_visualisation = Ui::couleurVb(s.valeur[Couleurs::Visualisation]);
 }
 
 void FenCalendrier::showEvent(QShowEvent *event)

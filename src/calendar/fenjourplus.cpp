@@ -28,7 +28,6 @@ FenJourPlus::FenJourPlus(QWidget *parent)
                [] { partage().jourPlusFermee = true; }, parent)
 {
     setObjectName(QStringLiteral("FenJourPlus"));
-    setPlaceALActivation(true);
     const QFont comic = police(QStringLiteral("Comic Sans MS"), 11.25, true);
 
     JourSemaine = new QLineEdit(this);
@@ -90,7 +89,7 @@ void FenJourPlus::appliqueCouleurs()
     AffectationCouleurs a = couleursCadre();
     a.autresTextes = {JourSemaine, AffJour, AffMois, AffAn};
     a.visualisation = {JourSemaine, AffJour, AffMois, AffAn};
-    ::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, partage().couleurs);
 }
 
 void FenJourPlus::CalculeJour()

@@ -44,7 +44,6 @@ FenMiniCalend::FenMiniCalend(QWidget *parent)
                [] { partage().miniCalendFermee = true; }, parent)
 {
     setObjectName(QStringLiteral("FenMiniCalend"));
-    setPlaceALActivation(true);
     const QFont titre = police(QStringLiteral("Comic Sans MS"), 9.75, true);
 
     FondMiniCalend = new VantelPanel(this);
@@ -102,7 +101,7 @@ void FenMiniCalend::appliqueCouleurs()
     a.panneaux = {FondMiniCalend};
     a.autresTextes = {Label1, lblPrev, lblMonth, lblNext, picMonth};
     a.visualisation = {picMonth};
-    ::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, partage().couleurs);
 }
 
 int FenMiniCalend::GetDate(const QDate &date)

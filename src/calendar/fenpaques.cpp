@@ -19,7 +19,6 @@ FenPaques::FenPaques(QWidget *parent)
                [] { partage().paquesFermee = true; }, parent)
 {
     setObjectName(QStringLiteral("FenPaques"));
-    setPlaceALActivation(true);
 
     FondPaques = new VantelPanel(this);
     placeTwips(FondPaques, 600, 600, 3675, 5175);
@@ -66,7 +65,7 @@ void FenPaques::appliqueCouleurs()
     a.panneaux = {FondPaques};
     a.autresTextes = {TxtAnnee, Label1, Label2, Label3};
     a.visualisation = {TxtAnnee};
-    ::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, partage().couleurs);
 }
 
 void FenPaques::Affichage_des_jours_feries()

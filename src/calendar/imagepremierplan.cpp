@@ -198,10 +198,6 @@ void ImagePremierPlan::mouseMoveEvent(QMouseEvent *event)
 
 void ImagePremierPlan::keyPressEvent(QKeyEvent *event)
 {
-    if (const auto bouton = boutonDuClavier(event)) {
-        if (!event->isAutoRepeat())
-            emit appuye(*bouton);
-        return;
-    }
-    QFrame::keyPressEvent(event);
+    if (!Ui::appuiDuClavier(event, [this](Qt::MouseButton bouton) { emit appuye(bouton); }))
+        QFrame::keyPressEvent(event);
 }

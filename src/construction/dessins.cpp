@@ -61,7 +61,7 @@ int main(int argc, char **argv)
         return 1;
     for (const QString &a : args.mid(1)) {
         if (a == QLatin1String("demarrage")) {
-            installePolices();
+            Ui::installePolices();
             if (!ecrit(dessineDemarrage(1), sortie.filePath(QStringLiteral("demarrage.png")))
                 || !ecrit(dessineDemarrage(2), sortie.filePath(QStringLiteral("demarrage@2x.png"))))
                 return 1;

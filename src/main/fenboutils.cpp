@@ -117,7 +117,6 @@ FenBOutils::FenBOutils(QWidget *parent)
     // for tool windows and dialogs, and then keep it above the main window
     // and minimise and restore it with it.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
-    setPlaceALActivation(true);
     placeTwips(Forme[2], 0, 600, 600, 1380);
     placeTwips(Forme[3], 0, 1980, 600, 1440);
     placeTwips(Forme[4], 3180, 600, 600, 1380);
@@ -169,7 +168,7 @@ void FenBOutils::appliqueCouleurs()
     a.degrade << CmdHorloge << CmdCalendrier << CmdMiniCalend << CmdJourPlus << CmdAn2010 << Cmd2001 << CmdFeries
               << CmdFortune << CmdAide;
     a.panneaux = {FondBOutils};
-    ::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, partage().couleurs);
 }
 
 FenetreZelund *FenBOutils::fenetre(Outil outil)

@@ -219,7 +219,7 @@ void FenPrin::ProcCoulDefUtil()
     for (Ligne *l : popUpInfos->Lignes)
         a.autresTextes << l;
     a.visualisation = {LDAnnee, LDMois};
-    appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, partage().couleurs);
 }
 
 bool FenPrin::charge(const std::function<void()> &fermeDemarrage)
@@ -242,8 +242,8 @@ bool FenPrin::charge(const std::function<void()> &fermeDemarrage)
     partage().prend(*valeurs);
     ProcCoulDefUtil();
 
-    const QColor ciel = couleurRgb(partage().ciel);
-    const QColor etoiles = couleurRgb(partage().etoiles);
+    const QColor ciel = Ui::couleurRgb(partage().ciel);
+    const QColor etoiles = Ui::couleurRgb(partage().etoiles);
     Image2->setCouleurs(ciel, etoiles);
     Image1->setCouleurs(ciel, etoiles);
 
@@ -650,8 +650,8 @@ void FenPrin::configure()
         dialogue.executeModale();
     }
     // Colours and years take effect at once; the start-up view at the next start.
-    const QColor ciel = couleurRgb(partage().ciel);
-    const QColor etoiles = couleurRgb(partage().etoiles);
+    const QColor ciel = Ui::couleurRgb(partage().ciel);
+    const QColor etoiles = Ui::couleurRgb(partage().etoiles);
     Image2->setCouleurs(ciel, etoiles);
     Image1->setCouleurs(ciel, etoiles);
     {

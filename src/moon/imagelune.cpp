@@ -2,6 +2,7 @@
 
 #include "base/partage.h"
 #include "moon/dessinlune.h"
+#include "ui/accessible.h"
 
 #include <QPainter>
 
@@ -9,6 +10,8 @@ ImageLune::ImageLune(QWidget *parent)
     : ImageCiel(parent)
 {
     setMouseTracking(true);
+    // A picture named by the phase's caption, described by its tooltip.
+    Ui::exposeAccessible("ImageLune", QAccessible::Graphic);
     setAccessibleName(QStringLiteral("Lune"));
 }
 

@@ -27,8 +27,7 @@ Apropos::Apropos(QWidget *parent)
 
 void Apropos::creeControles()
 {
-    CmdDeplaceFen = creeBoutonDeplacement(QStringLiteral("A propos de Zelund +"), 0, 0, 5040, 315);
-    CmdFermer = creeBoutonFermer(5040, 0, 300, 315);
+    std::tie(CmdDeplaceFen, CmdFermer) = creeBarreTitre(QStringLiteral("A propos de Zelund +"), 5340);
     Forme[1] = creeForme(0, 315, 5340, 285);
     Forme[2] = creeForme(0, 600, 585, 1170);
     Forme[3] = creeForme(0, 1770, 585, 1170);
@@ -70,7 +69,7 @@ void Apropos::appliqueCouleurs()
     a.lumiere = {CmdDeplaceFen, CmdFermer, CmdSite};
     a.autresTextes = {Image2};
     a.visualisation = {Image1, m_interieur, Image2};
-    ::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, partage().couleurs);
 }
 
 int Apropos::hauteurViewport() const

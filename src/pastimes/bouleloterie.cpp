@@ -1,5 +1,7 @@
 #include "pastimes/bouleloterie.h"
 
+#include "ui/accessible.h"
+
 #include <QPainter>
 
 BouleLoterie::BouleLoterie(const QColor &couleur, QWidget *parent)
@@ -8,6 +10,8 @@ BouleLoterie::BouleLoterie(const QColor &couleur, QWidget *parent)
 {
     // A click on a ball is a click on the panel.
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Read once, by its name, with the number written on it.
+    Ui::exposeAccessible("BouleLoterie", QAccessible::StaticText);
 }
 
 void BouleLoterie::paintEvent(QPaintEvent *)

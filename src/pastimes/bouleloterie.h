@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QWidget>
 
-// A ball of the lottery: a filled oval, its number on a label above it.
+// A ball of the lottery: a filled oval, its number on a label inside it.
 class BouleLoterie : public QWidget
 {
     Q_OBJECT

@@ -2,6 +2,7 @@
 
 #include "base/partage.h"
 #include "base/twips.h"
+#include "ui/accessible.h"
 #include "ui/vantelbttn.h"
 
 #include <QKeyEvent>
@@ -22,6 +23,8 @@ CadranHorloge::CadranHorloge(QWidget *parent)
     setMouseTracking(true);
     // Tab reaches it (Space keeps the clock on top); a click leaves the focus alone.
     setFocusPolicy(Qt::TabFocus);
+    // Read as the time it shows (its name, set at each tick).
+    Ui::exposeAccessible("CadranHorloge", QAccessible::StaticText);
     setAccessibleDescription(QStringLiteral("Horloge analogique"));
     QFont police(QStringLiteral("Comic Sans MS"));
     police.setPointSizeF(8.25);
@@ -79,12 +82,8 @@ void CadranHorloge::mousePressEvent(QMouseEvent *event)
 
 void CadranHorloge::keyPressEvent(QKeyEvent *event)
 {
-    if (const auto bouton = boutonDuClavier(event)) {
-        if (!event->isAutoRepeat())
-            emit appuye(*bouton);
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (!Ui::appuiDuClavier(event, [this](Qt::MouseButton bouton) { emit appuye(bouton); }))
+        QWidget::keyPressEvent(event);
 }
 
 void CadranHorloge::mouseMoveEvent(QMouseEvent *event)

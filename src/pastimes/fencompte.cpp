@@ -3,6 +3,7 @@
 #include "base/partage.h"
 #include "ui/vantelbttn.h"
 #include "ui/appliquecouleurs.h"
+#include "ui/fenoutil.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -17,14 +18,8 @@ FenCompte::FenCompte(const QString &titre, const QFont &police, Marque fermee, M
     , m_lance(lance)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    CmdDeplaceFen = creeBoutonDeplacement(titre, 0, 0, Largeur - 300, 315);
-    CmdFermer = creeBoutonFermer(Largeur - 300, 0, 300, 315);
     // Closed by its own button: the toolbox's next press opens it again.
-    disconnect(CmdFermer, &VantelBttn::clicked, this, &QWidget::close);
-    connect(CmdFermer, &VantelBttn::clicked, this, [this, fermee] {
-        partage().*fermee = true;
-        close();
-    });
+    std::tie(CmdDeplaceFen, CmdFermer) = creeBarreTitre(titre, Largeur, [fermee] { partage().*fermee = true; });
     Forme[1] = creeForme(0, 300, Largeur, 315);
     Forme[2] = creeForme(0, 615, 600, 205);
     Forme[3] = creeForme(0, 820, 600, 200);
@@ -53,15 +48,11 @@ FenCompte::FenCompte(const QString &titre, const QFont &police, Marque fermee, M
 
 void FenCompte::appliqueCouleurs()
 {
-    AffectationCouleurs a;
-    a.fenetre = this;
-    a.degrade = {CmdDeplaceFen, CmdFermer, Forme[2], Forme[4], Forme[7]};
-    a.degradeInverse = {Forme[1], Forme[3], Forme[5], Forme[6]};
-    a.texteBoutons = {CmdDeplaceFen, CmdFermer};
-    a.lumiere = {CmdDeplaceFen, CmdFermer};
+    // Framed as a tool window, its side strips placed its own way.
+    AffectationCouleurs a = FenOutil::couleursCadre(this, CmdDeplaceFen, CmdFermer, Forme);
     a.autresTextes = {AfficheTemps};
     a.visualisation = {AfficheTemps};
-    ::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, partage().couleurs);
 }
 
 void FenCompte::showEvent(QShowEvent *event)

@@ -57,8 +57,8 @@ void FenHorloge::appliqueCouleurs()
     a.lumiere = {CmdDeplaceFen};
     a.autresTextes = {FondHorloge};
     a.visualisation = {FondHorloge};
-    ::appliqueCouleurs(a, partage().couleurs);
-    FondHorloge->setCouleurAiguilles(couleurVb(partage().couleurs.valeur[Couleurs::TexteBoutons]));
+    Ui::appliqueCouleurs(a, partage().couleurs);
+    FondHorloge->setCouleurAiguilles(Ui::couleurVb(partage().couleurs.valeur[Couleurs::TexteBoutons]));
 }
 
 void FenHorloge::tic()

@@ -129,14 +129,25 @@ void FenInitialise::appliqueCouleurs()
     a.texteBoutons = {CmdDeplaceFen};
     a.lumiere = {CmdDeplaceFen, Command1};
     a.autresTextes = {Command1, Label1, Label2, Label3, Label4};
-    ::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, partage().couleurs);
 }
 
 void FenInitialise::montre()
 {
+    if (!isVisible()) {
+        m_boulesAOuverture = VScroll1->value();
+        m_partantsAOuverture = VScroll2->value();
+    }
     show();
     raise();
     activateWindow();
+}
+
+void FenInitialise::echappe()
+{
+    VScroll1->setValue(m_boulesAOuverture);
+    VScroll2->setValue(m_partantsAOuverture);
+    hide();
 }
 
 void FenInitialise::cestParti()

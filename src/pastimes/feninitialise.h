@@ -37,6 +37,9 @@ public:
 
 protected:
     explicit FenInitialise(QWidget *parent = nullptr);
+    // Escape leaves it as if it had not been opened: the counts stay, the
+    // bars show again what they showed when it opened.
+    void echappe() override;
 
 private:
     void creeCadre();
@@ -45,4 +48,7 @@ private:
     QScrollBar *creeBarre(int minimum, int maximum, int grandPas, QLabel *valeur, int h);
     void appliqueCouleurs();
     void cestParti();
+
+    int m_boulesAOuverture = 0;
+    int m_partantsAOuverture = 0;
 };

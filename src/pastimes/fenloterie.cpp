@@ -61,13 +61,8 @@ FenLoterie::FenLoterie(QWidget *parent)
 
 void FenLoterie::creeCadre()
 {
-    CmdDeplaceFen = creeBoutonDeplacement(QStringLiteral("Zelund - La fortune ?"), 0, 0, Largeur - 300, 315);
-    CmdFermer = creeBoutonFermer(Largeur - 300, 0, 300, 315);
-    disconnect(CmdFermer, &VantelBttn::clicked, this, &QWidget::close);
-    connect(CmdFermer, &VantelBttn::clicked, this, [this] {
-        partage().loterieFermee = true;
-        close();
-    });
+    std::tie(CmdDeplaceFen, CmdFermer) = creeBarreTitre(QStringLiteral("Zelund - La fortune ?"), Largeur,
+                                                        [] { partage().loterieFermee = true; });
     Forme[1] = creeForme(0, 300, Largeur, 315);
     Forme[2] = creeForme(0, 615, 600, 2550);
     Forme[3] = creeForme(0, 3165, 600, 2550);
@@ -87,16 +82,18 @@ void FenLoterie::creeBoules()
     QFont impact(QStringLiteral("Impact"));
     impact.setPointSize(24);
     for (int k = 1; k <= Loterie::MaxBoules; ++k) {
-        Boule[k] = new BouleLoterie(couleurVb(Loterie::couleurBoule(k)), FondLoterie);
+        Boule[k] = new BouleLoterie(Ui::couleurVb(Loterie::couleurBoule(k)), FondLoterie);
         const QRect b = Loterie::placeBoule(k);
         placeTwips(Boule[k], b.x(), b.y(), b.width(), b.height());
-        Etiquette1[k] = new QLabel(FondLoterie);
+        // The number is part of its ball: a screen reader reads the ball once.
+        Etiquette1[k] = new QLabel(Boule[k]);
         Etiquette1[k]->setObjectName(QStringLiteral("Etiquette1_%1").arg(k));
         Etiquette1[k]->setAttribute(Qt::WA_TransparentForMouseEvents);
         Etiquette1[k]->setAlignment(Qt::AlignCenter);
         Etiquette1[k]->setFont(impact);
         const QRect e = Loterie::placeEtiquette(k);
         placeTwips(Etiquette1[k], e.x(), e.y(), e.width(), e.height());
+        Etiquette1[k]->move(Etiquette1[k]->pos() - Boule[k]->pos());
     }
     montreNumeros();
 
@@ -123,7 +120,7 @@ void FenLoterie::appliqueCouleurs()
     a.texteBoutons = {CmdDeplaceFen, CmdFermer};
     a.lumiere = {CmdDeplaceFen, CmdFermer, CmdLanceBoule};
     a.autresTextes = {CmdLanceBoule};
-    ::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, partage().couleurs);
 }
 
 void FenLoterie::tic()

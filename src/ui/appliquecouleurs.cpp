@@ -49,6 +49,8 @@ QStyle *styleListe()
 }
 } // namespace
 
+namespace Ui {
+
 void metCouleurTexte(QWidget *w, const QColor &c)
 {
     if (auto *b = qobject_cast<VantelBttn *>(w)) {
@@ -123,3 +125,5 @@ void appliqueCouleurs(const AffectationCouleurs &a, const Couleurs::Schema &s)
     for (QWidget *w : a.visualisation)
         metCouleurFond(w, visu);
 }
+
+} // namespace Ui

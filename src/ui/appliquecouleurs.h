@@ -24,6 +24,8 @@ struct AffectationCouleurs
     QList<QWidget *> fondFenetre;         // other controls taking "Fond des fenêtres" as background
 };
 
+namespace Ui {
+
 // Gradients first (start colour, then end colour), then texts, highlight and backgrounds.
 void appliqueCouleurs(const AffectationCouleurs &a, const Couleurs::Schema &s);
 
@@ -31,3 +33,5 @@ void appliqueCouleurs(const AffectationCouleurs &a, const Couleurs::Schema &s);
 // lists, text boxes, lines and pictures alike.
 void metCouleurTexte(QWidget *w, const QColor &c);
 void metCouleurFond(QWidget *w, const QColor &c);
+
+} // namespace Ui

@@ -4,6 +4,8 @@
 
 #include <QColor>
 
+namespace Ui {
+
 // Colour numbers are &HBBGGRR: red in the low byte.
 inline QColor couleurVb(quint32 c)
 {
@@ -19,3 +21,5 @@ inline QColor couleurRgb(const Base::Rgb &c)
 {
     return QColor(c.r, c.g, c.b);
 }
+
+} // namespace Ui

@@ -204,7 +204,8 @@ VantelBttn *FenetreZelund::creeBoutonDeplacement(const QString &titre, int gauch
     return b;
 }
 
-VantelBttn *FenetreZelund::creeBoutonFermer(int gauche, int haut, int largeur, int hauteur)
+VantelBttn *FenetreZelund::creeBoutonFermer(int gauche, int haut, int largeur, int hauteur,
+                                            std::function<void()> aLaFermeture)
 {
     auto *b = new VantelBttn(QStringLiteral("x"), this);
     b->setObjectName(QStringLiteral("CmdFermer"));
@@ -212,8 +213,22 @@ VantelBttn *FenetreZelund::creeBoutonFermer(int gauche, int haut, int largeur, i
     b->setInfoBulle(QStringLiteral("Fermer"));
     b->setAccessibleName(QStringLiteral("Fermer"));
     placeTwips(b, gauche, haut, largeur, hauteur);
-    connect(b, &VantelBttn::clicked, this, &QWidget::close);
+    connect(b, &VantelBttn::clicked, this, [this, fin = std::move(aLaFermeture)] {
+        if (fin)
+            fin();
+        close();
+    });
     return b;
+}
+
+std::pair<VantelBttn *, VantelBttn *> FenetreZelund::creeBarreTitre(const QString &titre, int largeur,
+                                                                    std::function<void()> aLaFermeture)
+{
+    constexpr int LargeurFermer = 300;
+    constexpr int Hauteur = 315;
+    auto *deplacement = creeBoutonDeplacement(titre, 0, 0, largeur - LargeurFermer, Hauteur);
+    auto *fermer = creeBoutonFermer(largeur - LargeurFermer, 0, LargeurFermer, Hauteur, std::move(aLaFermeture));
+    return {deplacement, fermer};
 }
 
 VantelBttn *FenetreZelund::creeForme(int gauche, int haut, int largeur, int hauteur)

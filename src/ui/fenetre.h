@@ -4,6 +4,9 @@
 #include <QPoint>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
+#include <tuple>
+#include <utility>
 
 class QEventLoop;
 class VantelBttn;
@@ -56,7 +59,14 @@ protected:
 
     VantelBttn *creeBoutonDeplacement(const QString &titre, int gauche, int haut, int largeur,
                                       int hauteur);
-    VantelBttn *creeBoutonFermer(int gauche, int haut, int largeur, int hauteur);
+    // The close button; aLaFermeture, if any, runs when it is pressed, just
+    // before the window closes.
+    VantelBttn *creeBoutonFermer(int gauche, int haut, int largeur, int hauteur,
+                                 std::function<void()> aLaFermeture = {});
+    // The title bar across largeur twips: the drag button, the close button at
+    // its right end. Returns both, in that order.
+    std::pair<VantelBttn *, VantelBttn *> creeBarreTitre(const QString &titre, int largeur,
+                                                         std::function<void()> aLaFermeture = {});
     VantelBttn *creeForme(int gauche, int haut, int largeur, int hauteur);
 
     void changeEvent(QEvent *event) override;

@@ -3,7 +3,6 @@
 #include "ui/vantelbttn.h"
 
 namespace {
-constexpr int LargeurBouton = 300; // close button
 constexpr int HauteurBarre = 315;  // title bar and horizontal strips
 constexpr int LargeurCote = 600;   // side strips
 } // namespace
@@ -13,18 +12,12 @@ FenOutil::FenOutil(const QString &titre, int largeur, int hauteur, std::function
     : FenetreZelund(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    setPlaceALActivation(true);
     setFont(police(QStringLiteral("Verdana"), 8.25, false));
     tailleTwips(largeur, hauteur);
 
-    CmdDeplaceFen = creeBoutonDeplacement(titre, 0, 0, largeur - LargeurBouton, HauteurBarre);
-    CmdFermer = creeBoutonFermer(largeur - LargeurBouton, 0, LargeurBouton, HauteurBarre);
     // The mark is set before the window goes, then the window closes.
-    disconnect(CmdFermer, &VantelBttn::clicked, this, &QWidget::close);
-    connect(CmdFermer, &VantelBttn::clicked, this, [this, fin = std::move(aLaFermeture)] {
-        if (fin)
-            fin();
-        close();
-    });
+    std::tie(CmdDeplaceFen, CmdFermer) = creeBarreTitre(titre, largeur, std::move(aLaFermeture));
 
     // A strip under the title bar, two on each side, two along the bottom.
     const int haut = LargeurCote;
@@ -43,12 +36,18 @@ FenOutil::FenOutil(const QString &titre, int largeur, int hauteur, std::function
 
 AffectationCouleurs FenOutil::couleursCadre()
 {
+    return couleursCadre(this, CmdDeplaceFen, CmdFermer, Forme);
+}
+
+AffectationCouleurs FenOutil::couleursCadre(QWidget *fenetre, VantelBttn *deplacement, VantelBttn *fermer,
+                                            const std::array<VantelBttn *, 8> &forme)
+{
     AffectationCouleurs a;
-    a.fenetre = this;
-    a.degrade = {CmdDeplaceFen, CmdFermer, Forme[2], Forme[4], Forme[7]};
-    a.degradeInverse = {Forme[1], Forme[3], Forme[5], Forme[6]};
-    a.texteBoutons = {CmdDeplaceFen, CmdFermer};
-    a.lumiere = {CmdDeplaceFen, CmdFermer};
+    a.fenetre = fenetre;
+    a.degrade = {deplacement, fermer, forme[2], forme[4], forme[7]};
+    a.degradeInverse = {forme[1], forme[3], forme[5], forme[6]};
+    a.texteBoutons = {deplacement, fermer};
+    a.lumiere = {deplacement, fermer};
     return a;
 }
 

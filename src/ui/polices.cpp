@@ -2,6 +2,8 @@
 
 #include <QFont>
 
+namespace Ui {
+
 void installePolices()
 {
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
@@ -11,3 +13,5 @@ void installePolices()
     // Without this, "Impact" falls on a symbol font.
     QFont::insertSubstitution(QStringLiteral("Impact"), QStringLiteral("Liberation Sans Narrow"));
 }
+
+} // namespace Ui

@@ -1,4 +1,8 @@
 #pragma once
 
+namespace Ui {
+
 // Maps the faces the windows name to the fonts Debian installs.
 void installePolices();
+
+} // namespace Ui

@@ -321,6 +321,8 @@ void VantelBttn::leaveEvent(QEvent *event)
     QAbstractButton::leaveEvent(event);
 }
 
+namespace Ui {
+
 std::optional<Qt::MouseButton> boutonDuClavier(const QKeyEvent *touche)
 {
     const int k = touche->key();
@@ -333,9 +335,22 @@ std::optional<Qt::MouseButton> boutonDuClavier(const QKeyEvent *touche)
     return std::nullopt;
 }
 
+bool appuiDuClavier(QKeyEvent *touche, const std::function<void(Qt::MouseButton)> &appuie)
+{
+    const auto bouton = boutonDuClavier(touche);
+    if (!bouton)
+        return false;
+    if (!touche->isAutoRepeat())
+        appuie(*bouton);
+    touche->accept();
+    return true;
+}
+
+} // namespace Ui
+
 void VantelBttn::keyPressEvent(QKeyEvent *event)
 {
-    const auto bouton = boutonDuClavier(event);
+    const auto bouton = Ui::boutonDuClavier(event);
     if (!bouton || (*bouton == Qt::RightButton && !aActionDroite())) {
         QAbstractButton::keyPressEvent(event);
         return;

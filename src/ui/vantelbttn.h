@@ -8,9 +8,16 @@
 
 class QKeyEvent;
 
+namespace Ui {
+
 // The mouse button a key stands for on a control that acts on the press:
 // Space and Enter the left one, the context-menu key and Shift+F10 the right one.
 std::optional<Qt::MouseButton> boutonDuClavier(const QKeyEvent *touche);
+// A surface that acts on the mouse press acts the same on those keys: appuie
+// gets the button once a press (not on auto-repeat). False for any other key.
+bool appuiDuClavier(QKeyEvent *touche, const std::function<void(Qt::MouseButton)> &appuie);
+
+} // namespace Ui
 
 // The custom button every window is built from: a gradient background,
 // a caption or a picture, a highlight colour under the pointer.

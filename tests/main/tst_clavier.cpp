@@ -171,7 +171,7 @@ private slots:
         QTest::newRow("titre") << "CmdDeplaceFen" << int(QAccessible::StaticText) << "Zelund" << QStringList{};
         QTest::newRow("bande") << "Forme1" << int(QAccessible::Separator) << "" << QStringList{};
         QTest::newRow("phase") << "Forme3" << int(QAccessible::StaticText) << "" << QStringList{};
-        QTest::newRow("lune") << "Image1" << int(QAccessible::Client) << "" << QStringList{};
+        QTest::newRow("lune") << "Image1" << int(QAccessible::Graphic) << "" << QStringList{};
     }
     void accessibilite()
     {

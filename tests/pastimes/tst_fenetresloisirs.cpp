@@ -7,6 +7,7 @@
 #include "pastimes/fenhorloge.h"
 #include "support/fauxplateforme.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
@@ -83,6 +84,10 @@ private slots:
         f->tic();
         QCOMPARE(f->Timer1->interval(), 1000);
         QCOMPARE(f->FondHorloge->aiguilles().seconde.angle, Horloge::aiguilles(suivante).seconde.angle);
+        // A screen reader reads the time the dial shows, as text.
+        QAccessibleInterface *cadran = QAccessible::queryAccessibleInterface(f->FondHorloge);
+        QCOMPARE(cadran->role(), QAccessible::StaticText);
+        QCOMPARE(cadran->text(QAccessible::Name), suivante.toString(QStringLiteral("HH:mm:ss")));
         f->close();
         QVERIFY(!f->Timer1->isActive());
         supprimeFermees();

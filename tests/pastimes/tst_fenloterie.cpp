@@ -7,6 +7,7 @@
 #include "pastimes/loterie.h"
 #include "support/fauxplateforme.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPointer>
 #include <QScrollBar>
@@ -169,6 +170,41 @@ private slots:
         QTest::mouseClick(boite.CmdFortune, Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!loterie);
+    }
+    // Each ball is read once, by its name; its number is not read apart.
+    void boulesLuesUneFois()
+    {
+        Loterie7 l;
+        l.tours(1);
+        const QList<int> n = l.numeros(0);
+        QAccessibleInterface *fond = QAccessible::queryAccessibleInterface(l.f->FondLoterie);
+        QStringList lus;
+        for (int i = 0; i < fond->childCount(); ++i) {
+            QAccessibleInterface *e = fond->child(i);
+            if (e->role() == QAccessible::StaticText)
+                lus << e->text(QAccessible::Name);
+            QCOMPARE(e->childCount(), 0);
+        }
+        QStringList attendus;
+        for (int k = 1; k <= Loterie::MaxBoules; ++k)
+            attendus << QStringLiteral("Boule %1 : %2").arg(k).arg(n[k - 1]);
+        QCOMPARE(lus, attendus);
+    }
+    // Escape leaves the set-up dialog without changing the draw: its bars
+    // show again what they showed when it opened.
+    void initialiseEchap()
+    {
+        Loterie7 l;
+        QTest::mouseClick(l.f->CmdNouvelleDonne, Qt::LeftButton);
+        FenInitialise *d = FenInitialise::existante();
+        QVERIFY(d->isVisible());
+        d->VScroll1->setValue(3);
+        d->VScroll2->setValue(20);
+        QTest::keyClick(d, Qt::Key_Escape);
+        QVERIFY(!d->isVisible());
+        QCOMPARE(QPoint(partage().nbBoules, partage().nbPartants), QPoint(7, 49));
+        QCOMPARE(d->Label3->text() + d->Label4->text(), QStringLiteral("749"));
+        QVERIFY(l.f->isVisible());
     }
     void graineDeLHorloge()
     {
