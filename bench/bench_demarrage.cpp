@@ -209,8 +209,8 @@ int main(int argc, char **argv)
 
     // Another build of the program may be named, to compare two builds in the same conditions.
     const QByteArray zelund = argc > 2 ? QByteArray(argv[2]) : QByteArray(ZELUND_PROGRAMME), nu = ZELUND_NU;
-    // The main window's title as the window manager sees it: Qt adds the application's name.
-    const QByteArray titre = QStringLiteral("Zelund \u2014 Zelund +").toUtf8();
+    // The main window's title as the window manager sees it (the splash has a title of its own).
+    const QByteArray titre = QByteArrayLiteral("Zelund");
     const QByteArray cadre = argc > 3 ? QByteArray(argv[3]) : QByteArray();
     QTextStream out(stdout);
     out << QStringLiteral("load before: %1\n").arg(charge()) << Qt::flush;
