@@ -40,7 +40,7 @@ double chronometre(int tours, F f)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    installePolices();
+    Ui::installePolices();
     QTemporaryDir dossier;
     Reglages reglages(dossier.filePath(QStringLiteral("Zelund.conf")));
     Reglages::installe(&reglages);

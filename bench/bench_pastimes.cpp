@@ -71,7 +71,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     const int secondes = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 30;
-    installePolices();
+    Ui::installePolices();
     QTemporaryDir dossier;
     Reglages reglages(dossier.filePath(QStringLiteral("Zelund.conf")));
     Reglages::installe(&reglages);
