@@ -57,7 +57,7 @@ void Conseils::creeControles()
     // The card the tip is written on, its illustration at the right.
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setPixmap(iconeDessinee(QStringLiteral("conseil")).pixmap(40, 40));
+    Picture1->setPixmap(Ui::iconeDessinee(QStringLiteral("conseil")).pixmap(40, 40));
     Picture1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Picture1->setContentsMargins(0, 0, 10, 0);
     placeTwips(Picture1, 540, Haut + 120, 4800, 1935);

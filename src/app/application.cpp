@@ -49,7 +49,7 @@ void nommeApplication()
     QApplication::setApplicationName(QStringLiteral("Zelund"));
     QApplication::setOrganizationName(QStringLiteral("Zelund"));
     QApplication::setDesktopFileName(QStringLiteral("zelund"));
-    QApplication::setWindowIcon(iconeDessinee(QStringLiteral("zelund")));
+    QApplication::setWindowIcon(Ui::iconeDessinee(QStringLiteral("zelund")));
 }
 
 QTranslator *installeTraductionsQt()

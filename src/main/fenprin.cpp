@@ -64,7 +64,7 @@ VantelBttn *FenPrin::creeBoutonImage(const QString &icone, const QString &infoBu
                                      int l, int ht)
 {
     auto *b = creeBouton(Fond, QString(), g, h, l, ht);
-    b->setPicture(iconeDessinee(icone));
+    b->setPicture(Ui::iconeDessinee(icone));
     b->setInfoBulle(infoBulle);
     return b;
 }
@@ -284,7 +284,7 @@ bool FenPrin::charge(const std::function<void()> &fermeDemarrage)
     popUpInfos->CmdConseilDem->setCaption(PopUpInfos::legendeConseils(partage().conseilDemarrage));
     if (partage().conseilDemarrage == Cles::Oui) {
         // Once the window is on screen, so its first picture does not wait for the tips.
-        apresPremierePeinture(this, [] {
+        Ui::apresPremierePeinture(this, [] {
             auto *conseils = new Conseils;
             conseils->setAttribute(Qt::WA_DeleteOnClose);
             conseils->show();

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+namespace Ui {
+
 QImage imageDessinee(const QString &fichier)
 {
     QImageReader lecteur(QStringLiteral(":/dessins/") + fichier, "png");
@@ -26,3 +28,5 @@ QIcon iconeDessinee(const QString &nom)
         icone.addPixmap(QPixmap::fromImage(imageDessinee(fichier)));
     return icone;
 }
+
+} // namespace Ui

@@ -3,6 +3,8 @@
 #include <QIcon>
 #include <QImage>
 
+namespace Ui {
+
 // Pictures drawn at build time (see construction/dessins.cpp).
 
 // resources/icons/<nom>.svg at each size the windows show it (1x and 2x):
@@ -12,3 +14,5 @@ QIcon iconeDessinee(const QString &nom);
 // image format plugins (asking them would load them all, and with them the
 // SVG engine).
 QImage imageDessinee(const QString &fichier);
+
+} // namespace Ui

@@ -40,6 +40,8 @@ private:
 };
 } // namespace
 
+namespace Ui {
+
 void apresPremierePeinture(QWidget *fenetre, std::function<void()> action)
 {
     fenetre->winId(); // the native window exists from here on
@@ -49,3 +51,5 @@ void apresPremierePeinture(QWidget *fenetre, std::function<void()> action)
     else
         fenetre->windowHandle()->installEventFilter(guetteur);
 }
+
+} // namespace Ui
