@@ -4,14 +4,14 @@
 // same size painted in the same run.
 #include "mesure.h"
 
-#include "base/chargement.h"
 #include "app/plateformeqt.h"
-#include "ui/polices.h"
+#include "base/chargement.h"
 #include "base/reglages.h"
-#include "ui/vantelbttn.h"
 #include "dates/lune.h"
 #include "main/fenprin.h"
 #include "moon/imagelune.h"
+#include "ui/polices.h"
+#include "ui/vantelbttn.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -78,13 +78,18 @@ int main(int argc, char **argv)
     const double luneNue = chronometre(tours, [&](int) { nuLune.repaint(); });
 
     QTextStream out(stdout);
-    out << QStringLiteral("day click, caption, Moon tooltip text, sky and Moon repainted: %1 ms; bare window repainted: %2 ms; "
-                          "ratio %3\n")
-               .arg(clic / 1000, 0, 'f', 3).arg(clicNu / 1000, 0, 'f', 3).arg(clic / clicNu, 0, 'f', 2);
+    out << QStringLiteral(
+               "day click, caption, Moon tooltip text, sky and Moon repainted: %1 ms; bare window repainted: %2 ms; "
+               "ratio %3\n")
+               .arg(clic / 1000, 0, 'f', 3)
+               .arg(clicNu / 1000, 0, 'f', 3)
+               .arg(clic / clicNu, 0, 'f', 2);
     out << QStringLiteral("Moon tooltip text (phases, lit fraction, age) computed: %1 ms\n")
                .arg(texte / 1000, 0, 'f', 3);
     out << QStringLiteral("Moon picture painted: %1 ms; bare widget of its size: %2 ms; ratio %3\n")
-               .arg(lune / 1000, 0, 'f', 3).arg(luneNue / 1000, 0, 'f', 3).arg(lune / luneNue, 0, 'f', 2);
+               .arg(lune / 1000, 0, 'f', 3)
+               .arg(luneNue / 1000, 0, 'f', 3)
+               .arg(lune / luneNue, 0, 'f', 2);
     Plateforme::installe(nullptr);
     Reglages::installe(nullptr);
     return 0;

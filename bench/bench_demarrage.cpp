@@ -81,8 +81,7 @@ public:
                     const uint32_t masque = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
                     xcb_change_window_attributes(m_c, cn->window, XCB_CW_EVENT_MASK, &masque);
                     // Mapped already, before the request above reached the server?
-                    auto *a = xcb_get_window_attributes_reply(
-                        m_c, xcb_get_window_attributes(m_c, cn->window), nullptr);
+                    auto *a = xcb_get_window_attributes_reply(m_c, xcb_get_window_attributes(m_c, cn->window), nullptr);
                     const bool visible = a && a->map_state != XCB_MAP_STATE_UNMAPPED;
                     std::free(a);
                     if (visible && titreDe(cn->window) == titre)
@@ -121,8 +120,7 @@ private:
         auto *r = xcb_get_property_reply(m_c, xcb_get_property(m_c, 0, w, nom, type, 0, 256), nullptr);
         QByteArray texte;
         if (r)
-            texte = QByteArray(static_cast<const char *>(xcb_get_property_value(r)),
-                               xcb_get_property_value_length(r));
+            texte = QByteArray(static_cast<const char *>(xcb_get_property_value(r)), xcb_get_property_value_length(r));
         std::free(r);
         return texte;
     }
@@ -244,6 +242,8 @@ int main(int argc, char **argv)
                .arg(resume(rapports, 2));
     const double pz = Mesure::mediane(mZ), pn = Mesure::mediane(mN);
     out << QStringLiteral("peak resident memory: zelund %1 MiB, bare Qt window %2 MiB, difference %3 MiB\n")
-               .arg(pz, 0, 'f', 1).arg(pn, 0, 'f', 1).arg(pz - pn, 0, 'f', 1);
+               .arg(pz, 0, 'f', 1)
+               .arg(pn, 0, 'f', 1)
+               .arg(pz - pn, 0, 'f', 1);
     return 0;
 }

@@ -5,14 +5,14 @@
 // each span (none may belong to the closed windows).
 #include "mesure.h"
 
-#include "base/partage.h"
 #include "app/plateformeqt.h"
-#include "ui/polices.h"
+#include "base/partage.h"
 #include "base/reglages.h"
 #include "pastimes/fen2001.h"
 #include "pastimes/fen2010.h"
 #include "pastimes/fenhorloge.h"
 #include "pastimes/fenloterie.h"
+#include "ui/polices.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -98,10 +98,16 @@ int main(int argc, char **argv)
     const Periode fermees = mesure(secondes, compte);
 
     QTextStream out(stdout);
-    out << QStringLiteral("clock, lottery spinning and both countdowns open for %1 s: %2 % of one core, %3 timer events\n")
-               .arg(secondes).arg(ouvertes.pourcent, 0, 'f', 2).arg(ouvertes.minuteries);
+    out << QStringLiteral(
+               "clock, lottery spinning and both countdowns open for %1 s: %2 % of one core, %3 timer events\n")
+               .arg(secondes)
+               .arg(ouvertes.pourcent, 0, 'f', 2)
+               .arg(ouvertes.minuteries);
     out << QStringLiteral("the same windows closed for %1 s: %2 % of one core, %3 timer events, %4 windows left\n")
-               .arg(secondes).arg(fermees.pourcent, 0, 'f', 2).arg(fermees.minuteries).arg(restantes);
+               .arg(secondes)
+               .arg(fermees.pourcent, 0, 'f', 2)
+               .arg(fermees.minuteries)
+               .arg(restantes);
     out << QStringLiteral("difference: %1 % of one core (target: under 2 %)\n")
                .arg(ouvertes.pourcent - fermees.pourcent, 0, 'f', 2);
     Plateforme::installe(nullptr);

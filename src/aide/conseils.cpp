@@ -1,14 +1,14 @@
 #include "aide/conseils.h"
 
+#include "aide/listeconseils.h"
 #include "base/alea.h"
 #include "base/chargement.h"
-#include "aide/listeconseils.h"
 #include "base/donnees.h"
 #include "base/partage.h"
 #include "base/reglages.h"
-#include "ui/vantelbttn.h"
 #include "ui/appliquecouleurs.h"
 #include "ui/icones.h"
+#include "ui/vantelbttn.h"
 
 #include <QCheckBox>
 #include <QLabel>

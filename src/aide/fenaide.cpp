@@ -3,8 +3,8 @@
 #include "base/donnees.h"
 #include "base/partage.h"
 #include "base/plateforme.h"
-#include "ui/vantelbttn.h"
 #include "ui/appliquecouleurs.h"
+#include "ui/vantelbttn.h"
 
 #include <QApplication>
 #include <QPointer>

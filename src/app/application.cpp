@@ -29,8 +29,8 @@ ArgumentsQt::ArgumentsQt(int n, char **v)
     QList<QByteArray> arguments;
     for (int i = 0; i < n; ++i)
         arguments << QByteArray(v[i]);
-    const QByteArray choix = plateformePreferee(arguments, qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"),
-                                                qgetenv("WAYLAND_DISPLAY"));
+    const QByteArray choix =
+        plateformePreferee(arguments, qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY"));
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         m_textes.push_back(arguments[i]);
         if (i == 0 && !choix.isEmpty()) {

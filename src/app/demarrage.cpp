@@ -19,8 +19,8 @@ bool Demarrage::continuerMalgreInstance()
         return true;
     const QString texte = QStringLiteral("Zelund + est déjà en cours d'exécution.") + QChar(10)
                           + QStringLiteral("Souhaitez-vous exécuter une nouvelle instance ?");
-    return p.message(texte, Plateforme::Boutons::OuiNon, Plateforme::Icone::Exclamation,
-                     QStringLiteral("Zelund +"), Plateforme::Reponse::Non)
+    return p.message(texte, Plateforme::Boutons::OuiNon, Plateforme::Icone::Exclamation, QStringLiteral("Zelund +"),
+                     Plateforme::Reponse::Non)
            == Plateforme::Reponse::Oui;
 }
 

@@ -7,8 +7,8 @@
 #include <QTimer>
 
 Demarre2::Demarre2(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
-    , m_timer1(new QTimer(this))
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      m_timer1(new QTimer(this))
 {
     setObjectName(QStringLiteral("Demarre2"));
     setWindowTitle(QStringLiteral("Démarrage"));

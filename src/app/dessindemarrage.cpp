@@ -8,8 +8,7 @@
 namespace {
 const QColor GrisClair(0xE0, 0xE0, 0xE0);
 
-void etiquette(QWidget *parent, const QString &texte, const QString &police, double points, int g, int h,
-               int l, int ht)
+void etiquette(QWidget *parent, const QString &texte, const QString &police, double points, int g, int h, int l, int ht)
 {
     auto *label = new QLabel(texte, parent);
     QFont f(police);
@@ -30,10 +29,9 @@ public:
     {
         setFixedSize(Base::px(7065), Base::px(1965));
         etiquette(this, QStringLiteral("Zelund +"), QStringLiteral("Times New Roman"), 48, 180, 60, 3675, 1080);
-        etiquette(this, QStringLiteral("Version 4.11 - Novembre 2001"), QStringLiteral("Arial"), 12, 3480,
-                  1140, 3390, 285);
-        etiquette(this, QStringLiteral("Un instant, SVP..."), QStringLiteral("Arial"), 9.75, 5265, 1590, 1620,
-                  240);
+        etiquette(this, QStringLiteral("Version 4.11 - Novembre 2001"), QStringLiteral("Arial"), 12, 3480, 1140, 3390,
+                  285);
+        etiquette(this, QStringLiteral("Un instant, SVP..."), QStringLiteral("Arial"), 9.75, 5265, 1590, 1620, 240);
     }
 
 protected:

@@ -29,21 +29,20 @@ LigneCommande arret(int code, const QString &sortie, const QString &erreurTexte 
 
 QString texteAideLigneCommande()
 {
-    return QStringLiteral(
-        "Utilisation : zelund [options]\n"
-        "\n"
-        "Zelund + : le jour de la semaine de toute date, les phases de la Lune,\n"
-        "le temps écoulé entre deux dates, Pâques et les jours fériés.\n"
-        "\n"
-        "Options :\n"
-        "  -h, --help          Affiche cette aide et s'arrête.\n"
-        "  -v, --version       Affiche la version et s'arrête.\n"
-        "  --date JJ/MM/AAAA   Démarre sur cette date, comme si vous l'aviez choisie\n"
-        "                      (calendrier julien avant le 15/10/1582). L'année doit\n"
-        "                      être dans la liste des années de la configuration.\n"
-        "\n"
-        "Une date illisible ou qui n'existe pas est signalée et le programme s'arrête\n"
-        "avec le code 2, sans ouvrir de fenêtre.\n");
+    return QStringLiteral("Utilisation : zelund [options]\n"
+                          "\n"
+                          "Zelund + : le jour de la semaine de toute date, les phases de la Lune,\n"
+                          "le temps écoulé entre deux dates, Pâques et les jours fériés.\n"
+                          "\n"
+                          "Options :\n"
+                          "  -h, --help          Affiche cette aide et s'arrête.\n"
+                          "  -v, --version       Affiche la version et s'arrête.\n"
+                          "  --date JJ/MM/AAAA   Démarre sur cette date, comme si vous l'aviez choisie\n"
+                          "                      (calendrier julien avant le 15/10/1582). L'année doit\n"
+                          "                      être dans la liste des années de la configuration.\n"
+                          "\n"
+                          "Une date illisible ou qui n'existe pas est signalée et le programme s'arrête\n"
+                          "avec le code 2, sans ouvrir de fenêtre.\n");
 }
 
 LigneCommande lisLigneCommande(const QStringList &arguments)
@@ -72,8 +71,7 @@ LigneCommande lisLigneCommande(const QStringList &arguments)
     }
     if (!analyse.parse(QStringList{QStringLiteral("zelund")} + arguments)) {
         if (analyse.errorText().contains(QLatin1String("date")))
-            return arret(CodeLigneRefusee, {},
-                         erreur(QStringLiteral("il manque la date après --date (JJ/MM/AAAA).")));
+            return arret(CodeLigneRefusee, {}, erreur(QStringLiteral("il manque la date après --date (JJ/MM/AAAA).")));
     }
     if (analyse.isSet(aide))
         return arret(0, texteAideLigneCommande());
@@ -87,9 +85,10 @@ LigneCommande lisLigneCommande(const QStringList &arguments)
     static const QRegularExpression forme(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{4})$"));
     const QRegularExpressionMatch m = forme.match(texte);
     if (!m.hasMatch())
-        return arret(CodeLigneRefusee, {},
-                     erreur(QStringLiteral("date « %1 » illisible : écrivez-la JJ/MM/AAAA, par exemple 24/06/2002.")
-                                .arg(texte)));
+        return arret(
+            CodeLigneRefusee, {},
+            erreur(
+                QStringLiteral("date « %1 » illisible : écrivez-la JJ/MM/AAAA, par exemple 24/06/2002.").arg(texte)));
     const Dates::JourMoisAn j{m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()};
     // The days the main window's grid offers: none of 5 to 14 October 1582.
     if (!Dates::estDateValide(j.jour, j.mois, j.annee) || !Dates::joursActifs(j.mois, j.annee)[std::size_t(j.jour - 1)])

@@ -1,8 +1,8 @@
 #include "app/plateformeqt.h"
 
-#include "ui/couleurqt.h"
 #include "aide/fenaide.h"
 #include "app/modulson.h"
+#include "ui/couleurqt.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -31,8 +31,8 @@ bool PlateformeQt::autreInstanceActive()
     return !m_verrou.prend(VerrouInstance::chemin());
 }
 
-Plateforme::Reponse PlateformeQt::message(const QString &texte, Boutons boutons, Icone icone,
-                                          const QString &titre, Reponse parDefaut)
+Plateforme::Reponse PlateformeQt::message(const QString &texte, Boutons boutons, Icone icone, const QString &titre,
+                                          Reponse parDefaut)
 {
     QMessageBox boite;
     boite.setWindowTitle(titre);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "base/plateforme.h"
 #include "app/verrouinstance.h"
+#include "base/plateforme.h"
 
 // The desktop as the program really meets it.
 class PlateformeQt : public Plateforme

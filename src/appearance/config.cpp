@@ -66,8 +66,8 @@ Valeurs LisValeurs(const Reglages &reglages, const Valeurs &enCours, int anneeCo
     // main window's year list unable to select today: the bars' rules decide.
     v.anneeDebut = CaleAnneeDebut(Base::corrigeAnneeDebut(lisAnneeOu(reglages, Cles::AnneeDebut, enCours.anneeDebut)),
                                   anneeCourante);
-    v.anneeFin = CaleAnneeFin(Base::corrigeAnneeFin(lisAnneeOu(reglages, Cles::AnneeFin, enCours.anneeFin)),
-                              anneeCourante);
+    v.anneeFin =
+        CaleAnneeFin(Base::corrigeAnneeFin(lisAnneeOu(reglages, Cles::AnneeFin, enCours.anneeFin)), anneeCourante);
     v.style = reglages.lit(Cles::StyleSection, Cles::Style);
     return v;
 }

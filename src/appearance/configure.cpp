@@ -1,13 +1,13 @@
 #include "appearance/configure.h"
 
-#include "ui/couleurqt.h"
+#include "appearance/config.h"
 #include "base/partage.h"
 #include "base/plateforme.h"
 #include "base/reglages.h"
+#include "ui/appliquecouleurs.h"
+#include "ui/couleurqt.h"
 #include "ui/vantelbttn.h"
 #include "ui/vantelpanel.h"
-#include "ui/appliquecouleurs.h"
-#include "appearance/config.h"
 
 #include <QLabel>
 #include <QRadioButton>

@@ -124,8 +124,7 @@ QString messageErreurChargement()
 QString messageReglagesIllisibles(const QString &fichier)
 {
     // No-break spaces before the colon and inside the quotes.
-    return QStringLiteral("Les paramètres de Zelund + ne peuvent pas être lus\u00a0: «\u00a0%1\u00a0».")
-               .arg(fichier)
+    return QStringLiteral("Les paramètres de Zelund + ne peuvent pas être lus\u00a0: «\u00a0%1\u00a0».").arg(fichier)
            + QChar(10)
            + QStringLiteral("Le programme démarre avec les valeurs par défaut et ne gardera aucun changement.");
 }

@@ -13,12 +13,11 @@ QString dossierDonnees()
     if (!impose.isEmpty())
         return impose;
     // Beside the program: build-tree/bin/../share/zelund, or prefix/bin/../share/zelund.
-    const QString voisin = QDir(QCoreApplication::applicationDirPath())
-                               .absoluteFilePath(QStringLiteral("../" ZELUND_DATADIR_RELATIF));
+    const QString voisin =
+        QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("../" ZELUND_DATADIR_RELATIF));
     if (QFileInfo(voisin).isDir())
         return QDir::cleanPath(voisin);
-    const QString systeme = QStandardPaths::locate(QStandardPaths::GenericDataLocation,
-                                                   QStringLiteral("zelund"),
+    const QString systeme = QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("zelund"),
                                                    QStandardPaths::LocateDirectory);
     return systeme;
 }
@@ -31,8 +30,8 @@ QString cheminDonnees(const QString &nom)
 
 QString cheminAide(int contexte)
 {
-    const QString nom = contexte > 0 ? QStringLiteral("aide/sujet%1.html").arg(contexte)
-                                     : QStringLiteral("aide/index.html");
+    const QString nom =
+        contexte > 0 ? QStringLiteral("aide/sujet%1.html").arg(contexte) : QStringLiteral("aide/index.html");
     const QString chemin = cheminDonnees(nom);
     return QFileInfo::exists(chemin) ? chemin : QString();
 }

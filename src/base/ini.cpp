@@ -157,7 +157,7 @@ QString texte(QByteArrayView brut)
     QString texte;
     bool liste = false;
     bool entreGuillemets = false;
-    bool cite = false; // the current part holds quotes: its trailing blanks stay
+    bool cite = false;    // the current part holds quotes: its trailing blanks stay
     qsizetype limite = 0; // trailing blanks before this are escapes: they stay
     qsizetype i = 0;
     const qsizetype n = brut.size();
@@ -173,9 +173,9 @@ QString texte(QByteArrayView brut)
             if (++i >= n)
                 break;
             const char e = brut[i++];
-            static constexpr char simples[][2] = {{'a', '\a'}, {'b', '\b'}, {'f', '\f'}, {'n', '\n'},
-                                                  {'r', '\r'}, {'t', '\t'}, {'v', '\v'}, {'"', '"'},
-                                                  {'?', '?'}, {'\'', '\''}, {'\\', '\\'}};
+            static constexpr char simples[][2] = {{'a', '\a'}, {'b', '\b'},  {'f', '\f'}, {'n', '\n'},
+                                                  {'r', '\r'}, {'t', '\t'},  {'v', '\v'}, {'"', '"'},
+                                                  {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
             bool fait = false;
             for (const auto &s : simples)
                 if (e == s[0]) {
@@ -247,7 +247,10 @@ QByteArray brut(const QString &texte)
         }
         hexaAvant = false;
         switch (c) {
-        case u'\0': resultat += "\\0"; hexaAvant = true; break;
+        case u'\0':
+            resultat += "\\0";
+            hexaAvant = true;
+            break;
         case u'\a': resultat += "\\a"; break;
         case u'\b': resultat += "\\b"; break;
         case u'\f': resultat += "\\f"; break;
@@ -339,7 +342,8 @@ bool ecris(QIODevice &fichier, const QSettings::SettingsMap &valeurs)
 
 QSettings::Format format()
 {
-    static const QSettings::Format ini = QSettings::registerFormat(QStringLiteral("conf"), lis, ecris, Qt::CaseSensitive);
+    static const QSettings::Format ini =
+        QSettings::registerFormat(QStringLiteral("conf"), lis, ecris, Qt::CaseSensitive);
     return ini;
 }
 

@@ -19,8 +19,8 @@ public:
     virtual QDateTime maintenant() const = 0;
     // True when another copy of the program already runs for this user.
     virtual bool autreInstanceActive() = 0;
-    virtual Reponse message(const QString &texte, Boutons boutons, Icone icone,
-                            const QString &titre, Reponse parDefaut) = 0;
+    virtual Reponse message(const QString &texte, Boutons boutons, Icone icone, const QString &titre,
+                            Reponse parDefaut) = 0;
     // Starts a program without a shell; false when it cannot be started.
     virtual bool lanceProgramme(const QString &programme, const QStringList &arguments) = 0;
     // True when the program is found on the PATH.

@@ -8,8 +8,7 @@ namespace Saisie {
 
 std::optional<double> lisNombre(const QString &texte)
 {
-    static const QRegularExpression forme(
-        QStringLiteral("^\\s*([+-]?)(\\d*)(?:[.,](\\d*))?\\s*$"));
+    static const QRegularExpression forme(QStringLiteral("^\\s*([+-]?)(\\d*)(?:[.,](\\d*))?\\s*$"));
     const auto m = forme.match(texte);
     if (!m.hasMatch() || (m.capturedLength(2) == 0 && m.capturedLength(3) == 0))
         return std::nullopt;

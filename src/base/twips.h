@@ -10,8 +10,7 @@ constexpr int TwipsParPixel = 15;
 
 constexpr int px(int twips)
 {
-    return twips >= 0 ? (twips + TwipsParPixel / 2) / TwipsParPixel
-                      : -((-twips + TwipsParPixel / 2) / TwipsParPixel);
+    return twips >= 0 ? (twips + TwipsParPixel / 2) / TwipsParPixel : -((-twips + TwipsParPixel / 2) / TwipsParPixel);
 }
 
 constexpr int twips(int pixels)

@@ -1,13 +1,13 @@
 #include "calendar/fencalendrier.h"
 
-#include "ui/couleurqt.h"
 #include "base/partage.h"
 #include "base/plateforme.h"
 #include "calendar/compteurvertical.h"
-#include "dates/noms.h"
 #include "calendar/imagepremierplan.h"
 #include "dates/infojour.h"
+#include "dates/noms.h"
 #include "dates/texte.h"
+#include "ui/couleurqt.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -49,8 +49,8 @@ void ecrit(QPainter &p, QPointF position, const QString &texte)
 } // namespace
 
 FenCalendrier::FenCalendrier(QWidget *parent)
-    : FenOutil(QStringLiteral("Zelund - Calendrier"), Largeur, Hauteur,
-               [] { partage().calendrierFermee = true; }, parent)
+    : FenOutil(
+        QStringLiteral("Zelund - Calendrier"), Largeur, Hauteur, [] { partage().calendrierFermee = true; }, parent)
 {
     setObjectName(QStringLiteral("FenCalendrier"));
     const QFont comic = police(QStringLiteral("Comic Sans MS"), 11.25, true);
@@ -181,8 +181,9 @@ std::vector<ImagePremierPlan::CaseNommee> FenCalendrier::casesNommees() const
     if (!m_mois || !annee || mois < 1)
         return cases;
     const QRect surface = AffCalendrier->contentsRect();
-    const QTransform echelle = QTransform::fromTranslate(surface.x(), surface.y())
-                                   .scale(surface.width() / Calendrier::EchelleGrille, surface.height() / Calendrier::EchelleGrille);
+    const QTransform echelle =
+        QTransform::fromTranslate(surface.x(), surface.y())
+            .scale(surface.width() / Calendrier::EchelleGrille, surface.height() / Calendrier::EchelleGrille);
     const QDate aujourdhui = Plateforme::courante().aujourdhui();
     for (const Calendrier::CaseCalendrier &c : m_mois->jours) {
         QString nom = Dates::dateLongue(c.jour, mois, annee->valeur).value_or(QString::number(c.jour));
@@ -196,7 +197,8 @@ std::vector<ImagePremierPlan::CaseNommee> FenCalendrier::casesNommees() const
 void FenCalendrier::DessineCalendrier(QPainter &p) const
 {
     const QSizeF surface = AffCalendrier->contentsRect().size();
-    p.setTransform(QTransform::fromScale(surface.width() / Calendrier::EchelleGrille, surface.height() / Calendrier::EchelleGrille));
+    p.setTransform(QTransform::fromScale(surface.width() / Calendrier::EchelleGrille,
+                                         surface.height() / Calendrier::EchelleGrille));
 
     p.setPen(plume(m_visualisation, 1));
     for (int i = 1; i <= 6; ++i) {
@@ -240,7 +242,8 @@ QString FenCalendrier::infoJourSous(QPoint point) const
     const QSizeF surface = AffCalendrier->contentsRect().size();
     if (!m_mois || surface.isEmpty())
         return {};
-    const QPointF unites(point.x() * Calendrier::EchelleGrille / surface.width(), point.y() * Calendrier::EchelleGrille / surface.height());
+    const QPointF unites(point.x() * Calendrier::EchelleGrille / surface.width(),
+                         point.y() * Calendrier::EchelleGrille / surface.height());
     for (const Calendrier::CaseCalendrier &c : m_mois->jours)
         if (Calendrier::caseGrille(c.colonne, c.ligne).contains(unites))
             return Dates::infoJour(QDate(m_anneeAffichee, m_moisAffiche, c.jour)).value_or(QString());

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/fenoutil.h"
 #include "calendar/grillecalendrier.h"
 #include "calendar/imagepremierplan.h"
+#include "ui/fenoutil.h"
 
 #include <QColor>
 #include <optional>

@@ -3,8 +3,8 @@
 #include "base/partage.h"
 #include "base/plateforme.h"
 #include "calendar/compteurvertical.h"
-#include "dates/noms.h"
 #include "calendar/jourplus.h"
+#include "dates/noms.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -24,8 +24,9 @@ QLineEdit *boiteADroite(QWidget *parent, const QString &nom)
 } // namespace
 
 FenJourPlus::FenJourPlus(QWidget *parent)
-    : FenOutil(QStringLiteral("Zelund - Jour de la semaine depuis -1900"), Largeur, Hauteur,
-               [] { partage().jourPlusFermee = true; }, parent)
+    : FenOutil(
+        QStringLiteral("Zelund - Jour de la semaine depuis -1900"), Largeur, Hauteur,
+        [] { partage().jourPlusFermee = true; }, parent)
 {
     setObjectName(QStringLiteral("FenJourPlus"));
     const QFont comic = police(QStringLiteral("Comic Sans MS"), 11.25, true);

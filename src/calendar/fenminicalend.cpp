@@ -3,10 +3,10 @@
 #include "base/partage.h"
 #include "base/plateforme.h"
 #include "base/twips.h"
-#include "ui/vantelpanel.h"
 #include "calendar/imagepremierplan.h"
 #include "dates/infojour.h"
 #include "dates/texte.h"
+#include "ui/vantelpanel.h"
 #include <QKeyEvent>
 
 #include <QLabel>
@@ -40,8 +40,8 @@ protected:
 } // namespace
 
 FenMiniCalend::FenMiniCalend(QWidget *parent)
-    : FenOutil(QStringLiteral("Zelund - Mini-calendrier"), Largeur, Hauteur,
-               [] { partage().miniCalendFermee = true; }, parent)
+    : FenOutil(
+        QStringLiteral("Zelund - Mini-calendrier"), Largeur, Hauteur, [] { partage().miniCalendFermee = true; }, parent)
 {
     setObjectName(QStringLiteral("FenMiniCalend"));
     const QFont titre = police(QStringLiteral("Comic Sans MS"), 9.75, true);
@@ -85,8 +85,9 @@ FenMiniCalend::FenMiniCalend(QWidget *parent)
     appliqueCouleurs();
     placeSurPrincipale();
     const QSize interieur = picMonth->contentsRect().size();
-    const Calendrier::TaillesCase tailles = Calendrier::taillesCase(QSizeF(Base::twips(interieur.width()), Base::twips(interieur.height())),
-                                            QSizeF(Base::TwipsParPixel, Base::TwipsParPixel));
+    const Calendrier::TaillesCase tailles =
+        Calendrier::taillesCase(QSizeF(Base::twips(interieur.width()), Base::twips(interieur.height())),
+                                QSizeF(Base::TwipsParPixel, Base::TwipsParPixel));
     LargeurCase = tailles.largeur;
     HauteurCase = tailles.hauteur;
     const int bordGrille = picMonth->x() + picMonth->contentsRect().x() - Label1->x();
@@ -131,13 +132,13 @@ void FenMiniCalend::dessineMois(QPainter &p) const
 {
     const Calendrier::TaillesCase tailles{LargeurCase, HauteurCase};
     const QFontMetricsF m(p.font());
-    for (const Calendrier::CaseMini &c : Calendrier::casesMiniCalend(DateCourante, Plateforme::courante().aujourdhui(), tailles)) {
+    for (const Calendrier::CaseMini &c :
+         Calendrier::casesMiniCalend(DateCourante, Plateforme::courante().aujourdhui(), tailles)) {
         const QString texte = QString::number(c.jour);
         const QSizeF taille(Base::twips(1) * m.horizontalAdvance(texte), Base::twips(1) * m.height());
         const QPointF coin = Calendrier::positionNumeroMini(c, tailles, taille) / Base::TwipsParPixel;
         p.setPen(c.rouge ? Rouge : Noir);
-        p.drawText(QRectF(coin, QSizeF(m.horizontalAdvance(texte), m.height())), Qt::AlignLeft | Qt::AlignTop,
-                   texte);
+        p.drawText(QRectF(coin, QSizeF(m.horizontalAdvance(texte), m.height())), Qt::AlignLeft | Qt::AlignTop, texte);
     }
 }
 
@@ -145,7 +146,8 @@ QString FenMiniCalend::infoJourSous(QPoint point) const
 {
     const Calendrier::TaillesCase tailles{LargeurCase, HauteurCase};
     const QPoint enTwips(Base::twips(point.x()), Base::twips(point.y()));
-    for (const Calendrier::CaseMini &c : Calendrier::casesMiniCalend(DateCourante, Plateforme::courante().aujourdhui(), tailles))
+    for (const Calendrier::CaseMini &c :
+         Calendrier::casesMiniCalend(DateCourante, Plateforme::courante().aujourdhui(), tailles))
         if (QRect(c.coin, QSize(LargeurCase, HauteurCase)).contains(enTwips))
             return Dates::infoJour(QDate(DateCourante.year(), DateCourante.month(), c.jour)).value_or(QString());
     return {};
@@ -174,16 +176,11 @@ void FenMiniCalend::keyPressEvent(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_PageUp:
     case Qt::Key_Left:
-    case Qt::Key_Up:
-        page(-1);
-        return;
+    case Qt::Key_Up: page(-1); return;
     case Qt::Key_PageDown:
     case Qt::Key_Right:
-    case Qt::Key_Down:
-        page(1);
-        return;
-    default:
-        FenOutil::keyPressEvent(event);
+    case Qt::Key_Down: page(1); return;
+    default: FenOutil::keyPressEvent(event);
     }
 }
 
@@ -194,7 +191,8 @@ std::vector<ImagePremierPlan::CaseNommee> FenMiniCalend::casesNommees() const
     const Calendrier::TaillesCase tailles{LargeurCase, HauteurCase};
     const QPoint origine = picMonth->contentsRect().topLeft();
     for (const Calendrier::CaseMini &c : Calendrier::casesMiniCalend(DateCourante, aujourdhui, tailles)) {
-        QString nom = Dates::dateLongue(c.jour, DateCourante.month(), DateCourante.year()).value_or(QString::number(c.jour));
+        QString nom =
+            Dates::dateLongue(c.jour, DateCourante.month(), DateCourante.year()).value_or(QString::number(c.jour));
         if (QDate(DateCourante.year(), DateCourante.month(), c.jour) == aujourdhui)
             nom += QStringLiteral(", aujourd'hui");
         const QRect zone(origine + QPoint(Base::px(c.coin.x()), Base::px(c.coin.y())),

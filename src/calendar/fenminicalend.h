@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/fenoutil.h"
 #include "calendar/imagepremierplan.h"
 #include "calendar/minicalend.h"
+#include "ui/fenoutil.h"
 
 #include <QDate>
 

@@ -2,9 +2,9 @@
 
 #include "base/partage.h"
 #include "base/plateforme.h"
-#include "ui/vantelpanel.h"
 #include "calendar/compteurvertical.h"
 #include "calendar/textespaques.h"
+#include "ui/vantelpanel.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -15,8 +15,8 @@ constexpr int Hauteur = 6390;
 } // namespace
 
 FenPaques::FenPaques(QWidget *parent)
-    : FenOutil(QStringLiteral("Zelund - Jours fériés"), Largeur, Hauteur,
-               [] { partage().paquesFermee = true; }, parent)
+    : FenOutil(
+        QStringLiteral("Zelund - Jours fériés"), Largeur, Hauteur, [] { partage().paquesFermee = true; }, parent)
 {
     setObjectName(QStringLiteral("FenPaques"));
 

@@ -7,8 +7,8 @@
 #include <QKeyEvent>
 
 #include <QMouseEvent>
-#include <QPointer>
 #include <QPainter>
+#include <QPointer>
 #include <QToolTip>
 
 namespace {
@@ -17,8 +17,8 @@ class CaseAccessible : public QAccessibleInterface
 {
 public:
     CaseAccessible(ImagePremierPlan *image, int indice)
-        : m_image(image)
-        , m_indice(indice)
+        : m_image(image),
+          m_indice(indice)
     {
     }
     bool isValid() const override { return m_image && m_indice < int(m_image->cases().size()); }
@@ -79,8 +79,8 @@ public:
         if (indice < 0 || indice >= childCount())
             return nullptr;
         while (int(m_cases.size()) <= indice)
-            m_cases.push_back(QAccessible::registerAccessibleInterface(
-                new CaseAccessible(image(), int(m_cases.size()))));
+            m_cases.push_back(
+                QAccessible::registerAccessibleInterface(new CaseAccessible(image(), int(m_cases.size()))));
         return QAccessible::accessibleInterface(m_cases[std::size_t(indice)]);
     }
     int indexOfChild(const QAccessibleInterface *enfant) const override
@@ -181,9 +181,8 @@ void ImagePremierPlan::mouseMoveEvent(QMouseEvent *event)
     QString texte;
     if (partage().infoBullesActives) {
         texte = QStringLiteral("Cliquer pour conserver le calendrier au premier plan");
-        const QString point = m_infoBullePoint
-                                  ? m_infoBullePoint(event->position().toPoint() - contentsRect().topLeft())
-                                  : QString();
+        const QString point =
+            m_infoBullePoint ? m_infoBullePoint(event->position().toPoint() - contentsRect().topLeft()) : QString();
         if (!point.isEmpty())
             texte = point + QLatin1Char('\n') + texte;
     }

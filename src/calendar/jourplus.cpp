@@ -5,8 +5,7 @@
 
 namespace Calendrier {
 
-std::optional<QString> texteJourSemaine(const QString &texteJour, int indexMois,
-                                        const QString &texteAnnee)
+std::optional<QString> texteJourSemaine(const QString &texteJour, int indexMois, const QString &texteAnnee)
 {
     // The boxes are read as their spin controls read them: clamped and rounded
     // to whole numbers, so a typed "2,5" cannot give a fractional weekday.

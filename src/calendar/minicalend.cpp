@@ -13,8 +13,7 @@ TaillesCase taillesCase(QSizeF interieur, QSizeF pixel)
             Saisie::arrondiPair(interieur.height() - pixel.height()) / 6};
 }
 
-std::vector<CaseMini> casesMiniCalend(const QDate &courante, const QDate &aujourdhui,
-                                      TaillesCase tailles)
+std::vector<CaseMini> casesMiniCalend(const QDate &courante, const QDate &aujourdhui, TaillesCase tailles)
 {
     std::vector<CaseMini> cases;
     if (!courante.isValid())

@@ -34,8 +34,7 @@ struct CaseMini
 
 // The days of the month of courante, Sunday first. Today's number is red only
 // while its own month of its own year is shown.
-std::vector<CaseMini> casesMiniCalend(const QDate &courante, const QDate &aujourdhui,
-                                      TaillesCase tailles);
+std::vector<CaseMini> casesMiniCalend(const QDate &courante, const QDate &aujourdhui, TaillesCase tailles);
 
 // The middle of a column (0 = Sunday), in twips from the grid's left edge.
 double centreColonneMini(int colonne, TaillesCase tailles);

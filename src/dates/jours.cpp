@@ -48,8 +48,7 @@ JourMoisAn dateDeValeur(int valeur)
     const int z = valeur + static_cast<int>(jourZero);
     const int ere = (z >= 0 ? z : z - 146096) / 146097;
     const int jourDeLEre = z - ere * 146097;
-    const int anDeLEre =
-        (jourDeLEre - jourDeLEre / 1460 + jourDeLEre / 36524 - jourDeLEre / 146096) / 365;
+    const int anDeLEre = (jourDeLEre - jourDeLEre / 1460 + jourDeLEre / 36524 - jourDeLEre / 146096) / 365;
     const int jourDeLAn = jourDeLEre - (365 * anDeLEre + anDeLEre / 4 - anDeLEre / 100);
     const int m = (5 * jourDeLAn + 2) / 153;
     const int jour = jourDeLAn - (153 * m + 2) / 5 + 1;

@@ -41,14 +41,11 @@ double jdePhase(double k, PhasePrincipale quelle)
 {
     const double t = k / 1236.85;
     const double t2 = t * t;
-    double jde = NouvelleLune2000 + Lunaison * k + 0.00015437 * t2 - 0.000000150 * t2 * t
-                 + 0.00000000073 * t2 * t2;
+    double jde = NouvelleLune2000 + Lunaison * k + 0.00015437 * t2 - 0.000000150 * t2 * t + 0.00000000073 * t2 * t2;
     const double e = 1.0 - 0.002516 * t - 0.0000074 * t2;
     const double m = rad(2.5534 + 29.10535670 * k - 0.0000014 * t2 - 0.00000011 * t2 * t);
-    const double mp = rad(201.5643 + 385.81693528 * k + 0.0107582 * t2 + 0.00001238 * t2 * t
-                          - 0.000000058 * t2 * t2);
-    const double f = rad(160.7108 + 390.67050284 * k - 0.0016118 * t2 - 0.00000227 * t2 * t
-                         + 0.000000011 * t2 * t2);
+    const double mp = rad(201.5643 + 385.81693528 * k + 0.0107582 * t2 + 0.00001238 * t2 * t - 0.000000058 * t2 * t2);
+    const double f = rad(160.7108 + 390.67050284 * k - 0.0016118 * t2 - 0.00000227 * t2 * t + 0.000000011 * t2 * t2);
     const double om = rad(124.7746 - 1.56375588 * k + 0.0020672 * t2 + 0.00000215 * t2 * t);
     using std::sin;
 
@@ -63,10 +60,10 @@ double jdePhase(double k, PhasePrincipale quelle)
             + (nouvelle ? 0.00208 : 0.00209) * e * e * sin(2 * m) - 0.00111 * sin(mp - 2 * f)
             - 0.00057 * sin(mp + 2 * f) + 0.00056 * e * sin(2 * mp + m) - 0.00042 * sin(3 * mp)
             + 0.00042 * e * sin(m + 2 * f) + 0.00038 * e * sin(m - 2 * f) - 0.00024 * e * sin(2 * mp - m)
-            - 0.00017 * sin(om) - 0.00007 * sin(mp + 2 * m) + 0.00004 * sin(2 * mp - 2 * f)
-            + 0.00004 * sin(3 * m) + 0.00003 * sin(mp + m - 2 * f) + 0.00003 * sin(2 * mp + 2 * f)
-            - 0.00003 * sin(mp + m + 2 * f) + 0.00003 * sin(mp - m + 2 * f) - 0.00002 * sin(mp - m - 2 * f)
-            - 0.00002 * sin(3 * mp + m) + 0.00002 * sin(4 * mp);
+            - 0.00017 * sin(om) - 0.00007 * sin(mp + 2 * m) + 0.00004 * sin(2 * mp - 2 * f) + 0.00004 * sin(3 * m)
+            + 0.00003 * sin(mp + m - 2 * f) + 0.00003 * sin(2 * mp + 2 * f) - 0.00003 * sin(mp + m + 2 * f)
+            + 0.00003 * sin(mp - m + 2 * f) - 0.00002 * sin(mp - m - 2 * f) - 0.00002 * sin(3 * mp + m)
+            + 0.00002 * sin(4 * mp);
         break;
     }
     case PhasePrincipale::PremierQuartier:
@@ -94,19 +91,19 @@ double jdePhase(double k, PhasePrincipale quelle)
         double a0, a1, amplitude;
     };
     static constexpr std::array<Terme, 14> planetes{{{299.77, 0.107408, 0.000325},
-                                                      {251.88, 0.016321, 0.000165},
-                                                      {251.83, 26.651886, 0.000164},
-                                                      {349.42, 36.412478, 0.000126},
-                                                      {84.66, 18.206239, 0.000110},
-                                                      {141.74, 53.303771, 0.000062},
-                                                      {207.14, 2.453732, 0.000060},
-                                                      {154.84, 7.306860, 0.000056},
-                                                      {34.52, 27.261239, 0.000047},
-                                                      {207.19, 0.121824, 0.000042},
-                                                      {291.34, 1.844379, 0.000040},
-                                                      {161.72, 24.198154, 0.000037},
-                                                      {239.56, 25.513099, 0.000035},
-                                                      {331.55, 3.592518, 0.000023}}};
+                                                     {251.88, 0.016321, 0.000165},
+                                                     {251.83, 26.651886, 0.000164},
+                                                     {349.42, 36.412478, 0.000126},
+                                                     {84.66, 18.206239, 0.000110},
+                                                     {141.74, 53.303771, 0.000062},
+                                                     {207.14, 2.453732, 0.000060},
+                                                     {154.84, 7.306860, 0.000056},
+                                                     {34.52, 27.261239, 0.000047},
+                                                     {207.19, 0.121824, 0.000042},
+                                                     {291.34, 1.844379, 0.000040},
+                                                     {161.72, 24.198154, 0.000037},
+                                                     {239.56, 25.513099, 0.000035},
+                                                     {331.55, 3.592518, 0.000023}}};
     for (std::size_t i = 0; i < planetes.size(); ++i) {
         double a = planetes[i].a0 + planetes[i].a1 * k;
         if (i == 0)
@@ -142,10 +139,20 @@ struct TermeB
     double b;
 };
 constexpr std::array<TermeB, 14> TermesB{{
-    {0, 0, 0, 1, 5128122}, {0, 0, 1, 1, 280602}, {0, 0, 1, -1, 277693}, {2, 0, 0, -1, 173237},
-    {2, 0, -1, 1, 55413},  {2, 0, -1, -1, 46271}, {2, 0, 0, 1, 32573},  {0, 0, 2, 1, 17198},
-    {2, 0, 1, -1, 9266},   {0, 0, 2, -1, 8822},   {2, -1, 0, -1, 8216}, {2, 0, -2, -1, 4324},
-    {2, 0, 1, 1, 4200},    {2, 1, 0, -1, -3359},
+    {0, 0, 0, 1, 5128122},
+    {0, 0, 1, 1, 280602},
+    {0, 0, 1, -1, 277693},
+    {2, 0, 0, -1, 173237},
+    {2, 0, -1, 1, 55413},
+    {2, 0, -1, -1, 46271},
+    {2, 0, 0, 1, 32573},
+    {0, 0, 2, 1, 17198},
+    {2, 0, 1, -1, 9266},
+    {0, 0, 2, -1, 8822},
+    {2, -1, 0, -1, 8216},
+    {2, 0, -2, -1, 4324},
+    {2, 0, 1, 1, 4200},
+    {2, 1, 0, -1, -3359},
 }};
 
 struct Position
@@ -237,8 +244,7 @@ double deltaT(double y)
     if (y < 500)
         return horner(y / 100, {10583.6, -1014.41, 33.78311, -5.952053, -0.1798452, 0.022174192, 0.0090316521});
     if (y < 1600)
-        return horner((y - 1000) / 100,
-                      {1574.2, -556.01, 71.23472, 0.319781, -0.8503463, -0.005050998, 0.0083572073});
+        return horner((y - 1000) / 100, {1574.2, -556.01, 71.23472, 0.319781, -0.8503463, -0.005050998, 0.0083572073});
     if (y < 1700)
         return horner(y - 1600, {120, -0.9808, -0.01532, 1.0 / 7129});
     if (y < 1800)
@@ -326,14 +332,10 @@ double ageLune(const QDateTime &instant)
 QString nomPhase(PhasePrincipale phase)
 {
     switch (phase) {
-    case PhasePrincipale::NouvelleLune:
-        return QStringLiteral("Nouvelle lune");
-    case PhasePrincipale::PremierQuartier:
-        return QStringLiteral("Premier quartier");
-    case PhasePrincipale::PleineLune:
-        return QStringLiteral("Pleine lune");
-    case PhasePrincipale::DernierQuartier:
-        return QStringLiteral("Dernier quartier");
+    case PhasePrincipale::NouvelleLune: return QStringLiteral("Nouvelle lune");
+    case PhasePrincipale::PremierQuartier: return QStringLiteral("Premier quartier");
+    case PhasePrincipale::PleineLune: return QStringLiteral("Pleine lune");
+    case PhasePrincipale::DernierQuartier: return QStringLiteral("Dernier quartier");
     }
     return {};
 }
@@ -346,14 +348,10 @@ QString nomPhaseJour(const QDate &jour, const QTimeZone &fuseau)
     if (avant.utc >= debut)
         return nomPhase(avant.phase);
     switch (avant.phase) {
-    case PhasePrincipale::NouvelleLune:
-        return QStringLiteral("Premier croissant");
-    case PhasePrincipale::PremierQuartier:
-        return QStringLiteral("Lune gibbeuse croissante");
-    case PhasePrincipale::PleineLune:
-        return QStringLiteral("Lune gibbeuse décroissante");
-    case PhasePrincipale::DernierQuartier:
-        return QStringLiteral("Dernier croissant");
+    case PhasePrincipale::NouvelleLune: return QStringLiteral("Premier croissant");
+    case PhasePrincipale::PremierQuartier: return QStringLiteral("Lune gibbeuse croissante");
+    case PhasePrincipale::PleineLune: return QStringLiteral("Lune gibbeuse décroissante");
+    case PhasePrincipale::DernierQuartier: return QStringLiteral("Dernier croissant");
     }
     return {};
 }
@@ -387,10 +385,9 @@ std::optional<QString> texteLune(const QDateTime &instant, const QTimeZone &fuse
         return std::nullopt;
     const int pourcent = int(std::lround(100.0 * fractionEclairee(instant)));
     const auto heures = int(std::floor(ageLune(instant) * 24.0));
-    const QString age = pluriel(heures / 24, QStringLiteral("jour")) + QLatin1Char(' ')
-                        + pluriel(heures % 24, QStringLiteral("heure"));
-    QStringList lignes{nomPhaseJour(jour, fuseau),
-                       QStringLiteral("Éclairée à %1 %, âge %2").arg(pourcent).arg(age),
+    const QString age =
+        pluriel(heures / 24, QStringLiteral("jour")) + QLatin1Char(' ') + pluriel(heures % 24, QStringLiteral("heure"));
+    QStringList lignes{nomPhaseJour(jour, fuseau), QStringLiteral("Éclairée à %1 %, âge %2").arg(pourcent).arg(age),
                        QStringLiteral("Prochaines phases :")};
     for (const InstantPhase &p : phasesApres(instant, 4))
         lignes << textePhase(p, fuseau);

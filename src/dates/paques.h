@@ -34,10 +34,10 @@ struct FerieFixe
     const char16_t *nom;    // as a day's tooltip names it: "Jour de l'an"
 };
 inline constexpr FerieFixe FeriesFixes[] = {
-    {1, 1, u"1er Janvier", u"Jour de l'an"},       {5, 1, u"1er Mai", u"Fête du Travail"},
-    {5, 8, u"8 Mai", u"Victoire 1945"},            {7, 14, u"14 Juillet", u"Fête nationale"},
-    {8, 15, u"15 Août", u"Assomption"},            {11, 1, u"1er Novembre", u"Toussaint"},
-    {11, 11, u"11 Novembre", u"Armistice 1918"},   {12, 25, u"25 Décembre", u"Noël"},
+    {1, 1, u"1er Janvier", u"Jour de l'an"},     {5, 1, u"1er Mai", u"Fête du Travail"},
+    {5, 8, u"8 Mai", u"Victoire 1945"},          {7, 14, u"14 Juillet", u"Fête nationale"},
+    {8, 15, u"15 Août", u"Assomption"},          {11, 1, u"1er Novembre", u"Toussaint"},
+    {11, 11, u"11 Novembre", u"Armistice 1918"}, {12, 25, u"25 Décembre", u"Noël"},
 };
 
 } // namespace Dates

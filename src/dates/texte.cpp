@@ -17,13 +17,10 @@ QString majuscule(QString mot)
 bool colonneJulienne(int jour, Periode periode)
 {
     switch (periode) {
-    case Periode::Octobre1582:
-        return jour < PremierJourGregorien;
+    case Periode::Octobre1582: return jour < PremierJourGregorien;
     case Periode::Avant1582:
-    case Periode::AvantOctobre1582:
-        return true;
-    case Periode::Apres1582:
-        break;
+    case Periode::AvantOctobre1582: return true;
+    case Periode::Apres1582: break;
     }
     return false;
 }
@@ -57,8 +54,7 @@ std::optional<int> chiffres(const QString &texte, qsizetype debut, qsizetype lon
 
 bool estDateValide(int jour, int mois, int annee)
 {
-    return annee >= 100 && annee <= 9999 && mois >= 1 && mois <= 12 && jour >= 1
-           && jour <= longueurMois(mois, annee);
+    return annee >= 100 && annee <= 9999 && mois >= 1 && mois <= 12 && jour >= 1 && jour <= longueurMois(mois, annee);
 }
 
 std::optional<QString> legendeJour(int jour, int mois, int annee, Periode periode)
@@ -93,8 +89,7 @@ std::optional<QString> texteSelection(int jour, int mois, int annee)
 
 std::optional<JourMoisAn> lisSelection(const QString &selection)
 {
-    if (selection.size() != 10 || selection.at(2) != QLatin1Char('/')
-        || selection.at(5) != QLatin1Char('/'))
+    if (selection.size() != 10 || selection.at(2) != QLatin1Char('/') || selection.at(5) != QLatin1Char('/'))
         return std::nullopt;
     const auto jour = chiffres(selection, 0, 2);
     const auto mois = chiffres(selection, 3, 2);
@@ -116,8 +111,8 @@ QString AffJour(const QDate &jour)
 {
     // Built from the French names rather than the locale's long date, so a
     // year below 1000 cannot leave digits behind or clip the month name.
-    return nomJour(colonneLundi(jour.day(), jour.month(), jour.year())) + QLatin1Char(' ')
-           + QString::number(jour.day()) + QLatin1Char(' ') + nomMois(jour.month()) + QLatin1Char(' ');
+    return nomJour(colonneLundi(jour.day(), jour.month(), jour.year())) + QLatin1Char(' ') + QString::number(jour.day())
+           + QLatin1Char(' ') + nomMois(jour.month()) + QLatin1Char(' ');
 }
 
 } // namespace Dates

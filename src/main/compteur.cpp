@@ -61,8 +61,7 @@ LegendesModifiees cliqueDeuxiemeDate(EtatCompteur &etat, const SelectionCourante
     return l;
 }
 
-LegendesModifiees cliqueDateAujourdhui(EtatCompteur &etat, const SelectionCourante &selection,
-                                       const QDate &aujourdhui)
+LegendesModifiees cliqueDateAujourdhui(EtatCompteur &etat, const SelectionCourante &selection, const QDate &aujourdhui)
 {
     const auto court = Dates::texteCourt(selection.dateSelection);
     const auto texteAujourdhui = Dates::texteSelection(aujourdhui.day(), aujourdhui.month(), aujourdhui.year());
@@ -82,8 +81,7 @@ LegendesModifiees cliqueDateAujourdhui(EtatCompteur &etat, const SelectionCouran
     return l;
 }
 
-QString texteCopie(const EtatCompteur &etat, const QString &legendeDateJour,
-                   const QString &legendePhase)
+QString texteCopie(const EtatCompteur &etat, const QString &legendeDateJour, const QString &legendePhase)
 {
     const QStringList lignes = {
         legendeDateJour,
@@ -98,12 +96,11 @@ QString texteCopie(const EtatCompteur &etat, const QString &legendeDateJour,
 
 QString messagePressePapiersAbsent()
 {
-    return QStringLiteral(
-        "Le presse-papiers n'existe pas dans le répertoire 'windows' ou bien il a été renommé. "
-        "Son nom d'origine est 'clipbrd.exe'. Vérifie qu'il est présent dans le répertoire "
-        "'windows'. Au cas ou tu utilises la version complète de Windows 95, tu n'as pas de "
-        "presse-papiers et il ne te reste plus qu'à râler auprès de Microsoft pour exiger "
-        "qu'ils l'incorporent.");
+    return QStringLiteral("Le presse-papiers n'existe pas dans le répertoire 'windows' ou bien il a été renommé. "
+                          "Son nom d'origine est 'clipbrd.exe'. Vérifie qu'il est présent dans le répertoire "
+                          "'windows'. Au cas ou tu utilises la version complète de Windows 95, tu n'as pas de "
+                          "presse-papiers et il ne te reste plus qu'à râler auprès de Microsoft pour exiger "
+                          "qu'ils l'incorporent.");
 }
 
 } // namespace Principal

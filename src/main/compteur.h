@@ -18,9 +18,9 @@ inline const QString InfoBulleCopier = QStringLiteral("Copier/Appel du presse-pa
 // What the main window knows of the current selection.
 struct SelectionCourante
 {
-    int valeur = 0;            // date value, already converted from the Julian calendar
-    QString dateSelection;     // "dd/mm/yyyy"
-    QString legendeDateJour;   // caption of the date button
+    int valeur = 0;          // date value, already converted from the Julian calendar
+    QString dateSelection;   // "dd/mm/yyyy"
+    QString legendeDateJour; // caption of the date button
 };
 
 // Empty dates count as day 0 (30 December 1899).
@@ -57,13 +57,11 @@ QString legendeDeuxiemeDate(const QString &date);
 LegendesModifiees cliquePremiereDate(EtatCompteur &etat, const SelectionCourante &selection);
 LegendesModifiees cliqueDeuxiemeDate(EtatCompteur &etat, const SelectionCourante &selection);
 // The selected date against today, which is always Gregorian.
-LegendesModifiees cliqueDateAujourdhui(EtatCompteur &etat, const SelectionCourante &selection,
-                                       const QDate &aujourdhui);
+LegendesModifiees cliqueDateAujourdhui(EtatCompteur &etat, const SelectionCourante &selection, const QDate &aujourdhui);
 
 // Six lines joined by a line feed, none after the last: date caption, Moon
 // caption, a blank, the two dates and the last computed difference.
-QString texteCopie(const EtatCompteur &etat, const QString &legendeDateJour,
-                   const QString &legendePhase);
+QString texteCopie(const EtatCompteur &etat, const QString &legendeDateJour, const QString &legendePhase);
 
 // Shown, under the usual error title, when no clipboard viewer can be started.
 QString messagePressePapiersAbsent();

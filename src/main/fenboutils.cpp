@@ -3,8 +3,6 @@
 #include "base/partage.h"
 #include "base/plateforme.h"
 #include "base/twips.h"
-#include "ui/vantelbttn.h"
-#include "ui/vantelpanel.h"
 #include "calendar/fencalendrier.h"
 #include "calendar/fenjourplus.h"
 #include "calendar/fenminicalend.h"
@@ -13,6 +11,8 @@
 #include "pastimes/fen2010.h"
 #include "pastimes/fenhorloge.h"
 #include "pastimes/fenloterie.h"
+#include "ui/vantelbttn.h"
+#include "ui/vantelpanel.h"
 
 #include <QEvent>
 #include <QPointer>
@@ -109,8 +109,8 @@ QIcon icone(const QString &nom)
 } // namespace
 
 FenBOutils::FenBOutils(QWidget *parent)
-    : FenOutil(QStringLiteral("Zelund - Boîte à outils"), Largeur, Hauteur,
-               [] { partage().bOutilsAffichee = false; }, parent)
+    : FenOutil(
+        QStringLiteral("Zelund - Boîte à outils"), Largeur, Hauteur, [] { partage().bOutilsAffichee = false; }, parent)
 {
     setObjectName(QStringLiteral("FenBOutils"));
     // A tool window: X11 window managers learn of its owner (the parent) only
@@ -133,9 +133,9 @@ FenBOutils::FenBOutils(QWidget *parent)
     Cmd2001 = creeBouton(QStringLiteral("an2001"), QStringLiteral("3ème millénaire..."), 1680, 960, 855, 855);
     CmdFeries = creeBouton(QStringLiteral("feries"), QStringLiteral("Jours fériés"), 60, 1800, 855, 915);
     CmdFortune = creeBouton(QStringLiteral("fortune"), QStringLiteral("La fortune ?"), 900, 1800, 795, 915);
-    CmdAide = creeBouton(QStringLiteral("aide"),
-                         QStringLiteral("Appel de l'aide sur la fenêtre/Appel de l'aide générale"), 1680, 1800, 855,
-                         915);
+    CmdAide =
+        creeBouton(QStringLiteral("aide"), QStringLiteral("Appel de l'aide sur la fenêtre/Appel de l'aide générale"),
+                   1680, 1800, 855, 915);
 
     const std::array<VantelBttn *, NbOutils> boutons{CmdHorloge, CmdCalendrier, CmdMiniCalend, CmdJourPlus,
                                                      CmdAn2010,  Cmd2001,       CmdFeries,     CmdFortune};

@@ -1,34 +1,33 @@
 #include "main/fenprin.h"
 
+#include "aide/conseils.h"
+#include "appearance/configure.h"
+#include "base/alea.h"
 #include "base/chargement.h"
+#include "base/donnees.h"
 #include "base/partage.h"
 #include "base/plateforme.h"
 #include "base/reglages.h"
 #include "base/twips.h"
-#include "ui/vantelbttn.h"
-#include "ui/vantelpanel.h"
-#include "base/alea.h"
-#include "ui/couleurqt.h"
-#include "ui/appliquecouleurs.h"
-#include "aide/conseils.h"
-#include "base/donnees.h"
-#include "ui/ligne.h"
-#include "ui/icones.h"
-#include "ui/premierepeinture.h"
-#include "appearance/configure.h"
 #include "dates/infojour.h"
 #include "dates/lune.h"
 #include "dates/navigation.h"
-#include "main/popupinfos.h"
 #include "dates/noms.h"
 #include "dates/texte.h"
-#include "pastimes/apropos.h"
 #include "main/fenboutils.h"
+#include "main/popupinfos.h"
 #include "moon/imagelune.h"
 #include "moon/phase.h"
+#include "pastimes/apropos.h"
+#include "ui/appliquecouleurs.h"
+#include "ui/couleurqt.h"
+#include "ui/icones.h"
+#include "ui/ligne.h"
+#include "ui/premierepeinture.h"
+#include "ui/vantelbttn.h"
+#include "ui/vantelpanel.h"
 
 #include <QCloseEvent>
-#include <algorithm>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -36,6 +35,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <algorithm>
 
 namespace {
 constexpr int LargeurFenetre = 5040;
@@ -60,8 +60,7 @@ VantelBttn *FenPrin::creeBouton(QWidget *parent, const QString &caption, int g, 
     return b;
 }
 
-VantelBttn *FenPrin::creeBoutonImage(const QString &icone, const QString &infoBulle, int g, int h,
-                                     int l, int ht)
+VantelBttn *FenPrin::creeBoutonImage(const QString &icone, const QString &infoBulle, int g, int h, int l, int ht)
 {
     auto *b = creeBouton(Fond, QString(), g, h, l, ht);
     b->setPicture(Ui::iconeDessinee(icone));
@@ -91,7 +90,7 @@ void FenPrin::creeCadre()
     Forme[8] = creeForme(0, 7245, 5040, 315);
     Forme[3] = creeForme(0, 7245, 5040, 315);
     Forme[3]->setEnabled(true); // carries the Moon's phase caption
-    Forme[3]->hide();             // shown with the Moon view only
+    Forme[3]->hide();           // shown with the Moon view only
     Forme[3]->setNature(VantelBttn::Nature::Texte);
     Forme[7] = creeForme(0, 7560, 5040, 315);
 }
@@ -137,18 +136,18 @@ void FenPrin::creeFond()
 
     CmdCompteur = creeBoutonImage(QStringLiteral("compteur"), QStringLiteral("Compteur"), 30, 3000, 645, 1095);
     CmdLune = creeBoutonImage(QStringLiteral("lune"), QStringLiteral("Phases de la Lune"), 660, 3000, 645, 1095);
-    CmdFuseauxHoraires = creeBoutonImage(QStringLiteral("fuseaux"), QStringLiteral("Fuseaux horaires"), 1290,
-                                         3000, 645, 1095);
-    CmdCopier = creeBoutonImage(QStringLiteral("copier"), QStringLiteral("Copier/Appel du presse-papiers"), 1920,
-                                3000, 645, 1095);
+    CmdFuseauxHoraires =
+        creeBoutonImage(QStringLiteral("fuseaux"), QStringLiteral("Fuseaux horaires"), 1290, 3000, 645, 1095);
+    CmdCopier = creeBoutonImage(QStringLiteral("copier"), QStringLiteral("Copier/Appel du presse-papiers"), 1920, 3000,
+                                645, 1095);
     CmdConfig = creeBoutonImage(QStringLiteral("config"), QStringLiteral("Configuration"), 2550, 3000, 645, 1095);
     CmdAide = creeBoutonImage(QStringLiteral("aide"),
-                              QStringLiteral("Appel de l'aide sur la fenêtre/Appel de l'aide générale"), 3180,
-                              3000, 630, 555);
+                              QStringLiteral("Appel de l'aide sur la fenêtre/Appel de l'aide générale"), 3180, 3000,
+                              630, 555);
     connect(CmdAide, &VantelBttn::appuye, this, &FenPrin::aideAppuyee);
     CmdApropos = creeBoutonImage(QStringLiteral("menu"),
-                                 QStringLiteral("Menu : A propos, couleurs de l'interface, info-bulles..."),
-                                 3180, 3540, 630, 555);
+                                 QStringLiteral("Menu : A propos, couleurs de l'interface, info-bulles..."), 3180, 3540,
+                                 630, 555);
 
     CmdPremDate = creeBouton(Fond, QStringLiteral("Première date"), 60, 4140, 3720, 390);
     CmdDeuxDate = creeBouton(Fond, QStringLiteral("Deuxième date"), 60, 4560, 3720, 390);
@@ -166,7 +165,8 @@ void FenPrin::creeFond()
     connect(CmdDeuxDate, &VantelBttn::clicked, this,
             [this] { appliqueLegendes(Principal::cliqueDeuxiemeDate(m_compteur, selectionCourante())); });
     connect(CmdDateAJ, &VantelBttn::clicked, this, [this] {
-        appliqueLegendes(Principal::cliqueDateAujourdhui(m_compteur, selectionCourante(), Plateforme::courante().aujourdhui()));
+        appliqueLegendes(
+            Principal::cliqueDateAujourdhui(m_compteur, selectionCourante(), Plateforme::courante().aujourdhui()));
     });
     connect(CmdCompteur, &VantelBttn::clicked, this, &FenPrin::appuiCompteur);
     connect(CmdLune, &VantelBttn::clicked, this, &FenPrin::appuiLune);
@@ -548,7 +548,7 @@ void FenPrin::copie()
 
 QStringList FenPrin::visionneusesPressePapiers()
 {
-    return {QStringLiteral("xclipboard"), QStringLiteral("copyq"), QStringLiteral("diodon"),
+    return {QStringLiteral("xclipboard"), QStringLiteral("copyq"),  QStringLiteral("diodon"),
             QStringLiteral("parcellite"), QStringLiteral("clipit"), QStringLiteral("gpaste-client")};
 }
 
@@ -565,8 +565,8 @@ void FenPrin::copierAppuye(Qt::MouseButton bouton)
         if (p.lanceProgramme(programme, arguments))
             return;
     }
-    p.message(Principal::messagePressePapiersAbsent(), Plateforme::Boutons::Ok, Plateforme::Icone::Exclamation, Base::titreErreur(),
-              Plateforme::Reponse::Ok);
+    p.message(Principal::messagePressePapiersAbsent(), Plateforme::Boutons::Ok, Plateforme::Icone::Exclamation,
+              Base::titreErreur(), Plateforme::Reponse::Ok);
 }
 
 void FenPrin::anMoisAppuye(Qt::MouseButton bouton)
@@ -704,9 +704,9 @@ void FenPrin::prepareClavier()
     QList<QWidget *> ordre{CmdReduire, CmdFermer, CmdDateJour};
     for (int i = 0; i < 28; ++i)
         ordre << Jour[i];
-    ordre << Jour[28] << Jour[29] << Jour[30] << CmdBOutils << CmdAnMois << LDAnnee << LDMois << CmdCompteur
-          << CmdLune << CmdFuseauxHoraires << CmdCopier << CmdConfig << CmdAide << CmdApropos << CmdPremDate
-          << CmdDeuxDate << CmdDateAJ << popUpInfos->CmdApropos2;
+    ordre << Jour[28] << Jour[29] << Jour[30] << CmdBOutils << CmdAnMois << LDAnnee << LDMois << CmdCompteur << CmdLune
+          << CmdFuseauxHoraires << CmdCopier << CmdConfig << CmdAide << CmdApropos << CmdPremDate << CmdDeuxDate
+          << CmdDateAJ << popUpInfos->CmdApropos2;
     for (VantelBttn *b : popUpInfos->CmdCouleur)
         ordre << b;
     ordre << popUpInfos->CmdReset << popUpInfos->CmdBulAide << popUpInfos->CmdConseilDem << popUpInfos->CmdSupprCle
@@ -794,8 +794,7 @@ bool FenPrin::toucheGrille(int indice, const QKeyEvent *touche)
             arrivee = Dates::JourMoisAn{d.day(), d.month(), d.year()};
         break;
     }
-    default:
-        return false;
+    default: return false;
     }
     // At the edge of the year list the key does nothing.
     if (arrivee)

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ui/fenetre.h"
-#include "main/compteur.h"
 #include "dates/calendrier.h"
-#include "main/etatpanneau.h"
 #include "dates/texte.h"
+#include "main/compteur.h"
+#include "main/etatpanneau.h"
+#include "ui/fenetre.h"
 
 #include <QPointer>
 #include <QString>
@@ -96,8 +96,7 @@ private:
     void creeCadre();
     void creeFond();
     VantelBttn *creeBouton(QWidget *parent, const QString &caption, int g, int h, int l, int ht);
-    VantelBttn *creeBoutonImage(const QString &icone, const QString &infoBulle, int g, int h, int l,
-                                int ht);
+    VantelBttn *creeBoutonImage(const QString &icone, const QString &infoBulle, int g, int h, int l, int ht);
 
     void appliqueDisposition(bool ouverte);
     void montreVue();

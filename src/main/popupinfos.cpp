@@ -1,11 +1,11 @@
 #include "main/popupinfos.h"
 
 #include "base/chargement.h"
-#include "ui/ligne.h"
 #include "base/partage.h"
 #include "base/plateforme.h"
 #include "base/reglages.h"
 #include "base/twips.h"
+#include "ui/ligne.h"
 #include "ui/vantelbttn.h"
 
 #include <QDir>
@@ -47,8 +47,12 @@ PopUpInfos::PopUpInfos(QWidget *parent)
     LblChangerCoul->setAlignment(Qt::AlignCenter);
     placeTwips(LblChangerCoul, GaucheEntree, 720, LargeurEntree, HauteurEntree);
 
-    static const char *const legendes[7] = {"Début du dégradé",  "Fin du dégradé",    "Texte des boutons",
-                                            "Lumière des boutons", "Autres textes",   "Fond des fenêtres",
+    static const char *const legendes[7] = {"Début du dégradé",
+                                            "Fin du dégradé",
+                                            "Texte des boutons",
+                                            "Lumière des boutons",
+                                            "Autres textes",
+                                            "Fond des fenêtres",
                                             "Visualisation, dossiers, etc."};
     for (int i = 0; i < 7; ++i) {
         CmdCouleur[i] = entree(QString::fromUtf8(legendes[i]), 990 + HauteurEntree * i);

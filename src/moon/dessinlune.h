@@ -36,7 +36,7 @@ std::vector<QPointF> etoiles(const std::function<double()> &alea, const QSize &p
 struct RangLune
 {
     double y = 0.0;
-    double demiLargeur = 0.0; // the disc runs from -demiLargeur to demiLargeur
+    double demiLargeur = 0.0;  // the disc runs from -demiLargeur to demiLargeur
     double debutLumiere = 0.0; // the lit part runs from debut to fin, possibly
     double finLumiere = 0.0;   // right to left
 };
@@ -47,7 +47,7 @@ std::vector<RangLune> rangsLune(double p, int hauteurPixels);
 
 struct Trait
 {
-    QLineF ligne; // in pixels
+    QLineF ligne;         // in pixels
     bool eclaire = false; // star colour when lit, sky colour otherwise
 };
 

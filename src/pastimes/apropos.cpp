@@ -3,9 +3,9 @@
 #include "base/donnees.h"
 #include "base/partage.h"
 #include "base/plateforme.h"
-#include "ui/vantelbttn.h"
-#include "ui/appliquecouleurs.h"
 #include "pastimes/defilement.h"
+#include "ui/appliquecouleurs.h"
+#include "ui/vantelbttn.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -50,8 +50,7 @@ void Apropos::creeControles()
                              this);
     CmdSite->setObjectName(QStringLiteral("CmdSite"));
     CmdSite->setGradientSens(VantelBttn::Horizontal);
-    CmdSite->setInfoBulle(siteConfigure().isEmpty() ? QStringLiteral("Appel du sommaire de l'aide")
-                                                    : siteConfigure());
+    CmdSite->setInfoBulle(siteConfigure().isEmpty() ? QStringLiteral("Appel du sommaire de l'aide") : siteConfigure());
     placeTwips(CmdSite, 0, 2940, 5340, 315);
     connect(CmdSite, &VantelBttn::clicked, this, &Apropos::ouvreSite);
 

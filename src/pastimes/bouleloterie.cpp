@@ -5,8 +5,8 @@
 #include <QPainter>
 
 BouleLoterie::BouleLoterie(const QColor &couleur, QWidget *parent)
-    : QWidget(parent)
-    , m_couleur(couleur)
+    : QWidget(parent),
+      m_couleur(couleur)
 {
     // A click on a ball is a click on the panel.
     setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -38,7 +38,8 @@ void CadranHorloge::placeChiffres()
     const QFontMetrics mesure(font());
     for (int i = 1; i <= 12; ++i) {
         const QString texte = Horloge::texteChiffre(i);
-        m_coins[i] = Horloge::coinChiffre(i, Base::twips(mesure.horizontalAdvance(texte)), Base::twips(mesure.height()));
+        m_coins[i] =
+            Horloge::coinChiffre(i, Base::twips(mesure.horizontalAdvance(texte)), Base::twips(mesure.height()));
     }
 }
 

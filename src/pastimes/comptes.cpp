@@ -46,10 +46,9 @@ Texte2010 texte2010(const QDateTime &maintenant)
     const int heures = 23 - t.hour();
     const int minutes = 59 - t.minute();
     const int secondes = 60 - t.second();
-    const QString texte = QString::number(jours) + mot(jours, " jour, ", " jours, ")
-                          + QString::number(heures) + mot(heures, " heure, ", " heures, ")
-                          + QString::number(minutes) + mot(minutes, " minute et ", " minutes et ")
-                          + QString::number(secondes)
+    const QString texte = QString::number(jours) + mot(jours, " jour, ", " jours, ") + QString::number(heures)
+                          + mot(heures, " heure, ", " heures, ") + QString::number(minutes)
+                          + mot(minutes, " minute et ", " minutes et ") + QString::number(secondes)
                           + (secondes == 1 ? QStringLiteral(" seconde") : QStringLiteral(" secondes"));
     return {texte, false};
 }

@@ -12,7 +12,7 @@ constexpr int NombreLignes = 19;
 
 struct Ligne
 {
-    QString texte; // empty for lines 11 to 19: the credits, filled by the window
+    QString texte;  // empty for lines 11 to 19: the credits, filled by the window
     int points = 0; // size of the bold "Verdana" font
 };
 

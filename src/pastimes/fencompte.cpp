@@ -1,9 +1,9 @@
 #include "pastimes/fencompte.h"
 
 #include "base/partage.h"
-#include "ui/vantelbttn.h"
 #include "ui/appliquecouleurs.h"
 #include "ui/fenoutil.h"
+#include "ui/vantelbttn.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -14,8 +14,8 @@ constexpr int Hauteur = 1650;
 } // namespace
 
 FenCompte::FenCompte(const QString &titre, const QFont &police, Marque fermee, Marque lance, QWidget *parent)
-    : FenetreZelund(parent)
-    , m_lance(lance)
+    : FenetreZelund(parent),
+      m_lance(lance)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     // Closed by its own button: the toolbox's next press opens it again.

@@ -1,11 +1,11 @@
 #include "pastimes/fenhorloge.h"
 
-#include "ui/couleurqt.h"
 #include "base/partage.h"
 #include "base/plateforme.h"
 #include "base/twips.h"
-#include "ui/vantelbttn.h"
 #include "ui/appliquecouleurs.h"
+#include "ui/couleurqt.h"
+#include "ui/vantelbttn.h"
 
 #include <QTimer>
 

@@ -1,11 +1,11 @@
 #include "pastimes/feninitialise.h"
 
 #include "base/partage.h"
-#include "ui/vantelbttn.h"
-#include "ui/vantelpanel.h"
-#include "ui/appliquecouleurs.h"
 #include "pastimes/fenloterie.h"
 #include "pastimes/loterie.h"
+#include "ui/appliquecouleurs.h"
+#include "ui/vantelbttn.h"
+#include "ui/vantelpanel.h"
 
 #include <QLabel>
 #include <QPointer>

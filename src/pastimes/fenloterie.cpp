@@ -1,14 +1,14 @@
 #include "pastimes/fenloterie.h"
 
-#include "ui/couleurqt.h"
 #include "base/partage.h"
 #include "base/plateforme.h"
-#include "ui/vantelbttn.h"
-#include "ui/vantelpanel.h"
-#include "ui/appliquecouleurs.h"
 #include "pastimes/feninitialise.h"
 #include "pastimes/loterie.h"
 #include "pastimes/ramdom.h"
+#include "ui/appliquecouleurs.h"
+#include "ui/couleurqt.h"
+#include "ui/vantelbttn.h"
+#include "ui/vantelpanel.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -61,8 +61,8 @@ FenLoterie::FenLoterie(QWidget *parent)
 
 void FenLoterie::creeCadre()
 {
-    std::tie(CmdDeplaceFen, CmdFermer) = creeBarreTitre(QStringLiteral("Zelund - La fortune ?"), Largeur,
-                                                        [] { partage().loterieFermee = true; });
+    std::tie(CmdDeplaceFen, CmdFermer) =
+        creeBarreTitre(QStringLiteral("Zelund - La fortune ?"), Largeur, [] { partage().loterieFermee = true; });
     Forme[1] = creeForme(0, 300, Largeur, 315);
     Forme[2] = creeForme(0, 615, 600, 2550);
     Forme[3] = creeForme(0, 3165, 600, 2550);

@@ -31,8 +31,8 @@ public:
     VantelBttn *CmdFermer = nullptr;
     std::array<VantelBttn *, 8> Forme{}; // frame strips Forme[1] .. Forme[7]
     VantelPanel *FondLoterie = nullptr;
-    std::array<BouleLoterie *, 8> Boule{};  // Boule[1] .. Boule[7]
-    std::array<QLabel *, 8> Etiquette1{};   // Etiquette1[1] .. Etiquette1[7]
+    std::array<BouleLoterie *, 8> Boule{}; // Boule[1] .. Boule[7]
+    std::array<QLabel *, 8> Etiquette1{};  // Etiquette1[1] .. Etiquette1[7]
     VantelBttn *CmdLanceBoule = nullptr;
     VantelBttn *CmdNouvelleDonne = nullptr;
     QTimer *Minuterie1 = nullptr;

@@ -76,8 +76,7 @@ QString texteSecondes(float secondes)
 QString texteGraine(const QDateTime &maintenant, float secondes)
 {
     return maintenant.date().toString(QStringLiteral("MM-dd-yyyy"))
-           + maintenant.time().toString(QStringLiteral("HH:mm:ss")) + QLatin1Char(' ')
-           + texteSecondes(secondes);
+           + maintenant.time().toString(QStringLiteral("HH:mm:ss")) + QLatin1Char(' ') + texteSecondes(secondes);
 }
 
 QString texteGraine(const QDateTime &maintenant)
@@ -97,8 +96,7 @@ int tireNumero(Ramdom &generateur, int nbPartants, std::span<const int> inferieu
     return x;
 }
 
-void tourne(Ramdom &generateur, Numeros &numeros, const Arretees &arretees, int nbBoules,
-            int nbPartants)
+void tourne(Ramdom &generateur, Numeros &numeros, const Arretees &arretees, int nbBoules, int nbPartants)
 {
     for (int k = 0; k < nombre(nbBoules); ++k)
         if (!arretees[k])
@@ -108,12 +106,9 @@ void tourne(Ramdom &generateur, Numeros &numeros, const Arretees &arretees, int 
 QString texteLegende(Legende legende)
 {
     switch (legende) {
-    case Legende::PremiereBoule:
-        return QStringLiteral("Première boule");
-    case Legende::BouleSuivante:
-        return QStringLiteral("Boule suivante");
-    case Legende::Recommencer:
-        return QStringLiteral("Recommencer");
+    case Legende::PremiereBoule: return QStringLiteral("Première boule");
+    case Legende::BouleSuivante: return QStringLiteral("Boule suivante");
+    case Legende::Recommencer: return QStringLiteral("Recommencer");
     }
     return {};
 }
@@ -147,8 +142,8 @@ QRect placeEtiquette(int k)
 {
     // Centred on its ball.
     const QRect boule = placeBoule(k);
-    return {boule.left() + (LargeurBoule - LargeurEtiquette) / 2,
-            boule.top() + (HauteurBoule - HauteurEtiquette) / 2, LargeurEtiquette, HauteurEtiquette};
+    return {boule.left() + (LargeurBoule - LargeurEtiquette) / 2, boule.top() + (HauteurBoule - HauteurEtiquette) / 2,
+            LargeurEtiquette, HauteurEtiquette};
 }
 
 quint32 couleurBoule(int k)

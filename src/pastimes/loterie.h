@@ -35,8 +35,7 @@ int tireNumero(Ramdom &generateur, int nbPartants, std::span<const int> inferieu
 
 // One timer tick: every ball 1 to nbBoules that is not stopped takes a new
 // number, in increasing order.
-void tourne(Ramdom &generateur, Numeros &numeros, const Arretees &arretees, int nbBoules,
-            int nbPartants);
+void tourne(Ramdom &generateur, Numeros &numeros, const Arretees &arretees, int nbBoules, int nbPartants);
 
 enum class Legende { PremiereBoule, BouleSuivante, Recommencer };
 QString texteLegende(Legende legende);

@@ -32,8 +32,7 @@ int precedent(int n, int dernier)
 
 void Ramdom::InitGenerateur(const QString &graine)
 {
-    const QString cle = (QStringLiteral("Zimbalorent") + graine + QString(Espaces, QLatin1Char(' ')))
-                            .left(LongueurCle);
+    const QString cle = (QStringLiteral("Zimbalorent") + graine + QString(Espaces, QLatin1Char(' '))).left(LongueurCle);
 
     // Characters above 'z' give starting values past the modulus and the
     // warm-up can then leave 32 bits (never beyond about 4e16), so it runs

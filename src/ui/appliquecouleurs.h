@@ -13,15 +13,15 @@ class VantelPanel;
 struct AffectationCouleurs
 {
     QWidget *fenetre = nullptr;
-    QList<VantelBttn *> degrade;          // start colour at gradientcolorstart
-    QList<VantelBttn *> degradeInverse;   // start colour at gradientcolorend
+    QList<VantelBttn *> degrade;        // start colour at gradientcolorstart
+    QList<VantelBttn *> degradeInverse; // start colour at gradientcolorend
     QList<VantelPanel *> panneaux;
     QList<VantelPanel *> panneauxInverses;
-    QList<QWidget *> texteBoutons;        // "Texte des boutons"
-    QList<VantelBttn *> lumiere;          // "'Lumière' des boutons"
-    QList<QWidget *> autresTextes;        // "Autres textes"
-    QList<QWidget *> visualisation;       // "Visualisation, dossiers, etc." as background
-    QList<QWidget *> fondFenetre;         // other controls taking "Fond des fenêtres" as background
+    QList<QWidget *> texteBoutons;  // "Texte des boutons"
+    QList<VantelBttn *> lumiere;    // "'Lumière' des boutons"
+    QList<QWidget *> autresTextes;  // "Autres textes"
+    QList<QWidget *> visualisation; // "Visualisation, dossiers, etc." as background
+    QList<QWidget *> fondFenetre;   // other controls taking "Fond des fenêtres" as background
 };
 
 namespace Ui {

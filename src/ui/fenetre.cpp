@@ -95,8 +95,8 @@ void FenetreZelund::placeDansEcran(QPoint coin)
         return;
     }
     const QRect zone = ecran->availableGeometry();
-    const Base::Position pos = Base::dansZone({coin.x(), coin.y()}, width(), height(), zone.x(), zone.y(), zone.width(),
-                                  zone.height());
+    const Base::Position pos =
+        Base::dansZone({coin.x(), coin.y()}, width(), height(), zone.x(), zone.y(), zone.width(), zone.height());
     move(pos.x, pos.y);
 }
 
@@ -189,8 +189,7 @@ void FenetreZelund::placeTwips(QWidget *w, int gauche, int haut, int largeur, in
     w->setGeometry(Base::px(gauche), Base::px(haut), Base::px(largeur), Base::px(hauteur));
 }
 
-VantelBttn *FenetreZelund::creeBoutonDeplacement(const QString &titre, int gauche, int haut,
-                                                 int largeur, int hauteur)
+VantelBttn *FenetreZelund::creeBoutonDeplacement(const QString &titre, int gauche, int haut, int largeur, int hauteur)
 {
     auto *b = new VantelBttn(titre, this);
     b->setObjectName(QStringLiteral("CmdDeplaceFen"));
@@ -250,8 +249,8 @@ void FenetreZelund::changeEvent(QEvent *event)
 }
 
 PoigneeDeplacement::PoigneeDeplacement(QWidget *bouton)
-    : QObject(bouton)
-    , m_bouton(bouton)
+    : QObject(bouton),
+      m_bouton(bouton)
 {
     bouton->installEventFilter(this);
 }
@@ -293,7 +292,6 @@ bool PoigneeDeplacement::eventFilter(QObject *, QEvent *event)
         if (static_cast<QMouseEvent *>(event)->button() == m_boutonManuel)
             m_boutonManuel = Qt::NoButton;
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }

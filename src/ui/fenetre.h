@@ -57,8 +57,7 @@ protected:
     // what the list is from a label it points to, one that is never shown.
     static void nommeListe(QWidget *liste, const QString &nom);
 
-    VantelBttn *creeBoutonDeplacement(const QString &titre, int gauche, int haut, int largeur,
-                                      int hauteur);
+    VantelBttn *creeBoutonDeplacement(const QString &titre, int gauche, int haut, int largeur, int hauteur);
     // The close button; aLaFermeture, if any, runs when it is pressed, just
     // before the window closes.
     VantelBttn *creeBoutonFermer(int gauche, int haut, int largeur, int hauteur,

@@ -3,12 +3,11 @@
 #include "ui/vantelbttn.h"
 
 namespace {
-constexpr int HauteurBarre = 315;  // title bar and horizontal strips
-constexpr int LargeurCote = 600;   // side strips
+constexpr int HauteurBarre = 315; // title bar and horizontal strips
+constexpr int LargeurCote = 600;  // side strips
 } // namespace
 
-FenOutil::FenOutil(const QString &titre, int largeur, int hauteur, std::function<void()> aLaFermeture,
-                   QWidget *parent)
+FenOutil::FenOutil(const QString &titre, int largeur, int hauteur, std::function<void()> aLaFermeture, QWidget *parent)
     : FenetreZelund(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/fenetre.h"
 #include "ui/appliquecouleurs.h"
+#include "ui/fenetre.h"
 
 #include <array>
 #include <functional>

@@ -12,8 +12,8 @@ class Guetteur : public QObject
 {
 public:
     Guetteur(QWidget *fenetre, std::function<void()> action)
-        : QObject(fenetre)
-        , m_action(std::move(action))
+        : QObject(fenetre),
+          m_action(std::move(action))
     {
     }
 

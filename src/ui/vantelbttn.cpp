@@ -26,12 +26,9 @@ public:
     QAccessible::Role role() const override
     {
         switch (bouton()->nature()) {
-        case VantelBttn::Nature::Decor:
-            return QAccessible::Separator;
-        case VantelBttn::Nature::Texte:
-            return QAccessible::StaticText;
-        case VantelBttn::Nature::Bouton:
-            break;
+        case VantelBttn::Nature::Decor: return QAccessible::Separator;
+        case VantelBttn::Nature::Texte: return QAccessible::StaticText;
+        case VantelBttn::Nature::Bouton: break;
         }
         return QAccessible::Button;
     }
@@ -101,8 +98,7 @@ Q_CONSTRUCTOR_FUNCTION(installeFabrique)
 
 QColor melange(const QColor &a, const QColor &b, double t)
 {
-    return QColor::fromRgbF(float(a.redF() * (1 - t) + b.redF() * t),
-                            float(a.greenF() * (1 - t) + b.greenF() * t),
+    return QColor::fromRgbF(float(a.redF() * (1 - t) + b.redF() * t), float(a.greenF() * (1 - t) + b.greenF() * t),
                             float(a.blueF() * (1 - t) + b.blueF() * t));
 }
 } // namespace
@@ -289,8 +285,7 @@ void VantelBttn::paintEvent(QPaintEvent *)
         p.setFont(font());
         const int marge = m_aGauche ? 6 : 2;
         p.drawText(r.adjusted(marge, 0, -2, 0).translated(decalage),
-                   (m_aGauche ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter | Qt::TextSingleLine,
-                   text());
+                   (m_aGauche ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter | Qt::TextSingleLine, text());
     }
 }
 

@@ -101,8 +101,8 @@ void VantelPanel::paintEvent(QPaintEvent *)
     QPainter p(this);
     const QRectF r = rect();
     if (m_degrade) {
-        QLinearGradient g = m_sens == 1 ? QLinearGradient(r.topLeft(), r.topRight())
-                                        : QLinearGradient(r.topLeft(), r.bottomLeft());
+        QLinearGradient g =
+            m_sens == 1 ? QLinearGradient(r.topLeft(), r.topRight()) : QLinearGradient(r.topLeft(), r.bottomLeft());
         g.setColorAt(0, m_debut);
         g.setColorAt(1, m_fin);
         p.fillRect(r, g);

@@ -1,12 +1,12 @@
-#include "base/alea.h"
-#include "base/chargement.h"
 #include "aide/conseils.h"
 #include "aide/fenaide.h"
 #include "aide/listeconseils.h"
+#include "base/alea.h"
+#include "base/chargement.h"
 #include "base/donnees.h"
 #include "base/partage.h"
-#include "ui/vantelbttn.h"
 #include "support/fauxplateforme.h"
+#include "ui/vantelbttn.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -59,8 +59,7 @@ private slots:
         QTest::newRow("lignes vides") << QByteArray("a\r\n\r\nb\n\n") << QStringList{"a", "", "b", ""};
         QTest::newRow("UTF-8 avec BOM") << QByteArray("\xef\xbb\xbf\xc3\xa9t\xc3\xa9 \xe2\x82\xac")
                                         << QStringList{"été €"};
-        QTest::newRow("Windows-1252") << QByteArray("\xe9t\xe9 \x80 \x96\x9c\xff\r\n")
-                                      << QStringList{"été € –œÿ"};
+        QTest::newRow("Windows-1252") << QByteArray("\xe9t\xe9 \x80 \x96\x9c\xff\r\n") << QStringList{"été € –œÿ"};
         // One stray byte is enough to read the whole file as Windows-1252.
         QTest::newRow("mélange") << QByteArray("\xc3\xa9 \xe9") << QStringList{"Ã© é"};
     }
@@ -96,8 +95,8 @@ private slots:
         QFile f(Base::cheminDonnees(fichier));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QString texte = QString::fromUtf8(f.readAll());
-        texte.remove(QRegularExpression(QStringLiteral("<style>.*</style>"),
-                                        QRegularExpression::DotMatchesEverythingOption));
+        texte.remove(
+            QRegularExpression(QStringLiteral("<style>.*</style>"), QRegularExpression::DotMatchesEverythingOption));
         texte.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
         texte.replace(QStringLiteral("&nbsp;"), QChar(0xA0));
         const QRegularExpression espace(QStringLiteral("[ \\t\\r\\n][:;!?»]|«[ \\t\\r\\n]"));
@@ -153,7 +152,9 @@ private slots:
         if (!stocke.isEmpty())
             banc.reglages().ecrit(Cles::Conseils, Cles::ConseilDemarrage, stocke);
         const auto fichier = [&] {
-            struct stat s{};
+            struct stat s
+            {
+            };
             stat(QFile::encodeName(banc.fichierReglages()).constData(), &s);
             return std::pair(s.st_ino, s.st_mtim.tv_nsec);
         };

@@ -29,9 +29,8 @@ private slots:
         QVERIFY(*charge && demarrage.fenPrin()->isVisible());
         QVERIFY(!demarre2 || !demarre2->isVisible());
         const auto conseils = [] {
-            return std::ranges::count_if(QApplication::topLevelWidgets(), [](QWidget *w) {
-                return qobject_cast<Conseils *>(w) && w->isVisible();
-            });
+            return std::ranges::count_if(QApplication::topLevelWidgets(),
+                                         [](QWidget *w) { return qobject_cast<Conseils *>(w) && w->isVisible(); });
         };
         QTRY_COMPARE(conseils(), 1);
         QTRY_VERIFY(!demarre2);

@@ -1,10 +1,10 @@
-#include "base/chargement.h"
-#include "base/partage.h"
-#include "ui/vantelbttn.h"
-#include "ui/vantelpanel.h"
 #include "appearance/config.h"
 #include "appearance/configure.h"
+#include "base/chargement.h"
+#include "base/partage.h"
 #include "support/fauxplateforme.h"
+#include "ui/vantelbttn.h"
+#include "ui/vantelpanel.h"
 
 #include <QApplication>
 #include <QRadioButton>
@@ -47,8 +47,8 @@ private slots:
                                       << QStringList{"10 20 30", "200 210  220", "1800", "2200"} << 1;
         QTest::newRow("1450 -> 1600, 12000 -> 9999") << QStringList{"", "", "1450", "12000", "AffichePhasesLune"}
                                                      << QStringList{gris, blanc, "1600", "9999"} << 2;
-        QTest::newRow("plage sans aujourd'hui") << QStringList{"", "", "2050", "1900", ""}
-                                                << QStringList{gris, blanc, "2001", "2001"} << -1;
+        QTest::newRow("plage sans aujourd'hui")
+            << QStringList{"", "", "2050", "1900", ""} << QStringList{gris, blanc, "2001", "2001"} << -1;
         QTest::newRow("illisibles") << QStringList{"119,119,119", "1 2 300", "mil", "", "normal"}
                                     << QStringList{gris, blanc, "1700", "2100"} << -1;
     }
@@ -90,7 +90,7 @@ private slots:
         d.ScrollDeb->setValue(2500);
         d.ScrollFin->setValue(1990);
         QCOMPARE(d.TextAnDeb->caption() + d.TextAnFin->caption(), QStringLiteral("20012001"));
-        QCOMPARE(partage().anneeDebut, 1700); // the shared range moves only with OK
+        QCOMPARE(partage().anneeDebut, 1700);               // the shared range moves only with OK
         QCOMPARE(Config::CaleAnneeDebut(1600, 1400), 1501); // a clock outside the bars' range
         QCOMPARE(Config::CaleAnneeFin(9000, 10000), 9999);
         QTest::mouseClick(d.CmdAide, Qt::LeftButton);

@@ -76,15 +76,25 @@ private slots:
         QTest::addColumn<QString>("cle");
         QTest::addColumn<QString>("valeur");
         QTest::newRow("espaces") << Cles::Ciel << Cles::Couleur << "119 119 119";
-        QTest::newRow("accents") << Couleurs::section() << "'Lumière' des boutons" << "&HDEFF6C";
+        QTest::newRow("accents") << Couleurs::section() << "'Lumière' des boutons"
+                                 << "&HDEFF6C";
         QTest::newRow("virgules") << Cles::Etoiles << Cles::Couleur << "119,119,119";
         QTest::newRow("blancs autour") << Cles::AnneeDebut << Cles::Valeur << " 1700 ";
-        QTest::newRow("signes") << "a;b=c" << "d/e" << "x;y=z \"q\" \\ #";
+        QTest::newRow("signes") << "a;b=c"
+                                << "d/e"
+                                << "x;y=z \"q\" \\ #";
         QTest::newRow("arobase") << Cles::AnneeFin << Cles::Valeur << "@Variant(2100)";
-        QTest::newRow("contrôles") << "Été" << "clé" << "a\tb\nc\x01" "1d";
-        QTest::newRow("hors du latin") << "Ciel ✓" << "😀" << "œ ✓ 😀";
+        QTest::newRow("contrôles") << "Été"
+                                   << "clé"
+                                   << "a\tb\nc\x01"
+                                      "1d";
+        QTest::newRow("hors du latin") << "Ciel ✓"
+                                       << "😀"
+                                       << "œ ✓ 😀";
         QTest::newRow("vide") << Cles::StyleSection << Cles::Style << "";
-        QTest::newRow("General") << "General" << "Valeur" << "x";
+        QTest::newRow("General") << "General"
+                                 << "Valeur"
+                                 << "x";
     }
     void commeQSettings()
     {
@@ -115,18 +125,23 @@ private slots:
     {
         QTest::addColumn<QString>("section");
         QTest::addColumn<QByteArray>("ecrit"); // the file, as it stands
-        QTest::addColumn<QString>("texte"); // the value read
+        QTest::addColumn<QString>("texte");    // the value read
         QTest::addColumn<bool>("charge");
         const QByteArray debut = "[Ann%E9e%20de%20d%E9but]\nValeur=", fin = "[Ann%E9e%20de%20fin]\nValeur=",
                          bulles = "[Affichage%20des%20info-bulles]\nValeur=";
         const char entier[] = "@Variant(\0\0\0\x02\0\0\0\x06\xa4)"; // the number 1700, as QSettings writes it
         QTest::newRow("variant") << Cles::AnneeDebut << debut + "@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x6\\xa4)\n"
                                  << QString::fromLatin1(entier, sizeof entier - 1) << false;
-        QTest::newRow("octets") << Cles::AnneeFin << fin + "@ByteArray(2100)\n" << "@ByteArray(2100)" << false;
-        QTest::newRow("invalide") << Cles::AnneeFin << fin + "@Invalid()\n" << "@Invalid()" << false;
-        QTest::newRow("rectangle") << Cles::AnneeFin << fin + "@Rect(0 0 1 1)\n" << "@Rect(0 0 1 1)" << false;
-        QTest::newRow("info-bulles") << Cles::InfoBulles << bulles + "@ByteArray(Oui)\n" << "@ByteArray(Oui)" << true;
-        QTest::newRow("arobase échappée") << Cles::InfoBulles << bulles + "@@Oui\n" << "@Oui" << true;
+        QTest::newRow("octets") << Cles::AnneeFin << fin + "@ByteArray(2100)\n"
+                                << "@ByteArray(2100)" << false;
+        QTest::newRow("invalide") << Cles::AnneeFin << fin + "@Invalid()\n"
+                                  << "@Invalid()" << false;
+        QTest::newRow("rectangle") << Cles::AnneeFin << fin + "@Rect(0 0 1 1)\n"
+                                   << "@Rect(0 0 1 1)" << false;
+        QTest::newRow("info-bulles") << Cles::InfoBulles << bulles + "@ByteArray(Oui)\n"
+                                     << "@ByteArray(Oui)" << true;
+        QTest::newRow("arobase échappée") << Cles::InfoBulles << bulles + "@@Oui\n"
+                                          << "@Oui" << true;
     }
     void valeursTypees()
     {
@@ -154,9 +169,8 @@ private slots:
         banc.reglages().ecrit(Cles::InfoBulles, Cles::Valeur, Cles::Non);
         autre.ecrit(Cles::Conseils, Cles::ConseilDemarrage, Cles::Non);
         banc.reglages().ecrit(Cles::AnneeFin, Cles::Valeur, QStringLiteral("3000"));
-        QCOMPARE(banc.contenuFichier(),
-                 (QStringList{"Affichage des info-bulles/Valeur=Non", "Année de fin/Valeur=3000",
-                              "Conseils du jour/Conseil au démarrage=Non"}));
+        QCOMPARE(banc.contenuFichier(), (QStringList{"Affichage des info-bulles/Valeur=Non", "Année de fin/Valeur=3000",
+                                                     "Conseils du jour/Conseil au démarrage=Non"}));
     }
 
     // Anything but a regular file where the store should be is never opened so
@@ -165,8 +179,8 @@ private slots:
     void magasinIllisible_data()
     {
         QTest::addColumn<QString>("sorte");
-        for (const char *sorte : {"tube", "dossier", "prise", "lien vers une prise", "lien vers un tube",
-                                  "lien cassé", "dossier qui est un fichier", "sans droit de lecture"})
+        for (const char *sorte : {"tube", "dossier", "prise", "lien vers une prise", "lien vers un tube", "lien cassé",
+                                  "dossier qui est un fichier", "sans droit de lecture"})
             QTest::newRow(sorte) << QString::fromUtf8(sorte);
     }
     void magasinIllisible()
@@ -230,7 +244,8 @@ private slots:
         QCOMPARE(QPoint(partage().anneeDebut, partage().anneeFin), QPoint(1700, 2100));
         QCOMPARE(banc.plateforme.messages.size(), 1);
         QCOMPARE(banc.plateforme.messages[0].titre, QStringLiteral("Zelund - Erreur !"));
-        QCOMPARE(banc.plateforme.messages[0].texte, Base::messageReglagesIllisibles(QFileInfo(chemin).absoluteFilePath()));
+        QCOMPARE(banc.plateforme.messages[0].texte,
+                 Base::messageReglagesIllisibles(QFileInfo(chemin).absoluteFilePath()));
         QCOMPARE(etat(banc.fichierReglages()) + etat(prise) + etat(tube), avant);
         QCOMPARE(garde, Cles::Non);
     }
@@ -321,15 +336,24 @@ private slots:
         QTest::addColumn<QString>("fin");
         QTest::addColumn<int>("debutUtilise"); // 0: the load fails
         QTest::addColumn<int>("finUtilisee");
-        QTest::newRow("1500 devient 1600") << "1500" << "2100" << 1600 << 2100;
-        QTest::newRow("1501 gardé") << "1501" << "2100" << 1501 << 2100;
-        QTest::newRow("12000 devient 9999") << "1700" << "12000" << 1700 << 9999;
-        QTest::newRow("9999 gardé") << "1700" << "9999" << 1700 << 9999;
-        QTest::newRow("inversées") << "2100" << "1700" << 0 << 0;
-        QTest::newRow("sans l'année courante") << "1700" << "1999" << 0 << 0;
-        QTest::newRow("pas un nombre") << "mil" << "2100" << 0 << 0;
-        QTest::newRow("décimale") << "1700.5" << "2100" << 0 << 0;
-        QTest::newRow("hors des entiers") << "1700" << "99999999999" << 0 << 0;
+        QTest::newRow("1500 devient 1600") << "1500"
+                                           << "2100" << 1600 << 2100;
+        QTest::newRow("1501 gardé") << "1501"
+                                    << "2100" << 1501 << 2100;
+        QTest::newRow("12000 devient 9999") << "1700"
+                                            << "12000" << 1700 << 9999;
+        QTest::newRow("9999 gardé") << "1700"
+                                    << "9999" << 1700 << 9999;
+        QTest::newRow("inversées") << "2100"
+                                   << "1700" << 0 << 0;
+        QTest::newRow("sans l'année courante") << "1700"
+                                               << "1999" << 0 << 0;
+        QTest::newRow("pas un nombre") << "mil"
+                                       << "2100" << 0 << 0;
+        QTest::newRow("décimale") << "1700.5"
+                                  << "2100" << 0 << 0;
+        QTest::newRow("hors des entiers") << "1700"
+                                          << "99999999999" << 0 << 0;
     }
     void annees()
     {
@@ -352,8 +376,10 @@ private slots:
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("cle");
         QTest::addColumn<QString>("valeur");
-        QTest::newRow("couleur texte") << Couleurs::section() << "Fin du dégradé" << "gris";
-        QTest::newRow("couleur hors bornes") << Couleurs::section() << "Autres textes" << "&H1000000";
+        QTest::newRow("couleur texte") << Couleurs::section() << "Fin du dégradé"
+                                       << "gris";
+        QTest::newRow("couleur hors bornes") << Couleurs::section() << "Autres textes"
+                                             << "&H1000000";
         QTest::newRow("ciel") << Cles::Ciel << Cles::Couleur << "119 119";
         QTest::newRow("étoiles") << Cles::Etoiles << Cles::Couleur << "255 255 300";
         QTest::newRow("année") << Cles::AnneeFin << Cles::Valeur << "deux mille";

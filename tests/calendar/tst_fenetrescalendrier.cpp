@@ -1,5 +1,5 @@
-#include "base/partage.h"
 #include "base/chargement.h"
+#include "base/partage.h"
 #include "base/twips.h"
 #include "calendar/compteurvertical.h"
 #include "calendar/fencalendrier.h"
@@ -10,7 +10,6 @@
 #include "calendar/minicalend.h"
 #include "main/fenprin.h"
 #include "support/fauxplateforme.h"
-
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -78,8 +77,9 @@ private slots:
         // a Thursday, column 4 of the first week row.
         const QRect c = f.AffCalendrier->contentsRect();
         const QPointF centre = Calendrier::caseGrille(4, 1).center();
-        QTest::mouseMove(f.AffCalendrier, c.topLeft() + QPoint(int(centre.x() * c.width() / Calendrier::EchelleGrille),
-                                                               int(centre.y() * c.height() / Calendrier::EchelleGrille)));
+        QTest::mouseMove(f.AffCalendrier, c.topLeft()
+                                              + QPoint(int(centre.x() * c.width() / Calendrier::EchelleGrille),
+                                                       int(centre.y() * c.height() / Calendrier::EchelleGrille)));
         QCOMPARE(f.AffCalendrier->toolTip(),
                  QStringLiteral("Jeudi 1 novembre 2001\nSemaine 44, jour 305 de l'année\nJour férié : Toussaint\n"
                                 "Cliquer pour conserver le calendrier au premier plan"));
@@ -96,10 +96,14 @@ private slots:
         QTest::addColumn<QString>("tape");
         QTest::addColumn<QString>("texte");
         QTest::addColumn<int>("compteur");
-        QTest::newRow("au-delà de 9999") << "12000" << " 9999" << 9999;
-        QTest::newRow("en deçà de -1900") << "-2500" << " -1900" << -1900;
-        QTest::newRow("an 0") << "0" << " 0" << 0;
-        QTest::newRow("lettres") << "abc" << "abc" << 2001;
+        QTest::newRow("au-delà de 9999") << "12000"
+                                         << " 9999" << 9999;
+        QTest::newRow("en deçà de -1900") << "-2500"
+                                          << " -1900" << -1900;
+        QTest::newRow("an 0") << "0"
+                              << " 0" << 0;
+        QTest::newRow("lettres") << "abc"
+                                 << "abc" << 2001;
     }
     void calendrierAnnee()
     {
@@ -119,8 +123,8 @@ private slots:
         QTest::addColumn<QList<QPoint>>("noires"); // (column, week row)
         QTest::addColumn<QList<QPoint>>("vides");
         QTest::addColumn<QPoint>("rouge"); // today is the 18th
-        QTest::newRow("mars 2026 sur six lignes") << 3 << 2026 << QList<QPoint>{{7, 1}, {2, 6}}
-                                                  << QList<QPoint>{{6, 1}, {3, 6}} << QPoint(3, 4);
+        QTest::newRow("mars 2026 sur six lignes")
+            << 3 << 2026 << QList<QPoint>{{7, 1}, {2, 6}} << QList<QPoint>{{6, 1}, {3, 6}} << QPoint(3, 4);
     }
     void calendrierPeint()
     {
@@ -148,10 +152,18 @@ private slots:
         QTest::addColumn<QString>("tape");
         QTest::addColumn<QString>("texte");
         QTest::addColumn<QString>("paques"); // first line of the dates
-        QTest::newRow("négatif") << "-40" << " 1" << "Pâques : dimanche 1 avril ";
-        QTest::newRow("10000") << "10000" << " 9999" << "Pâques : dimanche 28 mars ";
-        QTest::newRow("demi, au pair") << "2038,5" << " 2038" << "Pâques : dimanche 25 avril ";
-        QTest::newRow("lettres") << "abc" << "abc" << "Pâques : dimanche 15 avril ";
+        QTest::newRow("négatif") << "-40"
+                                 << " 1"
+                                 << "Pâques : dimanche 1 avril ";
+        QTest::newRow("10000") << "10000"
+                               << " 9999"
+                               << "Pâques : dimanche 28 mars ";
+        QTest::newRow("demi, au pair") << "2038,5"
+                                       << " 2038"
+                                       << "Pâques : dimanche 25 avril ";
+        QTest::newRow("lettres") << "abc"
+                                 << "abc"
+                                 << "Pâques : dimanche 15 avril ";
     }
     void paquesAnnee()
     {
@@ -193,11 +205,23 @@ private slots:
         QTest::addColumn<QString>("jourAffiche");
         QTest::addColumn<QString>("anneeAffichee");
         QTest::addColumn<QString>("nom");
-        QTest::newRow("jour 45 ramené à 31") << "45" << 12 << "9999" << " 31" << " 9999" << " Vendredi ";
-        QTest::newRow("an -2000 ramené à -1900") << "1" << 1 << "-2000" << " 1" << " -1900" << " Mardi ";
+        QTest::newRow("jour 45 ramené à 31") << "45" << 12 << "9999"
+                                             << " 31"
+                                             << " 9999"
+                                             << " Vendredi ";
+        QTest::newRow("an -2000 ramené à -1900") << "1" << 1 << "-2000"
+                                                 << " 1"
+                                                 << " -1900"
+                                                 << " Mardi ";
         // Not a number: the weekday shown stays (18 January 2001 after the month).
-        QTest::newRow("année illisible") << "5" << 1 << "-" << " 5" << "-" << " Jeudi ";
-        QTest::newRow("jour illisible") << "premier" << 1 << "2001" << "premier" << "2001" << " Jeudi ";
+        QTest::newRow("année illisible") << "5" << 1 << "-"
+                                         << " 5"
+                                         << "-"
+                                         << " Jeudi ";
+        QTest::newRow("jour illisible") << "premier" << 1 << "2001"
+                                        << "premier"
+                                        << "2001"
+                                        << " Jeudi ";
     }
     void jourPlus()
     {
@@ -290,8 +314,8 @@ private slots:
             }
         }
         QCOMPARE(centres.size(), 7);
-        const int grille = f.picMonth->mapTo(&f, f.picMonth->contentsRect().topLeft()).x()
-                           - f.Label1->mapTo(&f, QPoint()).x();
+        const int grille =
+            f.picMonth->mapTo(&f, f.picMonth->contentsRect().topLeft()).x() - f.Label1->mapTo(&f, QPoint()).x();
         for (int c = 0; c < 7; ++c) {
             const double colonne = grille + (c + 0.5) * f.LargeurCase / 15.0;
             QVERIFY2(qAbs(centres[c] - colonne) <= 1.5,
@@ -401,8 +425,9 @@ private slots:
         QCOMPARE(banc.plateforme.sons, QList<int>{19});
         QTest::keyClick(f.picMonth, Qt::Key_Menu);
         QVERIFY(!f.estAuPremierPlan());
-        QAccessible::queryAccessibleInterface(f.picMonth)->actionInterface()->doAction(
-            QAccessibleActionInterface::pressAction());
+        QAccessible::queryAccessibleInterface(f.picMonth)
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
         QVERIFY(f.estAuPremierPlan());
     }
 

@@ -160,8 +160,8 @@ private slots:
     void voisins_data()
     {
         QTest::addColumn<Dates::JourMoisAn>("depart");
-        QTest::addColumn<int>("pas");     // days
-        QTest::addColumn<int>("nbMois");  // months, when pas is 0
+        QTest::addColumn<int>("pas");                   // days
+        QTest::addColumn<int>("nbMois");                // months, when pas is 0
         QTest::addColumn<Dates::JourMoisAn>("arrivee"); // day 0: no move
         using J = Dates::JourMoisAn;
         QTest::newRow("début d'année") << J{1, 1, 2002} << -1 << 0 << J{31, 12, 2001};
@@ -184,7 +184,8 @@ private slots:
         QFETCH(int, pas);
         QFETCH(int, nbMois);
         QFETCH(Dates::JourMoisAn, arrivee);
-        const auto obtenu = pas ? Dates::jourVoisin(depart, pas, 1500, 2100) : Dates::moisVoisin(depart, nbMois, 1500, 2100);
+        const auto obtenu =
+            pas ? Dates::jourVoisin(depart, pas, 1500, 2100) : Dates::moisVoisin(depart, nbMois, 1500, 2100);
         QCOMPARE(obtenu.value_or(Dates::JourMoisAn{0, 0, 0}), arrivee);
     }
 
@@ -248,8 +249,8 @@ private slots:
                                                     << "Vendredi 15 octobre 1582\nSemaine 41, jour 288 de l'année";
         QTest::newRow("veille julienne") << QDate(1582, 10, 4) << Dates::Periode::Octobre1582
                                          << "Jeudi 4 octobre 1582\nCalendrier julien";
-        QTest::newRow("1582, grille principale") << QDate(1582, 1, 1) << Dates::Periode::AvantOctobre1582
-                                                 << "Lundi 1 janvier 1582\nCalendrier julien";
+        QTest::newRow("1582, grille principale")
+            << QDate(1582, 1, 1) << Dates::Periode::AvantOctobre1582 << "Lundi 1 janvier 1582\nCalendrier julien";
     }
     void infoJour()
     {

@@ -128,11 +128,8 @@ private slots:
                 QVERIFY(Dates::ageLune(b.utc.addSecs(60)) < 0.001);
                 QVERIFY(Dates::ageLune(b.utc.addSecs(-60)) > 29.2);
                 break;
-            case PhasePrincipale::PleineLune:
-                QVERIFY(f > 0.995);
-                break;
-            default:
-                QVERIFY(std::abs(f - 0.5) < 0.01);
+            case PhasePrincipale::PleineLune: QVERIFY(f > 0.995); break;
+            default: QVERIFY(std::abs(f - 0.5) < 0.01);
             }
             QCOMPARE(Dates::phaseAvant(b.utc).numero, b.numero);
             QCOMPARE(Dates::phaseAvant(b.utc.addMSecs(-1)).numero, a.numero);
@@ -150,8 +147,8 @@ private slots:
         QTest::newRow("Paris 11/06") << QDate(2002, 6, 11) << QByteArray("Europe/Paris") << "Nouvelle lune";
         QTest::newRow("Paris 12/06") << QDate(2002, 6, 12) << QByteArray("Europe/Paris") << "Premier croissant";
         QTest::newRow("premier quartier") << QDate(2002, 6, 18) << QByteArray("Europe/Paris") << "Premier quartier";
-        QTest::newRow("gibbeuse décroissante") << QDate(2002, 6, 25) << QByteArray("Europe/Paris")
-                                               << "Lune gibbeuse décroissante";
+        QTest::newRow("gibbeuse décroissante")
+            << QDate(2002, 6, 25) << QByteArray("Europe/Paris") << "Lune gibbeuse décroissante";
         QTest::newRow("dernier quartier") << QDate(2002, 7, 2) << QByteArray("Europe/Paris") << "Dernier quartier";
         // The day the mean lunation wrongly calls waxing: full moon of 21 January 2000.
         QTest::newRow("2000 pleine lune") << QDate(2000, 1, 21) << QByteArray("Europe/Paris") << "Pleine lune";

@@ -1,12 +1,12 @@
+#include "base/chargement.h"
 #include "base/partage.h"
 #include "base/reglages.h"
-#include "base/chargement.h"
-#include "ui/vantelbttn.h"
+#include "main/fenboutils.h"
 #include "main/fenprin.h"
 #include "main/popupinfos.h"
 #include "moon/imagelune.h"
-#include "main/fenboutils.h"
 #include "support/fauxplateforme.h"
+#include "ui/vantelbttn.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -66,12 +66,13 @@ private slots:
         QTest::addColumn<Dates::JourMoisAn>("arrivee");
         const int aucun = Qt::NoModifier;
         QTest::newRow("droite, mois suivant") << date(30, 11, 2001) << int(Qt::Key_Right) << aucun << date(1, 12, 2001);
-        QTest::newRow("droite, année suivante") << date(31, 12, 2001) << int(Qt::Key_Right) << aucun << date(1, 1, 2002);
+        QTest::newRow("droite, année suivante")
+            << date(31, 12, 2001) << int(Qt::Key_Right) << aucun << date(1, 1, 2002);
         QTest::newRow("gauche, 1582") << date(15, 10, 1582) << int(Qt::Key_Left) << aucun << date(4, 10, 1582);
         QTest::newRow("haut, 1582") << date(15, 10, 1582) << int(Qt::Key_Up) << aucun << date(28, 9, 1582);
         QTest::newRow("page suivante") << date(31, 1, 2001) << int(Qt::Key_PageDown) << aucun << date(28, 2, 2001);
-        QTest::newRow("année précédente") << date(18, 11, 2001) << int(Qt::Key_PageUp) << int(Qt::ControlModifier)
-                                          << date(18, 11, 2000);
+        QTest::newRow("année précédente")
+            << date(18, 11, 2001) << int(Qt::Key_PageUp) << int(Qt::ControlModifier) << date(18, 11, 2000);
         QTest::newRow("année suivante, pavé") << date(18, 11, 2001) << int(Qt::Key_PageDown)
                                               << int(Qt::ControlModifier | Qt::KeypadModifier) << date(18, 11, 2002);
         QTest::newRow("aujourd'hui") << date(5, 3, 1900) << int(Qt::Key_Home) << aucun << date(18, 11, 2001);
@@ -181,11 +182,15 @@ private slots:
         QFETCH(QStringList, actions);
         Fenetre w;
         FenPrin &f = w.f;
-        QHash<QString, QWidget *> controles{{"CmdDateJour", f.CmdDateJour}, {"Jour17", f.Jour[17]},
-                                            {"Jour4", f.Jour[4]},           {"CmdBOutils", f.CmdBOutils},
+        QHash<QString, QWidget *> controles{{"CmdDateJour", f.CmdDateJour},
+                                            {"Jour17", f.Jour[17]},
+                                            {"Jour4", f.Jour[4]},
+                                            {"CmdBOutils", f.CmdBOutils},
                                             {"CmdAide", f.CmdAide},
-                                            {"CmdFermer", f.CmdFermer},     {"CmdDeplaceFen", f.CmdDeplaceFen},
-                                            {"Forme1", f.Forme[1]},         {"Forme3", f.Forme[3]},
+                                            {"CmdFermer", f.CmdFermer},
+                                            {"CmdDeplaceFen", f.CmdDeplaceFen},
+                                            {"Forme1", f.Forme[1]},
+                                            {"Forme3", f.Forme[3]},
                                             {"Image1", f.Image1}};
         QAccessibleInterface *i = QAccessible::queryAccessibleInterface(controles.value(controle));
         QVERIFY(i);

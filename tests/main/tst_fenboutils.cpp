@@ -6,9 +6,9 @@
 #include "pastimes/apropos.h"
 #include "pastimes/fenhorloge.h"
 #include "pastimes/fenloterie.h"
+#include "support/fauxplateforme.h"
 #include "ui/vantelbttn.h"
 #include "ui/vantelpanel.h"
-#include "support/fauxplateforme.h"
 
 #include <QAccessible>
 #include <QPointer>
@@ -23,9 +23,9 @@ VantelBttn *bouton(FenBOutils &b, int o)
 
 bool Partage::*marque(int o)
 {
-    return std::array{&Partage::horlogeFermee, &Partage::calendrierFermee, &Partage::miniCalendFermee,
-                      &Partage::jourPlusFermee, &Partage::fen2010Fermee,   &Partage::fen2001Fermee,
-                      &Partage::paquesFermee,  &Partage::loterieFermee}[std::size_t(o)];
+    return std::array{&Partage::horlogeFermee,  &Partage::calendrierFermee, &Partage::miniCalendFermee,
+                      &Partage::jourPlusFermee, &Partage::fen2010Fermee,    &Partage::fen2001Fermee,
+                      &Partage::paquesFermee,   &Partage::loterieFermee}[std::size_t(o)];
 }
 
 bool ouverte(const QPointer<FenetreZelund> &f)
@@ -81,7 +81,7 @@ private slots:
         QTest::addColumn<int>("outil");
         QTest::addColumn<int>("fermeture"); // 0 toolbox button, 1 own close button, 2 window manager, 3 Escape
         const char *noms[] = {"horloge", "calendrier", "mini-calendrier", "jour de la semaine",
-                              "2010", "2001", "Pâques", "loterie"};
+                              "2010",    "2001",       "Pâques",          "loterie"};
         for (int i = 0; i < FenBOutils::NbOutils; ++i)
             QTest::newRow(qPrintable(QStringLiteral("%1, Échap").arg(QString::fromUtf8(noms[i])))) << i << 3;
         QTest::newRow("calendrier, la boîte") << int(FenBOutils::Calendrier) << 0;

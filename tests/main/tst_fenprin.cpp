@@ -1,13 +1,13 @@
-#include "base/chargement.h"
 #include "aide/conseils.h"
-#include "base/partage.h"
-#include "ui/vantelbttn.h"
 #include "appearance/configure.h"
-#include "main/fenprin.h"
-#include "moon/imagelune.h"
+#include "base/chargement.h"
+#include "base/partage.h"
 #include "main/fenboutils.h"
+#include "main/fenprin.h"
 #include "main/popupinfos.h"
+#include "moon/imagelune.h"
 #include "support/fauxplateforme.h"
+#include "ui/vantelbttn.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -302,9 +302,9 @@ private slots:
         if (oui)
             w.banc.plateforme.reponses = {Plateforme::Reponse::Oui};
         w.clique(w.menu()->CmdSupprCle);
-        QCOMPARE(w.banc.plateforme.messages.size(), 1); // unanswered: its default button
+        QCOMPARE(w.banc.plateforme.messages.size(), 1);   // unanswered: its default button
         QCOMPARE(w.banc.contenuFichier().isEmpty(), oui); // the whole store goes
-        QVERIFY(w.f.isVisible()); // the program goes on
+        QVERIFY(w.f.isVisible());                         // the program goes on
     }
 
     void fichierDesReglages()
@@ -325,12 +325,17 @@ private slots:
         QTest::addColumn<QStringList>("presents");
         QTest::addColumn<QString>("lance");
         QTest::addColumn<QString>("erreur");
-        QTest::newRow("aucune visionneuse") << true << QStringList{} << "" << "Le presse-papiers n'existe pas";
-        QTest::newRow("xclipboard") << true << QStringList{"xclipboard", "copyq"} << "xclipboard" << "";
-        QTest::newRow("copyq") << true << QStringList{"copyq"} << "copyq show" << "";
+        QTest::newRow("aucune visionneuse") << true << QStringList{} << ""
+                                            << "Le presse-papiers n'existe pas";
+        QTest::newRow("xclipboard") << true << QStringList{"xclipboard", "copyq"} << "xclipboard"
+                                    << "";
+        QTest::newRow("copyq") << true << QStringList{"copyq"} << "copyq show"
+                               << "";
         QTest::newRow("gnome") << false << QStringList{"gnome-control-center", "kcmshell5"}
-                               << "gnome-control-center datetime" << "";
-        QTest::newRow("kde") << false << QStringList{"kcmshell5"} << "kcmshell5 clock" << "";
+                               << "gnome-control-center datetime"
+                               << "";
+        QTest::newRow("kde") << false << QStringList{"kcmshell5"} << "kcmshell5 clock"
+                             << "";
     }
     void programmesExternes()
     {

@@ -1,12 +1,12 @@
 #include "base/chargement.h"
 #include "base/partage.h"
-#include "ui/vantelbttn.h"
-#include "ui/vantelpanel.h"
 #include "dates/jours.h"
 #include "main/compteur.h"
 #include "main/fenprin.h"
 #include "moon/imagelune.h"
 #include "support/fauxplateforme.h"
+#include "ui/vantelbttn.h"
+#include "ui/vantelpanel.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -138,17 +138,24 @@ private slots:
 
     void vues_data()
     {
-        QTest::addColumn<QString>("style"); // stored start-up view
+        QTest::addColumn<QString>("style");  // stored start-up view
         QTest::addColumn<QString>("appuis"); // C: counter button, L: Moon button
         QTest::addColumn<bool>("compteur");
         QTest::addColumn<bool>("lune");
-        QTest::newRow("au démarrage") << "" << "" << false << false;
-        QTest::newRow("compteur") << "" << "C" << true << false;
-        QTest::newRow("compteur puis lune") << "" << "CL" << false << true;
-        QTest::newRow("lune puis compteur") << "" << "LC" << true << false;
-        QTest::newRow("compteur refermé") << "" << "CC" << false << false;
-        QTest::newRow("démarre sur le compteur") << "AfficheCompteur" << "" << true << false;
-        QTest::newRow("démarre sur la lune, L") << "AffichePhasesLune" << "L" << false << false;
+        QTest::newRow("au démarrage") << ""
+                                      << "" << false << false;
+        QTest::newRow("compteur") << ""
+                                  << "C" << true << false;
+        QTest::newRow("compteur puis lune") << ""
+                                            << "CL" << false << true;
+        QTest::newRow("lune puis compteur") << ""
+                                            << "LC" << true << false;
+        QTest::newRow("compteur refermé") << ""
+                                          << "CC" << false << false;
+        QTest::newRow("démarre sur le compteur") << "AfficheCompteur"
+                                                 << "" << true << false;
+        QTest::newRow("démarre sur la lune, L") << "AffichePhasesLune"
+                                                << "L" << false << false;
     }
 
     void vues()

@@ -1,7 +1,7 @@
 #include "base/alea.h"
+#include "moon/dessinlune.h"
 #include "moon/imageciel.h"
 #include "moon/imagelune.h"
-#include "moon/dessinlune.h"
 #include "moon/phase.h"
 
 #include <QTest>

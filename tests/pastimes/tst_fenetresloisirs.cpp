@@ -1,11 +1,11 @@
 #include "base/donnees.h"
 #include "base/partage.h"
-#include "ui/vantelbttn.h"
 #include "pastimes/apropos.h"
 #include "pastimes/fen2001.h"
 #include "pastimes/fen2010.h"
 #include "pastimes/fenhorloge.h"
 #include "support/fauxplateforme.h"
+#include "ui/vantelbttn.h"
 
 #include <QAccessible>
 #include <QFontMetrics>
@@ -60,8 +60,8 @@ private slots:
         QTest::addColumn<QPoint>("surAiguille");
         QTest::addColumn<QPoint>("aVide");
         QTest::newRow("3 h pile : heures à droite") << QTime(15, 0) << 1000 << QPoint(1400, 1000) << QPoint(600, 1000);
-        QTest::newRow("6 h 30, 999 ms : minutes en bas") << QTime(6, 30, 0, 999) << 1 << QPoint(1000, 1600)
-                                                         << QPoint(400, 1000);
+        QTest::newRow("6 h 30, 999 ms : minutes en bas")
+            << QTime(6, 30, 0, 999) << 1 << QPoint(1000, 1600) << QPoint(400, 1000);
     }
     void horloge()
     {
@@ -76,7 +76,7 @@ private slots:
         const auto pixel = [&](QPoint twips) { return image.pixelColor(twips.x() / 15, twips.y() / 15); };
         QCOMPARE(pixel(surAiguille), QColor(0, 128, 128)); // "Texte des boutons"
         QCOMPARE(pixel(aVide), QColor(0, 210, 210));       // "Visualisation, dossiers, etc."
-        QVERIFY(!f->Timer1->isActive()); // loaded, not yet shown: nothing runs
+        QVERIFY(!f->Timer1->isActive());                   // loaded, not yet shown: nothing runs
         f->show();
         QCOMPARE(f->Timer1->interval(), attente);
         const QTime suivante = heure.addMSecs(1000 - heure.msec());
@@ -106,8 +106,7 @@ private slots:
                                        << "72683 jours et des poussières..." << true;
         QTest::newRow("2010, en 1900") << true << QDateTime(QDate(1900, 1, 1), QTime(12, 0))
                                        << "40176 jours, 11 heures, 59 minutes et 60 secondes" << true;
-        QTest::newRow("2010, on y est") << true << QDateTime(QDate(2010, 1, 1), QTime()) << "On y est ! ! !"
-                                        << false;
+        QTest::newRow("2010, on y est") << true << QDateTime(QDate(2010, 1, 1), QTime()) << "On y est ! ! !" << false;
         QTest::newRow("2010, pas lancé") << true << QDateTime(QDate(2005, 1, 1), QTime()) << "" << false;
     }
     void comptes()

@@ -1,11 +1,11 @@
 #include "base/partage.h"
-#include "ui/vantelbttn.h"
-#include "ui/vantelpanel.h"
 #include "main/fenboutils.h"
 #include "pastimes/feninitialise.h"
 #include "pastimes/fenloterie.h"
 #include "pastimes/loterie.h"
 #include "support/fauxplateforme.h"
+#include "ui/vantelbttn.h"
+#include "ui/vantelpanel.h"
 
 #include <QAccessible>
 #include <QLabel>

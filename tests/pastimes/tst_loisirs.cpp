@@ -39,8 +39,8 @@ private slots:
     {
         QTest::addColumn<QString>("graine");
         QTest::addColumn<Suite>("premiers"); // worked out independently, in exact arithmetic
-        QTest::newRow("graine de la loterie") << "12-04-200121:05:07 75907.53"
-                                              << Suite{456384996, 392623621, 582042064};
+        QTest::newRow("graine de la loterie")
+            << "12-04-200121:05:07 75907.53" << Suite{456384996, 392623621, 582042064};
         // These codes drive the warm-up far past 32 bits.
         QTest::newRow("ÿ répété") << QString(39, QChar(0xFF)) << Suite{277915736, 752060294, 676814979};
     }

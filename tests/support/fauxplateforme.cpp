@@ -1,7 +1,7 @@
 #include "support/fauxplateforme.h"
 
-#include "ui/fenetre.h"
 #include "base/partage.h"
+#include "ui/fenetre.h"
 
 #include <QFile>
 #include <QPointer>

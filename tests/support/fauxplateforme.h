@@ -12,8 +12,19 @@
 class FauxPlateforme : public Plateforme
 {
 public:
-    struct Message { QString texte; Boutons boutons; Icone icone; QString titre; Reponse parDefaut; };
-    struct Lancement { QString programme; QStringList arguments; };
+    struct Message
+    {
+        QString texte;
+        Boutons boutons;
+        Icone icone;
+        QString titre;
+        Reponse parDefaut;
+    };
+    struct Lancement
+    {
+        QString programme;
+        QStringList arguments;
+    };
 
     QDateTime horloge{QDate(2001, 11, 18), QTime(21, 5, 7)};
     bool autreInstance = false;
@@ -54,7 +65,11 @@ public:
         departsCouleur << depart;
         return prochain(couleursChoisies, std::optional<quint32>());
     }
-    bool ouvreAdresse(const QString &adresse) override { adresses << adresse; return true; }
+    bool ouvreAdresse(const QString &adresse) override
+    {
+        adresses << adresse;
+        return true;
+    }
 
 private:
     template<typename T>

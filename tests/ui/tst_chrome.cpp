@@ -1,8 +1,8 @@
 #include "base/partage.h"
 #include "base/twips.h"
+#include "support/fauxplateforme.h"
 #include "ui/fenetre.h"
 #include "ui/vantelbttn.h"
-#include "support/fauxplateforme.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
@@ -10,7 +10,8 @@
 #include <QTest>
 
 // Rounded to the nearest pixel, halves away from zero.
-static_assert(Base::px(0) == 0 && Base::px(22) == 1 && Base::px(23) == 2 && Base::px(-23) == -2 && Base::px(5040) == 336);
+static_assert(Base::px(0) == 0 && Base::px(22) == 1 && Base::px(23) == 2 && Base::px(-23) == -2
+              && Base::px(5040) == 336);
 
 namespace {
 // A window with a move button across its top, that notes when it is closed.
@@ -18,8 +19,8 @@ class FenetreTemoin : public FenetreZelund
 {
 public:
     explicit FenetreTemoin(QString nom = {}, QStringList *journal = nullptr)
-        : m_nom(std::move(nom))
-        , m_journal(journal)
+        : m_nom(std::move(nom)),
+          m_journal(journal)
     {
         setFixedSize(300, 100);
         bouton = creeBoutonDeplacement(QStringLiteral("Titre"), 0, 0, 4500, 315);
