@@ -8,6 +8,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+namespace App {
+
 QByteArray plateformePreferee(const QList<QByteArray> &arguments, const QByteArray &qtQpaPlatform,
                               const QByteArray &display, const QByteArray &waylandDisplay)
 {
@@ -64,3 +66,5 @@ QTranslator *installeTraductionsQt()
     }
     return traducteur;
 }
+
+} // namespace App

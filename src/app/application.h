@@ -6,6 +6,8 @@
 
 class QTranslator;
 
+namespace App {
+
 // The window system to ask Qt for when the user named none (QT_QPA_PLATFORM,
 // -platform): X11, through XWayland under a Wayland desktop, wherever a
 // display is there, since Wayland ignores the places the program gives its
@@ -41,3 +43,5 @@ void nommeApplication();
 // scroll bars) in French, like the rest of the program, whatever the
 // desktop's language. nullptr when Qt's French translations are not installed.
 QTranslator *installeTraductionsQt();
+
+} // namespace App

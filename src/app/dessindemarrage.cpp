@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPainter>
 
+namespace App {
+
 namespace {
 const QColor GrisClair(0xE0, 0xE0, 0xE0);
 
@@ -62,3 +64,5 @@ QImage dessineDemarrage(qreal echelle)
     modele.render(&image);
     return image;
 }
+
+} // namespace App

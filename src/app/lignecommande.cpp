@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <cstdio>
 
+namespace App {
+
 namespace {
 
 QString erreur(const QString &texte)
@@ -145,3 +147,5 @@ std::optional<int> retientDateDemarrage(const LigneCommande &ligne)
     partage().dateDemarrage = ligne.date;
     return std::nullopt;
 }
+
+} // namespace App

@@ -8,6 +8,8 @@
 
 class Reglages;
 
+namespace App {
+
 // What the command line asks: to stop at once with a text (help, version,
 // a wrong option or date), or to start, possibly on a given date.
 struct LigneCommande
@@ -41,3 +43,5 @@ QString texteAideLigneCommande();
 QStringList argumentsProgramme(int argc, char **argv);
 int termineLigneCommande(const LigneCommande &ligne);
 std::optional<int> retientDateDemarrage(const LigneCommande &ligne);
+
+} // namespace App

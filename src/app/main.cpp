@@ -9,15 +9,15 @@
 int main(int argc, char **argv)
 {
     // Read before any window, so that --help needs no display.
-    const LigneCommande ligne = lisLigneCommande(argumentsProgramme(argc, argv));
+    const App::LigneCommande ligne = App::lisLigneCommande(App::argumentsProgramme(argc, argv));
     if (ligne.codeSortie)
-        return termineLigneCommande(ligne);
-    ArgumentsQt arguments(argc, argv);
+        return App::termineLigneCommande(ligne);
+    App::ArgumentsQt arguments(argc, argv);
     QApplication app(arguments.argc, arguments.argv());
-    nommeApplication();
-    installeTraductionsQt();
+    App::nommeApplication();
+    App::installeTraductionsQt();
     Ui::installePolices();
-    if (const auto code = retientDateDemarrage(ligne))
+    if (const auto code = App::retientDateDemarrage(ligne))
         return *code;
 
     PlateformeQt plateforme;

@@ -62,8 +62,8 @@ int main(int argc, char **argv)
     for (const QString &a : args.mid(1)) {
         if (a == QLatin1String("demarrage")) {
             Ui::installePolices();
-            if (!ecrit(dessineDemarrage(1), sortie.filePath(QStringLiteral("demarrage.png")))
-                || !ecrit(dessineDemarrage(2), sortie.filePath(QStringLiteral("demarrage@2x.png"))))
+            if (!ecrit(App::dessineDemarrage(1), sortie.filePath(QStringLiteral("demarrage.png")))
+                || !ecrit(App::dessineDemarrage(2), sortie.filePath(QStringLiteral("demarrage@2x.png"))))
                 return 1;
         } else if (!dessineSvg(a.section(QLatin1Char('='), 0, 0),
                                a.section(QLatin1Char('='), 1).split(QLatin1Char(','), Qt::SkipEmptyParts), sortie)) {

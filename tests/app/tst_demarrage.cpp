@@ -57,7 +57,7 @@ private slots:
         QFETCH(QByteArray, display);
         QFETCH(QByteArray, wayland);
         QFETCH(QByteArray, attendu);
-        QCOMPARE(::plateformePreferee(arguments, variable, display, wayland), attendu);
+        QCOMPARE(App::plateformePreferee(arguments, variable, display, wayland), attendu);
     }
 
     void choixPlateformeEnArgument()
@@ -68,7 +68,7 @@ private slots:
         qputenv("DISPLAY", ":5");
         QByteArray nom("zelund"), option("-x");
         char *argv[] = {nom.data(), option.data(), nullptr};
-        ArgumentsQt a(2, argv);
+        App::ArgumentsQt a(2, argv);
         QStringList lus;
         for (int i = 0; i <= a.argc; ++i)
             lus << (a.argv()[i] ? QString::fromLocal8Bit(a.argv()[i]) : QStringLiteral("<fin>"));
@@ -84,7 +84,7 @@ private slots:
     {
         const QString nom = QCoreApplication::applicationName();
         const QString organisation = QCoreApplication::organizationName();
-        nommeApplication();
+        App::nommeApplication();
         // Qt appends a display name of its own to every title, message boxes included.
         const QString affiche = QGuiApplication::applicationDisplayName();
         const QString programme = QCoreApplication::applicationName();
@@ -96,7 +96,7 @@ private slots:
 
     void dialoguesDeQtEnFrancais()
     {
-        QTranslator *traducteur = installeTraductionsQt();
+        QTranslator *traducteur = App::installeTraductionsQt();
         QVERIFY2(traducteur, "Qt's French translations (qt6-translations-l10n) are missing");
         // The colour picker, the text boxes' context menu, the scroll bars' one.
         const QString titreCouleurs = QColorDialog().windowTitle();
@@ -117,7 +117,7 @@ private slots:
         QCOMPARE(image.pixelColor(100, 0), QColor(0, 0, 0));
         QCOMPARE(image.pixelColor(5, image.height() - 1), QColor(0, 0, 255));
         // The picture made at build time is the splash as drawn with its fonts, to the pixel.
-        QCOMPARE(image.convertToFormat(QImage::Format_RGB32), dessineDemarrage(1));
+        QCOMPARE(image.convertToFormat(QImage::Format_RGB32), App::dessineDemarrage(1));
     }
 
     void questionInstance_data()

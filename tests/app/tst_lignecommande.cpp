@@ -40,7 +40,7 @@ private slots:
         QFETCH(QString, sortie);
         QFETCH(QString, erreur);
         QFETCH(QString, date);
-        const LigneCommande l = lisLigneCommande(arguments);
+        const App::LigneCommande l = App::lisLigneCommande(arguments);
         QCOMPARE(l.codeSortie.value_or(-1), code);
         QVERIFY(l.sortie.contains(sortie));
         QVERIFY2(l.erreur.contains(erreur), qPrintable(l.erreur));
@@ -52,8 +52,8 @@ private slots:
     void anneeHorsDeLaListe()
     {
         const Dates::JourMoisAn date{24, 6, 1650};
-        QVERIFY(refusAnneeDemarrage(date, 1600, 2100) == std::nullopt);
-        const auto refus = refusAnneeDemarrage(date, 1700, 2100);
+        QVERIFY(App::refusAnneeDemarrage(date, 1600, 2100) == std::nullopt);
+        const auto refus = App::refusAnneeDemarrage(date, 1700, 2100);
         QVERIFY(refus && refus->contains(QStringLiteral("1700 à 2100")));
     }
 };
