@@ -30,7 +30,7 @@ void Demarre2::paintEvent(QPaintEvent *)
     const bool double_ = echelle > 1;
     if (m_image.isNull() || (m_image.devicePixelRatio() > 1) != double_) {
         m_image = QPixmap::fromImage(
-            Ui::imageDessinee(double_ ? QStringLiteral("demarrage@2x.png") : QStringLiteral("demarrage.png")));
+            Ui::imageDessinee(double_ ? QStringLiteral("demarrage@2x.argb") : QStringLiteral("demarrage.argb")));
         m_image.setDevicePixelRatio(double_ ? 2 : 1);
     }
     QPainter p(this);

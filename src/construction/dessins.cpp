@@ -1,13 +1,17 @@
 // Build-time drawing of the pictures the first windows show, so that the
 // program needs neither the SVG engine nor a font to put them on screen.
 //   zelund_dessins <output folder> <picture.svg>=<size>,<size>... [demarrage]
-// Each SVG is drawn at each size (in pixels) as <name>-<size>.png, exactly as
+// Each SVG is drawn at each size (in pixels) as <name>-<size>.argb, exactly as
 // Qt's SVG icon engine would draw it at that size; "demarrage" draws the
-// splash as demarrage.png and demarrage@2x.png.
+// splash as demarrage.argb and demarrage@2x.argb. An .argb file is the
+// picture's width and height (32 bits each, little-endian) followed by its
+// premultiplied ARGB32 pixels, which the program shows without decoding.
 #include "app/dessindemarrage.h"
 #include "ui/polices.h"
 
 #include <QApplication>
+#include <QDataStream>
+#include <QFile>
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
@@ -18,7 +22,15 @@ namespace {
 
 bool ecrit(const QImage &image, const QString &chemin)
 {
-    if (image.save(chemin, "PNG"))
+    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QByteArray octets;
+    QDataStream flux(&octets, QIODevice::WriteOnly);
+    flux.setByteOrder(QDataStream::LittleEndian);
+    flux << quint32(pixels.width()) << quint32(pixels.height());
+    for (int y = 0; y < pixels.height(); ++y)
+        flux.writeRawData(reinterpret_cast<const char *>(pixels.constScanLine(y)), pixels.width() * 4);
+    QFile fichier(chemin);
+    if (fichier.open(QIODevice::WriteOnly) && fichier.write(octets) == octets.size())
         return true;
     std::fprintf(stderr, "cannot write %s\n", qPrintable(chemin));
     return false;
@@ -42,7 +54,7 @@ bool dessineSvg(const QString &svg, const QStringList &tailles, const QDir &sort
         QPainter p(&image);
         rendu.render(&p);
         p.end();
-        if (!ecrit(image, sortie.filePath(QStringLiteral("%1-%2.png").arg(QFileInfo(svg).baseName()).arg(cote))))
+        if (!ecrit(image, sortie.filePath(QStringLiteral("%1-%2.argb").arg(QFileInfo(svg).baseName()).arg(cote))))
             return false;
     }
     return true;
@@ -62,8 +74,8 @@ int main(int argc, char **argv)
     for (const QString &a : args.mid(1)) {
         if (a == QLatin1String("demarrage")) {
             Ui::installePolices();
-            if (!ecrit(App::dessineDemarrage(1), sortie.filePath(QStringLiteral("demarrage.png")))
-                || !ecrit(App::dessineDemarrage(2), sortie.filePath(QStringLiteral("demarrage@2x.png"))))
+            if (!ecrit(App::dessineDemarrage(1), sortie.filePath(QStringLiteral("demarrage.argb")))
+                || !ecrit(App::dessineDemarrage(2), sortie.filePath(QStringLiteral("demarrage@2x.argb"))))
                 return 1;
         } else if (!dessineSvg(a.section(QLatin1Char('='), 0, 0),
                                a.section(QLatin1Char('='), 1).split(QLatin1Char(','), Qt::SkipEmptyParts), sortie)) {
