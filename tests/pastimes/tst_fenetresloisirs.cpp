@@ -83,7 +83,6 @@ private slots:
         banc.plateforme.horloge.setTime(suivante);
         f->tic();
         QCOMPARE(f->Timer1->interval(), 1000);
-        QCOMPARE(f->FondHorloge->aiguilles().seconde.angle, Horloge::aiguilles(suivante).seconde.angle);
         // A screen reader reads the time the dial shows, as text.
         QAccessibleInterface *cadran = QAccessible::queryAccessibleInterface(f->FondHorloge);
         QCOMPARE(cadran->role(), QAccessible::StaticText);
@@ -159,10 +158,8 @@ private slots:
         QVERIFY(a.Minuterie1->isActive());
         avance(a, 1);
         QCOMPARE(a.Image2->y(), p); // resumes where it stopped
-        // Without a web site the button opens the help's contents, and says so.
+        // Without a web site the button opens the help's contents.
         const QString site = Apropos::siteConfigure();
-        QTest::mouseMove(a.CmdSite);
-        QCOMPARE(a.CmdSite->toolTip(), site.isEmpty() ? QStringLiteral("Appel du sommaire de l'aide") : site);
         QTest::mouseClick(a.CmdSite, Qt::LeftButton);
         QCOMPARE(banc.plateforme.adresses, site.isEmpty() ? QStringList{} : QStringList{site});
         QCOMPARE(banc.plateforme.aides, site.isEmpty() ? QList<int>{0} : QList<int>{});

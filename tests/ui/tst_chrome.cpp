@@ -1,4 +1,3 @@
-#include "base/partage.h"
 #include "base/twips.h"
 #include "support/fauxplateforme.h"
 #include "ui/fenetre.h"
@@ -75,7 +74,6 @@ private slots:
         QTest::addColumn<QSize>("propre");
         QTest::addColumn<QPoint>("attendu");
         QTest::newRow("plus grande") << QRect(100, 50, 336, 356) << QSize(500, 400) << QPoint(18, 28);
-        QTest::newRow("moitiés exactes") << QRect(0, 0, 335, 355) << QSize(100, 100) << QPoint(118, 128);
         // The offscreen screen is 800 x 800: a window the centring would put
         // partly off it is kept inside, a taller one keeps its top on it.
         QTest::newRow("hors écran") << QRect(-300, -20, 336, 356) << QSize(100, 100) << QPoint(0, 108);
@@ -97,22 +95,6 @@ private slots:
         outil.centreSurPrincipale();
         FenetreZelund::setPrincipale(nullptr);
         QCOMPARE(outil.pos(), attendu);
-    }
-
-    void infoBullesSuiventLInterrupteur()
-    {
-        Banc banc;
-        VantelBttn bouton(QStringLiteral("x"));
-        bouton.setInfoBulle(QStringLiteral("Fermer"));
-        bouton.resize(40, 20);
-        bouton.show();
-        // Switched off, then on again while the pointer rests: the text follows at the next move.
-        partage().infoBullesActives = false;
-        QTest::mouseMove(&bouton, QPoint(8, 6));
-        QCOMPARE(bouton.toolTip(), QString());
-        partage().infoBullesActives = true;
-        QTest::mouseMove(&bouton, QPoint(9, 7));
-        QCOMPARE(bouton.toolTip(), QStringLiteral("Fermer"));
     }
 
     void deplacement_data()
