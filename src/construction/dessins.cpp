@@ -11,8 +11,8 @@
 
 #include <QApplication>
 #include <QDataStream>
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QSvgRenderer>

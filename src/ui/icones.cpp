@@ -1,9 +1,9 @@
 #include "ui/icones.h"
 
 #include <QDir>
+#include <QPixmap>
 #include <QResource>
 #include <QtEndian>
-#include <QPixmap>
 
 #include <algorithm>
 #include <cstring>
