@@ -607,6 +607,9 @@ void FenPrin::boiteOutilsAppuyee(Qt::MouseButton bouton)
         m_boiteOutils->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_boiteOutils->show();
+    // The window managers leave a utility window unfocused: give it the
+    // keyboard, so that its tools are reached without the mouse.
+    m_boiteOutils->activateWindow();
     partage().bOutilsAffichee = true;
 }
 

@@ -217,6 +217,7 @@ VantelBttn *FenetreZelund::creeBoutonFermer(int gauche, int haut, int largeur, i
             fin();
         close();
     });
+    m_fermer = b;
     return b;
 }
 
@@ -239,6 +240,23 @@ VantelBttn *FenetreZelund::creeForme(int gauche, int haut, int largeur, int haut
     b->setFocusPolicy(Qt::NoFocus);
     placeTwips(b, gauche, haut, largeur, hauteur);
     return b;
+}
+
+void FenetreZelund::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_dejaMontree)
+        return;
+    m_dejaMontree = true;
+    // The close button comes first in the focus chain, being made first: a
+    // window never opens with Space or Return on it, but on its first control.
+    if (!m_fermer || (focusWidget() && focusWidget() != m_fermer))
+        return;
+    for (QWidget *w = m_fermer->nextInFocusChain(); w && w != m_fermer; w = w->nextInFocusChain())
+        if (w->window() == this && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(this)) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
 }
 
 void FenetreZelund::changeEvent(QEvent *event)

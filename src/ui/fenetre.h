@@ -71,12 +71,15 @@ protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     // Escape: what the window's close button does; nothing in a window without one.
     virtual void echappe();
 
 private:
     QEventLoop *m_boucleModale = nullptr;
     bool m_place = false;
+    QPointer<VantelBttn> m_fermer;
+    bool m_dejaMontree = false;
 };
 
 // Starts the window manager's own move from a button, or moves the window

@@ -97,6 +97,8 @@ private slots:
         FenBOutils b;
         b.show();
         QVERIFY(partage().*marque(outil)); // every mark is reset at load
+        // Windows open on their first control, never with Space on their close button.
+        QCOMPARE(b.focusWidget(), bouton(b, FenBOutils::Outil(0)));
         const auto o = FenBOutils::Outil(outil);
         const auto presse = [&] {
             if (fermeture == 3)
@@ -107,6 +109,8 @@ private slots:
         presse();
         QPointer<FenetreZelund> f = FenBOutils::fenetre(o);
         QVERIFY(ouverte(f));
+        const auto *fermer = f->findChild<VantelBttn *>(QStringLiteral("CmdFermer"));
+        QVERIFY(!fermer || f->focusWidget() != fermer);
         QVERIFY(!(partage().*marque(outil)));
         if (fermeture == 0)
             presse();
