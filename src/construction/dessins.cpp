@@ -1,11 +1,12 @@
 // Build-time drawing of the pictures the first windows show, so that the
 // program needs neither the SVG engine nor a font to put them on screen.
 //   zelund_dessins <output folder> <picture.svg>=<size>,<size>... [demarrage]
-// Each SVG is drawn at each size (in pixels) as <name>-<size>.argb, exactly as
-// Qt's SVG icon engine would draw it at that size; "demarrage" draws the
-// splash as demarrage.argb and demarrage@2x.argb. An .argb file is the
-// picture's width and height (32 bits each, little-endian) followed by its
-// premultiplied ARGB32 pixels, which the program shows without decoding.
+// Each SVG is drawn at each size (in pixels), exactly as Qt's SVG icon engine
+// would draw it at that size, into one file <name>.argb, smallest first;
+// "demarrage" draws the splash as demarrage.argb and demarrage@2x.argb. An
+// .argb file holds one picture after another, each its width and height (32
+// bits each, little-endian) followed by its premultiplied ARGB32 pixels, which
+// the program shows without decoding.
 #include "app/dessindemarrage.h"
 #include "ui/polices.h"
 
@@ -20,15 +21,21 @@
 
 namespace {
 
-bool ecrit(const QImage &image, const QString &chemin)
+void ajoute(QDataStream &flux, const QImage &image)
 {
     const QImage pixels = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    QByteArray octets;
-    QDataStream flux(&octets, QIODevice::WriteOnly);
-    flux.setByteOrder(QDataStream::LittleEndian);
     flux << quint32(pixels.width()) << quint32(pixels.height());
     for (int y = 0; y < pixels.height(); ++y)
         flux.writeRawData(reinterpret_cast<const char *>(pixels.constScanLine(y)), pixels.width() * 4);
+}
+
+bool ecrit(const QList<QImage> &images, const QString &chemin)
+{
+    QByteArray octets;
+    QDataStream flux(&octets, QIODevice::WriteOnly);
+    flux.setByteOrder(QDataStream::LittleEndian);
+    for (const QImage &image : images)
+        ajoute(flux, image);
     QFile fichier(chemin);
     if (fichier.open(QIODevice::WriteOnly) && fichier.write(octets) == octets.size())
         return true;
@@ -43,6 +50,7 @@ bool dessineSvg(const QString &svg, const QStringList &tailles, const QDir &sort
         std::fprintf(stderr, "cannot read %s\n", qPrintable(svg));
         return false;
     }
+    QList<QImage> images;
     for (const QString &t : tailles) {
         const int cote = t.toInt();
         QSize taille = rendu.defaultSize();
@@ -54,10 +62,9 @@ bool dessineSvg(const QString &svg, const QStringList &tailles, const QDir &sort
         QPainter p(&image);
         rendu.render(&p);
         p.end();
-        if (!ecrit(image, sortie.filePath(QStringLiteral("%1-%2.argb").arg(QFileInfo(svg).baseName()).arg(cote))))
-            return false;
+        images << image;
     }
-    return true;
+    return ecrit(images, sortie.filePath(QFileInfo(svg).baseName() + QStringLiteral(".argb")));
 }
 
 } // namespace
@@ -65,6 +72,7 @@ bool dessineSvg(const QString &svg, const QStringList &tailles, const QDir &sort
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // Sizes come in the order given: smallest first.
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty())
         return 2;
@@ -74,8 +82,8 @@ int main(int argc, char **argv)
     for (const QString &a : args.mid(1)) {
         if (a == QLatin1String("demarrage")) {
             Ui::installePolices();
-            if (!ecrit(App::dessineDemarrage(1), sortie.filePath(QStringLiteral("demarrage.argb")))
-                || !ecrit(App::dessineDemarrage(2), sortie.filePath(QStringLiteral("demarrage@2x.argb"))))
+            if (!ecrit({App::dessineDemarrage(1)}, sortie.filePath(QStringLiteral("demarrage.argb")))
+                || !ecrit({App::dessineDemarrage(2)}, sortie.filePath(QStringLiteral("demarrage@2x.argb"))))
                 return 1;
         } else if (!dessineSvg(a.section(QLatin1Char('='), 0, 0),
                                a.section(QLatin1Char('='), 1).split(QLatin1Char(','), Qt::SkipEmptyParts), sortie)) {

@@ -1,6 +1,7 @@
 #include "base/twips.h"
 #include "support/fauxplateforme.h"
 #include "ui/fenetre.h"
+#include "ui/icones.h"
 #include "ui/vantelbttn.h"
 
 #include <QCloseEvent>
@@ -52,6 +53,30 @@ class TestChrome : public QObject
 {
     Q_OBJECT
 private slots:
+    void iconesDessinees_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QList<int>>("tailles");
+        QTest::newRow("fenêtres") << "zelund" << QList<int>{16, 32, 48, 64};
+        QTest::newRow("bouton") << "compteur" << QList<int>{35, 70};
+        QTest::newRow("conseils") << "conseil" << QList<int>{40, 80};
+        QTest::newRow("absente") << "absente" << QList<int>{};
+    }
+    void iconesDessinees()
+    {
+        // Every size drawn at build time, read back whole, smallest first.
+        QFETCH(QString, nom);
+        QFETCH(QList<int>, tailles);
+        QList<int> lues;
+        for (const QImage &image : Ui::imagesDessinees(nom + QStringLiteral(".argb"))) {
+            QCOMPARE(image.width(), image.height());
+            lues << image.width();
+        }
+        QCOMPARE(lues, tailles);
+        QCOMPARE(Ui::iconeDessinee(nom).availableSizes().size(), tailles.size());
+        // A file of several pictures is not one picture.
+        QCOMPARE(Ui::imageDessinee(nom + QStringLiteral(".argb")).isNull(), tailles.size() != 1);
+    }
     void fermeToutDuPlusRecent()
     {
         Banc banc;
