@@ -3,6 +3,7 @@
 #include "app/lignecommande.h"
 #include "app/plateformeqt.h"
 #include "ui/polices.h"
+#include "ui/styleliste.h"
 
 #include <QApplication>
 
@@ -17,6 +18,7 @@ int main(int argc, char **argv)
     App::nommeApplication();
     App::installeTraductionsQt();
     Ui::installePolices();
+    Ui::installeStyleListe();
     if (const auto code = App::retientDateDemarrage(ligne))
         return *code;
 

@@ -4,50 +4,7 @@
 #include "ui/vantelbttn.h"
 #include "ui/vantelpanel.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QPainter>
-#include <QPointer>
-#include <QProxyStyle>
-#include <QStyleOption>
 #include <QWidget>
-
-namespace {
-// A closed list shows its background colour itself, flat: the style's bevel
-// would turn it into a gradient far lighter than the colour.
-class StyleListe : public QProxyStyle
-{
-public:
-    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *p,
-                       const QWidget *widget) const override
-    {
-        if (element != PE_PanelButtonCommand || !qobject_cast<const QComboBox *>(widget)) {
-            QProxyStyle::drawPrimitive(element, option, p, widget);
-            return;
-        }
-        p->save();
-        p->setPen(option->palette.color(QPalette::Dark));
-        p->setBrush(option->palette.button());
-        p->drawRect(option->rect.adjusted(0, 0, -1, -1));
-        if (option->state & State_HasFocus) {
-            p->setPen(option->palette.color(QPalette::Highlight));
-            p->setBrush(Qt::NoBrush);
-            p->drawRect(option->rect.adjusted(1, 1, -2, -2));
-        }
-        p->restore();
-    }
-};
-
-QStyle *styleListe()
-{
-    static QPointer<StyleListe> style;
-    if (!style) {
-        style = new StyleListe;
-        style->setParent(qApp);
-    }
-    return style;
-}
-} // namespace
 
 namespace Ui {
 
@@ -81,8 +38,6 @@ void metCouleurFond(QWidget *w, const QColor &c)
     pal.setColor(QPalette::Button, c);
     w->setPalette(pal);
     w->setAutoFillBackground(true);
-    if (qobject_cast<QComboBox *>(w) && w->style() != styleListe())
-        w->setStyle(styleListe());
     w->update();
 }
 

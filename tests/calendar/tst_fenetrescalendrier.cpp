@@ -10,6 +10,7 @@
 #include "calendar/minicalend.h"
 #include "main/fenprin.h"
 #include "support/fauxplateforme.h"
+#include "ui/styleliste.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -62,6 +63,11 @@ class TestFenetres : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase()
+    {
+        // As the program does before its first window.
+        Ui::installeStyleListe();
+    }
     void calendrierHorlogeEtPremierPlan()
     {
         Banc banc;
