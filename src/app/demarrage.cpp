@@ -41,7 +41,7 @@ void Demarrage::charge()
     m_fenPrin = new FenPrin;
     m_fenPrin->setAttribute(Qt::WA_DeleteOnClose);
     const bool ok = m_fenPrin->charge([this] {
-        // Called from the splash's own timer: hide it now, delete it once that returns.
+        // Called from the splash's own signal: hide it now, delete it once that returns.
         m_demarre2->hide();
         m_demarre2.release()->deleteLater();
     });

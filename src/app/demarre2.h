@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 class QTimer;
@@ -16,13 +16,19 @@ public:
     void lanceMinuterie();
 
 signals:
-    // The timer fired: time to load the main window.
+    // The timer fired and the splash has been painted: time to load the main
+    // window. Emitted once.
     void chargeFenPrin();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void prete();
+
     QTimer *m_timer1;
-    QPixmap m_image;
+    QImage m_image;
+    bool m_echue = false;  // the timer has fired
+    bool m_peinte = false; // the first picture is on screen
+    bool m_chargee = false;
 };
