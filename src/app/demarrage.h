@@ -8,7 +8,7 @@ class Demarre2;
 class FenPrin;
 
 // The start-up sequence: the single-instance question, the splash, then the
-// main window's load on the splash's timer.
+// main window's load once the splash's timer has fired and it is painted.
 class Demarrage : public QObject
 {
     Q_OBJECT
@@ -19,7 +19,8 @@ public:
     // Asks about a copy already running; false when the user declines.
     static bool continuerMalgreInstance();
     // Asks about a copy already running, then shows the splash and, on its
-    // timer, loads the main window; the callback receives the load's outcome.
+    // timer once it is painted, loads the main window; the callback receives
+    // the load's outcome.
     // False when the user declines: nothing is shown, loaded or written.
     bool lance(std::function<void(bool)> fin);
 

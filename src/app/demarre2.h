@@ -12,7 +12,8 @@ class Demarre2 : public QWidget
 public:
     explicit Demarre2(QWidget *parent = nullptr);
 
-    // Starts the 1 ms timer once the splash is on screen.
+    // Starts the 1 ms timer once the splash is shown, and watches for its
+    // first picture.
     void lanceMinuterie();
 
 signals:
