@@ -9,7 +9,7 @@
 #include "calendar/imagepremierplan.h"
 #include "calendar/minicalend.h"
 #include "main/fenprin.h"
-#include "support/fauxplateforme.h"
+#include "support/fenprinchargee.h"
 #include "ui/styleliste.h"
 
 #include <QAccessible>
@@ -283,23 +283,17 @@ private slots:
         }
     }
 
-    // A closed list shows "Visualisation, dossiers, etc." itself, flat; the
-    // tool windows' lists are looked at before the main window exists.
+    // A closed list shows "Visualisation, dossiers, etc." itself, flat.
     void listesALaCouleur()
     {
-        Banc banc;
-        banc.reglages().ecrit(Cles::Conseils, Cles::ConseilDemarrage, Cles::Non);
-        const auto aplat = [](QComboBox *l) {
+        FenPrinChargee p;
+        FenCalendrier c;
+        FenJourPlus j;
+        for (QComboBox *l : {p.f.LDAnnee, p.f.LDMois, c.AffMois, j.AffMois}) {
             const QImage image = l->grab().toImage();
-            for (const QPoint &p : {QPoint(image.width() / 2, 2), QPoint(image.width() / 2, image.height() - 3)})
-                QCOMPARE(image.pixelColor(p), QColor(0, 210, 210));
-        };
-        aplat(FenCalendrier().AffMois);
-        aplat(FenJourPlus().AffMois);
-        FenPrin p;
-        QVERIFY(p.charge());
-        aplat(p.LDAnnee);
-        aplat(p.LDMois);
+            for (const QPoint &pt : {QPoint(image.width() / 2, 2), QPoint(image.width() / 2, image.height() - 3)})
+                QCOMPARE(image.pixelColor(pt), QColor(0, 210, 210));
+        }
     }
     void miniInfoBulleJour()
     {

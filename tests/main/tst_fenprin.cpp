@@ -6,7 +6,7 @@
 #include "main/fenprin.h"
 #include "main/popupinfos.h"
 #include "moon/imagelune.h"
-#include "support/fauxplateforme.h"
+#include "support/fenprinchargee.h"
 #include "ui/vantelbttn.h"
 
 #include <QApplication>
@@ -37,18 +37,9 @@ int conseilsVisibles()
         n += qobject_cast<Conseils *>(w) && w->isVisible();
     return n;
 }
-// The main window loaded, without its tips.
-struct Fenetre
+struct Fenetre : FenPrinChargee
 {
-    Banc banc;
-    FenPrin f;
-    Fenetre()
-    {
-        banc.reglages().ecrit(Cles::Conseils, Cles::ConseilDemarrage, Cles::Non);
-        f.charge();
-    }
     PopUpInfos *menu() const { return f.popUpInfos; }
-    void clique(QWidget *w, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseClick(w, b); }
     void changeCouleur(int couleur) { clique(menu()->CmdCouleur[couleur]); }
     QString lit(int couleur) { return banc.relu(Couleurs::section(), Couleurs::definitions()[couleur].cle); }
 };
@@ -322,27 +313,22 @@ private slots:
     void programmesExternes_data()
     {
         QTest::addColumn<bool>("pressePapiers"); // copy button's right click, else time zones
+        QTest::addColumn<QString>("erreur");
         QTest::addColumn<QStringList>("presents");
         QTest::addColumn<QString>("lance");
-        QTest::addColumn<QString>("erreur");
-        QTest::newRow("aucune visionneuse") << true << QStringList{} << ""
-                                            << "Le presse-papiers n'existe pas";
-        QTest::newRow("xclipboard") << true << QStringList{"xclipboard", "copyq"} << "xclipboard"
-                                    << "";
-        QTest::newRow("copyq") << true << QStringList{"copyq"} << "copyq show"
-                               << "";
-        QTest::newRow("gnome") << false << QStringList{"gnome-control-center", "kcmshell5"}
-                               << "gnome-control-center datetime"
-                               << "";
-        QTest::newRow("kde") << false << QStringList{"kcmshell5"} << "kcmshell5 clock"
-                             << "";
+        QTest::newRow("aucune visionneuse") << true << "Le presse-papiers n'existe pas" << QStringList{} << "";
+        QTest::newRow("xclipboard") << true << "" << QStringList{"xclipboard", "copyq"} << "xclipboard";
+        QTest::newRow("copyq") << true << "" << QStringList{"copyq"} << "copyq show";
+        QTest::newRow("gnome") << false << "" << QStringList{"gnome-control-center", "kcmshell5"}
+                               << "gnome-control-center datetime";
+        QTest::newRow("kde") << false << "" << QStringList{"kcmshell5"} << "kcmshell5 clock";
     }
     void programmesExternes()
     {
         QFETCH(bool, pressePapiers);
+        QFETCH(QString, erreur);
         QFETCH(QStringList, presents);
         QFETCH(QString, lance);
-        QFETCH(QString, erreur);
         Fenetre w;
         auto &p = w.banc.plateforme;
         p.programmesPresents = presents;
