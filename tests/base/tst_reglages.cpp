@@ -294,7 +294,6 @@ private slots:
         QTest::addColumn<QString>("texte");
         QTest::addColumn<bool>("valide");
         QTest::newRow("bornes") << "0 255 0" << true;
-        QTest::newRow("virgules") << "119,119,119" << false;
         QTest::newRow("quatre parts") << "1 2 3 4" << false;
         QTest::newRow("espace en tête") << " 1 2 3" << false;
         QTest::newRow("lettre") << "1 x 3" << false;

@@ -15,6 +15,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QComboBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -311,12 +312,10 @@ private slots:
     {
         QTest::addColumn<int>("touche");
         QTest::addColumn<QString>("titre");
-        QTest::newRow("page précédente") << int(Qt::Key_PageUp) << "octobre 2001";
-        QTest::newRow("gauche") << int(Qt::Key_Left) << "octobre 2001";
-        QTest::newRow("haut") << int(Qt::Key_Up) << "octobre 2001";
-        QTest::newRow("page suivante") << int(Qt::Key_PageDown) << "décembre 2001";
-        QTest::newRow("droite") << int(Qt::Key_Right) << "décembre 2001";
-        QTest::newRow("bas") << int(Qt::Key_Down) << "décembre 2001";
+        for (int touche : {Qt::Key_PageUp, Qt::Key_Left, Qt::Key_Up})
+            QTest::newRow(qPrintable(QKeySequence(touche).toString())) << touche << "octobre 2001";
+        for (int touche : {Qt::Key_PageDown, Qt::Key_Right, Qt::Key_Down})
+            QTest::newRow(qPrintable(QKeySequence(touche).toString())) << touche << "décembre 2001";
     }
     void pagesMiniCalend()
     {

@@ -104,7 +104,6 @@ private slots:
         QCOMPARE(w.f.CmdPremDate->caption(), QStringLiteral("Première date : 4/10/1582"));
         w.clique(w.f.CmdDeuxDate);
         QCOMPARE(w.f.TexteNBJ->text(), QStringLiteral("Temps écoulé entre les deux dates : 0 jours"));
-        QCOMPARE(w.f.CmdPremDate->caption(), QStringLiteral("Première date : 4/10/1582"));
         QVERIFY(copie().endsWith(QStringLiteral("Première date : Jeudi 4 octobre 1582\n"
                                                 "Deuxième date : Jeudi 4 octobre 1582\n"
                                                 "Temps écoulé entre les deux dates : 0 jours")));
