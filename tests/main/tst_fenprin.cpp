@@ -162,7 +162,8 @@ private slots:
         QCOMPARE(QPoint(f.AnneeChoisie(), f.MoisChoisi()), QPoint(2001, 11)); // still on today
     }
 
-    void reposPuisBoutons()
+    // The other buttons, by mouse and keyboard alike, are the keyboard test's.
+    void reposPuisBoiteAOutils()
     {
         Fenetre w;
         auto &f = w.f;
@@ -174,8 +175,6 @@ private slots:
         for (QWidget *w : QApplication::allWidgets())
             for (QTimer *t : w->findChildren<QTimer *>())
                 QVERIFY2(!t->isActive(), qPrintable(w->objectName()));
-        QTest::mouseClick(f.CmdAnMois, Qt::LeftButton);
-        QVERIFY(f.CmdAnMois->isHidden() && f.LDAnnee->isVisible() && f.LDMois->isVisible());
         QTest::mouseClick(f.CmdBOutils, Qt::LeftButton);
         QVERIFY(partage().bOutilsAffichee);
         QPointer<FenBOutils> boite = f.boiteOutils();
@@ -189,12 +188,6 @@ private slots:
         QVERIFY(!partage().bOutilsAffichee);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!boite);
-        // The toolbox button's right button covers the lists again.
-        QTest::mouseClick(f.CmdBOutils, Qt::RightButton);
-        QVERIFY(f.CmdAnMois->isVisible() && !partage().bOutilsAffichee);
-        QTest::mouseClick(f.CmdAide, Qt::LeftButton);
-        QTest::mouseClick(f.CmdAide, Qt::RightButton);
-        QCOMPARE(w.banc.plateforme.aides, (QList<int>{1, 0}));
     }
 
     void fermeeParLeGestionnaireDeFenetres()
