@@ -152,9 +152,7 @@ private slots:
         if (!stocke.isEmpty())
             banc.reglages().ecrit(Cles::Conseils, Cles::ConseilDemarrage, stocke);
         const auto fichier = [&] {
-            struct stat s
-            {
-            };
+            struct stat s = {};
             stat(QFile::encodeName(banc.fichierReglages()).constData(), &s);
             return std::pair(s.st_ino, s.st_mtim.tv_nsec);
         };

@@ -72,35 +72,21 @@ private slots:
     // The same bytes as QSettings for the same value, and its files read back.
     void commeQSettings_data()
     {
-        QTest::addColumn<QString>("section");
-        QTest::addColumn<QString>("cle");
-        QTest::addColumn<QString>("valeur");
-        QTest::newRow("espaces") << Cles::Ciel << Cles::Couleur << "119 119 119";
-        QTest::newRow("accents") << Couleurs::section() << "'Lumière' des boutons"
-                                 << "&HDEFF6C";
-        QTest::newRow("virgules") << Cles::Etoiles << Cles::Couleur << "119,119,119";
-        QTest::newRow("blancs autour") << Cles::AnneeDebut << Cles::Valeur << " 1700 ";
-        QTest::newRow("signes") << "a;b=c"
-                                << "d/e"
-                                << "x;y=z \"q\" \\ #";
-        QTest::newRow("arobase") << Cles::AnneeFin << Cles::Valeur << "@Variant(2100)";
-        QTest::newRow("contrôles") << "Été"
-                                   << "clé"
-                                   << "a\tb\nc\x01"
-                                      "1d";
-        QTest::newRow("hors du latin") << "Ciel ✓"
-                                       << "😀"
-                                       << "œ ✓ 😀";
-        QTest::newRow("vide") << Cles::StyleSection << Cles::Style << "";
-        QTest::newRow("General") << "General"
-                                 << "Valeur"
-                                 << "x";
+        QTest::addColumn<QStringList>("ecrit"); // section, key, value
+        QTest::newRow("accents") << QStringList{Couleurs::section(), "'Lumière' des boutons", "&HDEFF6C"};
+        QTest::newRow("virgules") << QStringList{Cles::Etoiles, Cles::Couleur, "119,119,119"};
+        QTest::newRow("blancs autour") << QStringList{Cles::AnneeDebut, Cles::Valeur, " 1700 "};
+        QTest::newRow("signes") << QStringList{"a;b=c", "d/e", "x;y=z \"q\" \\ #"};
+        QTest::newRow("arobase") << QStringList{Cles::AnneeFin, Cles::Valeur, "@Variant(2100)"};
+        QTest::newRow("contrôles") << QStringList{"Été", "clé", "a\tb\nc\0011d"}; // \001 then "1d"
+        QTest::newRow("hors du latin") << QStringList{"Ciel ✓", "😀", "œ ✓ 😀"};
+        QTest::newRow("vide") << QStringList{Cles::StyleSection, Cles::Style, ""};
+        QTest::newRow("General") << QStringList{"General", "Valeur", "x"};
     }
     void commeQSettings()
     {
-        QFETCH(QString, section);
-        QFETCH(QString, cle);
-        QFETCH(QString, valeur);
+        QFETCH(QStringList, ecrit);
+        const QString &section = ecrit[0], &cle = ecrit[1], &valeur = ecrit[2];
         QTemporaryDir dossier;
         const QString qt = dossier.filePath("qt.conf"), nous = dossier.filePath("nous.conf");
         const auto qtEcrit = [&](const QString &s, const QString &c, const QString &v) {
@@ -125,30 +111,25 @@ private slots:
     {
         QTest::addColumn<QString>("section");
         QTest::addColumn<QByteArray>("ecrit"); // the file, as it stands
-        QTest::addColumn<QString>("texte");    // the value read
         QTest::addColumn<bool>("charge");
+        QTest::addColumn<QString>("texte"); // the value read
         const QByteArray debut = "[Ann%E9e%20de%20d%E9but]\nValeur=", fin = "[Ann%E9e%20de%20fin]\nValeur=",
                          bulles = "[Affichage%20des%20info-bulles]\nValeur=";
         const char entier[] = "@Variant(\0\0\0\x02\0\0\0\x06\xa4)"; // the number 1700, as QSettings writes it
         QTest::newRow("variant") << Cles::AnneeDebut << debut + "@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x6\\xa4)\n"
-                                 << QString::fromLatin1(entier, sizeof entier - 1) << false;
-        QTest::newRow("octets") << Cles::AnneeFin << fin + "@ByteArray(2100)\n"
-                                << "@ByteArray(2100)" << false;
-        QTest::newRow("invalide") << Cles::AnneeFin << fin + "@Invalid()\n"
-                                  << "@Invalid()" << false;
-        QTest::newRow("rectangle") << Cles::AnneeFin << fin + "@Rect(0 0 1 1)\n"
-                                   << "@Rect(0 0 1 1)" << false;
-        QTest::newRow("info-bulles") << Cles::InfoBulles << bulles + "@ByteArray(Oui)\n"
-                                     << "@ByteArray(Oui)" << true;
-        QTest::newRow("arobase échappée") << Cles::InfoBulles << bulles + "@@Oui\n"
-                                          << "@Oui" << true;
+                                 << false << QString::fromLatin1(entier, sizeof entier - 1);
+        QTest::newRow("octets") << Cles::AnneeFin << fin + "@ByteArray(2100)\n" << false << "@ByteArray(2100)";
+        QTest::newRow("invalide") << Cles::AnneeFin << fin + "@Invalid()\n" << false << "@Invalid()";
+        QTest::newRow("rectangle") << Cles::AnneeFin << fin + "@Rect(0 0 1 1)\n" << false << "@Rect(0 0 1 1)";
+        QTest::newRow("info-bulles") << Cles::InfoBulles << bulles + "@ByteArray(Oui)\n" << true << "@ByteArray(Oui)";
+        QTest::newRow("arobase échappée") << Cles::InfoBulles << bulles + "@@Oui\n" << true << "@Oui";
     }
     void valeursTypees()
     {
         QFETCH(QString, section);
         QFETCH(QByteArray, ecrit);
-        QFETCH(QString, texte);
         QFETCH(bool, charge);
+        QFETCH(QString, texte);
         Banc banc;
         ecritOctets(banc.fichierReglages(), ecrit);
         Reglages reglages(banc.fichierReglages());
@@ -313,7 +294,6 @@ private slots:
         QTest::addColumn<QString>("texte");
         QTest::addColumn<bool>("valide");
         QTest::newRow("bornes") << "0 255 0" << true;
-        QTest::newRow("virgules") << "119,119,119" << false;
         QTest::newRow("quatre parts") << "1 2 3 4" << false;
         QTest::newRow("espace en tête") << " 1 2 3" << false;
         QTest::newRow("lettre") << "1 x 3" << false;
@@ -333,33 +313,24 @@ private slots:
     void annees_data()
     {
         QTest::addColumn<QString>("debut");
-        QTest::addColumn<QString>("fin");
         QTest::addColumn<int>("debutUtilise"); // 0: the load fails
+        QTest::addColumn<QString>("fin");
         QTest::addColumn<int>("finUtilisee");
-        QTest::newRow("1500 devient 1600") << "1500"
-                                           << "2100" << 1600 << 2100;
-        QTest::newRow("1501 gardé") << "1501"
-                                    << "2100" << 1501 << 2100;
-        QTest::newRow("12000 devient 9999") << "1700"
-                                            << "12000" << 1700 << 9999;
-        QTest::newRow("9999 gardé") << "1700"
-                                    << "9999" << 1700 << 9999;
-        QTest::newRow("inversées") << "2100"
-                                   << "1700" << 0 << 0;
-        QTest::newRow("sans l'année courante") << "1700"
-                                               << "1999" << 0 << 0;
-        QTest::newRow("pas un nombre") << "mil"
-                                       << "2100" << 0 << 0;
-        QTest::newRow("décimale") << "1700.5"
-                                  << "2100" << 0 << 0;
-        QTest::newRow("hors des entiers") << "1700"
-                                          << "99999999999" << 0 << 0;
+        QTest::newRow("1500 devient 1600") << "1500" << 1600 << "2100" << 2100;
+        QTest::newRow("1501 gardé") << "1501" << 1501 << "2100" << 2100;
+        QTest::newRow("12000 devient 9999") << "1700" << 1700 << "12000" << 9999;
+        QTest::newRow("9999 gardé") << "1700" << 1700 << "9999" << 9999;
+        QTest::newRow("inversées") << "2100" << 0 << "1700" << 0;
+        QTest::newRow("sans l'année courante") << "1700" << 0 << "1999" << 0;
+        QTest::newRow("pas un nombre") << "mil" << 0 << "2100" << 0;
+        QTest::newRow("décimale") << "1700.5" << 0 << "2100" << 0;
+        QTest::newRow("hors des entiers") << "1700" << 0 << "99999999999" << 0;
     }
     void annees()
     {
         QFETCH(QString, debut);
-        QFETCH(QString, fin);
         QFETCH(int, debutUtilise);
+        QFETCH(QString, fin);
         QFETCH(int, finUtilisee);
         Banc banc;
         banc.reglages().ecrit(Cles::AnneeDebut, Cles::Valeur, debut);
@@ -373,26 +344,20 @@ private slots:
 
     void valeurFautiveLaisseLeMagasinIntact_data()
     {
-        QTest::addColumn<QString>("section");
-        QTest::addColumn<QString>("cle");
-        QTest::addColumn<QString>("valeur");
-        QTest::newRow("couleur texte") << Couleurs::section() << "Fin du dégradé"
-                                       << "gris";
-        QTest::newRow("couleur hors bornes") << Couleurs::section() << "Autres textes"
-                                             << "&H1000000";
-        QTest::newRow("ciel") << Cles::Ciel << Cles::Couleur << "119 119";
-        QTest::newRow("étoiles") << Cles::Etoiles << Cles::Couleur << "255 255 300";
-        QTest::newRow("année") << Cles::AnneeFin << Cles::Valeur << "deux mille";
+        QTest::addColumn<QStringList>("ecrit"); // section, key, value
+        QTest::newRow("couleur texte") << QStringList{Couleurs::section(), "Fin du dégradé", "gris"};
+        QTest::newRow("couleur hors bornes") << QStringList{Couleurs::section(), "Autres textes", "&H1000000"};
+        QTest::newRow("ciel") << QStringList{Cles::Ciel, Cles::Couleur, "119 119"};
+        QTest::newRow("étoiles") << QStringList{Cles::Etoiles, Cles::Couleur, "255 255 300"};
+        QTest::newRow("année") << QStringList{Cles::AnneeFin, Cles::Valeur, "deux mille"};
     }
     void valeurFautiveLaisseLeMagasinIntact()
     {
-        QFETCH(QString, section);
-        QFETCH(QString, cle);
-        QFETCH(QString, valeur);
+        QFETCH(QStringList, ecrit);
         Banc banc;
-        banc.reglages().ecrit(section, cle, valeur);
+        banc.reglages().ecrit(ecrit[0], ecrit[1], ecrit[2]);
         QVERIFY(!Base::chargeReglages(banc.reglages(), 2026));
-        QCOMPARE(banc.contenuFichier(), QStringList{section + QLatin1Char('/') + cle + QLatin1Char('=') + valeur});
+        QCOMPARE(banc.contenuFichier(), QStringList{ecrit[0] + u'/' + ecrit[1] + u'=' + ecrit[2]});
     }
 
     void valeurAvecVirgulesEcriteALaMain()

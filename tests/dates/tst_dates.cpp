@@ -24,43 +24,38 @@ private slots:
     // the Gregorian one and the caption's, 0 = Sunday for the calculator's).
     void bornes_data()
     {
-        QTest::addColumn<int>("jour");
-        QTest::addColumn<int>("mois");
-        QTest::addColumn<int>("annee");
+        QTest::addColumn<Dates::JourMoisAn>("date");
         QTest::addColumn<bool>("julien");
         QTest::addColumn<int>("valeur");
-        QTest::addColumn<int>("gregorien");
-        QTest::addColumn<int>("legende");
-        QTest::addColumn<int>("calculateur");
-        QTest::newRow("4/10/1582, dernier jour julien") << 4 << 10 << 1582 << true << -115859 << 1 << 4 << 4;
-        QTest::newRow("5/10/1582, jour retiré") << 5 << 10 << 1582 << true << -115858 << 2 << 5 << 5;
-        QTest::newRow("14/10/1582, veille") << 14 << 10 << 1582 << true << -115849 << 4 << 7 << 0;
-        QTest::newRow("15/10/1582, premier grégorien") << 15 << 10 << 1582 << false << -115858 << 5 << 5 << 5;
-        QTest::newRow("31/9/1582 = 1/10, julien") << 31 << 9 << 1582 << true << -115862 << 5 << 1 << 1;
+        QTest::addColumn<QList<int>>("semaine"); // weekday: Gregorian, caption's, calculator's
+        using J = Dates::JourMoisAn;
+        QTest::newRow("4/10/1582, dernier jour julien") << J{4, 10, 1582} << true << -115859 << QList{1, 4, 4};
+        QTest::newRow("5/10/1582, jour retiré") << J{5, 10, 1582} << true << -115858 << QList{2, 5, 5};
+        QTest::newRow("14/10/1582, veille") << J{14, 10, 1582} << true << -115849 << QList{4, 7, 0};
+        QTest::newRow("15/10/1582, premier grégorien") << J{15, 10, 1582} << false << -115858 << QList{5, 5, 5};
+        QTest::newRow("31/9/1582 = 1/10, julien") << J{31, 9, 1582} << true << -115862 << QList{5, 1, 1};
         // Before 1500 the true Julian calendar drifts from the ten-day gap.
-        QTest::newRow("31/12/1000") << 31 << 12 << 1000 << true << -328342 << 3 << 6 << 2;
-        QTest::newRow("1/1/100, première année") << 1 << 1 << 100 << true << -657424 << 5 << 1 << 3;
-        QTest::newRow("30/12/1899, jour 0") << 30 << 12 << 1899 << false << 0 << 6 << 6 << 6;
-        QTest::newRow("29/2/1900 = 1/3") << 29 << 2 << 1900 << false << 61 << 4 << 4 << 4;
-        QTest::newRow("31/12/9999, dernière année") << 31 << 12 << 9999 << false << 2958465 << 5 << 5 << 5;
-        QTest::newRow("1/1/0") << 1 << 1 << 0 << true << -693949 << 6 << 2 << 4;
-        QTest::newRow("1/1/-1900, première du calculateur") << 1 << 1 << -1900 << true << -1387909 << 5 << 1 << 2;
+        QTest::newRow("31/12/1000") << J{31, 12, 1000} << true << -328342 << QList{3, 6, 2};
+        QTest::newRow("1/1/100, première année") << J{1, 1, 100} << true << -657424 << QList{5, 1, 3};
+        QTest::newRow("30/12/1899, jour 0") << J{30, 12, 1899} << false << 0 << QList{6, 6, 6};
+        QTest::newRow("29/2/1900 = 1/3") << J{29, 2, 1900} << false << 61 << QList{4, 4, 4};
+        QTest::newRow("31/12/9999, dernière année") << J{31, 12, 9999} << false << 2958465 << QList{5, 5, 5};
+        QTest::newRow("1/1/0") << J{1, 1, 0} << true << -693949 << QList{6, 2, 4};
+        QTest::newRow("1/1/-1900, première du calculateur") << J{1, 1, -1900} << true << -1387909 << QList{5, 1, 2};
     }
     void bornes()
     {
-        QFETCH(int, jour);
-        QFETCH(int, mois);
-        QFETCH(int, annee);
+        QFETCH(Dates::JourMoisAn, date);
         QFETCH(bool, julien);
         QFETCH(int, valeur);
-        QFETCH(int, gregorien);
-        QFETCH(int, legende);
-        QFETCH(int, calculateur);
+        QFETCH(QList<int>, semaine);
+        const auto [jour, mois, annee] = date;
         QCOMPARE(Dates::avantLaReforme(jour, mois, annee), julien);
         QCOMPARE(Dates::valeurSelection(jour, mois, annee), valeur);
-        QCOMPARE(Dates::colonneLundi(jour, mois, annee), gregorien);
-        QCOMPARE(julien ? Dates::jourSemaineDecale(jour, mois, annee) : gregorien, legende);
-        QCOMPARE(Dates::CalculeJour(jour, mois, annee), calculateur);
+        const int gregorien = Dates::colonneLundi(jour, mois, annee), legende = semaine[1];
+        QCOMPARE((QList{gregorien, julien ? Dates::jourSemaineDecale(jour, mois, annee) : gregorien,
+                        Dates::CalculeJour(jour, mois, annee)}),
+                 semaine);
         // The one day count: date values and Julian Day Numbers differ by a constant,
         // and a value converts back to the date, a day past the month's end carried on.
         const int brute = Dates::valeurDate(jour, mois, annee);
@@ -128,26 +123,24 @@ private slots:
     // Empty caption: the day does not exist and nothing may be built from it.
     void legende_data()
     {
-        QTest::addColumn<int>("jour");
-        QTest::addColumn<int>("mois");
-        QTest::addColumn<int>("annee");
+        QTest::addColumn<Dates::JourMoisAn>("date");
         QTest::addColumn<QString>("attendue");
-        QTest::newRow("4/10/1582 julien") << 4 << 10 << 1582 << "Jeudi 4 octobre 1582";
+        using J = Dates::JourMoisAn;
+        QTest::newRow("4/10/1582 julien") << J{4, 10, 1582} << "Jeudi 4 octobre 1582";
         // A disabled day re-selected after a change of month keeps the Julian rule.
-        QTest::newRow("10/10/1582 julien") << 10 << 10 << 1582 << "Mercredi 10 octobre 1582";
-        QTest::newRow("1/1/1582 julien") << 1 << 1 << 1582 << "Lundi 1 janvier 1582";
-        QTest::newRow("31 avril") << 31 << 4 << 2001 << "";
-        QTest::newRow("29/2/1500 grégorien") << 29 << 2 << 1500 << "";
-        QTest::newRow("jour 0") << 0 << 1 << 2000 << "";
-        QTest::newRow("mois 13") << 1 << 13 << 2000 << "";
-        QTest::newRow("an 10000") << 1 << 1 << 10000 << "";
+        QTest::newRow("10/10/1582 julien") << J{10, 10, 1582} << "Mercredi 10 octobre 1582";
+        QTest::newRow("1/1/1582 julien") << J{1, 1, 1582} << "Lundi 1 janvier 1582";
+        QTest::newRow("31 avril") << J{31, 4, 2001} << "";
+        QTest::newRow("29/2/1500 grégorien") << J{29, 2, 1500} << "";
+        QTest::newRow("jour 0") << J{0, 1, 2000} << "";
+        QTest::newRow("mois 13") << J{1, 13, 2000} << "";
+        QTest::newRow("an 10000") << J{1, 1, 10000} << "";
     }
     void legende()
     {
-        QFETCH(int, jour);
-        QFETCH(int, mois);
-        QFETCH(int, annee);
+        QFETCH(Dates::JourMoisAn, date);
         QFETCH(QString, attendue);
+        const auto [jour, mois, annee] = date;
         const Dates::Periode periode = mois <= 12 ? Dates::periodeDuMois(mois, annee) : Dates::Periode::Apres1582;
         QCOMPARE(Dates::legendeJour(jour, mois, annee, periode).value_or(QString()), attendue);
         QCOMPARE(Dates::texteSelection(jour, mois, annee).has_value(), !attendue.isEmpty());

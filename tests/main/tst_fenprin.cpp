@@ -6,7 +6,7 @@
 #include "main/fenprin.h"
 #include "main/popupinfos.h"
 #include "moon/imagelune.h"
-#include "support/fauxplateforme.h"
+#include "support/fenprinchargee.h"
 #include "ui/vantelbttn.h"
 
 #include <QApplication>
@@ -37,18 +37,9 @@ int conseilsVisibles()
         n += qobject_cast<Conseils *>(w) && w->isVisible();
     return n;
 }
-// The main window loaded, without its tips.
-struct Fenetre
+struct Fenetre : FenPrinChargee
 {
-    Banc banc;
-    FenPrin f;
-    Fenetre()
-    {
-        banc.reglages().ecrit(Cles::Conseils, Cles::ConseilDemarrage, Cles::Non);
-        f.charge();
-    }
     PopUpInfos *menu() const { return f.popUpInfos; }
-    void clique(QWidget *w, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseClick(w, b); }
     void changeCouleur(int couleur) { clique(menu()->CmdCouleur[couleur]); }
     QString lit(int couleur) { return banc.relu(Couleurs::section(), Couleurs::definitions()[couleur].cle); }
 };
@@ -171,7 +162,8 @@ private slots:
         QCOMPARE(QPoint(f.AnneeChoisie(), f.MoisChoisi()), QPoint(2001, 11)); // still on today
     }
 
-    void reposPuisBoutons()
+    // The other buttons, by mouse and keyboard alike, are the keyboard test's.
+    void reposPuisBoiteAOutils()
     {
         Fenetre w;
         auto &f = w.f;
@@ -183,8 +175,6 @@ private slots:
         for (QWidget *w : QApplication::allWidgets())
             for (QTimer *t : w->findChildren<QTimer *>())
                 QVERIFY2(!t->isActive(), qPrintable(w->objectName()));
-        QTest::mouseClick(f.CmdAnMois, Qt::LeftButton);
-        QVERIFY(f.CmdAnMois->isHidden() && f.LDAnnee->isVisible() && f.LDMois->isVisible());
         QTest::mouseClick(f.CmdBOutils, Qt::LeftButton);
         QVERIFY(partage().bOutilsAffichee);
         QPointer<FenBOutils> boite = f.boiteOutils();
@@ -198,12 +188,6 @@ private slots:
         QVERIFY(!partage().bOutilsAffichee);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!boite);
-        // The toolbox button's right button covers the lists again.
-        QTest::mouseClick(f.CmdBOutils, Qt::RightButton);
-        QVERIFY(f.CmdAnMois->isVisible() && !partage().bOutilsAffichee);
-        QTest::mouseClick(f.CmdAide, Qt::LeftButton);
-        QTest::mouseClick(f.CmdAide, Qt::RightButton);
-        QCOMPARE(w.banc.plateforme.aides, (QList<int>{1, 0}));
     }
 
     void fermeeParLeGestionnaireDeFenetres()
@@ -322,27 +306,22 @@ private slots:
     void programmesExternes_data()
     {
         QTest::addColumn<bool>("pressePapiers"); // copy button's right click, else time zones
+        QTest::addColumn<QString>("erreur");
         QTest::addColumn<QStringList>("presents");
         QTest::addColumn<QString>("lance");
-        QTest::addColumn<QString>("erreur");
-        QTest::newRow("aucune visionneuse") << true << QStringList{} << ""
-                                            << "Le presse-papiers n'existe pas";
-        QTest::newRow("xclipboard") << true << QStringList{"xclipboard", "copyq"} << "xclipboard"
-                                    << "";
-        QTest::newRow("copyq") << true << QStringList{"copyq"} << "copyq show"
-                               << "";
-        QTest::newRow("gnome") << false << QStringList{"gnome-control-center", "kcmshell5"}
-                               << "gnome-control-center datetime"
-                               << "";
-        QTest::newRow("kde") << false << QStringList{"kcmshell5"} << "kcmshell5 clock"
-                             << "";
+        QTest::newRow("aucune visionneuse") << true << "Le presse-papiers n'existe pas" << QStringList{} << "";
+        QTest::newRow("xclipboard") << true << "" << QStringList{"xclipboard", "copyq"} << "xclipboard";
+        QTest::newRow("copyq") << true << "" << QStringList{"copyq"} << "copyq show";
+        QTest::newRow("gnome") << false << "" << QStringList{"gnome-control-center", "kcmshell5"}
+                               << "gnome-control-center datetime";
+        QTest::newRow("kde") << false << "" << QStringList{"kcmshell5"} << "kcmshell5 clock";
     }
     void programmesExternes()
     {
         QFETCH(bool, pressePapiers);
+        QFETCH(QString, erreur);
         QFETCH(QStringList, presents);
         QFETCH(QString, lance);
-        QFETCH(QString, erreur);
         Fenetre w;
         auto &p = w.banc.plateforme;
         p.programmesPresents = presents;

@@ -28,25 +28,22 @@ private slots:
     void phase_data()
     {
         QTest::addColumn<QString>("selection");
-        QTest::addColumn<int>("valeur");
         QTest::addColumn<double>("fraction");
-        QTest::newRow("6/1/2000") << "06/01/2000" << 36531 << 0.5038;
-        // Julian dates up to 4 October 1582 are ten days behind.
-        QTest::newRow("dernier jour julien") << "04/10/1582" << -115859 << 0.0922;
-        QTest::newRow("premier jour grégorien") << "15/10/1582" << -115858 << 0.1260;
-        QTest::newRow("report sur l'année") << "25/12/1500" << -145727 << 0.6664;
-        QTest::newRow("report sur mars") << "28/02/1500" << -146027 << 0.5074;
-        QTest::newRow("1/1/100") << "01/01/0100" << -657424 << 0.9733;
-        QTest::newRow("31/12/9999") << "31/12/9999" << 2958465 << 0.5120;
+        QTest::newRow("6/1/2000") << "06/01/2000" << 0.5038;
+        // Julian dates up to 4 October 1582 are ten days behind (the day counts are the dates' tests).
+        QTest::newRow("dernier jour julien") << "04/10/1582" << 0.0922;
+        QTest::newRow("premier jour grégorien") << "15/10/1582" << 0.1260;
+        QTest::newRow("report sur l'année") << "25/12/1500" << 0.6664;
+        QTest::newRow("report sur mars") << "28/02/1500" << 0.5074;
+        QTest::newRow("1/1/100") << "01/01/0100" << 0.9733;
+        QTest::newRow("31/12/9999") << "31/12/9999" << 0.5120;
     }
     void phase()
     {
         QFETCH(QString, selection);
-        QFETCH(int, valeur);
         QFETCH(double, fraction);
         const auto p = Lune::calculePhase(selection);
         QVERIFY(p);
-        QCOMPARE(p->valeur, valeur);
         QVERIFY2(qAbs(p->fraction - fraction) < 0.00005, qPrintable(QString::number(p->fraction)));
     }
     void legendeEtRefus()

@@ -140,10 +140,19 @@ private slots:
         QVERIFY(!f);
     }
 
-    void aproposPauseSiteEtFermeture()
+    // The sheet scrolls up from an empty viewport; a click pauses it, the next
+    // resumes where it stood; the cycle ends once the last line has left the
+    // top, and starts over.
+    void apropos()
     {
         Banc banc;
         Apropos a;
+        const int viewport = a.hauteurViewport();
+        const int huit = QFontMetrics(FeuilleApropos::police(10), a.Image2).height();
+        const QImage image = a.Image2->grab().toImage();
+        const QColor texte = a.Image2->palette().color(QPalette::WindowText);
+        QVERIFY(!texteEntre(image, texte, 0, viewport));
+        QVERIFY(texteEntre(image, texte, viewport, viewport + huit * 2));
         a.show();
         QVERIFY(a.Minuterie1->isActive());
         avance(a, 1);
@@ -157,28 +166,7 @@ private slots:
         QTest::mouseClick(a.Image2, Qt::LeftButton, {}, QPoint(50, 5));
         QVERIFY(a.Minuterie1->isActive());
         avance(a, 1);
-        QCOMPARE(a.Image2->y(), p); // resumes where it stopped
-        // Without a web site the button opens the help's contents.
-        const QString site = Apropos::siteConfigure();
-        QTest::mouseClick(a.CmdSite, Qt::LeftButton);
-        QCOMPARE(banc.plateforme.adresses, site.isEmpty() ? QStringList{} : QStringList{site});
-        QCOMPARE(banc.plateforme.aides, site.isEmpty() ? QList<int>{0} : QList<int>{});
-        QTest::mouseClick(a.CmdFermer, Qt::LeftButton);
-        QVERIFY(!a.isVisible() && !a.Minuterie1->isActive());
-    }
-    void aproposFeuille()
-    {
-        Banc banc;
-        Apropos a;
-        const int viewport = a.hauteurViewport();
-        const int huit = QFontMetrics(FeuilleApropos::police(10), a.Image2).height();
-        // One empty viewport, then the first line enters from the bottom.
-        const QImage image = a.Image2->grab().toImage();
-        const QColor texte = a.Image2->palette().color(QPalette::WindowText);
-        QVERIFY(!texteEntre(image, texte, 0, viewport));
-        QVERIFY(texteEntre(image, texte, viewport, viewport + huit * 2));
-        // The cycle ends once the last line has left the top, and starts over.
-        avance(a, 2);
+        QCOMPARE(a.Image2->y(), p);
         int dernier = 0;
         for (int t = 0; t < a.hauteurFeuille() && a.Image2->y() != 0; ++t) {
             dernier = a.Image2->y();
@@ -189,6 +177,13 @@ private slots:
         // The sheet's height is a multiple of the font's line height, so with
         // some fonts the foot of the last line still touches the top row or two.
         QVERIFY(!texteEntre(image, texte, -dernier + 3, -dernier + viewport));
+        // Without a web site the button opens the help's contents.
+        const QString site = Apropos::siteConfigure();
+        QTest::mouseClick(a.CmdSite, Qt::LeftButton);
+        QCOMPARE(banc.plateforme.adresses, site.isEmpty() ? QStringList{} : QStringList{site});
+        QCOMPARE(banc.plateforme.aides, site.isEmpty() ? QList<int>{0} : QList<int>{});
+        QTest::mouseClick(a.CmdFermer, Qt::LeftButton);
+        QVERIFY(!a.isVisible() && !a.Minuterie1->isActive());
     }
 };
 

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "base/partage.h"
+#include "main/fenprin.h"
+#include "support/fauxplateforme.h"
+#include "ui/vantelbttn.h"
+
+#include <QComboBox>
+#include <QTest>
+
+// The main window loaded on a fresh bench, without its tips, its year list
+// from 1501 so that the reform is in reach; header only, for the tests that
+// link the main window.
+struct FenPrinChargee
+{
+    Banc banc;
+    FenPrin f;
+    explicit FenPrinChargee(const QString &style = QString())
+    {
+        banc.reglages().ecrit(Cles::Conseils, Cles::ConseilDemarrage, Cles::Non);
+        banc.reglages().ecrit(Cles::AnneeDebut, Cles::Valeur, QStringLiteral("1501"));
+        if (!style.isEmpty())
+            banc.reglages().ecrit(Cles::StyleSection, Cles::Style, style);
+        f.charge();
+    }
+    // Picks a day through the lists and the grid, as a user does.
+    void choisit(int jour, int mois, int annee)
+    {
+        f.LDAnnee->setCurrentIndex(annee - partage().anneeDebut);
+        f.LDMois->setCurrentIndex(mois - 1);
+        QTest::mouseClick(f.Jour[jour - 1], Qt::LeftButton);
+    }
+    void clique(QWidget *w, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseClick(w, b); }
+};
