@@ -23,6 +23,20 @@ double jourJulienUT(double jde)
     return jde - deltaT(2000.0 + (jde - JourJulienJ2000) / 365.25) / SecondesParJour;
 }
 
+std::vector<double> grille(double debut, double fin, double pas, const std::vector<double> &ajouts)
+{
+    const int n = std::max(1, int(std::ceil((fin - debut) / pas - 1e-9)));
+    std::vector<double> g;
+    g.reserve(std::size_t(n) + 1 + ajouts.size());
+    for (int i = 0; i <= n; ++i)
+        g.push_back(debut + (fin - debut) * i / n);
+    for (double x : ajouts)
+        if (x > debut && x < fin)
+            g.push_back(x);
+    std::sort(g.begin(), g.end());
+    return g;
+}
+
 Nutation nutation(double t)
 {
     const double omega = rad(horner(t, {125.04452, -1934.136261, 0.0020708, 1.0 / 450000}));

@@ -105,9 +105,10 @@ Topocentriques versTopocentriques(const Equatoriales &geo, double angleHoraire, 
 // Altitude in degrees of a body at a local hour angle and declination.
 double hauteur(double angleHoraire, double declinaison, double latitude);
 
-// The instants, between debut and fin (Julian days), where a smooth function
-// of time crosses zero, found by sampling every pas days then refining to
-// about a second.
+// The instants where a smooth function of time crosses zero, found between
+// consecutive sample instants (sorted Julian days) then refined to about a
+// second. A crossing pair between two samples goes unseen: the samples must
+// include the function's extremes.
 struct Passage
 {
     double jour = 0;
@@ -115,15 +116,15 @@ struct Passage
 };
 
 template<typename F>
-std::vector<Passage> passages(F &&f, double debut, double fin, double pas)
+std::vector<Passage> passages(F &&f, const std::vector<double> &instants)
 {
     std::vector<Passage> trouves;
-    const int n = std::max(1, int((fin - debut) / pas + 0.999));
-    const double h = (fin - debut) / n;
-    double a = debut;
+    if (instants.empty())
+        return trouves;
+    double a = instants.front();
     double fa = f(a);
-    for (int i = 1; i <= n; ++i) {
-        const double b = debut + i * h;
+    for (std::size_t i = 1; i < instants.size(); ++i) {
+        const double b = instants[i];
         const double fb = f(b);
         if ((fa < 0) != (fb < 0)) {
             // Regula falsi with the Illinois step: a few evaluations per crossing.
@@ -148,5 +149,9 @@ std::vector<Passage> passages(F &&f, double debut, double fin, double pas)
     }
     return trouves;
 }
+
+// Instants every pas days or a little less from debut to fin, both included,
+// with the extra instants (within the span) put in order.
+std::vector<double> grille(double debut, double fin, double pas, const std::vector<double> &ajouts = {});
 
 } // namespace Dates

@@ -76,7 +76,7 @@ JourneeLune journeeLune(const QDate &jour, const Observateur &o, const QTimeZone
     const BornesJour b = bornesJour(jour, fuseau);
     const CourseLune c(b, o);
     JourneeLune j;
-    for (const Passage &p : passages([&c](double jj) { return c.audessus(jj); }, b.debut, b.fin, 1.0 / 24)) {
+    for (const Passage &p : passages([&c](double jj) { return c.audessus(jj); }, grille(b.debut, b.fin, 1.0 / 24))) {
         std::optional<QDateTime> &e = p.montant ? j.lever : j.coucher;
         if (!e)
             e = instantJulien(p.jour);

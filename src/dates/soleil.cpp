@@ -280,11 +280,25 @@ struct Traversees
     double duree = 0; // days above
 };
 
+// The upper and lower transits of the day: the hour angle's sine turns from
+// negative to positive at the one, back at the other.
+std::vector<Passage> culminations(const CourseSoleil &c, const BornesJour &b)
+{
+    const auto sinH = [&c](double jj) { return std::sin(rad(c.position(jj).first)); };
+    return passages(sinH, grille(b.debut, b.fin, PasRecherche));
+}
+
+// The crossings of an altitude during the day. The Sun's altitude is
+// highest and lowest at the transits: with them among the samples, a Sun
+// grazing the threshold near the polar circles is not missed.
 Traversees traversees(const CourseSoleil &c, const BornesJour &b, double seuil)
 {
     const double sinSeuil = std::sin(rad(seuil));
     const auto f = [&c, sinSeuil](double jj) { return c.audessus(jj, sinSeuil); };
-    const std::vector<Passage> p = passages(f, b.debut, b.fin, PasRecherche);
+    std::vector<double> extremes;
+    for (const Passage &x : culminations(c, b))
+        extremes.push_back(x.jour);
+    const std::vector<Passage> p = passages(f, grille(b.debut, b.fin, PasRecherche, extremes));
     Traversees t;
     bool dessus = f(b.debut) >= 0;
     if (p.empty())
@@ -364,9 +378,7 @@ JourneeSoleil journeeSoleil(const QDate &jour, const Observateur &o, const QTime
     j.penombre = civil.ciel;
     j.duree = std::llround(horizon.duree * SecondesParJour);
 
-    // Upper transit: the hour angle's sine turns from negative to positive.
-    const auto sinH = [&c](double jj) { return std::sin(rad(c.position(jj).first)); };
-    for (const Passage &p : passages(sinH, b.debut, b.fin, PasRecherche)) {
+    for (const Passage &p : culminations(c, b)) {
         if (!p.montant)
             continue;
         j.midi = instantJulien(p.jour);
