@@ -5,6 +5,7 @@
 #include "dates/lieux.h"
 #include "dates/lune.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -52,6 +53,9 @@ Ephemeride ephemerideLigneCommande(const QStringList &positionnels, const std::o
                                         "de -90 à 90 et longitude de -180 à 180, par exemple 48.85,2.35.")
                              .arg(*lieu));
         } else {
+            if (lus.lieux.empty())
+                return refus(QStringLiteral("la liste des villes (Lieux.txt) est introuvable ou vide : donnez les "
+                                            "coordonnées LAT,LON du lieu."));
             const Dates::Recherche r = Dates::trouveLieu(lus.lieux, *lieu);
             if (!r.lieu && r.candidats.isEmpty())
                 return refus(QStringLiteral("lieu « %1 » inconnu : donnez une ville de la liste ou ses coordonnées "
@@ -69,9 +73,20 @@ Ephemeride ephemerideLigneCommande(const QStringList &positionnels, const std::o
 Ephemeride ephemerideLigneCommande(const QStringList &positionnels, const std::optional<QString> &lieu)
 {
     QString texte;
-    QFile fichier(Base::cheminDonnees(QStringLiteral("Lieux.txt")));
-    if (lieu && fichier.open(QIODevice::ReadOnly))
-        texte = QString::fromUtf8(fichier.readAll());
+    if (lieu) {
+        // The command line is read before any application object; finding
+        // the data beside the program needs one.
+        std::optional<QCoreApplication> application;
+        if (!QCoreApplication::instance()) {
+            static int argc = 1;
+            static char nom[] = "zelund";
+            static char *argv[] = {nom, nullptr};
+            application.emplace(argc, argv);
+        }
+        QFile fichier(Base::cheminDonnees(QStringLiteral("Lieux.txt")));
+        if (fichier.open(QIODevice::ReadOnly))
+            texte = QString::fromUtf8(fichier.readAll());
+    }
     return ephemerideLigneCommande(positionnels, lieu, QDate::currentDate(), texte);
 }
 
