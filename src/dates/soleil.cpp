@@ -291,12 +291,12 @@ std::vector<Passage> culminations(const CourseSoleil &c, const BornesJour &b)
 // The crossings of an altitude during the day. The Sun's altitude is
 // highest and lowest at the transits: with them among the samples, a Sun
 // grazing the threshold near the polar circles is not missed.
-Traversees traversees(const CourseSoleil &c, const BornesJour &b, double seuil)
+Traversees traversees(const CourseSoleil &c, const BornesJour &b, const std::vector<Passage> &culmine, double seuil)
 {
     const double sinSeuil = std::sin(rad(seuil));
     const auto f = [&c, sinSeuil](double jj) { return c.audessus(jj, sinSeuil); };
     std::vector<double> extremes;
-    for (const Passage &x : culminations(c, b))
+    for (const Passage &x : culmine)
         extremes.push_back(x.jour);
     const std::vector<Passage> p = passages(f, grille(b.debut, b.fin, PasRecherche, extremes));
     Traversees t;
@@ -368,8 +368,9 @@ JourneeSoleil journeeSoleil(const QDate &jour, const Observateur &o, const QTime
     const BornesJour v = bornesJour(jour.addDays(-1), fuseau);
     const CourseSoleil c({v.debut, b.debut, b.fin}, o);
     JourneeSoleil j;
-    const Traversees horizon = traversees(c, b, HauteurLeverSoleil);
-    const Traversees civil = traversees(c, b, HauteurCrepusculeCivil);
+    const std::vector<Passage> culmine = culminations(c, b);
+    const Traversees horizon = traversees(c, b, culmine, HauteurLeverSoleil);
+    const Traversees civil = traversees(c, b, culmine, HauteurCrepusculeCivil);
     j.lever = instant(horizon.montee);
     j.coucher = instant(horizon.descente);
     j.jour = horizon.ciel;
@@ -378,7 +379,7 @@ JourneeSoleil journeeSoleil(const QDate &jour, const Observateur &o, const QTime
     j.penombre = civil.ciel;
     j.duree = std::llround(horizon.duree * SecondesParJour);
 
-    for (const Passage &p : culminations(c, b)) {
+    for (const Passage &p : culmine) {
         if (!p.montant)
             continue;
         j.midi = instantJulien(p.jour);
@@ -387,7 +388,7 @@ JourneeSoleil journeeSoleil(const QDate &jour, const Observateur &o, const QTime
         break;
     }
 
-    const double veille = traversees(c, v, HauteurLeverSoleil).duree;
+    const double veille = traversees(c, v, culminations(c, v), HauteurLeverSoleil).duree;
     j.variation = j.duree - std::llround(veille * SecondesParJour);
     return j;
 }
