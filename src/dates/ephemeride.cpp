@@ -2,9 +2,9 @@
 
 #include "dates/courselune.h"
 #include "dates/lune.h"
-#include "dates/noms.h"
 #include "dates/saisons.h"
 #include "dates/soleil.h"
+#include "dates/texte.h"
 
 #include <QStringList>
 #include <QTimeZone>
@@ -23,7 +23,7 @@ QString heure(const QDateTime &instant, const QTimeZone &fuseau)
 
 QString dateLongue(const QDate &d)
 {
-    return QStringLiteral("%1 %2 %3 %4").arg(nomJour(d.dayOfWeek())).arg(d.day()).arg(nomMois(d.month())).arg(d.year());
+    return Dates::dateLongue(d.day(), d.month(), d.year()).value_or(QString());
 }
 
 QString moment(const QDateTime &instant, const QTimeZone &fuseau)

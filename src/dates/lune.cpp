@@ -233,8 +233,8 @@ QString nomPhase(PhasePrincipale phase)
 
 QString nomPhaseJour(const QDate &jour, const QTimeZone &fuseau)
 {
-    const QDateTime debut(jour, QTime(0, 0), fuseau);
-    const QDateTime fin(jour.addDays(1), QTime(0, 0), fuseau);
+    const QDateTime debut = jour.startOfDay(fuseau);
+    const QDateTime fin = jour.addDays(1).startOfDay(fuseau);
     const InstantPhase avant = phaseAvant(fin.addMSecs(-1));
     if (avant.utc >= debut)
         return nomPhase(avant.phase);

@@ -64,7 +64,7 @@ QDateTime instantSaison(int annee, PointSaison point)
 
 SaisonDuJour saisonDuJour(const QDate &jour, const QTimeZone &fuseau, bool hemisphereSud)
 {
-    const QDateTime fin(jour.addDays(1), QTime(0, 0), fuseau);
+    const QDateTime fin = jour.addDays(1).startOfDay(fuseau);
     SaisonDuJour s{Saison::Hiver, PointSaison::SolsticeDecembre,
                    instantSaison(jour.year() - 1, PointSaison::SolsticeDecembre)};
     for (int p = 0; p < 4; ++p) {

@@ -358,8 +358,7 @@ double longitudeApparenteSoleil(double jde)
 
 BornesJour bornesJour(const QDate &jour, const QTimeZone &fuseau)
 {
-    return {jourJulien(QDateTime(jour, QTime(0, 0), fuseau)),
-            jourJulien(QDateTime(jour.addDays(1), QTime(0, 0), fuseau))};
+    return {jourJulien(jour.startOfDay(fuseau)), jourJulien(jour.addDays(1).startOfDay(fuseau))};
 }
 
 JourneeSoleil journeeSoleil(const QDate &jour, const Observateur &o, const QTimeZone &fuseau)
