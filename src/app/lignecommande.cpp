@@ -1,5 +1,6 @@
 #include "app/lignecommande.h"
 
+#include "app/ephemeridecommande.h"
 #include "base/chargement.h"
 #include "base/partage.h"
 #include "base/reglages.h"
@@ -42,6 +43,9 @@ QString texteAideLigneCommande()
                           "  --date JJ/MM/AAAA   Démarre sur cette date, comme si vous l'aviez choisie\n"
                           "                      (calendrier julien avant le 15/10/1582). L'année doit\n"
                           "                      être dans la liste des années de la configuration.\n"
+                          "  --ephemeride [JJ/MM/AAAA] [--lieu NOM | --lieu LAT,LON]\n"
+                          "                      Affiche l'éphéméride du jour (Soleil, Lune, saisons) à\n"
+                          "                      Paris ou au lieu donné, sans ouvrir de fenêtre.\n"
                           "\n"
                           "Une date illisible ou qui n'existe pas est signalée et le programme s'arrête\n"
                           "avec le code 2, sans ouvrir de fenêtre.\n");
@@ -54,7 +58,9 @@ LigneCommande lisLigneCommande(const QStringList &arguments)
     const QCommandLineOption aide({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
     const QCommandLineOption date(QStringLiteral("date"), QString(), QStringLiteral("JJ/MM/AAAA"));
-    analyse.addOptions({aide, version, date});
+    const QCommandLineOption ephemeride(QStringLiteral("ephemeride"), QString());
+    const QCommandLineOption lieu(QStringLiteral("lieu"), QString(), QStringLiteral("NOM"));
+    analyse.addOptions({aide, version, date, ephemeride, lieu});
 
     // A double-dash option must be one of ours; the rest is the toolkit's.
     for (const QString &a : arguments) {
@@ -67,18 +73,30 @@ LigneCommande lisLigneCommande(const QStringList &arguments)
                                               QStringLiteral("reverse"),  QStringLiteral("qwindowgeometry")};
         if (optionsQt.contains(nom))
             continue;
-        if (nom != QLatin1String("help") && nom != QLatin1String("version") && nom != QLatin1String("date"))
+        if (nom != QLatin1String("help") && nom != QLatin1String("version") && nom != QLatin1String("date")
+            && nom != QLatin1String("ephemeride") && nom != QLatin1String("lieu"))
             return arret(CodeLigneRefusee, {},
                          erreur(QStringLiteral("option inconnue « %1 ». Voyez zelund --help.").arg(a)));
     }
     if (!analyse.parse(QStringList{QStringLiteral("zelund")} + arguments)) {
         if (analyse.errorText().contains(QLatin1String("date")))
             return arret(CodeLigneRefusee, {}, erreur(QStringLiteral("il manque la date après --date (JJ/MM/AAAA).")));
+        if (analyse.errorText().contains(QLatin1String("lieu")))
+            return arret(CodeLigneRefusee, {},
+                         erreur(QStringLiteral("il manque le lieu après --lieu (NOM ou LAT,LON).")));
     }
     if (analyse.isSet(aide))
         return arret(0, texteAideLigneCommande());
     if (analyse.isSet(version))
         return arret(0, QStringLiteral("Zelund + 4.11\n"));
+
+    if (analyse.isSet(ephemeride)) {
+        const auto e = ephemerideLigneCommande(analyse.positionalArguments(),
+                                               analyse.isSet(lieu) ? std::optional(analyse.value(lieu)) : std::nullopt);
+        return arret(e.code, e.sortie, e.erreur);
+    }
+    if (analyse.isSet(lieu))
+        return arret(CodeLigneRefusee, {}, erreur(QStringLiteral("--lieu ne va qu'avec --ephemeride.")));
 
     LigneCommande l;
     if (!analyse.isSet(date))

@@ -1,6 +1,8 @@
 #include "dates/lune.h"
 
+#include "dates/astronomie.h"
 #include "dates/noms.h"
+#include "dates/soleil.h"
 #include "dates/texte.h"
 
 #include <QStringList>
@@ -13,25 +15,10 @@ namespace Dates {
 namespace {
 
 constexpr double JourJulienEpoqueUnix = 2440587.5;
-constexpr double JourJulienJ2000 = 2451545.0;
 // Mean new moon of 6 January 2000 and the mean synodic month, in days.
 constexpr double NouvelleLune2000 = 2451550.09766;
 constexpr double Lunaison = 29.530588861;
-constexpr double SecondesParJour = 86400.0;
 constexpr double KmParUa = 149597870.7;
-
-double rad(double degres)
-{
-    return degres * std::numbers::pi / 180.0;
-}
-
-double horner(double x, std::initializer_list<double> c)
-{
-    double s = 0.0;
-    for (auto it = std::rbegin(c); it != std::rend(c); ++it)
-        s = s * x + *it;
-    return s;
-}
 
 // The principal phase nearest to lunation k (k + 0, .25, .5, .75), in
 // Julian ephemeris days: the mean phase, then the periodic terms of the
@@ -113,102 +100,6 @@ double jdePhase(double k, PhasePrincipale quelle)
     return jde;
 }
 
-// Main terms of the Moon's longitude and distance (units of 1e-6 degree and
-// of metres) and of its latitude, by multiples of D, M, M', F.
-struct TermeLR
-{
-    int d, m, mp, f;
-    double l, r;
-};
-constexpr std::array<TermeLR, 31> TermesLR{{
-    {0, 0, 1, 0, 6288774, -20905355}, {2, 0, -1, 0, 1274027, -3699111}, {2, 0, 0, 0, 658314, -2955968},
-    {0, 0, 2, 0, 213618, -569925},    {0, 1, 0, 0, -185116, 48888},     {0, 0, 0, 2, -114332, -3149},
-    {2, 0, -2, 0, 58793, 246158},     {2, -1, -1, 0, 57066, -152138},   {2, 0, 1, 0, 53322, -170733},
-    {2, -1, 0, 0, 45758, -204586},    {0, 1, -1, 0, -40923, -129620},   {1, 0, 0, 0, -34720, 108743},
-    {0, 1, 1, 0, -30383, 104755},     {2, 0, 0, -2, 15327, 10321},      {0, 0, 1, 2, -12528, 0},
-    {0, 0, 1, -2, 10980, 79661},      {4, 0, -1, 0, 10675, -34782},     {0, 0, 3, 0, 10034, -23210},
-    {4, 0, -2, 0, 8548, -21636},      {2, 1, -1, 0, -7888, 24208},      {2, 1, 0, 0, -6766, 30824},
-    {1, 0, -1, 0, -5163, -8379},      {1, 1, 0, 0, 4987, -16675},       {2, -1, 1, 0, 4036, -12831},
-    {2, 0, 2, 0, 3994, -10445},       {4, 0, 0, 0, 3861, -11650},       {2, 0, -3, 0, 3665, 14403},
-    {0, 1, -2, 0, -2689, -7003},      {2, 0, -1, 2, -2602, 0},          {2, -1, -2, 0, 2390, 10056},
-    {1, 0, 1, 0, -2348, 6322},
-}};
-struct TermeB
-{
-    int d, m, mp, f;
-    double b;
-};
-constexpr std::array<TermeB, 14> TermesB{{
-    {0, 0, 0, 1, 5128122},
-    {0, 0, 1, 1, 280602},
-    {0, 0, 1, -1, 277693},
-    {2, 0, 0, -1, 173237},
-    {2, 0, -1, 1, 55413},
-    {2, 0, -1, -1, 46271},
-    {2, 0, 0, 1, 32573},
-    {0, 0, 2, 1, 17198},
-    {2, 0, 1, -1, 9266},
-    {0, 0, 2, -1, 8822},
-    {2, -1, 0, -1, 8216},
-    {2, 0, -2, -1, 4324},
-    {2, 0, 1, 1, 4200},
-    {2, 1, 0, -1, -3359},
-}};
-
-struct Position
-{
-    double longitude = 0; // degrees
-    double latitude = 0;  // degrees
-    double distance = 0;  // km
-};
-
-Position positionLune(double t)
-{
-    const double lp = horner(t, {218.3164477, 481267.88123421, -0.0015786, 1.0 / 538841, -1.0 / 65194000});
-    const double d = horner(t, {297.8501921, 445267.1114034, -0.0018819, 1.0 / 545868, -1.0 / 113065000});
-    const double m = horner(t, {357.5291092, 35999.0502909, -0.0001536, 1.0 / 24490000});
-    const double mp = horner(t, {134.9633964, 477198.8675055, 0.0087414, 1.0 / 69699, -1.0 / 14712000});
-    const double f = horner(t, {93.2720950, 483202.0175233, -0.0036539, -1.0 / 3526000, 1.0 / 863310000});
-    const double a1 = 119.75 + 131.849 * t;
-    const double a2 = 53.09 + 479264.290 * t;
-    const double a3 = 313.45 + 481266.484 * t;
-    const double e = 1.0 - 0.002516 * t - 0.0000074 * t * t;
-    const auto excentricite = [e](int multipleM) {
-        return multipleM == 0 ? 1.0 : (std::abs(multipleM) == 1 ? e : e * e);
-    };
-
-    double sl = 0, sr = 0, sb = 0;
-    for (const TermeLR &x : TermesLR) {
-        const double arg = rad(x.d * d + x.m * m + x.mp * mp + x.f * f);
-        sl += x.l * excentricite(x.m) * std::sin(arg);
-        sr += x.r * excentricite(x.m) * std::cos(arg);
-    }
-    for (const TermeB &x : TermesB)
-        sb += x.b * excentricite(x.m) * std::sin(rad(x.d * d + x.m * m + x.mp * mp + x.f * f));
-    sl += 3958 * std::sin(rad(a1)) + 1962 * std::sin(rad(lp - f)) + 318 * std::sin(rad(a2));
-    sb += -2235 * std::sin(rad(lp)) + 382 * std::sin(rad(a3)) + 175 * std::sin(rad(a1 - f))
-          + 175 * std::sin(rad(a1 + f)) + 127 * std::sin(rad(lp - mp)) - 115 * std::sin(rad(lp + mp));
-    return {lp + sl / 1e6, sb / 1e6, 385000.56 + sr / 1000.0};
-}
-
-Position positionSoleil(double t)
-{
-    const double l0 = horner(t, {280.46646, 36000.76983, 0.0003032});
-    const double m = horner(t, {357.52911, 35999.05029, -0.0001537});
-    const double c = (1.914602 - 0.004817 * t - 0.000014 * t * t) * std::sin(rad(m))
-                     + (0.019993 - 0.000101 * t) * std::sin(rad(2 * m)) + 0.000289 * std::sin(rad(3 * m));
-    const double e = horner(t, {0.016708634, -0.000042037, -0.0000001267});
-    const double v = rad(m + c);
-    const double r = 1.000001018 * (1 - e * e) / (1 + e * std::cos(v));
-    return {l0 + c, 0.0, r * KmParUa};
-}
-
-double jourJulienTT(const QDateTime &instant)
-{
-    const double jj = jourJulien(instant);
-    return jj + deltaT(2000.0 + (jj - JourJulienJ2000) / 365.25) / SecondesParJour;
-}
-
 // Quarter-lunation number of the mean phase at or just before a Julian day.
 qint64 numeroMoyen(double jj)
 {
@@ -281,8 +172,7 @@ double jourJulienPhase(qint64 numero)
 InstantPhase phase(qint64 numero)
 {
     const double jde = jourJulienPhase(numero);
-    const double ut = jde - deltaT(2000.0 + (jde - JourJulienJ2000) / 365.25) / SecondesParJour;
-    return {PhasePrincipale(((numero % 4) + 4) % 4), numero, instantJulien(ut)};
+    return {PhasePrincipale(((numero % 4) + 4) % 4), numero, instantJulien(jourJulienUT(jde))};
 }
 
 std::vector<InstantPhase> phasesApres(const QDateTime &instant, int nombre)
@@ -309,9 +199,10 @@ InstantPhase phaseAvant(const QDateTime &instant)
 
 double fractionEclairee(const QDateTime &instant)
 {
-    const double t = (jourJulienTT(instant) - JourJulienJ2000) / 36525.0;
-    const Position lune = positionLune(t);
-    const Position soleil = positionSoleil(t);
+    const double t = siecles(jourJulienTT(jourJulien(instant)));
+    const Ecliptiques lune = positionLune(t);
+    Ecliptiques soleil = soleilGeometrique(t);
+    soleil.distance *= KmParUa;
     // Elongation of the Moon from the Sun, then the phase angle seen from the Moon.
     const double psi = std::acos(std::cos(rad(lune.latitude)) * std::cos(rad(lune.longitude - soleil.longitude)));
     const double i = std::atan2(soleil.distance * std::sin(psi), lune.distance - soleil.distance * std::cos(psi));
@@ -342,8 +233,8 @@ QString nomPhase(PhasePrincipale phase)
 
 QString nomPhaseJour(const QDate &jour, const QTimeZone &fuseau)
 {
-    const QDateTime debut(jour, QTime(0, 0), fuseau);
-    const QDateTime fin(jour.addDays(1), QTime(0, 0), fuseau);
+    const QDateTime debut = jour.startOfDay(fuseau);
+    const QDateTime fin = jour.addDays(1).startOfDay(fuseau);
     const InstantPhase avant = phaseAvant(fin.addMSecs(-1));
     if (avant.utc >= debut)
         return nomPhase(avant.phase);

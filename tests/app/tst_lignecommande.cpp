@@ -25,6 +25,20 @@ private slots:
         QTest::newRow("30 février") << QStringList{"--date", "30/02/2000"} << 2 << "n'existe pas" << rien;
         QTest::newRow("jour supprimé en 1582") << QStringList{"--date", "10/10/1582"} << 2 << "n'existe pas" << rien;
         QTest::newRow("option inconnue") << QStringList{"--dat", "1/1/2000"} << 2 << "option inconnue" << rien;
+        QTest::newRow("éphéméride à Paris")
+            << QStringList{"--ephemeride", "18/11/2001"} << 0 << "Lieu : Paris (Paris)" << rien;
+        QTest::newRow("éphéméride d'une ville")
+            << QStringList{"--ephemeride", "18/11/2001", "--lieu", "noumea"} << 0 << "Heures de Pacific/Noumea" << rien;
+        QTest::newRow("éphéméride par coordonnées")
+            << QStringList{"--ephemeride", "--lieu=-21.1,55.5", "1/1/2000"} << 0 << "Heures de Indian/Reunion" << rien;
+        QTest::newRow("lieu ambigu") << QStringList{"--ephemeride", "--lieu", "Saint-Pierre"} << 2 << "ambigu" << rien;
+        QTest::newRow("lieu inconnu") << QStringList{"--ephemeride", "--lieu", "Atlantide"} << 2 << "inconnu" << rien;
+        QTest::newRow("longitude 181") << QStringList{"--ephemeride", "--lieu", "48.85,181"} << 2 << "refusées" << rien;
+        QTest::newRow("lieu manquant") << QStringList{"--ephemeride", "--lieu"} << 2 << "il manque le lieu" << rien;
+        QTest::newRow("veille de la réforme") << QStringList{"--ephemeride", "14/10/1582"} << 2 << "15/10/1582" << rien;
+        QTest::newRow("deux dates") << QStringList{"--ephemeride", "1/1/2000", "2/1/2000"} << 2 << "une seule date"
+                                    << rien;
+        QTest::newRow("lieu sans éphéméride") << QStringList{"--lieu", "Paris"} << 2 << "--ephemeride" << rien;
     }
     void lecture()
     {

@@ -1,0 +1,93 @@
+#include "app/ephemeridecommande.h"
+
+#include "base/donnees.h"
+#include "dates/ephemeride.h"
+#include "dates/lieux.h"
+#include "dates/lune.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QRegularExpression>
+
+namespace App {
+
+namespace {
+
+inline constexpr int CodeRefus = 2;
+
+Ephemeride refus(const QString &texte)
+{
+    return {CodeRefus, {}, QStringLiteral("zelund : ") + texte + QLatin1Char('\n')};
+}
+
+} // namespace
+
+Ephemeride ephemerideLigneCommande(const QStringList &positionnels, const std::optional<QString> &lieu,
+                                   const QDate &aujourdhui, const QString &texteLieux)
+{
+    if (positionnels.size() > 1)
+        return refus(QStringLiteral("une seule date après --ephemeride (JJ/MM/AAAA)."));
+    QDate jour = aujourdhui;
+    if (!positionnels.isEmpty()) {
+        const QString texte = positionnels.front().trimmed();
+        static const QRegularExpression forme(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{4})$"));
+        const QRegularExpressionMatch m = forme.match(texte);
+        if (!m.hasMatch())
+            return refus(
+                QStringLiteral("date « %1 » illisible : écrivez-la JJ/MM/AAAA, par exemple 24/06/2002.").arg(texte));
+        jour = QDate(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
+        if (!jour.isValid())
+            return refus(QStringLiteral("le %1 n'existe pas.").arg(texte));
+    }
+    if (!Dates::ephemerideDisponible(jour))
+        return refus(QStringLiteral("l'éphéméride va du 15/10/1582 au 31/12/%1 (calendrier grégorien).")
+                         .arg(Dates::LuneAnneeMax));
+
+    Dates::Lieu choisi = Dates::lieuParDefaut();
+    if (lieu) {
+        const Dates::LectureLieux lus = Dates::lisLieux(texteLieux);
+        if (const auto coordonnees = Dates::lisCoordonnees(*lieu, lus.lieux)) {
+            choisi = *coordonnees;
+        } else if (lieu->contains(QRegularExpression(QStringLiteral("^\\s*[-+]?\\d")))) {
+            return refus(QStringLiteral("coordonnées « %1 » refusées : écrivez LAT,LON en degrés décimaux, latitude "
+                                        "de -90 à 90 et longitude de -180 à 180, par exemple 48.85,2.35.")
+                             .arg(*lieu));
+        } else {
+            if (lus.lieux.empty())
+                return refus(QStringLiteral("la liste des villes (Lieux.txt) est introuvable ou vide : donnez les "
+                                            "coordonnées LAT,LON du lieu."));
+            const Dates::Recherche r = Dates::trouveLieu(lus.lieux, *lieu);
+            if (!r.lieu && r.candidats.isEmpty())
+                return refus(QStringLiteral("lieu « %1 » inconnu : donnez une ville de la liste ou ses coordonnées "
+                                            "LAT,LON.")
+                                 .arg(*lieu));
+            if (!r.lieu)
+                return refus(
+                    QStringLiteral("lieu « %1 » ambigu : %2.").arg(*lieu, r.candidats.join(QStringLiteral(", "))));
+            choisi = *r.lieu;
+        }
+    }
+    return {0, Dates::texteEphemeride(jour, choisi), {}};
+}
+
+Ephemeride ephemerideLigneCommande(const QStringList &positionnels, const std::optional<QString> &lieu)
+{
+    QString texte;
+    if (lieu) {
+        // The command line is read before any application object; finding
+        // the data beside the program needs one.
+        std::optional<QCoreApplication> application;
+        if (!QCoreApplication::instance()) {
+            static int argc = 1;
+            static char nom[] = "zelund";
+            static char *argv[] = {nom, nullptr};
+            application.emplace(argc, argv);
+        }
+        QFile fichier(Base::cheminDonnees(QStringLiteral("Lieux.txt")));
+        if (fichier.open(QIODevice::ReadOnly))
+            texte = QString::fromUtf8(fichier.readAll());
+    }
+    return ephemerideLigneCommande(positionnels, lieu, QDate::currentDate(), texte);
+}
+
+} // namespace App
