@@ -5,7 +5,8 @@ namespace Dates {
 namespace {
 
 // Days from the epoch to 1 Mouharram of the year: 354 a year, and one more
-// for each abundant year before it.
+// for each abundant year before it (years 2, 5, 7, 10, 13, 16, 18, 21, 24, 26
+// and 29 of each cycle of 30, whose last month has 30 days).
 qint64 joursAvant(int annee)
 {
     const qint64 a = annee;
@@ -19,18 +20,6 @@ int joursAvantMois(int mois)
 }
 
 } // namespace
-
-bool estAbondanteHegire(int annee)
-{
-    return (14 + 11 * annee) % 30 < 11;
-}
-
-int longueurMoisHegire(int mois, int annee)
-{
-    if (mois == 12 && estAbondanteHegire(annee))
-        return 30;
-    return mois % 2 == 1 ? 30 : 29;
-}
 
 qint64 jourJulien(const DateHegire &date)
 {

@@ -20,9 +20,6 @@ struct DateHegire
 // 1 Mouharram of year 1, Friday 16 July 622 of the Julian calendar.
 inline constexpr qint64 EpoqueHegire = 1948440;
 
-// Years 2, 5, 7, 10, 13, 16, 18, 21, 24, 26 and 29 of each cycle.
-bool estAbondanteHegire(int annee);
-int longueurMoisHegire(int mois, int annee);
 qint64 jourJulien(const DateHegire &date);
 // nullopt before the epoch.
 std::optional<DateHegire> dateHegire(qint64 jourJulien);
