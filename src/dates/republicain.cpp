@@ -30,8 +30,9 @@ std::optional<AnRepublicain> anDuJour(qint64 jj, const JourEquinoxe &equinoxe)
     return AnRepublicain{gregorien - AnneeEquinoxeAnI + 1, debut};
 }
 
-// Fabre d'Églantine's names, a décade to a line: the fifth day an animal, the
-// tenth a tool, the others plants and minerals.
+// Fabre d'Églantine's names, month by month: in each décade the fifth day an
+// animal, the tenth a tool, the others plants and minerals (stones and metals
+// in nivôse); then the complementary days' feasts.
 constexpr std::array<const char16_t *, 366> Noms = {
     // vendémiaire
     u"Raisin", u"Safran", u"Châtaigne", u"Colchique", u"Cheval", u"Balsamine", u"Carotte", u"Amaranthe", u"Panais",
