@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 
 namespace {
 constexpr int Largeur = 4860;
@@ -44,10 +45,20 @@ FenPaques::FenPaques(QWidget *parent)
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     placeTwips(Label1, 60, 615, 3495, 1515);
 
+    orthodoxe = new QLabel(FondPaques);
+    orthodoxe->setObjectName(QStringLiteral("LblOrthodoxe"));
+    orthodoxe->setFont(Label1->font());
+    orthodoxe->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
     Label3 = new QLabel(FondPaques);
     Label3->setFont(police(QStringLiteral("Comic Sans MS"), 11.25, true));
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     placeTwips(Label3, 60, 2265, 3495, 2775);
+
+    // The sixth line, in the gap the five dates leave above the reminder.
+    const int haut = std::min(Label1->y() + 5 * Label1->fontMetrics().lineSpacing(),
+                              Label3->y() - Label1->fontMetrics().lineSpacing());
+    orthodoxe->setGeometry(Label1->x(), haut, Label1->width(), Label3->y() - haut);
 
     connect(TxtAnnee, &QLineEdit::textChanged, this, &FenPaques::anneeModifiee);
     connect(ChangeAn, &QAbstractSlider::valueChanged, this, &FenPaques::compteurModifie);
@@ -63,7 +74,7 @@ void FenPaques::appliqueCouleurs()
 {
     AffectationCouleurs a = couleursCadre();
     a.panneaux = {FondPaques};
-    a.autresTextes = {TxtAnnee, Label1, Label2, Label3};
+    a.autresTextes = {TxtAnnee, Label1, Label2, Label3, orthodoxe};
     a.visualisation = {TxtAnnee};
     Ui::appliqueCouleurs(a, partage().couleurs);
 }
@@ -74,6 +85,7 @@ void FenPaques::Affichage_des_jours_feries()
     if (!annee)
         return;
     Label1->setText(Calendrier::texteJoursFeries(static_cast<qint16>(annee->valeur)));
+    orthodoxe->setText(Calendrier::texteOrthodoxe(static_cast<qint16>(annee->valeur)));
 }
 
 void FenPaques::anneeModifiee(const QString &texte)

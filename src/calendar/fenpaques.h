@@ -23,6 +23,8 @@ public:
     QLabel *Label3 = nullptr;
 
 private:
+    QLabel *orthodoxe = nullptr; // Orthodox Easter, below the five dates
+
     void appliqueCouleurs();
     void Affichage_des_jours_feries();
     void anneeModifiee(const QString &texte);

@@ -1,5 +1,7 @@
 #include "calendar/textespaques.h"
 
+#include "dates/jours.h"
+#include "dates/noms.h"
 #include "dates/texte.h"
 
 namespace Calendrier {
@@ -13,6 +15,19 @@ QString texteJoursFeries(qint16 an)
     for (const auto &f : *feries)
         lignes << f.texte;
     return lignes.join(QChar(10));
+}
+
+QString texteOrthodoxe(qint16 an)
+{
+    const auto paques = Dates::paquesOrthodoxe(an);
+    if (!paques)
+        return {};
+    // Always a Sunday: the day and month alone fit the window's width.
+    const bool julien = an <= Dates::AnneeReforme;
+    const Dates::JourMoisAn d = julien ? Dates::dateJulienne(*paques) : Dates::dateGregorienne(*paques);
+    return QStringLiteral("Pâques orthodoxe : %1 %2%3")
+        .arg(d.jour)
+        .arg(Dates::nomMois(d.mois), julien ? QStringLiteral(" julien") : QString());
 }
 
 QString texteRappel()

@@ -14,9 +14,7 @@ QDate debutGregorien()
 
 SemaineIso semaineIso(const QDate &jour)
 {
-    SemaineIso s;
-    s.semaine = jour.weekNumber(&s.annee);
-    return s;
+    return semaineIso(jour.toJulianDay());
 }
 
 int jourDeLAnnee(const QDate &jour)

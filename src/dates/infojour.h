@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dates/calendrier.h"
+#include "dates/semaine.h"
 
 #include <QDate>
 #include <QString>
@@ -13,14 +14,6 @@ namespace Dates {
 // 15 October 1582, the first day of the Gregorian calendar.
 QDate debutGregorien();
 
-// ISO 8601 week (1 to 53) and the year that week belongs to; 29 December
-// 2008 is in week 1 of 2009.
-struct SemaineIso
-{
-    int semaine = 0;
-    int annee = 0;
-    bool operator==(const SemaineIso &) const = default;
-};
 SemaineIso semaineIso(const QDate &jour);
 int jourDeLAnnee(const QDate &jour);
 

@@ -21,6 +21,7 @@ constexpr qint64 joursCivils(int jour, int mois, int annee)
 
 constexpr qint64 jourJulienDuZero = 1721120; // 1 March of year 0
 constexpr qint64 jourZero = joursCivils(30, 12, 1899);
+static_assert(jourZero + jourJulienDuZero == JourJulienDuJourZero);
 
 } // namespace
 
@@ -55,6 +56,24 @@ JourMoisAn dateDeValeur(int valeur)
     const int mois = m < 10 ? m + 3 : m - 9;
     const int annee = anDeLEre + ere * 400 + (mois <= 2 ? 1 : 0);
     return {jour, mois, annee};
+}
+
+JourMoisAn dateGregorienne(qint64 jourJulien)
+{
+    return dateDeValeur(static_cast<int>(jourJulien - JourJulienDuJourZero));
+}
+
+JourMoisAn dateJulienne(qint64 jourJulien)
+{
+    // Four-year cycles of 1461 days from 1 March of year 0, leap day last.
+    const qint64 z = jourJulien - 1721118;
+    const qint64 cycle = (z >= 0 ? z : z - 1460) / 1461;
+    const qint64 jourDuCycle = z - cycle * 1461;
+    const qint64 anDuCycle = (jourDuCycle - jourDuCycle / 1460) / 365;
+    const int jourDeLAn = static_cast<int>(jourDuCycle - anDuCycle * 365);
+    const int m = (5 * jourDeLAn + 2) / 153;
+    const int mois = m < 10 ? m + 3 : m - 9;
+    return {jourDeLAn - (153 * m + 2) / 5 + 1, mois, static_cast<int>(cycle * 4 + anDuCycle) + (mois <= 2 ? 1 : 0)};
 }
 
 int valeurSelection(int jour, int mois, int annee)

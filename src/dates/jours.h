@@ -24,6 +24,12 @@ qint64 jourJulienDuCalendrierJulien(int jour, int mois, int annee);
 // Date value: days since 30 December 1899 (day 0), Gregorian.
 int valeurDate(int jour, int mois, int annee);
 JourMoisAn dateDeValeur(int valeur);
+
+// Julian Day Number of day 0 of the date values.
+inline constexpr qint64 JourJulienDuJourZero = 2415019;
+// The date a Julian Day Number falls on, in either calendar.
+JourMoisAn dateGregorienne(qint64 jourJulien);
+JourMoisAn dateJulienne(qint64 jourJulien);
 // The value of a date as the main window selects it: ten days on before the
 // reform.
 int valeurSelection(int jour, int mois, int annee);

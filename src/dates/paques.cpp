@@ -1,5 +1,6 @@
 #include "dates/paques.h"
 
+#include "dates/jours.h"
 #include "dates/texte.h"
 
 namespace Dates {
@@ -24,6 +25,18 @@ QDate fPaques(qint16 an)
     const qint16 m = (a + 11 * h + 22 * l) / 451;
     const qint16 n = h + l - 7 * m + 114;
     return QDate(an, n / 31, n % 31 + 1);
+}
+
+std::optional<qint64> paquesOrthodoxe(int an)
+{
+    if (an < PaquesAnneeMin || an > PaquesAnneeMax)
+        return std::nullopt;
+    // The Paschal full moon of the 19-year cycle, then the next Sunday, in the
+    // Julian calendar.
+    const int lune = (19 * (an % 19) + 15) % 30;
+    const int dimanche = (2 * (an % 4) + 4 * (an % 7) - lune + 34) % 7;
+    const int n = lune + dimanche + 114;
+    return jourJulienDuCalendrierJulien(n % 31 + 1, n / 31, an);
 }
 
 std::optional<std::array<JourFerie, 5>> joursFeriesMobiles(qint16 an)

@@ -14,6 +14,10 @@ inline constexpr int PaquesAnneeMax = 9999;
 // before 1583 included. An invalid date for any other year.
 QDate fPaques(qint16 an);
 
+// Orthodox Easter Sunday: the Julian computus, as a Julian Day Number, for
+// every year 1 to 9999; nullopt for any other year.
+std::optional<qint64> paquesOrthodoxe(int an);
+
 struct JourFerie
 {
     QString libelle; // "Pâques : ", "Ascension : " …

@@ -16,6 +16,19 @@ int lundiZero(qint64 jourJulien)
 
 } // namespace
 
+int jourSemaine(qint64 jourJulien)
+{
+    return lundiZero(jourJulien) + 1;
+}
+
+SemaineIso semaineIso(qint64 jj)
+{
+    // A week belongs to the year of its Thursday.
+    const qint64 jeudi = jj - jourSemaine(jj) + 4;
+    const int annee = dateGregorienne(jeudi).annee;
+    return {static_cast<int>((jeudi - jourJulien(1, 1, annee)) / 7) + 1, annee};
+}
+
 int colonneLundi(int jour, int mois, int annee)
 {
     return lundiZero(jourJulien(jour, mois, annee)) + 1;

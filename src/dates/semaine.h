@@ -1,6 +1,21 @@
 #pragma once
 
+#include <QtGlobal>
+
 namespace Dates {
+
+// The weekday of a Julian Day Number: 1 = Monday … 7 = Sunday.
+int jourSemaine(qint64 jourJulien);
+
+// ISO 8601 week (1 to 53) and the year that week belongs to, in the proleptic
+// Gregorian calendar; 29 December 2008 is in week 1 of 2009.
+struct SemaineIso
+{
+    int semaine = 0;
+    int annee = 0;
+    bool operator==(const SemaineIso &) const = default;
+};
+SemaineIso semaineIso(qint64 jourJulien);
 
 // The weekday rules the windows use. They differ on purpose, before the reform:
 

@@ -8,6 +8,7 @@
 #include "calendar/fenpaques.h"
 #include "calendar/imagepremierplan.h"
 #include "calendar/minicalend.h"
+#include "calendar/textespaques.h"
 #include "main/fenprin.h"
 #include "support/fenprinchargee.h"
 #include "ui/styleliste.h"
@@ -158,6 +159,12 @@ private slots:
         QCOMPARE(f.Label1->text().section(QChar(10), 0, 0), QStringLiteral("Pâques : ") + paques);
         QCOMPARE(f.Label1->text().count(QChar(10)), 4);
         QVERIFY(!f.TxtAnnee->toolTip().isEmpty()); // shown whatever the switch says
+        // Orthodox Easter below the five lines, whole, clear of the reminder.
+        const auto *orthodoxe = f.findChild<QLabel *>(QStringLiteral("LblOrthodoxe"));
+        QCOMPARE(orthodoxe->text(), Calendrier::texteOrthodoxe(qint16(texte)));
+        QVERIFY(orthodoxe->y() >= f.Label1->y() + 5 * f.Label1->fontMetrics().lineSpacing());
+        QVERIFY(orthodoxe->y() + orthodoxe->fontMetrics().height() <= f.Label3->y());
+        QVERIFY(orthodoxe->fontMetrics().horizontalAdvance(orthodoxe->text()) <= orthodoxe->width());
     }
     void paquesCompteur()
     {
