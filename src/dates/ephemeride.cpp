@@ -1,6 +1,8 @@
 #include "dates/ephemeride.h"
 
+#include "dates/autrescalendriers.h"
 #include "dates/courselune.h"
+#include "dates/jours.h"
 #include "dates/lune.h"
 #include "dates/saisons.h"
 #include "dates/soleil.h"
@@ -165,6 +167,10 @@ QString texteEphemeride(const QDate &jour, const Lieu &lieu)
                   ligneFuseau(jour, fuseau), QString()};
     l << lignesSoleil(jour, lieu, fuseau) << QString() << lignesLune(jour, lieu, fuseau) << QString()
       << lignesSaisons(jour, lieu, fuseau);
+    // The Republican year starts on the day of the true autumnal equinox, in Paris mean time.
+    if (const auto autres =
+            texteAutresCalendriers(int(jour.toJulianDay() - JourJulienDuJourZero), jourEquinoxeAutomneParis))
+        l << QString() << autres->trimmed();
     return l.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 

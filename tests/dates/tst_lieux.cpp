@@ -154,6 +154,10 @@ private slots:
         QTest::newRow("nuit polaire") << QDate(2026, 12, 21) << "69.65,18.96"
                                       << QStringList{"  Nuit polaire : le Soleil ne se lève pas",
                                                      "  Durée du jour : 0 h 00 min (autant que la veille)"};
+        // An IV began a day later than an III: the real equinox, not a fixed 22 September.
+        QTest::newRow("an IV") << QDate(1795, 9, 23) << "Paris"
+                               << QStringList{
+                                      "Calendrier républicain : primidi 1er vendémiaire an IV (1re décade), Raisin"};
     }
 
     void texte()
