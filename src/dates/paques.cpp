@@ -43,4 +43,11 @@ std::optional<std::array<JourFerie, 5>> joursFeriesMobiles(qint16 an)
     };
 }
 
+QDate dateFerie(const Ferie &f, int annee)
+{
+    if (f.mois != 0)
+        return QDate(annee, f.mois, f.jour);
+    return fPaques(qint16(annee)).addDays(f.jour);
+}
+
 } // namespace Dates
