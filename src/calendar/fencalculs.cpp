@@ -232,6 +232,7 @@ void FenCalculs::choisitDate(QLineEdit *boite)
     choix->setObjectName(QStringLiteral("ChoixDate"));
     choix->setWindowFlags(Qt::Popup);
     choix->setAttribute(Qt::WA_DeleteOnClose);
+    choix->setLocale(QLocale(QLocale::French, QLocale::France));
     choix->setCalendar(calendrier);
     choix->setDateRange(QDate::fromJulianDay(*Dates::numeroJour({1, 1, Dates::CalculAnneeMin})),
                         QDate::fromJulianDay(*Dates::numeroJour({31, 12, Dates::CalculAnneeMax})));

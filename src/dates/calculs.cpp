@@ -72,11 +72,19 @@ FeriesAnnee feriesDe(int annee, Region region)
     FeriesAnnee f;
     if (annee < 1 || annee > CalculAnneeMax)
         return f;
-    const qint64 paques = fPaques(qint16(annee)).toJulianDay();
+    // Days of the year counted from 1 January: one day count per year, not per holiday.
+    static constexpr int avantMois[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+    const qint64 janvier = jourJulien(1, 1, annee);
+    const int bissextile = estBissextileGregorien(annee) ? 1 : 0;
+    const auto jourDeLAn = [&](int jour, int mois) {
+        return janvier + avantMois[mois - 1] + (mois > 2 ? bissextile : 0) + jour - 1;
+    };
+    const JourMoisAn p = *jourPaques(qint16(annee));
+    const qint64 paques = jourDeLAn(p.jour, p.mois);
     for (const Ferie &h : Feries) {
         if (!ferieEn(h, annee, region))
             continue;
-        const qint64 j = h.mois == 0 ? paques + h.jour : jourJulien(h.jour, h.mois, annee);
+        const qint64 j = h.mois == 0 ? paques + h.jour : jourDeLAn(h.jour, h.mois);
         if (std::find(f.jours.begin(), f.jours.begin() + f.nombre, j) == f.jours.begin() + f.nombre)
             f.jours[f.nombre++] = j;
     }
@@ -92,41 +100,46 @@ qint64 feriesComptes(const FeriesAnnee &f, qint64 debut, qint64 fin, int comptes
     return n;
 }
 
-// For each region and rule, the counted holidays of the years before each
-// year: a span of whole years costs one subtraction.
+// For each rule, the counted holidays of a region in the years before each
+// year: a span of whole years costs one subtraction. Built at the region's
+// first count, from the first year any holiday was kept.
 struct Cumuls
 {
-    std::array<std::vector<qint64>, 4> avant;
-    Cumuls()
+    static constexpr int Debut = 1802;
+    std::array<std::vector<qint64>, 2> avant; // ouvrés, ouvrables
+    explicit Cumuls(Region region)
     {
-        for (int r = 0; r < 2; ++r) {
-            const auto region = r == 0 ? Region::France : Region::AlsaceMoselle;
-            auto &ouvres = avant[std::size_t(2 * r)];
-            auto &ouvrables = avant[std::size_t(2 * r + 1)];
-            ouvres.assign(CalculAnneeMax + 2, 0);
-            ouvrables.assign(CalculAnneeMax + 2, 0);
-            for (int a = 1; a <= CalculAnneeMax; ++a) {
-                const FeriesAnnee f = feriesDe(a, region);
-                const qint64 debut = jourJulien(1, 1, a);
-                const qint64 fin = jourJulien(31, 12, a);
-                ouvres[std::size_t(a + 1)] = ouvres[std::size_t(a)] + feriesComptes(f, debut, fin, 5);
-                ouvrables[std::size_t(a + 1)] = ouvrables[std::size_t(a)] + feriesComptes(f, debut, fin, 6);
+        for (auto &v : avant)
+            v.assign(CalculAnneeMax + 2, 0);
+        for (int a = Debut; a <= CalculAnneeMax; ++a) {
+            const FeriesAnnee f = feriesDe(a, region);
+            qint64 ouvres = 0;
+            qint64 ouvrables = 0;
+            for (std::size_t i = 0; i < f.nombre; ++i) {
+                const int jour = jourSemaine(f.jours[i]);
+                ouvres += jour < 5 ? 1 : 0;
+                ouvrables += jour < 6 ? 1 : 0;
             }
+            avant[0][std::size_t(a + 1)] = avant[0][std::size_t(a)] + ouvres;
+            avant[1][std::size_t(a + 1)] = avant[1][std::size_t(a)] + ouvrables;
         }
     }
-    qint64 entre(int premiere, int derniere, Regle regle, Region region) const
+    qint64 entre(int premiere, int derniere, Regle regle) const
     {
-        const auto &v = avant[std::size_t((region == Region::France ? 0 : 2) + (regle == Regle::Ouvres ? 0 : 1))];
-        premiere = std::max(premiere, 1);
+        const auto &v = avant[regle == Regle::Ouvres ? 0 : 1];
+        premiere = std::max(premiere, Debut);
         derniere = std::min(derniere, CalculAnneeMax);
         return premiere > derniere ? 0 : v[std::size_t(derniere + 1)] - v[std::size_t(premiere)];
     }
 };
 
-const Cumuls &cumuls()
+const Cumuls &cumuls(Region region)
 {
-    static const Cumuls c;
-    return c;
+    static const Cumuls france(Region::France);
+    if (region == Region::France)
+        return france;
+    static const Cumuls alsaceMoselle(Region::AlsaceMoselle);
+    return alsaceMoselle;
 }
 
 qint64 feriesEntre(qint64 debut, qint64 fin, Regle regle, Region region)
@@ -137,7 +150,7 @@ qint64 feriesEntre(qint64 debut, qint64 fin, Regle regle, Region region)
     qint64 n = feriesComptes(feriesDe(premiere, region), debut, fin, comptes);
     if (derniere != premiere)
         n += feriesComptes(feriesDe(derniere, region), debut, fin, comptes)
-             + cumuls().entre(premiere + 1, derniere - 1, regle, region);
+             + cumuls(region).entre(premiere + 1, derniere - 1, regle);
     return n;
 }
 

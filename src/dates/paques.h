@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dates/jours.h"
+
 #include <QDate>
 #include <QString>
 #include <array>
@@ -13,6 +15,9 @@ inline constexpr int PaquesAnneeMax = 9999;
 // Easter Sunday by the Gregorian rule, applied to every year 1 to 9999, those
 // before 1583 included. An invalid date for any other year.
 QDate fPaques(qint16 an);
+// The same as a day and month, in whole numbers only (fast enough to run
+// over every year); nullopt outside 1 to 9999.
+std::optional<JourMoisAn> jourPaques(qint16 an);
 
 struct JourFerie
 {
