@@ -1,5 +1,6 @@
 #include "app/lignecommande.h"
 
+#include "app/calculsligne.h"
 #include "app/ephemeridecommande.h"
 #include "base/chargement.h"
 #include "base/partage.h"
@@ -48,11 +49,14 @@ QString texteAideLigneCommande()
                           "                      Paris ou au lieu donné, sans ouvrir de fenêtre.\n"
                           "\n"
                           "Une date illisible ou qui n'existe pas est signalée et le programme s'arrête\n"
-                          "avec le code 2, sans ouvrir de fenêtre.\n");
+                          "avec le code 2, sans ouvrir de fenêtre.\n")
+           + texteAideCalculs();
 }
 
 LigneCommande lisLigneCommande(const QStringList &arguments)
 {
+    if (auto calcul = lisCalculsDates(arguments))
+        return *calcul;
     QCommandLineParser analyse;
     analyse.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption aide({QStringLiteral("h"), QStringLiteral("help")}, QString());

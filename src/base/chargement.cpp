@@ -104,6 +104,11 @@ std::optional<ValeursChargees> chargeReglages(Reglages &reglages, int anneeCoura
 
     v.infoBulles = reglages.lit(Cles::InfoBulles, Cles::Valeur, Cles::Oui);
     v.conseilDemarrage = reglages.lit(Cles::Conseils, Cles::ConseilDemarrage, Cles::Oui);
+    // Missing: the first choice; anything but a listed choice is refused.
+    v.regionCalculs = reglages.lit(Cles::Calculs, Cles::Region, Cles::Regions.first());
+    v.uniteCalculs = reglages.lit(Cles::Calculs, Cles::Unite, Cles::Unites.first());
+    if (!Cles::Regions.contains(v.regionCalculs) || !Cles::Unites.contains(v.uniteCalculs))
+        return std::nullopt;
 
     std::vector<Reglages::Ecriture> manquantes;
     for (const auto &r : cinq)

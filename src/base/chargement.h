@@ -3,6 +3,7 @@
 #include "base/couleurs.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class Reglages;
@@ -32,6 +33,10 @@ inline const QString Style = QStringLiteral("Style");
 inline const QString InfoBulles = QStringLiteral("Affichage des info-bulles");
 inline const QString Conseils = QStringLiteral("Conseils du jour");
 inline const QString ConseilDemarrage = QStringLiteral("Conseil au démarrage");
+// The date calculations window's region for holidays and its unit of time.
+inline const QString Calculs = QStringLiteral("Calculs de dates");
+inline const QString Region = QStringLiteral("Région");
+inline const QString Unite = QStringLiteral("Unité");
 
 inline const QString CielDefaut = QStringLiteral("119 119 119");
 inline const QString EtoilesDefaut = QStringLiteral("255 255 255");
@@ -40,6 +45,9 @@ inline const QString AnneeFinDefaut = QStringLiteral("2100");
 inline const QString StyleDefaut = QStringLiteral("Normal");
 inline const QString Oui = QStringLiteral("Oui");
 inline const QString Non = QStringLiteral("Non");
+inline const QStringList Regions = {QStringLiteral("France"), QStringLiteral("Alsace-Moselle")};
+inline const QStringList Unites = {QStringLiteral("Jours"), QStringLiteral("Semaines"), QStringLiteral("Mois"),
+                                   QStringLiteral("Années")};
 } // namespace Cles
 
 namespace Base {
@@ -64,6 +72,8 @@ struct ValeursChargees
     QString style;
     QString infoBulles;
     QString conseilDemarrage;
+    QString regionCalculs; // one of Cles::Regions
+    QString uniteCalculs;  // one of Cles::Unites
 
     bool infoBullesActives() const { return infoBulles == Cles::Oui; }
 };

@@ -10,6 +10,8 @@ void Partage::prend(const Base::ValeursChargees &v)
     infoBulles = v.infoBulles;
     infoBullesActives = v.infoBullesActives();
     conseilDemarrage = v.conseilDemarrage;
+    regionCalculs = v.regionCalculs;
+    uniteCalculs = v.uniteCalculs;
 }
 
 Partage &partage()

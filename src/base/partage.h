@@ -14,6 +14,8 @@ struct Partage
     bool infoBullesActives = true;
     QString conseilDemarrage = QStringLiteral("Oui");
     QString fichierAide;
+    QString regionCalculs = Cles::Regions.first();
+    QString uniteCalculs = Cles::Unites.first();
     int anneeDebut = 1700;
     int anneeFin = 2100;
     Couleurs::Schema couleurs = Couleurs::Schema::parDefaut();

@@ -33,8 +33,9 @@ QString texteOrthodoxe(qint16 an)
 QString texteRappel()
 {
     QStringList lignes{QStringLiteral("Et pour mémoire : ")};
-    for (const Dates::FerieFixe &f : Dates::FeriesFixes)
-        lignes << QString::fromUtf16(f.rappel);
+    for (const Dates::Ferie &f : Dates::Feries)
+        if (f.rappel)
+            lignes << QString::fromUtf16(f.rappel);
     return lignes.join(QChar(10));
 }
 

@@ -24,16 +24,12 @@ int jourDeLAnnee(const QDate &jour)
 
 std::optional<QString> jourFerie(const QDate &jour)
 {
-    if (!jour.isValid() || jour < debutGregorien())
+    if (!jour.isValid())
         return std::nullopt;
     QStringList noms;
-    for (const FerieFixe &f : FeriesFixes)
-        if (jour.month() == f.mois && jour.day() == f.jour)
+    for (const Ferie &f : Feries)
+        if (ferieEn(f, jour.year(), Region::France) && dateFerie(f, jour.year()) == jour)
             noms << QString::fromUtf16(f.nom);
-    if (const auto mobiles = joursFeriesMobiles(qint16(jour.year())))
-        for (const JourFerie &m : *mobiles)
-            if (m.date == jour)
-                noms << m.libelle.chopped(3); // "Pâques : " without its " : "
     if (noms.isEmpty())
         return std::nullopt;
     return noms.join(QStringLiteral(", "));

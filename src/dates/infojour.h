@@ -18,8 +18,8 @@ SemaineIso semaineIso(const QDate &jour);
 int jourDeLAnnee(const QDate &jour);
 
 // The French public holiday falling on a Gregorian day ("Fête nationale",
-// "Lundi de Pâques", "Fête du Travail, Ascension" when two meet); nullopt on
-// other days and before 15 October 1582.
+// "Lundi de Pâques", "Fête du Travail, Ascension" when two meet), in the years
+// the law made it one; nullopt on other days.
 std::optional<QString> jourFerie(const QDate &jour);
 
 // The tooltip of a day of the Gregorian calendar, applied to every year:

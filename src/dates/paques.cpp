@@ -5,10 +5,10 @@
 
 namespace Dates {
 
-QDate fPaques(qint16 an)
+std::optional<JourMoisAn> jourPaques(qint16 an)
 {
     if (an < PaquesAnneeMin || an > PaquesAnneeMax)
-        return {};
+        return std::nullopt;
     // Every term stays between 0 and 500 for these years, so 16 bits suffice
     // and truncating division equals floor division.
     const qint16 a = an % 19;
@@ -24,7 +24,13 @@ QDate fPaques(qint16 an)
     const qint16 l = (32 + 2 * e + 2 * i - h - k) % 7;
     const qint16 m = (a + 11 * h + 22 * l) / 451;
     const qint16 n = h + l - 7 * m + 114;
-    return QDate(an, n / 31, n % 31 + 1);
+    return JourMoisAn{n % 31 + 1, n / 31, an};
+}
+
+QDate fPaques(qint16 an)
+{
+    const auto p = jourPaques(an);
+    return p ? QDate(p->annee, p->mois, p->jour) : QDate();
 }
 
 std::optional<qint64> paquesOrthodoxe(int an)
@@ -54,6 +60,13 @@ std::optional<std::array<JourFerie, 5>> joursFeriesMobiles(qint16 an)
         ferie(QStringLiteral("Pentecôte : "), p.addDays(49)),
         ferie(QStringLiteral("Lundi de Pentecôte : "), p.addDays(50)),
     };
+}
+
+QDate dateFerie(const Ferie &f, int annee)
+{
+    if (f.mois != 0)
+        return QDate(annee, f.mois, f.jour);
+    return fPaques(qint16(annee)).addDays(f.jour);
 }
 
 } // namespace Dates

@@ -3,10 +3,12 @@
 #include "base/partage.h"
 #include "base/plateforme.h"
 #include "base/twips.h"
+#include "calendar/fencalculs.h"
 #include "calendar/fencalendrier.h"
 #include "calendar/fenjourplus.h"
 #include "calendar/fenminicalend.h"
 #include "calendar/fenpaques.h"
+#include "main/fenprin.h"
 #include "pastimes/fen2001.h"
 #include "pastimes/fen2010.h"
 #include "pastimes/fenhorloge.h"
@@ -102,6 +104,14 @@ QPointer<FenetreZelund> &ouverte(FenBOutils::Outil outil)
     return f;
 }
 
+// The date calculations: no toolbox mark, the right press of the weekday
+// button toggles them.
+QPointer<FenetreZelund> &calculs()
+{
+    static QPointer<FenetreZelund> f;
+    return f;
+}
+
 QIcon icone(const QString &nom)
 {
     return QIcon(QStringLiteral(":/icons/bo_%1.svg").arg(nom));
@@ -143,6 +153,11 @@ FenBOutils::FenBOutils(QWidget *parent)
         connect(boutons[i], &VantelBttn::clicked, this, [this, i] { bascule(static_cast<Outil>(i)); });
     connect(CmdAide, &VantelBttn::clicked, this, [] { Plateforme::courante().afficheAide(ContexteAide); });
     connect(CmdAide, &VantelBttn::appuye, this, &FenBOutils::aideAppuyee);
+    connect(CmdJourPlus, &VantelBttn::appuye, this, [](Qt::MouseButton bouton) {
+        if (bouton == Qt::RightButton)
+            basculeCalculs();
+    });
+    CmdJourPlus->setAccessibleDescription(QStringLiteral("Clic droit ou touche Menu : calculs de dates"));
 
     appliqueCouleurs();
     placeSurPrincipale();
@@ -206,6 +221,26 @@ void FenBOutils::bascule(Outil outil)
         return;
     }
     f->show();
+}
+
+void FenBOutils::montreCalculs()
+{
+    QPointer<FenetreZelund> &f = calculs();
+    if (!f) {
+        const auto *principale = qobject_cast<FenPrin *>(FenetreZelund::principale());
+        f = new FenCalculs(principale ? principale->dateSelection() : QString());
+    }
+    f->show();
+    f->raise();
+    f->activateWindow();
+}
+
+void FenBOutils::basculeCalculs()
+{
+    if (calculs())
+        calculs()->close();
+    else
+        montreCalculs();
 }
 
 void FenBOutils::aideAppuyee(Qt::MouseButton bouton)

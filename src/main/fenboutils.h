@@ -23,6 +23,11 @@ public:
     // whichever toolbox opened it.
     static FenetreZelund *fenetre(Outil outil);
 
+    // The date calculations window, opened from the main window's selected
+    // date: shown and brought forward, or toggled like a tool.
+    static void montreCalculs();
+    static void basculeCalculs();
+
     // At the main window's Left + 630 and Top + 3210 twips.
     void placeSurPrincipale() override;
 

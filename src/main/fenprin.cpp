@@ -724,6 +724,8 @@ void FenPrin::prepareClavier()
 
     auto *copier = new QShortcut(QKeySequence::Copy, this);
     connect(copier, &QShortcut::activated, this, &FenPrin::copie);
+    auto *calculs = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
+    connect(calculs, &QShortcut::activated, this, &FenBOutils::montreCalculs);
 }
 
 QString FenPrin::nomCaseJour(int indice) const

@@ -350,6 +350,8 @@ private slots:
         QTest::newRow("ciel") << QStringList{Cles::Ciel, Cles::Couleur, "119 119"};
         QTest::newRow("étoiles") << QStringList{Cles::Etoiles, Cles::Couleur, "255 255 300"};
         QTest::newRow("année") << QStringList{Cles::AnneeFin, Cles::Valeur, "deux mille"};
+        QTest::newRow("région inconnue") << QStringList{Cles::Calculs, Cles::Region, "Alsace"};
+        QTest::newRow("unité inconnue") << QStringList{Cles::Calculs, Cles::Unite, "Heures"};
     }
     void valeurFautiveLaisseLeMagasinIntact()
     {

@@ -216,8 +216,20 @@ private slots:
         QTest::newRow("Pâques 2002") << QDate(2002, 3, 31) << "Pâques";
         QTest::newRow("Pâques le plus tardif, 2038") << QDate(2038, 6, 14) << "Lundi de Pentecôte";
         QTest::newRow("Ascension le 1er mai 2008") << QDate(2008, 5, 1) << "Fête du Travail, Ascension";
-        QTest::newRow("Toussaint 1582") << QDate(1582, 11, 1) << "Toussaint";
-        QTest::newRow("avant la réforme") << QDate(1582, 8, 15) << QString();
+        // Each holiday from the year of its law, 8 May but from 1959 to 1981.
+        QTest::newRow("Toussaint avant le Concordat") << QDate(1801, 11, 1) << QString();
+        QTest::newRow("Toussaint du Concordat") << QDate(1802, 11, 1) << "Toussaint";
+        QTest::newRow("8 mai 1800") << QDate(1800, 5, 8) << QString();
+        QTest::newRow("8 mai, dernière année") << QDate(1958, 5, 8) << "Victoire 1945";
+        QTest::newRow("8 mai supprimé") << QDate(1959, 5, 8) << QString();
+        QTest::newRow("8 mai, encore supprimé") << QDate(1981, 5, 8) << QString();
+        QTest::newRow("8 mai rétabli") << QDate(1982, 5, 8) << "Victoire 1945";
+        QTest::newRow("1er mai 1946") << QDate(1946, 5, 1) << QString();
+        QTest::newRow("1er mai 1947") << QDate(1947, 5, 1) << "Fête du Travail";
+        QTest::newRow("Lundi de Pâques 1885") << QDate(1885, 4, 6) << QString();
+        QTest::newRow("Lundi de Pâques 1886") << QDate(1886, 4, 26) << "Lundi de Pâques";
+        QTest::newRow("Armistice 1921") << QDate(1921, 11, 11) << QString();
+        QTest::newRow("Saint-Étienne, hors d'Alsace-Moselle") << QDate(2026, 12, 26) << QString();
     }
     void ferie()
     {

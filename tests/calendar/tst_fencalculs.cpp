@@ -1,0 +1,159 @@
+#include "base/partage.h"
+#include "calendar/fencalculs.h"
+#include "main/fenboutils.h"
+#include "support/fenprinchargee.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+
+namespace {
+const QString Ajout = QStringLiteral("samedi 16 février 2002");
+const QString Ecart = QStringLiteral("0 jour\nsoit 0 semaine et 0 jour\nsoit 0 mois et 0 jour\n"
+                                     "Jours ouvrés\u00a0: 0\u00a0; jours ouvrables\u00a0: 0");
+const QString JourOuvre = QStringLiteral("vendredi 30 novembre 2001");
+
+QStringList resultats(const QWidget &f)
+{
+    QStringList r;
+    for (const char *nom : {"LblAjout", "LblEcart", "LblJourOuvre"})
+        r << f.findChild<QLabel *>(nom)->text();
+    return r;
+}
+
+FenCalculs *ouverte()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("FenCalculs") && w->isVisible())
+            return static_cast<FenCalculs *>(w);
+    return nullptr;
+}
+} // namespace
+
+// The date calculations window from 18 November 2001 (a Sunday): 90 days
+// later, the gap to the same day, the 10th working day after.
+class TestFenCalculs : public QObject
+{
+    Q_OBJECT
+private slots:
+    void saisie_data()
+    {
+        QTest::addColumn<QString>("boite");
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QStringList>("attendu"); // the three results; "=" as at the start
+        QTest::newRow("date de fin") << "TxtFin"
+                                     << "25/12/2001"
+                                     << QStringList{"=",
+                                                    "37 jours\nsoit 5 semaines et 2 jours\nsoit 1 mois et 7 jours\n"
+                                                    "Jours ouvrés\u00a0: 26\u00a0; jours ouvrables\u00a0: 31",
+                                                    "="};
+        QTest::newRow("nombre illisible")
+            << "TxtNombre"
+            << "dix" << QStringList{"«\u00a0dix\u00a0» n'est pas un nombre entier.", "=", "="};
+        QTest::newRow("résultat hors des années")
+            << "TxtNombre"
+            << "10000000" << QStringList{"Le résultat sort des années -1900 à 9999.", "=", "="};
+        QTest::newRow("jour du trou de 1582") << "TxtFin"
+                                              << "10/10/1582" << QStringList{"=", "Le 10/10/1582 n'existe pas.", "="};
+        QTest::newRow("rang 0") << "TxtRang"
+                                << "0"
+                                << QStringList{"=", "=", "Le rang est compté à partir de 1 (ou de -1 pour remonter)."};
+        const QString inexistante = QStringLiteral("Le 31/02/2001 n'existe pas.");
+        QTest::newRow("date inexistante") << "TxtDate"
+                                          << "31/02/2001" << QStringList{inexistante, inexistante, inexistante};
+        const QString vide = QStringLiteral("Entrez une date (JJ/MM/AAAA).");
+        QTest::newRow("date vide") << "TxtDate"
+                                   << "" << QStringList{vide, vide, vide};
+    }
+    void saisie()
+    {
+        QFETCH(QString, boite);
+        QFETCH(QString, texte);
+        QFETCH(QStringList, attendu);
+        Banc banc;
+        FenCalculs f(QStringLiteral("18/11/2001"));
+        QCOMPARE(resultats(f), (QStringList{Ajout, Ecart, JourOuvre}));
+        auto *b = f.findChild<QLineEdit *>(boite);
+        b->selectAll();
+        QTest::keyClicks(b, texte);
+        if (texte.isEmpty())
+            QTest::keyClick(b, Qt::Key_Delete);
+        const QStringList depart{Ajout, Ecart, JourOuvre};
+        for (int i = 0; i < 3; ++i)
+            if (attendu[i] == QLatin1String("="))
+                attendu[i] = depart[i];
+        QCOMPARE(resultats(f), attendu);
+    }
+
+    void uniteEtRegionRetenues()
+    {
+        Banc banc;
+        {
+            FenCalculs f(QStringLiteral("18/11/2001"));
+            f.findChild<QComboBox *>("LDUnite")->setCurrentIndex(2);
+            auto *nombre = f.findChild<QLineEdit *>("TxtNombre");
+            nombre->setText(QStringLiteral("-6"));
+            QCOMPARE(resultats(f).first(), QStringLiteral("vendredi 18 mai 2001"));
+            f.findChild<QLineEdit *>("TxtFin")->setText(QStringLiteral("27/12/2026"));
+            const QString france = resultats(f)[1];
+            QTest::mouseClick(f.findChild<QCheckBox *>("CaseAlsace"), Qt::LeftButton);
+            QVERIFY(resultats(f)[1] != france);
+            // The copy is what is shown.
+            QTest::mouseClick(f.findChild<VantelBttn *>("CmdCopier"), Qt::LeftButton);
+            QCOMPARE(banc.plateforme.pressePapiers, QStringList{resultats(f).join(QChar(10))});
+        }
+        QCOMPARE(banc.relu(Cles::Calculs, Cles::Unite), QStringLiteral("Mois"));
+        QCOMPARE(banc.relu(Cles::Calculs, Cles::Region), QStringLiteral("Alsace-Moselle"));
+        FenCalculs g(QStringLiteral("18/11/2001"));
+        QCOMPARE(g.findChild<QComboBox *>("LDUnite")->currentIndex(), 2);
+        QVERIFY(g.findChild<QCheckBox *>("CaseAlsace")->isChecked());
+    }
+
+    // The calendar button from the keyboard: one day on from 4 October 1582
+    // is 15 October, whichever calendar the picker shows.
+    void calendrierAuClavier()
+    {
+        Banc banc;
+        FenCalculs f(QStringLiteral("04/10/1582"));
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        auto *choix = f.findChild<VantelBttn *>("CmdChoixDate");
+        choix->setFocus();
+        QTest::keyClick(choix, Qt::Key_Space);
+        QCalendarWidget *calendrier = nullptr;
+        QTRY_VERIFY((calendrier = f.findChild<QCalendarWidget *>("ChoixDate")) && calendrier->isVisible());
+        QWidget *jours = calendrier->focusProxy() ? calendrier->focusProxy() : calendrier;
+        QTest::keyClick(jours, Qt::Key_Right);
+        QTest::keyClick(jours, Qt::Key_Return);
+        QCOMPARE(f.findChild<QLineEdit *>("TxtDate")->text(), QStringLiteral("15/10/1582"));
+    }
+
+    // Ctrl+D in the main window opens the window on the selected date; the
+    // right press of the toolbox's weekday button closes and opens it.
+    void ouvertureDepuisLaFenetrePrincipale()
+    {
+        FenPrinChargee p;
+        p.choisit(25, 12, 2001);
+        p.f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&p.f));
+        QTest::keyClick(p.f.Jour[24], Qt::Key_D, Qt::ControlModifier);
+        QPointer<FenCalculs> f = ouverte();
+        QVERIFY(f);
+        QCOMPARE(f->findChild<QLineEdit *>("TxtDate")->text(), QStringLiteral("25/12/2001"));
+        FenBOutils boite(&p.f);
+        QTest::mousePress(boite.CmdJourPlus, Qt::RightButton);
+        QTRY_VERIFY(!f);
+        QVERIFY(FenBOutils::fenetre(FenBOutils::JourPlus) == nullptr);
+        QTest::mousePress(boite.CmdJourPlus, Qt::RightButton);
+        QVERIFY(ouverte());
+        ouverte()->close();
+    }
+};
+
+QTEST_MAIN(TestFenCalculs)
+#include "tst_fencalculs.moc"

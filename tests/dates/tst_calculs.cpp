@@ -1,0 +1,255 @@
+#include "dates/calculs.h"
+
+#include <QCalendar>
+#include <QRandomGenerator>
+#include <QTest>
+
+Q_DECLARE_METATYPE(Dates::JourMoisAn)
+Q_DECLARE_METATYPE(Dates::Unite)
+Q_DECLARE_METATYPE(Dates::Regle)
+Q_DECLARE_METATYPE(Dates::Region)
+
+using Dates::JourMoisAn;
+
+namespace {
+// Qt's own calendars, independent of the rules under test: Julian before
+// the reform, Gregorian after; Qt has no year 0.
+JourMoisAn dateQt(qint64 numero)
+{
+    const QCalendar c(numero < 2299161 ? QCalendar::System::Julian : QCalendar::System::Gregorian);
+    const QCalendar::YearMonthDay p = c.partsFromDate(QDate::fromJulianDay(numero));
+    return {p.day, p.month, p.year < 0 ? p.year + 1 : p.year};
+}
+
+// Day by day: the weekday from Qt, the holidays straight from the table.
+qint64 compteJourParJour(qint64 debut, qint64 fin, Dates::Regle regle, Dates::Region region)
+{
+    qint64 n = 0;
+    for (qint64 j = std::min(debut, fin); j <= std::max(debut, fin); ++j) {
+        const QDate d = QDate::fromJulianDay(j);
+        if (d.dayOfWeek() > (regle == Dates::Regle::Ouvres ? 5 : 6))
+            continue;
+        bool ferie = false;
+        for (const Dates::Ferie &f : Dates::Feries)
+            ferie = ferie
+                    || (Dates::ferieEn(f, d.year(), region)
+                        && (f.mois ? d.month() == f.mois && d.day() == f.jour
+                                   : Dates::fPaques(qint16(d.year())).addDays(f.jour) == d));
+        n += ferie ? 0 : 1;
+    }
+    return n;
+}
+} // namespace
+
+// A date plus a period, the time between two dates and the working days, in
+// the program's calendar: the 1582 gap, month ends, leap days, the years
+// offered, holidays on weekends and both regions.
+class TestCalculs : public QObject
+{
+    Q_OBJECT
+private slots:
+    void ajoute_data()
+    {
+        QTest::addColumn<JourMoisAn>("depart");
+        QTest::addColumn<int>("nombre");
+        QTest::addColumn<Dates::Unite>("unite");
+        QTest::addColumn<JourMoisAn>("arrivee"); // {0, 0, 0}: refused
+        QTest::addColumn<bool>("raccourci");
+        QTest::addColumn<bool>("reforme");
+        using U = Dates::Unite;
+        QTest::newRow("réforme, un jour après")
+            << JourMoisAn{4, 10, 1582} << 1 << U::Jours << JourMoisAn{15, 10, 1582} << false << false;
+        QTest::newRow("réforme, un jour avant")
+            << JourMoisAn{15, 10, 1582} << -1 << U::Jours << JourMoisAn{4, 10, 1582} << false << false;
+        QTest::newRow("mois tombant dans le trou")
+            << JourMoisAn{10, 9, 1582} << 1 << U::Mois << JourMoisAn{15, 10, 1582} << false << true;
+        QTest::newRow("31 janvier + 1 mois")
+            << JourMoisAn{31, 1, 2001} << 1 << U::Mois << JourMoisAn{28, 2, 2001} << true << false;
+        QTest::newRow("31 janvier + 1 mois, bissextile")
+            << JourMoisAn{31, 1, 2004} << 1 << U::Mois << JourMoisAn{29, 2, 2004} << true << false;
+        QTest::newRow("29 février + 1 an")
+            << JourMoisAn{29, 2, 2004} << 1 << U::Annees << JourMoisAn{28, 2, 2005} << true << false;
+        QTest::newRow("29 février julien de 1500 + 200 ans")
+            << JourMoisAn{29, 2, 1500} << 200 << U::Annees << JourMoisAn{28, 2, 1700} << true << false;
+        QTest::newRow("an 0 bissextile") << JourMoisAn{28, 2, 0} << 1 << U::Jours << JourMoisAn{29, 2, 0} << false
+                                         << false;
+        QTest::newRow("décembre - 12 mois, avant l'an 0")
+            << JourMoisAn{5, 12, -1} << -12 << U::Mois << JourMoisAn{5, 12, -2} << false << false;
+        QTest::newRow("première date, + 1 semaine")
+            << JourMoisAn{1, 1, -1900} << 1 << U::Semaines << JourMoisAn{8, 1, -1900} << false << false;
+        QTest::newRow("jusqu'à la première année")
+            << JourMoisAn{1, 1, 2000} << -3900 << U::Annees << JourMoisAn{1, 1, -1900} << false << false;
+        QTest::newRow("avant la première date")
+            << JourMoisAn{1, 1, -1900} << -1 << U::Jours << JourMoisAn{} << false << false;
+        QTest::newRow("après la dernière date")
+            << JourMoisAn{31, 12, 9999} << 1 << U::Jours << JourMoisAn{} << false << false;
+        QTest::newRow("après la dernière année")
+            << JourMoisAn{1, 12, 9999} << 1 << U::Mois << JourMoisAn{} << false << false;
+        QTest::newRow("nombre trop grand")
+            << JourMoisAn{1, 1, 2000} << 2000000000 << U::Semaines << JourMoisAn{} << false << false;
+        QTest::newRow("départ dans le trou")
+            << JourMoisAn{10, 10, 1582} << 1 << U::Jours << JourMoisAn{} << false << false;
+        QTest::newRow("départ 31 février")
+            << JourMoisAn{31, 2, 2001} << 1 << U::Jours << JourMoisAn{} << false << false;
+        QTest::newRow("29 février 1900 grégorien")
+            << JourMoisAn{29, 2, 1900} << 1 << U::Jours << JourMoisAn{} << false << false;
+    }
+    void ajoute()
+    {
+        QFETCH(JourMoisAn, depart);
+        QFETCH(int, nombre);
+        QFETCH(Dates::Unite, unite);
+        QFETCH(JourMoisAn, arrivee);
+        QFETCH(bool, raccourci);
+        QFETCH(bool, reforme);
+        const auto a = Dates::ajoute(depart, nombre, unite);
+        QCOMPARE(a.has_value(), arrivee.mois != 0);
+        if (!a)
+            return;
+        QCOMPARE(a->date, arrivee);
+        QCOMPARE(a->raccourci, raccourci);
+        QCOMPARE(a->reforme, reforme);
+    }
+
+    void ecart_data()
+    {
+        QTest::addColumn<JourMoisAn>("debut");
+        QTest::addColumn<JourMoisAn>("fin");
+        QTest::addColumn<QList<qint64>>("attendu"); // days, weeks and days, months and days
+        QTest::newRow("réforme") << JourMoisAn{4, 10, 1582} << JourMoisAn{15, 10, 1582} << QList<qint64>{1, 0, 1, 0, 1};
+        QTest::newRow("31 janvier au 28 février")
+            << JourMoisAn{31, 1, 2001} << JourMoisAn{28, 2, 2001} << QList<qint64>{28, 4, 0, 1, 0};
+        QTest::newRow("31 janvier au 1er mars, bissextile")
+            << JourMoisAn{31, 1, 2004} << JourMoisAn{1, 3, 2004} << QList<qint64>{30, 4, 2, 1, 1};
+        QTest::newRow("à rebours") << JourMoisAn{18, 11, 2001} << JourMoisAn{18, 10, 2001}
+                                   << QList<qint64>{-31, 4, 3, 1, 0};
+        QTest::newRow("toute la plage") << JourMoisAn{1, 1, -1900} << JourMoisAn{31, 12, 9999}
+                                        << QList<qint64>{4346401, 620914, 3, 142799, 30};
+    }
+    void ecart()
+    {
+        QFETCH(JourMoisAn, debut);
+        QFETCH(JourMoisAn, fin);
+        QFETCH(QList<qint64>, attendu);
+        const auto e = Dates::ecart(debut, fin);
+        QVERIFY(e);
+        QCOMPARE((QList<qint64>{e->jours, e->semaines, e->joursApresSemaines, e->mois, e->joursApresMois}), attendu);
+    }
+
+    void ouvres_data()
+    {
+        QTest::addColumn<JourMoisAn>("debut");
+        QTest::addColumn<JourMoisAn>("fin");
+        QTest::addColumn<Dates::Region>("region");
+        QTest::addColumn<QList<qint64>>("attendu"); // ouvrés, ouvrables
+        using R = Dates::Region;
+        QTest::newRow("une semaine") << JourMoisAn{5, 1, 2026} << JourMoisAn{11, 1, 2026} << R::France
+                                     << QList<qint64>{5, 6};
+        QTest::newRow("à rebours") << JourMoisAn{11, 1, 2026} << JourMoisAn{5, 1, 2026} << R::France
+                                   << QList<qint64>{5, 6};
+        QTest::newRow("un jour férié seul")
+            << JourMoisAn{14, 7, 2026} << JourMoisAn{14, 7, 2026} << R::France << QList<qint64>{0, 0};
+        QTest::newRow("un lundi seul") << JourMoisAn{13, 7, 2026} << JourMoisAn{13, 7, 2026} << R::France
+                                       << QList<qint64>{1, 1};
+        QTest::newRow("1er mai un samedi")
+            << JourMoisAn{26, 4, 2027} << JourMoisAn{2, 5, 2027} << R::France << QList<qint64>{5, 5};
+        QTest::newRow("Ascension le 1er mai, compté une fois")
+            << JourMoisAn{28, 4, 2008} << JourMoisAn{11, 5, 2008} << R::France << QList<qint64>{8, 10};
+        QTest::newRow("8 mai 1970, jour ouvré")
+            << JourMoisAn{8, 5, 1970} << JourMoisAn{8, 5, 1970} << R::France << QList<qint64>{1, 1};
+        QTest::newRow("8 mai 1987, férié")
+            << JourMoisAn{8, 5, 1987} << JourMoisAn{8, 5, 1987} << R::France << QList<qint64>{0, 0};
+        QTest::newRow("Vendredi saint, France")
+            << JourMoisAn{30, 3, 2026} << JourMoisAn{5, 4, 2026} << R::France << QList<qint64>{5, 6};
+        QTest::newRow("Vendredi saint, Alsace-Moselle")
+            << JourMoisAn{30, 3, 2026} << JourMoisAn{5, 4, 2026} << R::AlsaceMoselle << QList<qint64>{4, 5};
+        QTest::newRow("26 décembre un samedi, France")
+            << JourMoisAn{21, 12, 2026} << JourMoisAn{27, 12, 2026} << R::France << QList<qint64>{4, 5};
+        QTest::newRow("26 décembre un samedi, Alsace-Moselle")
+            << JourMoisAn{21, 12, 2026} << JourMoisAn{27, 12, 2026} << R::AlsaceMoselle << QList<qint64>{4, 4};
+        QTest::newRow("réforme") << JourMoisAn{4, 10, 1582} << JourMoisAn{15, 10, 1582} << R::France
+                                 << QList<qint64>{2, 2};
+    }
+    void ouvres()
+    {
+        QFETCH(JourMoisAn, debut);
+        QFETCH(JourMoisAn, fin);
+        QFETCH(Dates::Region, region);
+        QFETCH(QList<qint64>, attendu);
+        QCOMPARE((QList<qint64>{*Dates::joursOuvres(debut, fin, Dates::Regle::Ouvres, region),
+                                *Dates::joursOuvres(debut, fin, Dates::Regle::Ouvrables, region)}),
+                 attendu);
+    }
+
+    void jourOuvre_data()
+    {
+        QTest::addColumn<JourMoisAn>("depart");
+        QTest::addColumn<int>("rang");
+        QTest::addColumn<Dates::Regle>("regle");
+        QTest::addColumn<Dates::Region>("region");
+        QTest::addColumn<JourMoisAn>("arrivee"); // {0, 0, 0}: none
+        using R = Dates::Region;
+        using G = Dates::Regle;
+        QTest::newRow("vendredi, ouvré suivant")
+            << JourMoisAn{9, 1, 2026} << 1 << G::Ouvres << R::France << JourMoisAn{12, 1, 2026};
+        QTest::newRow("vendredi, ouvrable suivant")
+            << JourMoisAn{9, 1, 2026} << 1 << G::Ouvrables << R::France << JourMoisAn{10, 1, 2026};
+        QTest::newRow("veille du Vendredi saint, France")
+            << JourMoisAn{2, 4, 2026} << 1 << G::Ouvres << R::France << JourMoisAn{3, 4, 2026};
+        QTest::newRow("veille du Vendredi saint, Alsace-Moselle")
+            << JourMoisAn{2, 4, 2026} << 1 << G::Ouvres << R::AlsaceMoselle << JourMoisAn{7, 4, 2026};
+        QTest::newRow("lundi de Pâques, ouvré précédent")
+            << JourMoisAn{6, 4, 2026} << -1 << G::Ouvres << R::France << JourMoisAn{3, 4, 2026};
+        QTest::newRow("réforme") << JourMoisAn{4, 10, 1582} << 1 << G::Ouvres << R::France << JourMoisAn{15, 10, 1582};
+        QTest::newRow("rang 0") << JourMoisAn{9, 1, 2026} << 0 << G::Ouvres << R::France << JourMoisAn{};
+        QTest::newRow("dernier jour ouvré")
+            << JourMoisAn{30, 12, 9999} << 1 << G::Ouvres << R::France << JourMoisAn{31, 12, 9999};
+        QTest::newRow("au-delà du dernier jour")
+            << JourMoisAn{30, 12, 9999} << 2 << G::Ouvres << R::France << JourMoisAn{};
+        QTest::newRow("avant le premier jour")
+            << JourMoisAn{1, 1, -1900} << -1 << G::Ouvrables << R::France << JourMoisAn{};
+    }
+    void jourOuvre()
+    {
+        QFETCH(JourMoisAn, depart);
+        QFETCH(int, rang);
+        QFETCH(Dates::Regle, regle);
+        QFETCH(Dates::Region, region);
+        QFETCH(JourMoisAn, arrivee);
+        QCOMPARE(Dates::jourOuvre(depart, rang, regle, region).value_or(JourMoisAn{}), arrivee);
+    }
+
+    // Random days and spans across the whole range, checked against Qt's
+    // calendars and a count day by day.
+    void auHasard()
+    {
+        QRandomGenerator alea(20261207);
+        const qint64 premier = *Dates::numeroJour({1, 1, Dates::CalculAnneeMin});
+        const qint64 dernier = *Dates::numeroJour({31, 12, Dates::CalculAnneeMax});
+        // Most pairs among the years of holidays, where the counts differ.
+        const qint64 debutFeries = *Dates::numeroJour({1, 1, 1780});
+        for (int i = 0; i < 400; ++i) {
+            const qint64 bas = i % 4 ? debutFeries : premier;
+            const qint64 a = bas + qint64(alea.bounded(double(dernier - bas)));
+            const JourMoisAn d = dateQt(a);
+            QCOMPARE(Dates::dateDuNumero(a).value_or(JourMoisAn{}), d);
+            QCOMPARE(Dates::numeroJour(d).value_or(0), a);
+            const qint64 b = std::min(dernier, a + alea.bounded(1, 1500));
+            const auto regle = i % 2 ? Dates::Regle::Ouvres : Dates::Regle::Ouvrables;
+            const auto region = i % 3 ? Dates::Region::France : Dates::Region::AlsaceMoselle;
+            const qint64 n = compteJourParJour(a, b, regle, region);
+            QCOMPARE(Dates::joursOuvresEntre(a, b, regle, region), n);
+            if (n == 0 || a == premier)
+                continue;
+            const JourMoisAn veille = dateQt(a - 1);
+            const auto ouvre = Dates::jourOuvre(veille, n, regle, region);
+            QVERIFY(ouvre);
+            const qint64 o = *Dates::numeroJour(*ouvre);
+            QVERIFY(o <= b && compteJourParJour(a, o, regle, region) == n
+                    && compteJourParJour(o, o, regle, region) == 1);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCalculs)
+#include "tst_calculs.moc"
