@@ -33,16 +33,6 @@ bool dansLeTrou(const JourMoisAn &d)
            && d.jour < PremierJourGregorien;
 }
 
-// Julian Day Number to a date of the Julian calendar (for numbers above 0).
-JourMoisAn dateJulienne(qint64 numero)
-{
-    const qint64 c = numero + 32082;
-    const qint64 d = (4 * c + 3) / 1461;
-    const qint64 e = c - 1461 * d / 4;
-    const qint64 m = (5 * e + 2) / 153;
-    return {int(e - (153 * m + 2) / 5 + 1), int(m + 3 - 12 * (m / 10)), int(d - 4800 + m / 10)};
-}
-
 // Monday is 0: Julian Day 0 was a Monday.
 int jourSemaine(qint64 numero)
 {
