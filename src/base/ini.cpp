@@ -1,7 +1,5 @@
 #include "base/ini.h"
 
-#include <QIODevice>
-#include <QMap>
 #include <QStringList>
 
 namespace Ini {
@@ -280,11 +278,12 @@ QByteArray brut(const QString &texte)
     return resultat;
 }
 
+} // namespace
+
 // Every value as text; a later value of the same path wins.
-bool lis(QIODevice &fichier, QSettings::SettingsMap &valeurs)
+Valeurs lis(QByteArrayView donnees)
 {
-    const QByteArray tout = fichier.readAll();
-    QByteArrayView donnees = tout;
+    Valeurs valeurs;
     if (donnees.startsWith("\xef\xbb\xbf"))
         donnees = donnees.sliced(3);
     QString section; // "" under [General], else "name/"
@@ -309,19 +308,19 @@ bool lis(QIODevice &fichier, QSettings::SettingsMap &valeurs)
         const QByteArrayView cle = donnees.sliced(debut, egal - debut).trimmed();
         valeurs.insert(section + nomLu(cle), texte(donnees.sliced(egal + 1, debut + longueur - egal - 1)));
     }
-    return true;
+    return valeurs;
 }
 
 // Sections in the order of their names, keys in theirs, as IniFormat writes
 // them. The map comes in the order of whole paths, where "A b/x" precedes
 // "A/y": the sections are sorted apart.
-bool ecris(QIODevice &fichier, const QSettings::SettingsMap &valeurs)
+QByteArray ecris(const Valeurs &valeurs)
 {
     QMap<QString, QByteArray> sections;
     for (auto i = valeurs.cbegin(); i != valeurs.cend(); ++i) {
         const qsizetype barre = i.key().indexOf(u'/');
         sections[barre < 0 ? QString() : i.key().left(barre)] +=
-            nomEcrit(i.key().mid(barre + 1)) + '=' + brut(i.value().toString()) + '\n';
+            nomEcrit(i.key().mid(barre + 1)) + '=' + brut(i.value()) + '\n';
     }
     QByteArray octets;
     for (auto i = sections.cbegin(); i != sections.cend(); ++i) {
@@ -335,16 +334,7 @@ bool ecris(QIODevice &fichier, const QSettings::SettingsMap &valeurs)
             octets += '[' + nomEcrit(i.key()) + "]\n";
         octets += i.value();
     }
-    return fichier.write(octets) == octets.size();
-}
-
-} // namespace
-
-QSettings::Format format()
-{
-    static const QSettings::Format ini =
-        QSettings::registerFormat(QStringLiteral("conf"), lis, ecris, Qt::CaseSensitive);
-    return ini;
+    return octets;
 }
 
 } // namespace Ini
