@@ -130,7 +130,8 @@ FichierReglages::Lecture FichierReglages::lis() const
 
 FichierReglages::Remplacement FichierReglages::remplace(const Lecture &lu, const QByteArray &octets) const
 {
-    if (lu.etat == Etat::Refuse)
+    // Never a store this program would refuse to read.
+    if (lu.etat == Etat::Refuse || octets.size() > TailleMax)
         return Remplacement::Refuse;
     const QByteArray cible = QFile::encodeName(lu.cible);
     const bool existe = lu.etat == Etat::Lu;

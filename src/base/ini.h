@@ -16,6 +16,10 @@ namespace Ini {
 using Valeurs = QMap<QString, QString>;
 
 Valeurs lis(QByteArrayView octets);
-QByteArray ecris(const Valeurs &valeurs);
+// The file with one value set and every other byte kept: the value's line
+// rewritten, or added where IniFormat puts it (sections in the order of their
+// names, keys in theirs), so a file IniFormat wrote stays what it would write.
+// One pass over the file, never a reading and writing of every value.
+QByteArray change(const QByteArray &octets, const QString &chemin, const QString &valeur);
 
 } // namespace Ini

@@ -67,9 +67,9 @@ void Reglages::effaceTout()
     enregistre();
 }
 
-// The file as it stands now with this run's changes on it. A value already
-// there does not rewrite it; a file that changes while it is replaced is read
-// again, as another copy may just have written.
+// The file as it stands now with this run's changes on it, every other byte
+// kept. A value already there does not rewrite it; a file that changes while
+// it is replaced is read again, as another copy may just have written.
 void Reglages::enregistre(bool creer)
 {
     if (m_illisible)
@@ -78,16 +78,14 @@ void Reglages::enregistre(bool creer)
         const FichierReglages::Lecture lu = m_disque.lis();
         if (lu.etat == FichierReglages::Etat::Refuse)
             break;
-        const Ini::Valeurs disque = Ini::lis(lu.octets);
-        Ini::Valeurs nouvelles = m_effacementEnAttente ? Ini::Valeurs() : disque;
-        nouvelles.insert(m_enAttente);
-        const bool rien =
-            nouvelles == disque && (lu.etat == FichierReglages::Etat::Lu || (nouvelles.isEmpty() && !creer));
-        const auto r = rien ? FichierReglages::Remplacement::Fait : m_disque.remplace(lu, Ini::ecris(nouvelles));
+        QByteArray octets = m_effacementEnAttente ? QByteArray() : lu.octets;
+        for (auto i = m_enAttente.cbegin(); i != m_enAttente.cend(); ++i)
+            octets = Ini::change(octets, i.key(), i.value());
+        const bool rien = octets == lu.octets && (lu.etat == FichierReglages::Etat::Lu || !creer);
+        const auto r = rien ? FichierReglages::Remplacement::Fait : m_disque.remplace(lu, octets);
         if (r == FichierReglages::Remplacement::Refuse)
             break;
         if (r == FichierReglages::Remplacement::Fait) {
-            m_valeurs = nouvelles;
             m_enAttente.clear();
             m_effacementEnAttente = false;
             return;
