@@ -11,7 +11,8 @@
 // text that stands in the file. Every write reaches the file at once, because
 // two running copies share it and nothing is saved at exit; a write re-reads
 // the file and changes only its own keys there, so what another program wrote
-// meanwhile stays.
+// meanwhile stays. lit() gives what was read at start or by relit(), with this
+// run's own changes on it.
 class Reglages
 {
 public:
@@ -60,7 +61,7 @@ private:
     QString m_fichier;
     FichierReglages m_disque;
     bool m_illisible = false;
-    QMap<QString, QString> m_valeurs; // what the run reads
+    QMap<QString, QString> m_valeurs; // what lit() gives
     // Changes the file does not hold yet, kept for the next write that succeeds.
     QMap<QString, QString> m_enAttente;
     bool m_effacementEnAttente = false;
