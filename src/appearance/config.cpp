@@ -83,4 +83,15 @@ std::array<Ecriture, 5> Ecritures(const Valeurs &v)
     }};
 }
 
+std::vector<Ecriture> EcrituresChangees(const Valeurs &ouverture, const Valeurs &v)
+{
+    const auto avant = Ecritures(ouverture);
+    const auto apres = Ecritures(v);
+    std::vector<Ecriture> changees;
+    for (std::size_t i = 0; i < apres.size(); ++i)
+        if (apres[i] != avant[i])
+            changees.push_back(apres[i]);
+    return changees;
+}
+
 } // namespace Config

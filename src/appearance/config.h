@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 #include <optional>
+#include <vector>
 
 // What the configuration dialog works out without any window: the year bars'
 // limits, the start-up styles, the values it opens on and the values it saves.
@@ -46,5 +47,8 @@ using Ecriture = Reglages::Ecriture;
 
 // The five writes of OK, in the order they are made.
 std::array<Ecriture, 5> Ecritures(const Valeurs &v);
+// Those of OK that the user changed since the dialog opened on ouverture: a
+// value left alone is not written back over what another program may write.
+std::vector<Ecriture> EcrituresChangees(const Valeurs &ouverture, const Valeurs &v);
 
 } // namespace Config

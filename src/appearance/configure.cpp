@@ -208,7 +208,10 @@ void Configure::charge()
 {
     Partage &p = partage();
     const Config::Valeurs enCours{p.ciel, p.etoiles, {}, {}, p.anneeDebut, p.anneeFin, {}};
+    // Another copy, or another program, may have changed the store since the start.
+    Reglages::courant().relit();
     const Config::Valeurs v = Config::LisValeurs(Reglages::courant(), enCours, anneeCourante());
+    m_ouverture = v;
     // Whichever way the dialog is left, the main window rebuilds its year list from these.
     p.anneeDebut = v.anneeDebut;
     p.anneeFin = v.anneeFin;
@@ -311,8 +314,7 @@ void Configure::valide()
     p.anneeDebut = ScrollDeb->value();
     p.anneeFin = ScrollFin->value();
     const Config::Valeurs v{m_ciel, m_lune, {}, {}, p.anneeDebut, p.anneeFin, m_style};
-    Reglages &reglages = Reglages::courant();
-    reglages.ecrit(Config::Ecritures(v));
+    Reglages::courant().ecrit(Config::EcrituresChangees(m_ouverture, v));
     p.ciel = m_ciel;
     p.etoiles = m_lune;
     close();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appearance/config.h"
 #include "base/chargement.h"
 #include "ui/fenetre.h"
 
@@ -88,4 +89,5 @@ private:
     bool m_editionCiel = false;
     bool m_editionEnCours = false;
     QString m_style;
+    Config::Valeurs m_ouverture; // what the dialog opened on
 };

@@ -134,6 +134,15 @@ QString messageReglagesIllisibles(const QString &fichier)
            + QStringLiteral("Le programme démarre avec les valeurs par défaut et ne gardera aucun changement.");
 }
 
+QString messageReglagesNonEcrits(const QString &fichier)
+{
+    return QStringLiteral("Les paramètres de Zelund + ne peuvent pas être enregistrés\u00a0: «\u00a0%1\u00a0».")
+               .arg(fichier)
+           + QChar(10)
+           + QStringLiteral("Le programme garde les changements jusqu'à sa fermeture et les enregistre dès que "
+                            "le fichier peut être écrit.");
+}
+
 QString titreErreur()
 {
     return QStringLiteral("Zelund - Erreur !");

@@ -86,6 +86,8 @@ QString messageErreurChargement();
 // Said once at start when the store cannot be read, before the run goes on
 // with the defaults.
 QString messageReglagesIllisibles(const QString &fichier);
+// Said once when a change cannot reach the store; the run keeps it.
+QString messageReglagesNonEcrits(const QString &fichier);
 QString titreErreur();
 
 } // namespace Base

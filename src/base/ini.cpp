@@ -1,8 +1,8 @@
 #include "base/ini.h"
 
-#include <QIODevice>
-#include <QMap>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace Ini {
 namespace {
@@ -76,6 +76,8 @@ bool ligneSuivante(QByteArrayView d, qsizetype &pos, qsizetype &debut, qsizetype
 QString nomLu(QByteArrayView nom)
 {
     const QString s = QString::fromUtf8(nom);
+    if (!nom.contains('%') && !nom.contains('\\'))
+        return s;
     QString resultat;
     resultat.reserve(s.size());
     qsizetype i = 0;
@@ -114,6 +116,7 @@ QByteArray nomEcrit(const QString &nom)
 {
     static const char hexa[] = "0123456789ABCDEF";
     QByteArray resultat;
+    resultat.reserve(nom.size() + 8);
     for (const QChar qc : nom) {
         const char16_t c = qc.unicode();
         if (c == u'/') {
@@ -153,6 +156,11 @@ void retireEspacesFinals(QString &texte, qsizetype limite)
 // writes for a text beginning with "@".
 QString texte(QByteArrayView brut)
 {
+    // Most values stand in the file as they are: a store of a megabyte is read in milliseconds.
+    const auto blanc = [](char c) { return c == ' ' || c == '\t'; };
+    if (!brut.isEmpty() && !blanc(brut.front()) && !blanc(brut.back()) && !brut.startsWith("@@")
+        && std::none_of(brut.begin(), brut.end(), [](char c) { return c == '\\' || c == '"' || c == ','; }))
+        return QString::fromUtf8(brut);
     QStringList parts;
     QString texte;
     bool liste = false;
@@ -232,6 +240,13 @@ QString texte(QByteArrayView brut)
 // The value written for a text, which texte() reads back.
 QByteArray brut(const QString &texte)
 {
+    const auto telQuel = [](QChar c) {
+        return c.unicode() >= 0x20 && !c.isSurrogate() && c != u'"' && c != u'\\' && c != u';' && c != u','
+               && c != u'=';
+    };
+    if (!texte.startsWith(u'@') && !texte.startsWith(u' ') && !texte.endsWith(u' ')
+        && std::all_of(texte.begin(), texte.end(), telQuel))
+        return texte.toUtf8();
     const QString t = texte.startsWith(u'@') ? u'@' + texte : texte;
     QByteArray resultat;
     bool guillemets = false;
@@ -280,11 +295,35 @@ QByteArray brut(const QString &texte)
     return resultat;
 }
 
-// Every value as text; a later value of the same path wins.
-bool lis(QIODevice &fichier, QSettings::SettingsMap &valeurs)
+// The section a "[...]" line opens; "" for [General].
+QString nomSection(QByteArrayView ligne)
 {
-    const QByteArray tout = fichier.readAll();
-    QByteArrayView donnees = tout;
+    qsizetype fin = ligne.indexOf(']');
+    if (fin < 0)
+        fin = ligne.size();
+    const QByteArrayView nom = ligne.first(fin).sliced(1).trimmed();
+    if (nom.compare("general", Qt::CaseInsensitive) == 0)
+        return QString();
+    if (nom.compare("%general", Qt::CaseInsensitive) == 0)
+        return QString::fromLatin1(nom.sliced(1));
+    return nomLu(nom);
+}
+
+QByteArray enTete(const QString &section)
+{
+    if (section.isEmpty())
+        return "[General]\n";
+    if (section.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0)
+        return "[%General]\n";
+    return '[' + nomEcrit(section) + "]\n";
+}
+
+} // namespace
+
+// Every value as text; a later value of the same path wins.
+Valeurs lis(QByteArrayView donnees)
+{
+    Valeurs valeurs;
     if (donnees.startsWith("\xef\xbb\xbf"))
         donnees = donnees.sliced(3);
     QString section; // "" under [General], else "name/"
@@ -292,59 +331,95 @@ bool lis(QIODevice &fichier, QSettings::SettingsMap &valeurs)
     while (ligneSuivante(donnees, pos, debut, longueur, egal)) {
         const QByteArrayView ligne = donnees.sliced(debut, longueur);
         if (ligne.startsWith('[')) {
-            qsizetype fin = ligne.indexOf(']');
-            if (fin < 0)
-                fin = ligne.size();
-            const QByteArrayView nom = ligne.first(fin).sliced(1).trimmed();
-            if (nom.compare("general", Qt::CaseInsensitive) == 0)
-                section.clear();
-            else if (nom.compare("%general", Qt::CaseInsensitive) == 0)
-                section = QString::fromLatin1(nom.sliced(1)) + u'/';
-            else
-                section = nomLu(nom) + u'/';
+            section = nomSection(ligne);
+            if (!section.isEmpty())
+                section += u'/';
             continue;
         }
         if (egal < 0)
             continue;
         const QByteArrayView cle = donnees.sliced(debut, egal - debut).trimmed();
-        valeurs.insert(section + nomLu(cle), texte(donnees.sliced(egal + 1, debut + longueur - egal - 1)));
+        valeurs.insert(valeurs.cend(), section + nomLu(cle),
+                       texte(donnees.sliced(egal + 1, debut + longueur - egal - 1)));
     }
-    return true;
+    return valeurs;
 }
 
-// Sections in the order of their names, keys in theirs, as IniFormat writes
-// them. The map comes in the order of whole paths, where "A b/x" precedes
-// "A/y": the sections are sorted apart.
-bool ecris(QIODevice &fichier, const QSettings::SettingsMap &valeurs)
+namespace {
+
+// Where one value goes in a file: one pass over its lines, decoding only the
+// section names and the keys of its section.
+struct Place
 {
-    QMap<QString, QByteArray> sections;
-    for (auto i = valeurs.cbegin(); i != valeurs.cend(); ++i) {
-        const qsizetype barre = i.key().indexOf(u'/');
-        sections[barre < 0 ? QString() : i.key().left(barre)] +=
-            nomEcrit(i.key().mid(barre + 1)) + '=' + brut(i.value().toString()) + '\n';
+    qsizetype ligne = -1, egal = -1, finLigne = -1; // the value's last line
+    qsizetype avantCle = -1;                        // the first line of the section whose key sorts after it
+    qsizetype finSection = -1;                      // the end of the section's last line
+    qsizetype avantSection = -1;                    // the first section that sorts after it
+};
+
+Place trouve(QByteArrayView d, const QString &section, const QString &cle)
+{
+    Place p;
+    bool dedans = section.isEmpty(); // lines before any section are [General]'s
+    bool vue = false;
+    qsizetype pos = 0, debut = 0, longueur = 0, egal = -1;
+    while (ligneSuivante(d, pos, debut, longueur, egal)) {
+        const QByteArrayView ligne = d.sliced(debut, longueur);
+        if (ligne.startsWith('[')) {
+            const QString nom = nomSection(ligne);
+            dedans = nom == section;
+            vue = vue || dedans;
+            if (dedans)
+                p.finSection = debut + longueur;
+            else if (!vue && p.avantSection < 0 && section < nom)
+                p.avantSection = debut;
+            continue;
+        }
+        if (!dedans || egal < 0)
+            continue;
+        vue = true;
+        p.finSection = debut + longueur;
+        const QString k = nomLu(d.sliced(debut, egal - debut).trimmed());
+        if (k == cle) {
+            p.ligne = debut;
+            p.egal = egal;
+            p.finLigne = debut + longueur;
+        } else if (p.avantCle < 0 && cle < k) {
+            p.avantCle = debut;
+        }
     }
-    QByteArray octets;
-    for (auto i = sections.cbegin(); i != sections.cend(); ++i) {
-        if (!octets.isEmpty())
-            octets += '\n';
-        if (i.key().isEmpty())
-            octets += "[General]\n";
-        else if (i.key().compare(QLatin1String("general"), Qt::CaseInsensitive) == 0)
-            octets += "[%General]\n";
-        else
-            octets += '[' + nomEcrit(i.key()) + "]\n";
-        octets += i.value();
-    }
-    return fichier.write(octets) == octets.size();
+    if (!vue)
+        p.finSection = -1;
+    return p;
 }
 
 } // namespace
 
-QSettings::Format format()
+QByteArray change(const QByteArray &octets, const QString &chemin, const QString &valeur)
 {
-    static const QSettings::Format ini =
-        QSettings::registerFormat(QStringLiteral("conf"), lis, ecris, Qt::CaseSensitive);
-    return ini;
+    const qsizetype bom = octets.startsWith("\xef\xbb\xbf") ? 3 : 0;
+    const QByteArrayView d = QByteArrayView(octets).sliced(bom);
+    const qsizetype barre = chemin.indexOf(u'/');
+    const QString section = barre < 0 ? QString() : chemin.left(barre);
+    const QString cle = chemin.mid(barre + 1);
+    const Place p = trouve(d, section, cle);
+    const QByteArray ligne = nomEcrit(cle) + '=' + brut(valeur);
+    QByteArray resultat = octets;
+    if (p.ligne >= 0) {
+        if (texte(d.sliced(p.egal + 1, p.finLigne - p.egal - 1)) != valeur)
+            resultat.replace(bom + p.ligne, p.finLigne - p.ligne, ligne);
+    } else if (p.avantCle >= 0) {
+        resultat.insert(bom + p.avantCle, QByteArray(ligne + '\n'));
+    } else if (p.finSection >= 0) {
+        resultat.insert(bom + p.finSection, QByteArray('\n' + ligne));
+    } else if (p.avantSection >= 0) {
+        resultat.insert(bom + p.avantSection, QByteArray(enTete(section) + ligne + "\n\n"));
+    } else {
+        if (!d.isEmpty() && !d.endsWith('\n'))
+            resultat += '\n';
+        resultat += (d.isEmpty() ? QByteArray() : QByteArray("\n")) + enTete(section) + ligne + '\n';
+    }
+    return resultat;
 }
 
 } // namespace Ini

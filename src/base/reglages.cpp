@@ -1,32 +1,15 @@
 #include "base/reglages.h"
 
+#include "base/chargement.h"
 #include "base/ini.h"
+#include "base/plateforme.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
-
-#include <cerrno>
-#include <sys/stat.h>
 
 namespace {
 
 Reglages *installe_ = nullptr;
-
-// Whether QSettings may be given the path, seen without opening it: QSettings
-// opens the file blocking (a pipe would hold the start for ever) and saves by
-// renaming over whatever a link points to (a device, when run as root). Nothing
-// there yet, even in a folder still to be made, is a new store.
-bool utilisable(const QString &chemin)
-{
-    const QByteArray nom = QFile::encodeName(chemin);
-    struct stat infos;
-    if (::stat(nom.constData(), &infos) == 0)
-        return S_ISREG(infos.st_mode);
-    // A folder that is a file or cannot be entered, a link to nothing: not a store.
-    return errno == ENOENT && ::lstat(nom.constData(), &infos) != 0;
-}
 
 QString chemin(const QString &section, const QString &cle)
 {
@@ -42,42 +25,23 @@ Reglages::Reglages()
 }
 
 Reglages::Reglages(const QString &fichier)
-    : m_fichier(QFileInfo(fichier).absoluteFilePath())
+    : m_fichier(QFileInfo(fichier).absoluteFilePath()),
+      m_disque(m_fichier)
 {
-    if (utilisable(m_fichier))
-        m_qt = std::make_unique<QSettings>(m_fichier, Ini::format());
-    // No read permission: QSettings would start empty and save over the file.
-    if (m_qt && m_qt->status() != QSettings::NoError)
-        m_qt.reset();
+    const FichierReglages::Lecture lu = m_disque.lis();
+    m_illisible = lu.etat == FichierReglages::Etat::Refuse;
+    if (lu.etat == FichierReglages::Etat::Lu)
+        m_valeurs = Ini::lis(lu.octets);
 }
-
-Reglages::~Reglages() = default;
 
 QString Reglages::lit(const QString &section, const QString &cle, const QString &defaut) const
 {
-    const QString c = chemin(section, cle);
-    return m_qt ? m_qt->value(c, defaut).toString() : m_memoire.value(c, defaut);
+    return m_valeurs.value(chemin(section, cle), defaut);
 }
 
 bool Reglages::contient(const QString &section, const QString &cle) const
 {
-    const QString c = chemin(section, cle);
-    return m_qt ? m_qt->contains(c) : m_memoire.contains(c);
-}
-
-// Checked again before each write, as something else may have taken the
-// file's place since: the run then keeps its values in memory and leaves the
-// path alone. Otherwise what another copy wrote meanwhile is read in.
-bool Reglages::surFichier()
-{
-    if (m_qt && !utilisable(m_fichier)) {
-        for (const QString &c : m_qt->allKeys())
-            m_memoire.insert(c, m_qt->value(c).toString());
-        m_qt.reset(); // nothing pending: it writes nothing as it goes
-    }
-    if (m_qt)
-        m_qt->sync();
-    return m_qt != nullptr;
+    return m_valeurs.contains(chemin(section, cle));
 }
 
 void Reglages::ecrit(const QString &section, const QString &cle, const QString &texte)
@@ -88,30 +52,80 @@ void Reglages::ecrit(const QString &section, const QString &cle, const QString &
 
 void Reglages::ecrit(std::span<const Ecriture> ecritures)
 {
-    const bool fichier = surFichier();
-    bool change = false;
     for (const Ecriture &e : ecritures) {
-        const QString c = chemin(e.section, e.cle);
-        if (!fichier) {
-            m_memoire.insert(c, e.texte);
-        } else if (!m_qt->contains(c) || m_qt->value(c).toString() != e.texte) {
-            // An unchanged value does not rewrite the file.
-            m_qt->setValue(c, e.texte);
-            change = true;
-        }
+        m_valeurs.insert(chemin(e.section, e.cle), e.texte);
+        m_enAttente.insert(chemin(e.section, e.cle), e.texte);
     }
-    if (change)
-        m_qt->sync(); // under QSettings' lock, saved beside the file and renamed over it
+    enregistre();
 }
 
 void Reglages::effaceTout()
 {
-    if (surFichier()) {
-        m_qt->clear();
-        m_qt->sync();
-    } else {
-        m_memoire.clear();
+    m_valeurs.clear();
+    m_enAttente.clear();
+    m_effacementEnAttente = true;
+    enregistre();
+}
+
+// The file as it stands now with this run's changes on it, every other byte
+// kept. A value already there does not rewrite it; a file that changes while
+// it is replaced is read again, as another copy may just have written.
+void Reglages::enregistre(bool creer)
+{
+    if (m_illisible)
+        return; // the run was told at start that nothing would be kept
+    for (int essai = 0; essai < 3; ++essai) {
+        const FichierReglages::Lecture lu = m_disque.lis();
+        if (lu.etat == FichierReglages::Etat::Refuse)
+            break;
+        QByteArray octets = m_effacementEnAttente ? QByteArray() : lu.octets;
+        for (auto i = m_enAttente.cbegin(); i != m_enAttente.cend(); ++i)
+            octets = Ini::change(octets, i.key(), i.value());
+        const bool rien = octets == lu.octets && (lu.etat == FichierReglages::Etat::Lu || !creer);
+        const auto r = rien ? FichierReglages::Remplacement::Fait : m_disque.remplace(lu, octets);
+        if (r == FichierReglages::Remplacement::Refuse)
+            break;
+        if (r == FichierReglages::Remplacement::Fait) {
+            m_enAttente.clear();
+            m_effacementEnAttente = false;
+            return;
+        }
     }
+    echec();
+}
+
+// Said once: the run keeps its changes and writes them with the next write that succeeds.
+void Reglages::echec()
+{
+    if (m_echecDit)
+        return;
+    m_echecDit = true;
+    Plateforme::courante().message(Base::messageReglagesNonEcrits(m_fichier), Plateforme::Boutons::Ok,
+                                   Plateforme::Icone::Exclamation, Base::titreErreur(), Plateforme::Reponse::Ok);
+}
+
+void Reglages::relit()
+{
+    if (m_illisible)
+        return;
+    const FichierReglages::Lecture lu = m_disque.lis();
+    if (lu.etat == FichierReglages::Etat::Refuse)
+        return;
+    m_valeurs = m_effacementEnAttente ? Ini::Valeurs() : Ini::lis(lu.octets);
+    m_valeurs.insert(m_enAttente);
+}
+
+bool Reglages::cree()
+{
+    if (m_illisible)
+        return false;
+    // Made like any change is written, with whatever this run has not written yet.
+    const auto avant = m_disque.lis().etat;
+    if (avant == FichierReglages::Etat::Absent)
+        enregistre(true);
+    else if (avant == FichierReglages::Etat::Refuse)
+        echec();
+    return m_disque.lis().etat == FichierReglages::Etat::Lu;
 }
 
 QString Reglages::fichier() const

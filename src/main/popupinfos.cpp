@@ -8,9 +8,6 @@
 #include "ui/ligne.h"
 #include "ui/vantelbttn.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QUrl>
 #include <array>
@@ -159,13 +156,9 @@ void PopUpInfos::ouvreReglages()
 {
     hide();
     // No keystrokes are sent anywhere: the settings file is opened with the
-    // user's own application for it, created empty first if need be.
-    const QString fichier = Reglages::courant().fichier();
-    QDir().mkpath(QFileInfo(fichier).absolutePath());
-    if (!QFileInfo::exists(fichier)) {
-        QFile f(fichier);
-        if (!f.open(QIODevice::WriteOnly))
-            return;
-    }
-    Plateforme::courante().ouvreAdresse(QUrl::fromLocalFile(fichier).toString());
+    // user's own application for it, created empty first if need be, never
+    // through a link to nothing nor in a run that keeps nothing.
+    if (!Reglages::courant().cree())
+        return;
+    Plateforme::courante().ouvreAdresse(QUrl::fromLocalFile(Reglages::courant().fichier()).toString());
 }

@@ -9,7 +9,9 @@
 #include <QApplication>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
+#include <cstdio>
 
 namespace {
 // Sky, stars, first year, last year, style; an empty text stays missing.
@@ -112,10 +114,54 @@ private slots:
         d.ScrollFin->setValue(3000);
         QTest::mouseClick(d.CmdOK, Qt::LeftButton);
 
+        // Only what was changed: the values left alone stay as they are stored.
         QCOMPARE(stockees(Reglages(banc.fichierReglages())),
-                 (QStringList{"9 119 119", "255 255 255", "1600", "3000", "AffichePhasesLune"}));
+                 (QStringList{"9 119 119", "255 255  255", "1450", "3000", "AffichePhasesLune"}));
         QCOMPARE(partage().ciel, (Base::Rgb{9, 119, 119}));
         QCOMPARE(QPoint(partage().anneeDebut, partage().anneeFin), QPoint(1600, 3000));
+    }
+
+    void autreProgramme_data()
+    {
+        QTest::addColumn<bool>("pendant"); // the other program writes while the dialog is open
+        QTest::addColumn<bool>("changeCiel");
+        QTest::addColumn<QStringList>("attendu");
+        const QStringList autre = {"1 2 3", "4 5 6", "1800", "2200", "AfficheCompteur"};
+        QTest::newRow("avant l'ouverture, OK sans rien toucher") << false << false << autre;
+        QTest::newRow("pendant le dialogue, OK sans rien toucher") << true << false << autre;
+        QTest::newRow("pendant le dialogue, le ciel changé")
+            << true << true << QStringList{"0 119 119", "4 5 6", "1800", "2200", "AfficheCompteur"};
+    }
+    // Another copy of the program, or any program, changes the store while
+    // this one runs: the dialog shows it, and OK puts back only what was changed.
+    void autreProgramme()
+    {
+        QFETCH(bool, pendant);
+        QFETCH(bool, changeCiel);
+        QFETCH(QStringList, attendu);
+        Banc banc;
+        stocke(banc.reglages(), {"119 119 119", "255 255 255", "1700", "2100", "Normal"});
+        const auto ecritAutre = [&] {
+            QTemporaryDir ailleurs;
+            const QString copie = ailleurs.filePath(QStringLiteral("Zelund.conf"));
+            Reglages autre(copie);
+            stocke(autre, {"1 2 3", "4 5 6", "1800", "2200", "AfficheCompteur"});
+            QVERIFY(std::rename(QFile::encodeName(copie), QFile::encodeName(banc.fichierReglages())) == 0);
+        };
+        if (!pendant)
+            ecritAutre();
+        Configure d;
+        if (pendant)
+            ecritAutre();
+        else
+            QCOMPARE(d.TextCiel->caption() + d.TextAnDeb->caption(), QStringLiteral("1 2 31800"));
+        if (changeCiel) {
+            QTest::mouseClick(d.CmdCoulCiel, Qt::LeftButton);
+            d.Rouge->setValue(0);
+            QTest::mouseClick(d.CmdCoulOK, Qt::LeftButton);
+        }
+        QTest::mouseClick(d.CmdOK, Qt::LeftButton);
+        QCOMPARE(stockees(Reglages(banc.fichierReglages())), attendu);
     }
 
     void sortieSansEcrire_data()
@@ -173,7 +219,7 @@ private slots:
         QTest::keyClick(d.ScrollFin, Qt::Key_PageDown);
         QTest::keyClick(d.ScrollFin, Qt::Key_Return);
         QVERIFY(!d.isVisible());
-        QCOMPARE(stockees(banc.reglages()).mid(0, 4), (QStringList{"255 119 119", "255 255 255", "1700", "2200"}));
+        QCOMPARE(stockees(banc.reglages()).mid(0, 4), (QStringList{"255 119 119", "", "", "2200"}));
     }
 };
 

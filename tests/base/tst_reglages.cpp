@@ -142,18 +142,6 @@ private slots:
             QCOMPARE(banc.octets(), ecrit);
     }
 
-    // Two copies writing one after the other: neither loses the other's value.
-    void deuxCopies()
-    {
-        Banc banc;
-        Reglages autre(banc.fichierReglages());
-        banc.reglages().ecrit(Cles::InfoBulles, Cles::Valeur, Cles::Non);
-        autre.ecrit(Cles::Conseils, Cles::ConseilDemarrage, Cles::Non);
-        banc.reglages().ecrit(Cles::AnneeFin, Cles::Valeur, QStringLiteral("3000"));
-        QCOMPARE(banc.contenuFichier(), (QStringList{"Affichage des info-bulles/Valeur=Non", "Année de fin/Valeur=3000",
-                                                     "Conseils du jour/Conseil au démarrage=Non"}));
-    }
-
     // Anything but a regular file where the store should be is never opened so
     // that it could block, never written through and never replaced: the user
     // is told once, and the run goes on with the defaults.

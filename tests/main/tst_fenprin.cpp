@@ -291,16 +291,33 @@ private slots:
         QVERIFY(w.f.isVisible());                         // the program goes on
     }
 
+    void fichierDesReglages_data()
+    {
+        QTest::addColumn<int>("lien"); // 0: the file is missing, 1: a link to nothing, 2: so since the start
+        QTest::newRow("absent") << 0;
+        QTest::newRow("lien cassé") << 1;
+        QTest::newRow("lien cassé dès le départ, rien n'est gardé") << 2;
+    }
+    // Opened as a file, even when it is missing, rather than in a registry
+    // editor; never made through a link.
     void fichierDesReglages()
     {
-        // Opened as a file, even when it is missing, rather than in a registry editor.
+        QFETCH(int, lien);
         Fenetre w;
-        QFile::remove(w.banc.fichierReglages());
+        const QString fichier = w.banc.fichierReglages(), cible = fichier + QStringLiteral(".ailleurs");
+        QFile::remove(fichier);
+        QVERIFY(lien == 0 || QFile::link(cible, fichier));
+        Reglages depart(fichier);
+        if (lien == 2)
+            Reglages::installe(&depart);
         w.clique(w.menu()->CmdRegEdit);
-        QCOMPARE(w.banc.plateforme.adresses.size(), 1);
-        QCOMPARE(QUrl(w.banc.plateforme.adresses[0]).toLocalFile(), w.banc.fichierReglages());
-        QVERIFY(QFileInfo::exists(w.banc.fichierReglages()));
+        QCOMPARE(w.banc.plateforme.adresses.size(), lien == 0 ? 1 : 0);
+        QCOMPARE(QFileInfo(fichier).isFile(), lien == 0);
+        QVERIFY(!QFileInfo::exists(cible));
+        if (lien == 0)
+            QCOMPARE(QUrl(w.banc.plateforme.adresses[0]).toLocalFile(), fichier);
         QVERIFY(w.banc.plateforme.lancements.isEmpty());
+        QCOMPARE(w.banc.plateforme.messages.size(), lien == 1 ? 1 : 0); // the change the run cannot write
     }
 
     void programmesExternes_data()
