@@ -3,13 +3,14 @@
 #include "app/calculsligne.h"
 #include "app/ephemeridecommande.h"
 #include "base/chargement.h"
-#include "base/partage.h"
 #include "base/reglages.h"
 #include "dates/calendrier.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
 #include <cstdio>
+#include <functional>
+#include <vector>
 
 namespace App {
 
@@ -48,64 +49,83 @@ QString texteAideLigneCommande()
                           "                      Affiche l'éphéméride du jour (Soleil, Lune, saisons) à\n"
                           "                      Paris ou au lieu donné, sans ouvrir de fenêtre.\n"
                           "\n"
-                          "Une date illisible ou qui n'existe pas est signalée et le programme s'arrête\n"
-                          "avec le code 2, sans ouvrir de fenêtre.\n")
+                          "Une option inconnue, un argument de trop, une date illisible ou qui n'existe\n"
+                          "pas sont signalés et le programme s'arrête avec le code 2, sans ouvrir de\n"
+                          "fenêtre.\n")
            + texteAideCalculs();
 }
 
-LigneCommande lisLigneCommande(const QStringList &arguments)
+namespace {
+
+// Qt's own options, with one dash or two, are the toolkit's: those that take
+// the next argument as their value, and the others.
+const QStringList OptionsQtAvecValeur = {QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+                                         QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
+                                         QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+                                         QStringLiteral("qwindowtitle"),    QStringLiteral("display"),
+                                         QStringLiteral("style"),           QStringLiteral("stylesheet"),
+                                         QStringLiteral("session"),         QStringLiteral("geometry"),
+                                         QStringLiteral("title"),           QStringLiteral("name")};
+const QStringList OptionsQtSeules = {QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
+                                     QStringLiteral("dograb"), QStringLiteral("sync")};
+
+QStringList sansOptionsQt(const QStringList &arguments)
 {
-    if (auto calcul = lisCalculsDates(arguments))
-        return *calcul;
-    QCommandLineParser analyse;
-    analyse.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption aide({QStringLiteral("h"), QStringLiteral("help")}, QString());
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
-    const QCommandLineOption date(QStringLiteral("date"), QString(), QStringLiteral("JJ/MM/AAAA"));
-    const QCommandLineOption ephemeride(QStringLiteral("ephemeride"), QString());
-    const QCommandLineOption lieu(QStringLiteral("lieu"), QString(), QStringLiteral("NOM"));
-    analyse.addOptions({aide, version, date, ephemeride, lieu});
-
-    // A double-dash option must be one of ours; the rest is the toolkit's.
-    for (const QString &a : arguments) {
-        if (!a.startsWith(QLatin1String("--")) || a == QLatin1String("--"))
-            continue;
-        const QString nom = a.mid(2).section(QLatin1Char('='), 0, 0);
-        // Qt takes its own options with two dashes as well as one.
-        static const QStringList optionsQt = {QStringLiteral("platform"), QStringLiteral("display"),
-                                              QStringLiteral("style"),    QStringLiteral("stylesheet"),
-                                              QStringLiteral("reverse"),  QStringLiteral("qwindowgeometry")};
-        if (optionsQt.contains(nom))
-            continue;
-        if (nom != QLatin1String("help") && nom != QLatin1String("version") && nom != QLatin1String("date")
-            && nom != QLatin1String("ephemeride") && nom != QLatin1String("lieu"))
-            return arret(CodeLigneRefusee, {},
-                         erreur(QStringLiteral("option inconnue « %1 ». Voyez zelund --help.").arg(a)));
+    QStringList reste;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &a = arguments.at(i);
+        if (a == QLatin1String("--")) { // the rest are not options, nor Qt's
+            reste += arguments.mid(i);
+            break;
+        }
+        const QString nom = a.mid(a.startsWith(QLatin1String("--")) ? 2 : 1).section(QLatin1Char('='), 0, 0);
+        if (!a.startsWith(QLatin1Char('-')) || !(OptionsQtSeules.contains(nom) || OptionsQtAvecValeur.contains(nom)))
+            reste << a;
+        else if (OptionsQtAvecValeur.contains(nom) && !a.contains(QLatin1Char('=')))
+            ++i;
     }
-    if (!analyse.parse(QStringList{QStringLiteral("zelund")} + arguments)) {
-        if (analyse.errorText().contains(QLatin1String("date")))
-            return arret(CodeLigneRefusee, {}, erreur(QStringLiteral("il manque la date après --date (JJ/MM/AAAA).")));
-        if (analyse.errorText().contains(QLatin1String("lieu")))
-            return arret(CodeLigneRefusee, {},
-                         erreur(QStringLiteral("il manque le lieu après --lieu (NOM ou LAT,LON).")));
-    }
-    if (analyse.isSet(aide))
-        return arret(0, texteAideLigneCommande());
-    if (analyse.isSet(version))
-        return arret(0, QStringLiteral("Zelund + 4.11\n"));
+    return reste;
+}
 
-    if (analyse.isSet(ephemeride)) {
-        const auto e = ephemerideLigneCommande(analyse.positionalArguments(),
-                                               analyse.isSet(lieu) ? std::optional(analyse.value(lieu)) : std::nullopt);
-        return arret(e.code, e.sortie, e.erreur);
-    }
-    if (analyse.isSet(lieu))
-        return arret(CodeLigneRefusee, {}, erreur(QStringLiteral("--lieu ne va qu'avec --ephemeride.")));
+// An option that prints its answer and stops, without a window: its names,
+// the name of its value (none for a switch) and the answer to its value.
+struct OptionImprimee
+{
+    QStringList noms;
+    QString valeur;
+    std::function<LigneCommande(const QString &valeur)> reponse;
+};
 
-    LigneCommande l;
-    if (!analyse.isSet(date))
-        return l;
-    const QString texte = analyse.value(date).trimmed();
+const std::vector<OptionImprimee> &optionsImprimees()
+{
+    static const std::vector<OptionImprimee> options = {
+        {{QStringLiteral("h"), QStringLiteral("help")},
+         {},
+         [](const QString &) { return arret(0, texteAideLigneCommande()); }},
+        {{QStringLiteral("v"), QStringLiteral("version")},
+         {},
+         [](const QString &) { return arret(0, QStringLiteral("Zelund + 4.11\n")); }},
+    };
+    return options;
+}
+
+QString refusAnalyse(const QCommandLineParser &analyse)
+{
+    if (!analyse.unknownOptionNames().isEmpty()) {
+        const QString nom = analyse.unknownOptionNames().constFirst();
+        return QStringLiteral("option inconnue « %1%2 ». Voyez zelund --help.")
+            .arg(nom.size() > 1 ? QStringLiteral("--") : QStringLiteral("-"), nom);
+    }
+    // Qt names the option between quotes in its own (English) message.
+    static const QRegularExpression citee(QStringLiteral("'([^']*)'"));
+    const QString option = citee.match(analyse.errorText()).captured(1);
+    if (analyse.errorText().startsWith(QLatin1String("Missing value")))
+        return QStringLiteral("il manque la valeur après « %1 ». Voyez zelund --help.").arg(option);
+    return QStringLiteral("« %1 » ne prend pas de valeur. Voyez zelund --help.").arg(option);
+}
+
+LigneCommande lisDate(const QString &texte)
+{
     static const QRegularExpression forme(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{4})$"));
     const QRegularExpressionMatch m = forme.match(texte);
     if (!m.hasMatch())
@@ -118,7 +138,60 @@ LigneCommande lisLigneCommande(const QStringList &arguments)
     if (!Dates::estDateValide(j.jour, j.mois, j.annee) || !Dates::joursActifs(j.mois, j.annee)[std::size_t(j.jour - 1)])
         return arret(CodeLigneRefusee, {},
                      erreur(QStringLiteral("le %1 n'existe pas dans le calendrier de Zelund +.").arg(texte)));
+    LigneCommande l;
     l.date = j;
+    return l;
+}
+
+} // namespace
+
+LigneCommande lisLigneCommande(const QStringList &arguments)
+{
+    // The date calculations read their own values, which are not options.
+    if (auto calcul = lisCalculsDates(arguments))
+        return *calcul;
+    QCommandLineParser analyse;
+    analyse.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    std::vector<QCommandLineOption> imprimees;
+    for (const OptionImprimee &o : optionsImprimees())
+        imprimees.emplace_back(o.noms, QString(), o.valeur);
+    const QCommandLineOption date(QStringLiteral("date"), QString(), QStringLiteral("JJ/MM/AAAA"));
+    for (const QCommandLineOption &o : imprimees)
+        analyse.addOption(o);
+    analyse.addOption(date);
+    const QCommandLineOption ephemeride(QStringLiteral("ephemeride"), QString());
+    const QCommandLineOption lieu(QStringLiteral("lieu"), QString(), QStringLiteral("NOM"));
+    analyse.addOption(ephemeride);
+    analyse.addOption(lieu);
+
+    if (!analyse.parse(QStringList{QStringLiteral("zelund")} + sansOptionsQt(arguments)))
+        return arret(CodeLigneRefusee, {}, erreur(refusAnalyse(analyse)));
+    // The almanac takes its day as the one value that is not an option.
+    if (analyse.isSet(ephemeride)) {
+        const auto e = ephemerideLigneCommande(analyse.positionalArguments(),
+                                               analyse.isSet(lieu) ? std::optional(analyse.value(lieu)) : std::nullopt);
+        return arret(e.code, e.sortie, e.erreur);
+    }
+    if (analyse.isSet(lieu))
+        return arret(CodeLigneRefusee, {}, erreur(QStringLiteral("--lieu ne va qu'avec --ephemeride.")));
+    if (!analyse.positionalArguments().isEmpty())
+        return arret(CodeLigneRefusee, {},
+                     erreur(QStringLiteral("argument inattendu « %1 ». Voyez zelund --help.")
+                                .arg(analyse.positionalArguments().constFirst())));
+    for (std::size_t i = 0; i < imprimees.size(); ++i)
+        if (analyse.isSet(imprimees[i]))
+            return optionsImprimees()[i].reponse(analyse.value(imprimees[i]));
+    if (!analyse.isSet(date))
+        return {};
+    return lisDate(analyse.value(date).trimmed());
+}
+
+LigneCommande verifieLigneCommande(const QStringList &arguments, Reglages &reglages)
+{
+    LigneCommande l = lisLigneCommande(arguments);
+    if (l.date)
+        if (const auto refus = refusAnneeDemarrage(*l.date, reglages))
+            return arret(CodeLigneRefusee, {}, *refus);
     return l;
 }
 
@@ -156,18 +229,6 @@ int termineLigneCommande(const LigneCommande &ligne)
     std::fputs(ligne.sortie.toLocal8Bit().constData(), stdout);
     std::fputs(ligne.erreur.toLocal8Bit().constData(), stderr);
     return ligne.codeSortie.value_or(0);
-}
-
-std::optional<int> retientDateDemarrage(const LigneCommande &ligne)
-{
-    if (!ligne.date)
-        return std::nullopt;
-    if (const auto refus = refusAnneeDemarrage(*ligne.date, Reglages::courant())) {
-        std::fputs(refus->toLocal8Bit().constData(), stderr);
-        return CodeLigneRefusee;
-    }
-    partage().dateDemarrage = ligne.date;
-    return std::nullopt;
 }
 
 } // namespace App

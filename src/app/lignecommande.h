@@ -25,9 +25,13 @@ struct LigneCommande
 
 inline constexpr int CodeLigneRefusee = 2;
 
-// The arguments after the program's name. Single-dash options it does not
-// know are left to the toolkit (-platform, -style…).
+// The arguments after the program's name. Qt's own options (-platform,
+// -style…) are left to the toolkit; any other option, or an argument that is
+// no option's value, is refused.
 LigneCommande lisLigneCommande(const QStringList &arguments);
+// The same, with the start date's year checked against the settings' year
+// list: every check the command line needs, none of which needs a display.
+LigneCommande verifieLigneCommande(const QStringList &arguments, Reglages &reglages);
 
 // The start date is refused when its year is not in the year list.
 std::optional<QString> refusAnneeDemarrage(const Dates::JourMoisAn &date, int anneeDebut, int anneeFin);
@@ -37,11 +41,8 @@ std::optional<QString> refusAnneeDemarrage(const Dates::JourMoisAn &date, Reglag
 QString texteAideLigneCommande();
 
 // For the program's main: the arguments after its name; printing the texts of
-// a command line that stops, giving its exit status; and keeping the start
-// date for the main window, or refusing it (status) when its year is not
-// listed.
+// a command line that stops, giving its exit status.
 QStringList argumentsProgramme(int argc, char **argv);
 int termineLigneCommande(const LigneCommande &ligne);
-std::optional<int> retientDateDemarrage(const LigneCommande &ligne);
 
 } // namespace App

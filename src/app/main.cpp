@@ -2,6 +2,8 @@
 #include "app/demarrage.h"
 #include "app/lignecommande.h"
 #include "app/plateformeqt.h"
+#include "base/partage.h"
+#include "base/reglages.h"
 #include "ui/polices.h"
 #include "ui/styleliste.h"
 
@@ -9,18 +11,19 @@
 
 int main(int argc, char **argv)
 {
-    // Read before any window, so that --help needs no display.
-    const App::LigneCommande ligne = App::lisLigneCommande(App::argumentsProgramme(argc, argv));
+    // Every check, and every option that only prints, before the window
+    // system is touched: none of them needs a display.
+    const App::LigneCommande ligne =
+        App::verifieLigneCommande(App::argumentsProgramme(argc, argv), Reglages::courant());
     if (ligne.codeSortie)
         return App::termineLigneCommande(ligne);
+    partage().dateDemarrage = ligne.date;
     App::ArgumentsQt arguments(argc, argv);
     QApplication app(arguments.argc, arguments.argv());
     App::nommeApplication();
     App::installeTraductionsQt();
     Ui::installePolices();
     Ui::installeStyleListe();
-    if (const auto code = App::retientDateDemarrage(ligne))
-        return *code;
 
     PlateformeQt plateforme;
     Plateforme::installe(&plateforme);

@@ -246,6 +246,6 @@ QString FenCalendrier::infoJourSous(QPoint point) const
                          point.y() * Calendrier::EchelleGrille / surface.height());
     for (const Calendrier::CaseCalendrier &c : m_mois->jours)
         if (Calendrier::caseGrille(c.colonne, c.ligne).contains(unites))
-            return Dates::infoJour(QDate(m_anneeAffichee, m_moisAffiche, c.jour)).value_or(QString());
+            return Dates::infoJour(c.jour, m_moisAffiche, m_anneeAffichee).value_or(QString());
     return {};
 }

@@ -149,7 +149,7 @@ QString FenMiniCalend::infoJourSous(QPoint point) const
     for (const Calendrier::CaseMini &c :
          Calendrier::casesMiniCalend(DateCourante, Plateforme::courante().aujourdhui(), tailles))
         if (QRect(c.coin, QSize(LargeurCase, HauteurCase)).contains(enTwips))
-            return Dates::infoJour(QDate(DateCourante.year(), DateCourante.month(), c.jour)).value_or(QString());
+            return Dates::infoJour(c.jour, DateCourante.month(), DateCourante.year()).value_or(QString());
     return {};
 }
 

@@ -17,10 +17,36 @@ SemaineIso semaineIso(const QDate &jour)
     return semaineIso(jour.toJulianDay());
 }
 
-int jourDeLAnnee(const QDate &jour)
+int jourDeLAnnee(int jour, int mois, int annee)
 {
-    return jour.dayOfYear();
+    return valeurDate(jour, mois, annee) - valeurDate(1, 1, annee) + 1;
 }
+
+int jourDeLAnneeSelection(int jour, int mois, int annee)
+{
+    return valeurSelection(jour, mois, annee) - valeurSelection(1, 1, annee) + 1;
+}
+
+namespace {
+
+// What follows the date: the ISO week (a Gregorian count, so not before the
+// reform), the day of the year, the holiday.
+QString suiteInfoJour(int jour, int mois, int annee, int rang)
+{
+    if (avantLaReforme(jour, mois, annee))
+        return QStringLiteral("\nJour %1 de l'année").arg(rang);
+    const QDate d(annee, mois, jour);
+    const SemaineIso s = semaineIso(d);
+    QString texte = QStringLiteral("\nSemaine %1%2, jour %3 de l'année")
+                        .arg(s.semaine)
+                        .arg(s.annee != annee ? QStringLiteral(" de %1").arg(s.annee) : QString())
+                        .arg(rang);
+    if (const auto ferie = jourFerie(d))
+        texte += QStringLiteral("\nJour férié : ") + *ferie;
+    return texte;
+}
+
+} // namespace
 
 std::optional<QString> jourFerie(const QDate &jour)
 {
@@ -35,32 +61,21 @@ std::optional<QString> jourFerie(const QDate &jour)
     return noms.join(QStringLiteral(", "));
 }
 
-std::optional<QString> infoJour(const QDate &jour)
+std::optional<QString> infoJour(int jour, int mois, int annee)
 {
-    if (!jour.isValid())
-        return std::nullopt;
-    auto texte = legendeAujourdhui(jour);
-    if (!texte)
-        return std::nullopt;
-    if (jour < debutGregorien())
-        return texte;
-    const SemaineIso s = semaineIso(jour);
-    *texte += QStringLiteral("\nSemaine %1%2, jour %3 de l'année")
-                  .arg(s.semaine)
-                  .arg(s.annee != jour.year() ? QStringLiteral(" de %1").arg(s.annee) : QString())
-                  .arg(jourDeLAnnee(jour));
-    if (const auto ferie = jourFerie(jour))
-        *texte += QStringLiteral("\nJour férié : ") + *ferie;
+    auto texte = legendeGregorienne(jour, mois, annee);
+    if (texte)
+        *texte += suiteInfoJour(jour, mois, annee, jourDeLAnnee(jour, mois, annee));
     return texte;
 }
 
 std::optional<QString> infoJourGrille(int jour, int mois, int annee, Periode periode)
 {
-    const QDate d(annee, mois, jour);
-    if (d.isValid() && d >= debutGregorien())
-        return infoJour(d);
     auto texte = legendeJour(jour, mois, annee, periode);
-    if (texte)
+    if (!texte)
+        return texte;
+    *texte += suiteInfoJour(jour, mois, annee, jourDeLAnneeSelection(jour, mois, annee));
+    if (avantLaReforme(jour, mois, annee))
         *texte += QStringLiteral("\nCalendrier julien");
     return texte;
 }

@@ -83,6 +83,12 @@ int valeurSelection(int jour, int mois, int annee)
     return valeurDate(jour, mois, annee);
 }
 
+JourMoisAn dateSelectionDeValeur(int valeur)
+{
+    static const int reforme = valeurDate(PremierJourGregorien, MoisReforme, AnneeReforme);
+    return dateDeValeur(valeur < reforme ? valeur - DecalageJulien : valeur);
+}
+
 std::optional<int> valeurSelection(const QString &selection)
 {
     const auto date = lisSelection(selection);

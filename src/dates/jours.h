@@ -34,5 +34,8 @@ JourMoisAn dateJulienne(qint64 jourJulien);
 // reform.
 int valeurSelection(int jour, int mois, int annee);
 std::optional<int> valeurSelection(const QString &selection);
+// The other way: the date the main window writes for a date value, Julian
+// (ten days back) before 15 October 1582.
+JourMoisAn dateSelectionDeValeur(int valeur);
 
 } // namespace Dates

@@ -249,14 +249,17 @@ QString nomPhaseJour(const QDate &jour, const QTimeZone &fuseau)
 
 QString textePhase(const InstantPhase &p, const QTimeZone &fuseau)
 {
-    const QDateTime local = p.utc.toTimeZone(fuseau);
-    const QDate d = local.date();
+    // To the nearest minute, as almanacs give it; the day as the main window
+    // writes it, Julian before the reform.
+    const QDateTime local = p.utc.toTimeZone(fuseau).addSecs(30);
+    const QDate g = local.date();
+    const JourMoisAn d = dateSelectionDeValeur(valeurDate(g.day(), g.month(), g.year()));
     const QTime h = local.time();
     return QStringLiteral("%1 : %2 %3 %4 %5 à %6 h %7")
-        .arg(nomPhase(p.phase), nomJour(d.dayOfWeek()))
-        .arg(d.day())
-        .arg(nomMois(d.month()))
-        .arg(d.year())
+        .arg(nomPhase(p.phase), nomJour(g.dayOfWeek()))
+        .arg(d.jour)
+        .arg(nomMois(d.mois))
+        .arg(d.annee)
         .arg(h.hour())
         .arg(h.minute(), 2, 10, QLatin1Char('0'));
 }

@@ -58,7 +58,8 @@ QString nomPhase(PhasePrincipale phase);
 // gibbeuse décroissante" or "Dernier croissant".
 QString nomPhaseJour(const QDate &jour, const QTimeZone &fuseau);
 
-// "Pleine lune : lundi 24 juin 2002 à 23 h 42", in the given time zone.
+// "Pleine lune : lundi 24 juin 2002 à 23 h 42", in the given time zone, to
+// the nearest minute; a day before the reform is written Julian.
 QString textePhase(const InstantPhase &p, const QTimeZone &fuseau);
 
 // The instant the Moon of a day is told at: now for today, noon local time

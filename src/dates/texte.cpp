@@ -25,16 +25,11 @@ bool colonneJulienne(int jour, Periode periode)
     return false;
 }
 
-std::optional<QString> legende(int jour, int mois, int annee, bool julienne)
+// Years are written as numbers, without leading zeros.
+QString legende(int jour, int mois, int annee, bool julienne)
 {
-    if (!estDateValide(jour, mois, annee))
-        return std::nullopt;
     const int semaine = julienne ? jourSemaineDecale(jour, mois, annee) : colonneLundi(jour, mois, annee);
-    return QStringLiteral("%1 %2 %3 %4")
-        .arg(majuscule(nomJour(semaine)))
-        .arg(jour)
-        .arg(nomMois(mois))
-        .arg(annee, 4, 10, QLatin1Char('0'));
+    return QStringLiteral("%1 %2 %3 %4").arg(majuscule(nomJour(semaine))).arg(jour).arg(nomMois(mois)).arg(annee);
 }
 
 // The selection is fixed-width: two digits, "/", two digits, "/", four digits.
@@ -59,19 +54,28 @@ bool estDateValide(int jour, int mois, int annee)
 
 std::optional<QString> legendeJour(int jour, int mois, int annee, Periode periode)
 {
+    if (!estDateValide(jour, mois, annee))
+        return std::nullopt;
     return legende(jour, mois, annee, colonneJulienne(jour, periode));
+}
+
+std::optional<QString> legendeGregorienne(int jour, int mois, int annee)
+{
+    if (annee > 9999 || mois < 1 || mois > 12 || jour < 1 || jour > longueurMois(mois, annee))
+        return std::nullopt;
+    return legende(jour, mois, annee, false);
 }
 
 std::optional<QString> legendeAujourdhui(const QDate &aujourdhui)
 {
-    if (!aujourdhui.isValid())
+    if (!aujourdhui.isValid() || !estDateValide(aujourdhui.day(), aujourdhui.month(), aujourdhui.year()))
         return std::nullopt;
     return legende(aujourdhui.day(), aujourdhui.month(), aujourdhui.year(), false);
 }
 
 std::optional<QString> dateLongue(int jour, int mois, int annee)
 {
-    auto texte = legende(jour, mois, annee, false);
+    auto texte = legendeGregorienne(jour, mois, annee);
     if (texte)
         texte->front() = texte->front().toLower();
     return texte;

@@ -16,6 +16,9 @@ bool estDateValide(int jour, int mois, int annee);
 // Caption of a clicked day: capitalised weekday, taken from the Julian
 // calendar before 15 October 1582 (jourSemaineDecale), then day, month and year.
 std::optional<QString> legendeJour(int jour, int mois, int annee, Periode periode);
+// A day of the proleptic Gregorian calendar, any astronomical year up to
+// 9999 ("Samedi 1 janvier 0"), as the calendars write it.
+std::optional<QString> legendeGregorienne(int jour, int mois, int annee);
 // Today's caption always uses the Gregorian weekday.
 std::optional<QString> legendeAujourdhui(const QDate &aujourdhui);
 // "lundi 4 octobre 1582": proleptic Gregorian weekday, as a screen reader names a day.

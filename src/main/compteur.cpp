@@ -41,6 +41,12 @@ LegendesModifiees cliquePremiereDate(EtatCompteur &etat, const SelectionCourante
     LegendesModifiees l;
     l.premiereDate = legendePremiereDate(etat.textePremiere);
     l.anMois = etat.textePremiere;
+    // Once a second date is known, the count and the copy follow the new
+    // first date, so that nothing shown tells another pair of dates.
+    if (etat.deuxiemeDate) {
+        etat.dateDepartCopie = etat.premiereDate;
+        l.texteNBJ = texteEntreDates(differenceJours(etat.premiereDate, etat.deuxiemeDate));
+    }
     return l;
 }
 

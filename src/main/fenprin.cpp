@@ -304,6 +304,9 @@ void FenPrin::appliqueDisposition(bool ouverte)
     placeTwips(Forme[2], 0, d.hautForme2, 600, d.hauteurForme2);
     placeTwips(Forme[6], 4440, d.hautForme6, 600, d.hauteurForme6);
     tailleTwips(LargeurFenetre, d.hauteurFenetre);
+    // Grown, it moves up just enough to keep its bottom on the screen.
+    if (ouverte && isVisible())
+        placeDansEcran(pos());
     // Below the short window's edge the counter's controls are out of sight:
     // out of the Tab order and of what a screen reader lists too.
     if (!ouverte)

@@ -79,6 +79,9 @@ void FenLoterie::creeBoules()
     placeTwips(FondLoterie, 600, 600, 2295, 5115);
     connect(FondLoterie, &VantelPanel::clique, this, &FenLoterie::montreZero);
 
+    // The numbers go with the window; only the stopped flags outlive it, so
+    // balls left stopped stand on "1" until the next press.
+    Loterie::tirage().numeros.fill(1);
     QFont impact(QStringLiteral("Impact"));
     impact.setPointSize(24);
     for (int k = 1; k <= Loterie::MaxBoules; ++k) {

@@ -4,6 +4,7 @@
 #include "base/twips.h"
 #include "ui/vantelbttn.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QEventLoop>
@@ -24,6 +25,12 @@ QPointer<FenetreZelund> &principaleCourante()
 {
     static QPointer<FenetreZelund> p;
     return p;
+}
+// The last of the program's windows to have been active.
+QPointer<FenetreZelund> &derniereActive()
+{
+    static QPointer<FenetreZelund> f;
+    return f;
 }
 bool fermetureGenerale = false;
 } // namespace
@@ -261,8 +268,16 @@ void FenetreZelund::showEvent(QShowEvent *event)
 
 void FenetreZelund::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::ActivationChange && m_place && isActiveWindow())
-        placeSurPrincipale();
+    // This window itself, not a window sharing its activation.
+    if (event->type() == QEvent::ActivationChange && QApplication::activeWindow() == this) {
+        // Only coming from another of the program's windows (the main window
+        // clicked, then this one): not coming back from another program, nor
+        // handed back by the window manager at the end of a drag.
+        const bool depuisUneAutre = derniereActive() && derniereActive() != this;
+        derniereActive() = this;
+        if (m_place && depuisUneAutre)
+            placeSurPrincipale();
+    }
     QWidget::changeEvent(event);
 }
 

@@ -32,7 +32,8 @@ public:
     static void setPrincipale(FenetreZelund *fenetre);
 
     // Tool windows go back to their place over the main window each time
-    // they are activated: centred on it, unless placeSurPrincipale says otherwise.
+    // they are activated from another of the program's windows: centred on
+    // it, unless placeSurPrincipale says otherwise.
     void setPlaceALActivation(bool place) { m_place = place; }
     virtual void placeSurPrincipale();
     void centreSurPrincipale();

@@ -83,9 +83,12 @@ private slots:
     void typographie_data()
     {
         QTest::addColumn<QString>("fichier");
-        for (const char *f : {"Conseils.txt", "aide/index.html", "aide/sujet1.html", "aide/sujet2.html",
-                              "aide/sujet3.html", "aide/sujet4.html"})
-            QTest::newRow(f) << QString::fromLatin1(f);
+        QTest::newRow("Conseils.txt") << QStringLiteral("Conseils.txt");
+        // Every page installed, so that a new one is checked too.
+        const QStringList pages = QDir(Base::cheminDonnees(QStringLiteral("aide"))).entryList({"*.html"});
+        QVERIFY(pages.size() >= 6);
+        for (const QString &page : pages)
+            QTest::newRow(qPrintable(page)) << QStringLiteral("aide/") + page;
     }
     void typographie()
     {

@@ -1,5 +1,7 @@
 #include "app/lignecommande.h"
 
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestLigneCommande : public QObject
@@ -20,7 +22,10 @@ private slots:
         QTest::newRow("version") << QStringList{"--version"} << 0 << "Zelund + 4.11" << rien;
         QTest::newRow("date") << QStringList{"--date", "24/06/2002"} << -1 << rien << "24/6/2002";
         QTest::newRow("date sans zéros, avec =") << QStringList{"--date=4/10/1582"} << -1 << rien << "4/10/1582";
-        QTest::newRow("date manquante") << QStringList{"--date"} << 2 << "il manque la date" << rien;
+        QTest::newRow("date manquante") << QStringList{"--date"} << 2 << "il manque la valeur après « --date »" << rien;
+        QTest::newRow("argument de trop")
+            << QStringList{"--date", "18/11/2001", "extra"} << 2 << "argument inattendu « extra »" << rien;
+        QTest::newRow("après --") << QStringList{"--", "--date", "x"} << 2 << "argument inattendu « --date »" << rien;
         QTest::newRow("année sur deux chiffres") << QStringList{"--date", "24/06/02"} << 2 << "illisible" << rien;
         QTest::newRow("30 février") << QStringList{"--date", "30/02/2000"} << 2 << "n'existe pas" << rien;
         QTest::newRow("jour supprimé en 1582") << QStringList{"--date", "10/10/1582"} << 2 << "n'existe pas" << rien;
@@ -53,6 +58,23 @@ private slots:
         const QString lue =
             l.date ? QStringLiteral("%1/%2/%3").arg(l.date->jour).arg(l.date->mois).arg(l.date->annee) : QString();
         QCOMPARE(lue, date);
+    }
+    // The year is checked against the settings before any window system is
+    // touched: with no display, the same French refusal.
+    void sansEcran()
+    {
+        QTemporaryDir config;
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(v));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+        p.setProcessEnvironment(env);
+        p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/zelund"), {"--date", "01/01/1699"});
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), App::CodeLigneRefusee);
+        QVERIFY(QString::fromLocal8Bit(p.readAllStandardError()).contains(QStringLiteral("1700 à 2100")));
     }
     void anneeHorsDeLaListe()
     {

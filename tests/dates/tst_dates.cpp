@@ -204,7 +204,7 @@ private slots:
         QFETCH(int, anneeSemaine);
         QFETCH(int, jourAnnee);
         QCOMPARE(Dates::semaineIso(jour), (Dates::SemaineIso{semaine, anneeSemaine}));
-        QCOMPARE(Dates::jourDeLAnnee(jour), jourAnnee);
+        QCOMPARE(Dates::jourDeLAnnee(jour.day(), jour.month(), jour.year()), jourAnnee);
     }
 
     void ferie_data()
@@ -238,34 +238,47 @@ private slots:
         QCOMPARE(Dates::jourFerie(jour).value_or(QString()), nom);
     }
 
-    // The text of a day's tooltip; the calendars count Gregorian days for every
-    // year, so they give no week before the reform.
+    // The text of a day's tooltip, in the main window's grid (Julian before
+    // the reform, ten days fewer in 1582) and in the calendars (Gregorian in
+    // every year, year 0 and below included). The ISO week is Gregorian only.
     void infoJour_data()
     {
-        QTest::addColumn<QDate>("jour");
-        QTest::addColumn<Dates::Periode>("periode");
-        QTest::addColumn<QString>("texte");
-        QTest::newRow("semaine de l'année d'avant")
-            << QDate(2005, 1, 1) << Dates::Periode::Apres1582
-            << "Samedi 1 janvier 2005\nSemaine 53 de 2004, jour 1 de l'année\nJour férié : Jour de l'an";
-        QTest::newRow("jour ordinaire") << QDate(2001, 11, 18) << Dates::Periode::Apres1582
-                                        << "Dimanche 18 novembre 2001\nSemaine 46, jour 322 de l'année";
-        QTest::newRow("réforme, grille principale") << QDate(1582, 10, 15) << Dates::Periode::Octobre1582
-                                                    << "Vendredi 15 octobre 1582\nSemaine 41, jour 288 de l'année";
-        QTest::newRow("veille julienne") << QDate(1582, 10, 4) << Dates::Periode::Octobre1582
-                                         << "Jeudi 4 octobre 1582\nCalendrier julien";
-        QTest::newRow("1582, grille principale")
-            << QDate(1582, 1, 1) << Dates::Periode::AvantOctobre1582 << "Lundi 1 janvier 1582\nCalendrier julien";
+        QTest::addColumn<int>("jour");
+        QTest::addColumn<int>("mois");
+        QTest::addColumn<int>("annee");
+        QTest::addColumn<QString>("grille");
+        QTest::addColumn<QString>("calendrier");
+        const QString an2005 =
+            "Samedi 1 janvier 2005\nSemaine 53 de 2004, jour 1 de l'année\nJour férié : Jour de l'an";
+        QTest::newRow("semaine de l'année d'avant") << 1 << 1 << 2005 << an2005 << an2005;
+        QTest::newRow("premier jour grégorien")
+            << 15 << 10 << 1582 << "Vendredi 15 octobre 1582\nSemaine 41, jour 278 de l'année"
+            << "Vendredi 15 octobre 1582\nSemaine 41, jour 288 de l'année";
+        QTest::newRow("31/12/1582") << 31 << 12 << 1582 << "Vendredi 31 décembre 1582\nSemaine 52, jour 355 de l'année"
+                                    << "Vendredi 31 décembre 1582\nSemaine 52, jour 365 de l'année";
+        QTest::newRow("veille julienne") << 4 << 10 << 1582
+                                         << "Jeudi 4 octobre 1582\nJour 277 de l'année\nCalendrier julien"
+                                         << "Lundi 4 octobre 1582\nJour 277 de l'année";
+        QTest::newRow("an 100 sans zéro")
+            << 1 << 1 << 100 << "Lundi 1 janvier 100\nJour 1 de l'année\nCalendrier julien"
+            << "Vendredi 1 janvier 100\nJour 1 de l'année";
+        QTest::newRow("an 0 bissextile") << 1 << 3 << 0 << ""
+                                         << "Mercredi 1 mars 0\nJour 61 de l'année";
+        QTest::newRow("année négative") << 31 << 12 << -1900 << ""
+                                        << "Vendredi 31 décembre -1900\nJour 365 de l'année";
+        QTest::newRow("29/02/-1900 n'existe pas") << 29 << 2 << -1900 << ""
+                                                  << "";
     }
     void infoJour()
     {
-        QFETCH(QDate, jour);
-        QFETCH(Dates::Periode, periode);
-        QFETCH(QString, texte);
-        QCOMPARE(Dates::infoJourGrille(jour.day(), jour.month(), jour.year(), periode).value_or(QString()), texte);
-        const auto calendrier = Dates::infoJour(jour);
-        QVERIFY(calendrier);
-        QCOMPARE(calendrier->contains(QStringLiteral("Semaine")), jour >= Dates::debutGregorien());
+        QFETCH(int, jour);
+        QFETCH(int, mois);
+        QFETCH(int, annee);
+        QFETCH(QString, grille);
+        QFETCH(QString, calendrier);
+        const Dates::Periode periode = Dates::periodeDuMois(mois, annee);
+        QCOMPARE(Dates::infoJourGrille(jour, mois, annee, periode).value_or(QString()), grille);
+        QCOMPARE(Dates::infoJour(jour, mois, annee).value_or(QString()), calendrier);
     }
 };
 

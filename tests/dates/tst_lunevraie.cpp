@@ -156,6 +156,26 @@ private slots:
         QCOMPARE(Dates::nomPhaseJour(jour, QTimeZone(fuseau)), nom);
     }
 
+    // A phase is written to the nearest minute, on the day as the main window
+    // writes it: Julian before the reform.
+    void textePhase_data()
+    {
+        QTest::addColumn<QDateTime>("apres");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("12:25:5x arrondi à 12 h 26")
+            << utc(2002, 7, 9, 12, 0) << "Nouvelle lune : mercredi 10 juillet 2002 à 12 h 26";
+        QTest::newRow("janvier 1501, julien")
+            << utc(1501, 1, 14, 12, 0) << "Pleine lune : lundi 4 janvier 1501 à 14 h 11";
+        QTest::newRow("après la réforme, grégorien")
+            << utc(1582, 10, 14, 0, 0) << "Dernier quartier : lundi 18 octobre 1582 à 14 h 14";
+    }
+    void textePhase()
+    {
+        QFETCH(QDateTime, apres);
+        QFETCH(QString, texte);
+        QCOMPARE(Dates::textePhase(Dates::phasesApres(apres, 1).front(), Paris), texte);
+    }
+
     void texteDeLInfoBulle()
     {
         const auto texte = Dates::texteLune(QDateTime(QDate(2002, 6, 20), QTime(12, 0), Paris), Paris);

@@ -64,6 +64,18 @@ private slots:
         b->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(b));
         QCOMPARE(b->pos(), QPoint(10 + 42, 20 + 214));
+        // Dropped, it stays when given back from elsewhere (another program,
+        // the window manager at the end of a drag).
+        QCoreApplication::processEvents(); // the activation reaches the widget
+        b->move(300, 310);
+        QWidget ailleurs;
+        ailleurs.show();
+        ailleurs.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&ailleurs));
+        b->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(b));
+        QCoreApplication::processEvents();
+        QCOMPARE(b->pos(), QPoint(300, 310));
         QTest::mouseClick(b->CmdAide, Qt::LeftButton);
         QTest::mouseClick(b->CmdAide, Qt::RightButton);
         QCOMPARE(banc.plateforme.aides, (QList<int>{4, 0}));

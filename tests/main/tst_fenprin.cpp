@@ -121,7 +121,8 @@ private slots:
         QCOMPARE(f.CmdDateJour->caption(), QStringLiteral("Jeudi 4 octobre 1582"));
         QCOMPARE(f.dateSelection(), QStringLiteral("04/10/1582"));
         QVERIFY(!f.Jour[9]->isEnabled());
-        QCOMPARE(f.Jour[3]->accessibleDescription(), QStringLiteral("Jeudi 4 octobre 1582\nCalendrier julien"));
+        QCOMPARE(f.Jour[3]->accessibleDescription(),
+                 QStringLiteral("Jeudi 4 octobre 1582\nJour 277 de l'année\nCalendrier julien"));
     }
 
     void chargementRefuse()

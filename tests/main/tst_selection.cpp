@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
 
 namespace {
@@ -83,12 +84,13 @@ private slots:
                                          "Première date : Jeudi 4 octobre 1582\n"
                                          "Deuxième date : Vendredi 15 octobre 1582\n"
                                          "Temps écoulé entre les deux dates : 1 jours"));
-        // A new first date alone leaves the reported difference as it was.
+        // A new first date after a count: the count and the copy follow it.
         w.choisit(25, 12, 2001);
         w.clique(w.f.CmdPremDate);
+        QCOMPARE(w.f.TexteNBJ->text(), QStringLiteral("Temps écoulé entre les deux dates : -153108 jours"));
         QVERIFY(copie().endsWith(QStringLiteral("Première date : Mardi 25 décembre 2001\n"
                                                 "Deuxième date : Vendredi 15 octobre 1582\n"
-                                                "Temps écoulé entre les deux dates : 1 jours")));
+                                                "Temps écoulé entre les deux dates : -153108 jours")));
         // Against today, which is Gregorian, from a Julian day.
         w.choisit(4, 10, 1582);
         w.clique(w.f.CmdDateAJ);
@@ -100,13 +102,14 @@ private slots:
         // Reopening the counter takes the date selected then as the first
         // date, and its caption and the copy say so.
         w.clique(w.f.CmdCompteur);
+        w.choisit(1, 10, 1582);
         w.clique(w.f.CmdCompteur);
-        QCOMPARE(w.f.CmdPremDate->caption(), QStringLiteral("Première date : 4/10/1582"));
-        w.clique(w.f.CmdDeuxDate);
-        QCOMPARE(w.f.TexteNBJ->text(), QStringLiteral("Temps écoulé entre les deux dates : 0 jours"));
-        QVERIFY(copie().endsWith(QStringLiteral("Première date : Jeudi 4 octobre 1582\n"
+        QCOMPARE(w.f.CmdPremDate->caption(), QStringLiteral("Première date : 1/10/1582"));
+        QCOMPARE(w.f.CmdDeuxDate->caption(), QStringLiteral("Deuxième date : 4/10/1582"));
+        QCOMPARE(w.f.TexteNBJ->text(), QStringLiteral("Temps écoulé entre les deux dates : 3 jours"));
+        QVERIFY(copie().endsWith(QStringLiteral("Première date : Lundi 1 octobre 1582\n"
                                                 "Deuxième date : Jeudi 4 octobre 1582\n"
-                                                "Temps écoulé entre les deux dates : 0 jours")));
+                                                "Temps écoulé entre les deux dates : 3 jours")));
     }
 
     void demarreSurLeCompteur()
@@ -159,6 +162,17 @@ private slots:
 
     // The counter's arithmetic: a selection text that names no real day
     // changes nothing, and an unset date counts as 30 December 1899.
+    // Grown near the bottom of the screen, it moves up just enough.
+    void panneauDansLEcran()
+    {
+        Fenetre w;
+        const QRect zone = w.f.screen()->availableGeometry();
+        w.f.move(zone.left() + 10, zone.bottom() - 400);
+        w.clique(w.f.CmdLune);
+        QCOMPARE(w.f.geometry().bottom(), zone.bottom());
+        QCOMPARE(w.f.x(), zone.left() + 10);
+    }
+
     void selectionIllisible()
     {
         const auto rien = [](const Principal::LegendesModifiees &l) {
