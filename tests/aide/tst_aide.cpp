@@ -83,8 +83,8 @@ private slots:
     void typographie_data()
     {
         QTest::addColumn<QString>("fichier");
-        for (const char *f : {"Conseils.txt", "aide/index.html", "aide/sujet1.html", "aide/sujet2.html",
-                              "aide/sujet3.html", "aide/sujet4.html"})
+        for (const char *f : {"Conseils.txt", "aide/index.html", "aide/clavier.html", "aide/sujet1.html",
+                              "aide/sujet2.html", "aide/sujet3.html", "aide/sujet4.html"})
             QTest::newRow(f) << QString::fromLatin1(f);
     }
     void typographie()
