@@ -458,7 +458,6 @@ private slots:
         QTest::newRow("jj") << "jj" << 6;
         QTest::newRow("fev sans accent") << "fev" << 2;
         QTest::newRow("AOU en capitales") << "AOU" << 8;
-        QTest::newRow("n, le mois même suivi") << "n" << 11;
         QTest::newRow("rien") << "x" << 11;
     }
     void moisAuClavier()
