@@ -5,6 +5,7 @@
 #include "base/plateforme.h"
 #include "base/reglages.h"
 #include "ui/appliquecouleurs.h"
+#include "ui/barrereglable.h"
 #include "ui/couleurqt.h"
 #include "ui/vantelbttn.h"
 #include "ui/vantelpanel.h"
@@ -41,7 +42,8 @@ Configure::Configure(QWidget *parent)
     // Opens over the main window; it is not brought back there at each activation.
     centreSurPrincipale();
     // The keyboard starts on the first control, never on a button that
-    // discards; Return keeps the edits wherever the focus is.
+    // discards. Return on a button presses that button (it takes the key
+    // before this shortcut); anywhere else it keeps the edits.
     CmdCoulCiel->setFocus();
     for (const QKeySequence &touche : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
         auto *ok = new QShortcut(touche, this);
@@ -82,13 +84,16 @@ VantelPanel *Configure::creeTexte(int g, int h, int l, int ht)
     return p;
 }
 
-VantelPanel *Configure::creeBarre(QScrollBar *&barre, const QColor &fond, int haut)
+VantelPanel *Configure::creeBarre(QScrollBar *&barre, const QString &nom, const QColor &fond, int haut)
 {
     auto *p = new VantelPanel(FondConfig);
     p->setGradientBackColor(false);
     p->setBackcolor(fond);
     placeTwips(p, 60, haut, 2775, 315);
     barre = new QScrollBar(Qt::Horizontal, p);
+    barre->setObjectName(nom);
+    barre->setAccessibleName(nom);
+    BarreReglable::installe(barre);
     barre->setRange(0, 255);
     barre->setSingleStep(1);
     barre->setPageStep(10);
@@ -105,12 +110,9 @@ void Configure::creeCouleurs()
     CmdCoulLune = creeBouton(QStringLiteral("Couleur lune/étoiles"), 60, 480, 2175, 315);
     TextLune = creeTexte(2280, 480, 1335, 315);
     CoulLune = creeTexte(3660, 480, 555, 315);
-    VantelPanel1 = creeBarre(Rouge, QColor(255, 0, 0), 900);
-    VantelPanel2 = creeBarre(Vert, QColor(0, 255, 0), 1260);
-    VantelPanel3 = creeBarre(Bleu, QColor(0, 0, 255), 1620);
-    Rouge->setAccessibleName(QStringLiteral("Rouge"));
-    Vert->setAccessibleName(QStringLiteral("Vert"));
-    Bleu->setAccessibleName(QStringLiteral("Bleu"));
+    VantelPanel1 = creeBarre(Rouge, QStringLiteral("Rouge"), QColor(255, 0, 0), 900);
+    VantelPanel2 = creeBarre(Vert, QStringLiteral("Vert"), QColor(0, 255, 0), 1260);
+    VantelPanel3 = creeBarre(Bleu, QStringLiteral("Bleu"), QColor(0, 0, 255), 1620);
     CoulReg = creeTexte(2880, 900, 1335, 1035);
     CoulReg->setBackcolor(Qt::black);
     TextCoul = creeTexte(2880, 1980, 1335, 315);
@@ -134,13 +136,16 @@ void Configure::creeAnnees()
     placeTwips(VantelPanel9, 3060, 2400, 1155, 315);
     ScrollDeb = new QScrollBar(Qt::Horizontal, VantelPanel9);
     ScrollDeb->setRange(Config::DebutMin, Config::DebutMax);
+    ScrollDeb->setObjectName(QStringLiteral("ScrollDeb"));
     ScrollDeb->setAccessibleName(QStringLiteral("Année de début"));
     VantelPanel10 = new VantelPanel(FondConfig);
     placeTwips(VantelPanel10, 3060, 2760, 1155, 315);
     ScrollFin = new QScrollBar(Qt::Horizontal, VantelPanel10);
     ScrollFin->setRange(Config::FinMin, Config::FinMax);
+    ScrollFin->setObjectName(QStringLiteral("ScrollFin"));
     ScrollFin->setAccessibleName(QStringLiteral("Année de fin"));
     for (QScrollBar *b : {ScrollDeb, ScrollFin}) {
+        BarreReglable::installe(b);
         b->setSingleStep(1);
         b->setPageStep(100);
         placeTwips(b, 30, 30, 1095, 255);

@@ -64,7 +64,7 @@ public:
 private:
     void creeCadre();
     void creeCouleurs();
-    VantelPanel *creeBarre(QScrollBar *&barre, const QColor &fond, int haut);
+    VantelPanel *creeBarre(QScrollBar *&barre, const QString &nom, const QColor &fond, int haut);
     void creeAnnees();
     void creeOptions();
     void creeBoutons();

@@ -80,6 +80,12 @@ void CompteurVertical::paintEvent(QPaintEvent *)
     const int milieu = height() / 2;
     dessineFleche(p, QRect(0, 0, width(), milieu), true);
     dessineFleche(p, QRect(0, milieu, width(), height() - milieu), false);
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        // Round both arrows, in the arrows' own colour on their fixed face.
+        p.setPen(QPen(CouleurFleche, 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
 }
 
 void CompteurVertical::mousePressEvent(QMouseEvent *event)

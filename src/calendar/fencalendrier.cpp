@@ -8,6 +8,7 @@
 #include "dates/noms.h"
 #include "dates/texte.h"
 #include "ui/couleurqt.h"
+#include "ui/rechercheliste.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -63,6 +64,7 @@ FenCalendrier::FenCalendrier(QWidget *parent)
     AffMois = new QComboBox(this);
     AffMois->setFont(comic);
     nommeListe(AffMois, QStringLiteral("Mois"));
+    RechercheListe::installe(AffMois);
     AffMois->setMaxVisibleItems(12);
     placeTwips(AffMois, 3000, 660, 1695, 435);
 

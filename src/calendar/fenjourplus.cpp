@@ -5,6 +5,7 @@
 #include "calendar/compteurvertical.h"
 #include "calendar/jourplus.h"
 #include "dates/noms.h"
+#include "ui/rechercheliste.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -45,6 +46,7 @@ FenJourPlus::FenJourPlus(QWidget *parent)
 
     AffMois = new QComboBox(this);
     nommeListe(AffMois, QStringLiteral("Mois"));
+    RechercheListe::installe(AffMois);
     AffMois->setMaxVisibleItems(12);
     placeTwips(AffMois, 2625, 615, 1695, 435);
 

@@ -39,6 +39,7 @@ FenPaques::FenPaques(QWidget *parent)
     ChangeAn->setAccessibleName(QStringLiteral("Changer l'année"));
     placeTwips(ChangeAn, 1770, 105, 195, 375);
     TxtAnnee->setTextMargins(0, 0, ChangeAn->width() + 2, 0);
+    ChangeAn->relieBoite(TxtAnnee);
 
     Label1 = new QLabel(FondPaques);
     Label1->setFont(police(QStringLiteral("Comic Sans MS"), 11.25, false));

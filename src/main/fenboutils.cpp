@@ -17,7 +17,9 @@
 #include "ui/vantelpanel.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPointer>
+#include <algorithm>
 
 namespace {
 constexpr int Largeur = 3780;
@@ -251,6 +253,23 @@ void FenBOutils::aideAppuyee(Qt::MouseButton bouton)
 
 bool FenBOutils::eventFilter(QObject *objet, QEvent *event)
 {
+    // The arrows move about the 3 x 3 grid as it lies, stopping at its edges.
+    if (event->type() == QEvent::KeyPress) {
+        const auto *touche = static_cast<QKeyEvent *>(event);
+        const std::array<VantelBttn *, 9> grille{CmdHorloge, CmdCalendrier, CmdMiniCalend, CmdJourPlus, CmdAn2010,
+                                                 Cmd2001,    CmdFeries,     CmdFortune,    CmdAide};
+        const auto i = std::find(grille.begin(), grille.end(), objet) - grille.begin();
+        const int k = touche->key();
+        const bool fleche = k == Qt::Key_Left || k == Qt::Key_Right || k == Qt::Key_Up || k == Qt::Key_Down;
+        if (i < 9 && fleche && (touche->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            const int ligne = int(i) / 3 + (k == Qt::Key_Down) - (k == Qt::Key_Up);
+            const int colonne = int(i) % 3 + (k == Qt::Key_Right) - (k == Qt::Key_Left);
+            setAttribute(Qt::WA_KeyboardFocusChange);
+            if (ligne >= 0 && ligne < 3 && colonne >= 0 && colonne < 3)
+                grille[std::size_t(ligne * 3 + colonne)]->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
     // Each button shows a second picture while the pointer is over it.
     if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
         if (auto *b = qobject_cast<VantelBttn *>(objet)) {

@@ -15,6 +15,7 @@
 #include "dates/noms.h"
 #include "dates/texte.h"
 #include "main/fenboutils.h"
+#include "main/parcourstab.h"
 #include "main/popupinfos.h"
 #include "moon/imagelune.h"
 #include "moon/phase.h"
@@ -24,6 +25,7 @@
 #include "ui/icones.h"
 #include "ui/ligne.h"
 #include "ui/premierepeinture.h"
+#include "ui/rechercheliste.h"
 #include "ui/vantelbttn.h"
 #include "ui/vantelpanel.h"
 
@@ -124,6 +126,7 @@ void FenPrin::creeFond()
     LDMois = new QComboBox(Fond);
     LDMois->setObjectName(QStringLiteral("LDMois"));
     nommeListe(LDMois, QStringLiteral("Mois"));
+    RechercheListe::installe(LDMois);
     LDMois->setMaxVisibleItems(12);
     placeTwips(LDMois, 1650, 2580, 2190, 360);
     connect(LDAnnee, &QComboBox::currentIndexChanged, this, &FenPrin::anneeSelectionnee);
@@ -725,6 +728,8 @@ void FenPrin::prepareClavier()
         Jour[i]->setNomCalcule([this, i] { return nomCaseJour(i); });
     }
 
+    m_parcoursTab = new ParcoursTab(this, popUpInfos, CmdApropos, [this] { return m_boiteOutils.data(); });
+
     auto *copier = new QShortcut(QKeySequence::Copy, this);
     connect(copier, &QShortcut::activated, this, &FenPrin::copie);
     auto *calculs = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
@@ -758,14 +763,14 @@ bool FenPrin::eventFilter(QObject *objet, QEvent *event)
     return FenetreZelund::eventFilter(objet, event);
 }
 
+bool FenPrin::focusNextPrevChild(bool suivant)
+{
+    return m_parcoursTab ? m_parcoursTab->avance(suivant) : FenetreZelund::focusNextPrevChild(suivant);
+}
+
 void FenPrin::echappe()
 {
-    if (popUpInfos->isHidden())
-        return;
-    const bool dedans = popUpInfos->isAncestorOf(focusWidget());
-    popUpInfos->hide();
-    if (dedans)
-        CmdApropos->setFocus(Qt::OtherFocusReason);
+    popUpInfos->hide(); // the focus, if it was in it, goes back to the menu button
 }
 
 bool FenPrin::toucheGrille(int indice, const QKeyEvent *touche)

@@ -21,6 +21,7 @@ class ImageCiel;
 class PopUpInfos;
 class FenBOutils;
 class ImageLune;
+class ParcoursTab;
 
 // The main window: the month's 31 day buttons under a year list and a
 // month list, the date caption, the command buttons and the lower panel.
@@ -89,6 +90,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *objet, QEvent *event) override;
+    bool focusNextPrevChild(bool suivant) override;
     // Escape closes the menu panel, never the program.
     void echappe() override;
 
@@ -146,4 +148,5 @@ private:
     EtatPanneau m_panneau;
     Principal::EtatCompteur m_compteur;
     QPointer<FenBOutils> m_boiteOutils;
+    ParcoursTab *m_parcoursTab = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "pastimes/fenloterie.h"
 #include "pastimes/loterie.h"
 #include "ui/appliquecouleurs.h"
+#include "ui/barrereglable.h"
 #include "ui/vantelbttn.h"
 #include "ui/vantelpanel.h"
 
@@ -77,6 +78,7 @@ QLabel *FenInitialise::creeLabel(const QString &texte, const QFont &police, int 
 QScrollBar *FenInitialise::creeBarre(int minimum, int maximum, int grandPas, QLabel *valeur, int h)
 {
     auto *barre = new QScrollBar(Qt::Horizontal, FondInitialise);
+    BarreReglable::installe(barre);
     barre->setRange(minimum, maximum);
     barre->setValue(maximum);
     barre->setSingleStep(1);
@@ -107,8 +109,10 @@ void FenInitialise::creeReglages()
         l->setAlignment(Qt::AlignCenter);
 
     VScroll1 = creeBarre(1, Loterie::MaxBoules, 1, Label3, 420);
+    VScroll1->setObjectName(QStringLiteral("VScroll1"));
     VScroll1->setAccessibleName(QStringLiteral("Nb boules"));
     VScroll2 = creeBarre(Loterie::MaxBoules, Loterie::PartantsDefaut, 10, Label4, 1200);
+    VScroll2->setObjectName(QStringLiteral("VScroll2"));
     VScroll2->setAccessibleName(QStringLiteral("Partants"));
     Label3->setText(QString::number(VScroll1->value()));
     Label4->setText(QString::number(VScroll2->value()));

@@ -10,6 +10,7 @@
 #include "ui/vantelbttn.h"
 #include "ui/vantelpanel.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
@@ -167,6 +168,16 @@ void FenLoterie::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         montreZero();
     FenetreZelund::mouseReleaseEvent(event);
+}
+
+void FenLoterie::keyPressEvent(QKeyEvent *event)
+{
+    const auto modificateurs = event->modifiers() & ~Qt::KeypadModifier;
+    if ((event->key() == Qt::Key_0 || event->key() == Qt::Key_Delete) && modificateurs == Qt::NoModifier) {
+        montreZero();
+        return;
+    }
+    FenetreZelund::keyPressEvent(event);
 }
 
 void FenLoterie::showEvent(QShowEvent *event)

@@ -42,6 +42,8 @@ protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    // 0 or Delete: what a click on the background does.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void creeCadre();

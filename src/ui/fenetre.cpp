@@ -155,15 +155,25 @@ void FenetreZelund::basculePremierPlan(Qt::MouseButton bouton)
         Plateforme::courante().joueSon(19);
     if (dessus == estAuPremierPlan())
         return;
-    // Changing the flag hides a shown window: show it again where it was.
+    // Changing the flag hides a shown window: show it again where it was,
+    // with the keyboard where it was if it had it.
     const QPoint position = pos();
     const bool visible = isVisible();
-    setAttribute(Qt::WA_ShowWithoutActivating, true);
+    const bool active = isActiveWindow();
+    const QPointer<QWidget> focus = focusWidget();
+    m_bascule = true;
+    setAttribute(Qt::WA_ShowWithoutActivating, !active);
     setWindowFlag(Qt::WindowStaysOnTopHint, dessus);
     move(position);
     if (visible)
         show();
     setAttribute(Qt::WA_ShowWithoutActivating, false);
+    m_bascule = false;
+    if (visible && active) {
+        activateWindow();
+        if (focus)
+            focus->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 bool FenetreZelund::estAuPremierPlan() const
@@ -252,18 +262,38 @@ VantelBttn *FenetreZelund::creeForme(int gauche, int haut, int largeur, int haut
 void FenetreZelund::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    QWidget *active = QApplication::activeWindow();
+    if (!event->spontaneous() && !m_bascule && active != this) {
+        m_origine = active;
+        // Opened from the keyboard: the focus frame shows from the first key.
+        if (active && active->testAttribute(Qt::WA_KeyboardFocusChange))
+            setAttribute(Qt::WA_KeyboardFocusChange);
+    }
     if (m_dejaMontree)
         return;
     m_dejaMontree = true;
     // The close button comes first in the focus chain, being made first: a
     // window never opens with Space or Return on it, but on its first control.
-    if (!m_fermer || (focusWidget() && focusWidget() != m_fermer))
+    if (focusWidget() && focusWidget() != m_fermer)
         return;
-    for (QWidget *w = m_fermer->nextInFocusChain(); w && w != m_fermer; w = w->nextInFocusChain())
+    QWidget *depart = m_fermer ? static_cast<QWidget *>(m_fermer.data()) : this;
+    for (QWidget *w = depart->nextInFocusChain(); w && w != depart; w = w->nextInFocusChain())
         if (w->window() == this && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(this)) {
             w->setFocus(Qt::OtherFocusReason);
             return;
         }
+}
+
+void FenetreZelund::setVisible(bool visible)
+{
+    // Asked before hiding: by then the window is no longer the active one.
+    const bool rend = !visible && isVisible() && isActiveWindow() && !m_bascule && !fermeToutEnCours();
+    QWidget::setVisible(visible);
+    if (!rend)
+        return;
+    QWidget *retour = m_origine && m_origine->isVisible() ? m_origine.data() : principale();
+    if (retour && retour != this && retour->isVisible())
+        retour->activateWindow();
 }
 
 void FenetreZelund::changeEvent(QEvent *event)

@@ -41,6 +41,10 @@ public:
     // area of the screen it lands on; a window larger than that area keeps
     // its top-left corner (and its drag button) on the screen.
     void placeDansEcran(QPoint coin);
+    // Hiding the window that has the keyboard gives it back to the window it
+    // came from (the one active when it was shown), else to the main window,
+    // rather than to wherever the window manager puts it.
+    void setVisible(bool visible) override;
     // Shows the window modal and returns once it is closed.
     void executeModale();
     // The keep-on-top click: any button but the right one keeps the window
@@ -81,6 +85,11 @@ private:
     bool m_place = false;
     QPointer<VantelBttn> m_fermer;
     bool m_dejaMontree = false;
+    // The window that was active when this one was shown: it gets the
+    // keyboard back when this one goes.
+    QPointer<QWidget> m_origine;
+    // The keep-on-top switch hides and shows the window: not a departure.
+    bool m_bascule = false;
 };
 
 // Starts the window manager's own move from a button, or moves the window

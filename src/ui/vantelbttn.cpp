@@ -343,6 +343,18 @@ bool appuiDuClavier(QKeyEvent *touche, const std::function<void(Qt::MouseButton)
 
 } // namespace Ui
 
+bool VantelBttn::event(QEvent *event)
+{
+    // Return and Space press the focused button, before any shortcut of the
+    // window (a dialog's Return for OK) takes them.
+    if (event->type() == QEvent::ShortcutOverride && m_nature == Nature::Bouton
+        && Ui::boutonDuClavier(static_cast<QKeyEvent *>(event)) == Qt::LeftButton) {
+        event->accept();
+        return true;
+    }
+    return QAbstractButton::event(event);
+}
+
 void VantelBttn::keyPressEvent(QKeyEvent *event)
 {
     const auto bouton = Ui::boutonDuClavier(event);
@@ -350,7 +362,9 @@ void VantelBttn::keyPressEvent(QKeyEvent *event)
         QAbstractButton::keyPressEvent(event);
         return;
     }
-    // What that button's press does (and the left one's click).
+    // What that button's press does (and the left one's click). The user is
+    // on the keyboard: the focus frame shows here and in what the press opens.
+    window()->setAttribute(Qt::WA_KeyboardFocusChange);
     if (!event->isAutoRepeat())
         actionne(*bouton);
     event->accept();

@@ -195,31 +195,93 @@ private slots:
         QCOMPARE(QPoint(partage().anneeDebut, partage().anneeFin), QPoint(1600, 2300));
     }
 
-    // The focus starts on the first control; Escape cancels, Return keeps the edits.
-    void auClavier()
+    // Tab reaches every value, and each bar answers the keys of a slider.
+    void barresAuClavier_data()
     {
+        QTest::addColumn<QString>("barre");
+        QTest::addColumn<int>("touche");
+        QTest::addColumn<QString>("vu"); // the colour being edited, or the year shown
+        QTest::newRow("rouge, droite") << "Rouge" << int(Qt::Key_Right) << "120 119 119";
+        QTest::newRow("vert, gauche") << "Vert" << int(Qt::Key_Left) << "119 118 119";
+        QTest::newRow("bleu, page suivante") << "Bleu" << int(Qt::Key_PageDown) << "119 119 109";
+        QTest::newRow("vert, haut") << "Vert" << int(Qt::Key_Up) << "119 120 119";
+        QTest::newRow("rouge, fin") << "Rouge" << int(Qt::Key_End) << "255 119 119";
+        QTest::newRow("bleu, début") << "Bleu" << int(Qt::Key_Home) << "119 119 0";
+        QTest::newRow("début, fin: cette année") << "ScrollDeb" << int(Qt::Key_End) << "2001";
+        QTest::newRow("fin, page précédente") << "ScrollFin" << int(Qt::Key_PageUp) << "2200";
+        QTest::newRow("fin, page suivante: cette année") << "ScrollFin" << int(Qt::Key_PageDown) << "2001";
+    }
+    void barresAuClavier()
+    {
+        QFETCH(QString, barre);
+        QFETCH(int, touche);
+        QFETCH(QString, vu);
         Banc banc;
-        {
-            Configure d;
-            d.ScrollFin->setValue(2500);
-            QTest::keyClick(&d, Qt::Key_Escape);
-            QVERIFY(!d.isVisible());
-            QVERIFY(!banc.reglages().contient(Cles::AnneeFin, Cles::Valeur));
-        }
         Configure d;
         d.show();
         d.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&d));
-        QCOMPARE(QApplication::focusWidget(), d.CmdCoulCiel);
-        QTest::keyClick(d.CmdCoulCiel, Qt::Key_Space);
-        QTest::keyClick(d.Rouge, Qt::Key_End);
-        QTest::keyClick(d.Rouge, Qt::Key_Return); // OK is refused while editing: Return confirms the colour
-        QVERIFY(d.isVisible());
-        QCOMPARE(d.TextCiel->caption(), QStringLiteral("255 119 119"));
-        QTest::keyClick(d.ScrollFin, Qt::Key_PageDown);
-        QTest::keyClick(d.ScrollFin, Qt::Key_Return);
+        const bool couleur = barre.size() < 6;
+        if (couleur)
+            QTest::keyClick(d.CmdCoulCiel, Qt::Key_Space);
+        QWidget *cible = d.findChild<QWidget *>(barre);
+        for (int i = 0; i < 20 && QApplication::focusWidget() != cible; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), cible);
+        QTest::keyClick(cible, Qt::Key(touche));
+        QCOMPARE(couleur                ? d.TextCoul->caption()
+                 : barre == "ScrollDeb" ? d.TextAnDeb->caption()
+                                        : d.TextAnFin->caption(),
+                 vu);
+        // Return confirms the colour, then keeps the edits and closes.
+        QTest::keyClick(cible, Qt::Key_Return);
+        if (couleur) {
+            QCOMPARE(d.TextCiel->caption(), vu);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
         QVERIFY(!d.isVisible());
-        QCOMPARE(stockees(banc.reglages()).mid(0, 4), (QStringList{"255 119 119", "", "", "2200"}));
+        QVERIFY(stockees(banc.reglages()).contains(vu));
+    }
+
+    // Return and Space press the focused button; Return means OK elsewhere only.
+    void entreeSurUnBouton_data()
+    {
+        QTest::addColumn<QString>("controle");
+        QTest::addColumn<int>("touche");
+        QTest::addColumn<bool>("ouverte");
+        QTest::addColumn<bool>("valide"); // OK pressed
+        QTest::addColumn<QList<int>>("aides");
+        QTest::newRow("Entrée sur Annuler") << "Annuler" << int(Qt::Key_Return) << false << false << QList<int>{};
+        QTest::newRow("Entrée sur Aide") << "Aide" << int(Qt::Key_Return) << true << false << QList<int>{3};
+        QTest::newRow("Entrée du pavé sur Aide") << "Aide" << int(Qt::Key_Enter) << true << false << QList<int>{3};
+        QTest::newRow("Entrée sur Couleur du ciel")
+            << "Couleur du ciel" << int(Qt::Key_Return) << true << false << QList<int>{};
+        QTest::newRow("Échap sur Aide") << "Aide" << int(Qt::Key_Escape) << false << false << QList<int>{};
+        QTest::newRow("Entrée sur une option") << "Normal" << int(Qt::Key_Return) << false << true << QList<int>{};
+    }
+    void entreeSurUnBouton()
+    {
+        QFETCH(QString, controle);
+        QFETCH(int, touche);
+        QFETCH(bool, ouverte);
+        QFETCH(bool, valide);
+        QFETCH(QList<int>, aides);
+        Banc banc;
+        Configure d;
+        d.show();
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        const QList<QWidget *> controles{d.CmdAnnul, d.CmdAide, d.CmdCoulCiel, d.AffDemOpt[0]};
+        QWidget *cible = *std::find_if(controles.begin(), controles.end(),
+                                       [&](QWidget *w) { return w->property("text").toString() == controle; });
+        cible->setFocus(Qt::TabFocusReason);
+        // OK writes only what changed, so the press itself is what is watched.
+        QSignalSpy ok(d.CmdOK, &VantelBttn::clicked);
+        QTest::keyClick(cible, Qt::Key(touche));
+        QCOMPARE(d.isVisible(), ouverte);
+        QCOMPARE(ok.count(), valide ? 1 : 0);
+        QCOMPARE(banc.plateforme.aides, aides);
+        QCOMPARE(d.editionEnCours(), controle == "Couleur du ciel");
     }
 };
 

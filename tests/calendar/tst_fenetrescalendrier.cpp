@@ -1,3 +1,4 @@
+#include "appearance/configure.h"
 #include "base/chargement.h"
 #include "base/partage.h"
 #include "base/twips.h"
@@ -11,6 +12,7 @@
 #include "calendar/textespaques.h"
 #include "main/fenprin.h"
 #include "support/fenprinchargee.h"
+#include "ui/couleurqt.h"
 #include "ui/styleliste.h"
 
 #include <QAccessible>
@@ -19,6 +21,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -47,6 +50,27 @@ Encre encreCase(const QImage &image, QPoint cellule)
     return encre(image, QRect(QPoint(int(r.left() * l) + 2, int(r.top() * h) + 2),
                               QPoint(int(r.right() * l) - 2, int(r.bottom() * h) - 2)));
 }
+double contraste(const QColor &a, const QColor &b)
+{
+    const auto l = [](const QColor &c) {
+        const auto v = [](double x) { return x <= 0.03928 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4); };
+        return 0.2126 * v(c.redF()) + 0.7152 * v(c.greenF()) + 0.0722 * v(c.blueF()) + 0.05;
+    };
+    return std::max(l(a), l(b)) / std::min(l(a), l(b));
+}
+
+// The control drawn with the keyboard focus in its active window.
+QImage avecFocus(QWidget *w)
+{
+    w->window()->show();
+    w->window()->activateWindow();
+    if (!QTest::qWaitForWindowActive(w->window()))
+        return {};
+    w->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    w->setFocus(Qt::TabFocusReason);
+    return w->grab().toImage();
+}
+
 QStringList nomsDesCases(QWidget *w)
 {
     QStringList noms;
@@ -303,6 +327,40 @@ private slots:
                 QCOMPARE(image.pixelColor(pt), QColor(0, 210, 210));
         }
     }
+    // The focus frame of a list stands out of the list's colour, whatever it is.
+    void focusDesListes_data()
+    {
+        QTest::addColumn<QColor>("couleur");
+        for (const QColor &c : {QColor(0, 210, 210), QColor(Qt::black), QColor(Qt::white), QColor(48, 140, 198),
+                                QColor(118, 118, 118), QColor(119, 119, 119), QColor(255, 255, 0), QColor(0, 0, 255)})
+            QTest::newRow(qPrintable(c.name())) << c;
+    }
+    void focusDesListes()
+    {
+        QFETCH(QColor, couleur);
+        Banc banc;
+        partage().couleurs.change(Couleurs::Visualisation, Ui::nombreVb(couleur));
+        FenCalendrier c;
+        const QImage image = avecFocus(c.AffMois);
+        QVERIFY(!image.isNull());
+        const int x = image.width() / 2;
+        QCOMPARE(image.pixelColor(x, 4), couleur); // inside the frame, above the text
+        for (const int y : {1, 2, image.height() - 2, image.height() - 3})
+            QVERIFY2(contraste(image.pixelColor(x, y), couleur) >= 3, qPrintable(image.pixelColor(x, y).name()));
+    }
+
+    // The spin arrows and the scroll bars show where the keyboard is.
+    void focusVisible()
+    {
+        Banc banc;
+        FenPaques p;
+        Configure d;
+        for (QWidget *w : {static_cast<QWidget *>(p.ChangeAn), static_cast<QWidget *>(d.Rouge)}) {
+            const QImage sans = w->grab().toImage();
+            QVERIFY2(avecFocus(w) != sans, qPrintable(w->accessibleName()));
+        }
+    }
+
     void miniInfoBulleJour()
     {
         Banc banc;
@@ -390,6 +448,37 @@ private slots:
         FenCalendrier cal;
         QTest::keyClick(cal.AffAn, Qt::Key_Down);
         QCOMPARE(cal.moisAffiche()->jours.front().colonne, 3); // 1 November 2000, a Wednesday
+        FenPaques paques;
+        QTest::keyClick(paques.TxtAnnee, Qt::Key_Up);
+        QCOMPARE(paques.TxtAnnee->text().trimmed(), QStringLiteral("2002"));
+    }
+
+    // Letters typed on a closed month list pick the month they begin, blanks,
+    // case and accents aside; one letter again goes on to the next month with it.
+    void moisAuClavier_data()
+    {
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<int>("mois"); // from November
+        QTest::newRow("mars") << "mars" << 3;
+        QTest::newRow("d") << "d" << 12;
+        QTest::newRow("j, en repartant de janvier") << "j" << 1;
+        QTest::newRow("jj") << "jj" << 6;
+        QTest::newRow("fev sans accent") << "fev" << 2;
+        QTest::newRow("AOU en capitales") << "AOU" << 8;
+        QTest::newRow("rien") << "x" << 11;
+    }
+    void moisAuClavier()
+    {
+        QFETCH(QString, tape);
+        QFETCH(int, mois);
+        FenPrinChargee p;
+        FenCalendrier c;
+        FenJourPlus j;
+        for (QComboBox *l : {p.f.LDMois, c.AffMois, j.AffMois}) {
+            QTest::keyClicks(l, tape);
+            QCOMPARE(l->currentIndex() + 1, mois);
+        }
+        QCOMPARE(p.f.MoisChoisi(), mois);
     }
 };
 

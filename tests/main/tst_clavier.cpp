@@ -39,6 +39,17 @@ QAccessibleActionInterface *actions(QWidget *w)
     return i ? i->actionInterface() : nullptr;
 }
 
+// The controls Tab stops on, from the focused one round to where it started.
+QList<QWidget *> tabulations()
+{
+    QList<QWidget *> vus;
+    for (int i = 0; i < 60 && !vus.contains(QApplication::focusWidget()); ++i) {
+        vus << QApplication::focusWidget();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    return vus;
+}
+
 QString nom(QWidget *w)
 {
     return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
@@ -132,6 +143,54 @@ private slots:
         QVERIFY(f.CmdPremDate->isHidden() && f.CmdDateAJ->isHidden());
         QTest::keyClick(f.CmdCompteur, Qt::Key_Space);
         QVERIFY(f.CmdPremDate->isVisible() && f.CmdDateAJ->isVisible());
+    }
+
+    // While the menu is open Tab goes round its entries; however it closes,
+    // the keyboard is back on the menu button.
+    void menuAuClavier_data()
+    {
+        QTest::addColumn<int>("entree"); // its place in the Tab order of the menu
+        QTest::addColumn<int>("touche");
+        QTest::newRow("Fermer le menu") << 13 << int(Qt::Key_Space);
+        QTest::newRow("info-bulles, Entrée") << 9 << int(Qt::Key_Return);
+        QTest::newRow("Échap") << 3 << int(Qt::Key_Escape);
+    }
+    void menuAuClavier()
+    {
+        QFETCH(int, entree);
+        QFETCH(int, touche);
+        Fenetre w;
+        FenPrin &f = w.f;
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        f.CmdApropos->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(f.CmdApropos, Qt::Key_Space);
+        const QList<QWidget *> vus = tabulations();
+        QCOMPARE(QApplication::focusWidget(), f.popUpInfos->CmdApropos2);
+        QCOMPARE(vus.size(), 14);
+        for (QWidget *v : vus)
+            QVERIFY2(f.popUpInfos->isAncestorOf(v), qPrintable(v->objectName()));
+        QWidget *cible = vus.at(entree);
+        cible->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(cible, Qt::Key(touche));
+        QVERIFY(f.popUpInfos->isHidden());
+        QCOMPARE(QApplication::focusWidget(), f.CmdApropos);
+    }
+
+    // What the toolbox covers is out of the Tab order while it is shown.
+    void tabSousLaBoiteOutils()
+    {
+        Fenetre w;
+        FenPrin &f = w.f;
+        QTest::keyClick(f.CmdBOutils, Qt::Key_Return);
+        QVERIFY(f.boiteOutils() && f.boiteOutils()->isVisible());
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        f.CmdReduire->setFocus(Qt::TabFocusReason);
+        const QList<QWidget *> vus = tabulations();
+        QVERIFY(vus.contains(f.CmdBOutils));
+        for (QWidget *cache : {f.CmdCompteur, f.CmdLune, f.CmdCopier, f.CmdConfig, f.CmdApropos})
+            QVERIFY2(!vus.contains(cache), qPrintable(cache->objectName()));
     }
 
     // What assistive technology reads of the main window: role, name, actions.

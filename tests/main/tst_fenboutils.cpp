@@ -10,6 +10,7 @@
 #include "ui/vantelpanel.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QPointer>
 #include <QTest>
 
@@ -181,6 +182,54 @@ private slots:
         a.show();
         QTest::keyClick(&a, Qt::Key_Escape);
         QVERIFY(!a.isVisible());
+    }
+
+    // The arrows follow the 3 x 3 grid and stop at its edges.
+    void grilleAuClavier_data()
+    {
+        QTest::addColumn<int>("depart"); // 0 to 8, row by row
+        QTest::addColumn<int>("touche");
+        QTest::addColumn<int>("arrivee");
+        QTest::newRow("bas") << 0 << int(Qt::Key_Down) << 3;
+        QTest::newRow("haut") << 7 << int(Qt::Key_Up) << 4;
+        QTest::newRow("droite") << 3 << int(Qt::Key_Right) << 4;
+        QTest::newRow("gauche") << 8 << int(Qt::Key_Left) << 7;
+        QTest::newRow("bord droit") << 5 << int(Qt::Key_Right) << 5;
+        QTest::newRow("bord bas") << 8 << int(Qt::Key_Down) << 8;
+    }
+    void grilleAuClavier()
+    {
+        QFETCH(int, depart);
+        QFETCH(int, touche);
+        QFETCH(int, arrivee);
+        Banc banc;
+        FenBOutils b;
+        const std::array grille{b.CmdHorloge, b.CmdCalendrier, b.CmdMiniCalend, b.CmdJourPlus, b.CmdAn2010,
+                                b.Cmd2001,    b.CmdFeries,     b.CmdFortune,    b.CmdAide};
+        b.show();
+        b.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&b));
+        grille[std::size_t(depart)]->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(grille[std::size_t(depart)], Qt::Key(touche));
+        QCOMPARE(QApplication::focusWidget(), grille[std::size_t(arrivee)]);
+    }
+
+    // A tool left by Escape gives the keyboard back to the toolbox that opened it.
+    void echapRendLeClavier()
+    {
+        Banc banc;
+        FenBOutils b;
+        b.show();
+        b.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&b));
+        b.CmdCalendrier->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(b.CmdCalendrier, Qt::Key_Space);
+        QPointer<FenetreZelund> outil = FenBOutils::fenetre(FenBOutils::Calendrier);
+        QVERIFY(outil && QTest::qWaitForWindowActive(outil));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!ouverte(outil));
+        QVERIFY(QTest::qWaitForWindowActive(&b));
+        QCOMPARE(QApplication::focusWidget(), b.CmdCalendrier);
     }
 
     // Value panels read out what they show; the dial takes Space as a click.

@@ -8,6 +8,7 @@
 #include "ui/vantelpanel.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QScrollBar>
@@ -208,6 +209,46 @@ private slots:
         QCOMPARE(QPoint(partage().nbBoules, partage().nbPartants), QPoint(7, 49));
         QCOMPARE(d->Label3->text() + d->Label4->text(), QStringLiteral("749"));
         QVERIFY(l.f->isVisible());
+    }
+    // The set-up from the keyboard alone: opened from the lottery, each count
+    // reached by Tab and set by keys, then back to the lottery, where 0 does
+    // what a click on the background does.
+    void auClavier_data()
+    {
+        QTest::addColumn<QString>("barre");
+        QTest::addColumn<int>("touche");
+        QTest::addColumn<QPoint>("comptes"); // balls, starters
+        QTest::newRow("boules, gauche") << "VScroll1" << int(Qt::Key_Left) << QPoint(6, 49);
+        QTest::newRow("boules, début") << "VScroll1" << int(Qt::Key_Home) << QPoint(1, 49);
+        QTest::newRow("partants, page suivante") << "VScroll2" << int(Qt::Key_PageDown) << QPoint(7, 39);
+        QTest::newRow("partants, début") << "VScroll2" << int(Qt::Key_Home) << QPoint(7, 7);
+    }
+    void auClavier()
+    {
+        QFETCH(QString, barre);
+        QFETCH(int, touche);
+        QFETCH(QPoint, comptes);
+        Loterie7 l;
+        l.f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(l.f));
+        QTest::keyClick(l.f->CmdNouvelleDonne, Qt::Key_Space);
+        FenInitialise *d = FenInitialise::existante();
+        QVERIFY(QTest::qWaitForWindowActive(d));
+        QWidget *cible = d->findChild<QWidget *>(barre);
+        for (int i = 0; i < 5 && QApplication::focusWidget() != cible; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), cible);
+        QTest::keyClick(cible, Qt::Key(touche));
+        QCOMPARE(d->Label3->text() + u' ' + d->Label4->text(),
+                 QStringLiteral("%1 %2").arg(comptes.x()).arg(comptes.y()));
+        for (int i = 0; i < 5 && QApplication::focusWidget() != d->Command1; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(d->Command1, Qt::Key_Return);
+        QCOMPARE(QPoint(partage().nbBoules, partage().nbPartants), comptes);
+        QVERIFY(QTest::qWaitForWindowActive(l.f));
+        l.tours(1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_0);
+        QCOMPARE(l.numeros(0), QList<int>(7, 0));
     }
     void graineDeLHorloge()
     {
