@@ -46,6 +46,7 @@ FenInitialise::FenInitialise(QWidget *parent)
     : FenetreZelund(parent)
 {
     setObjectName(QStringLiteral("FenInitialise"));
+    setDialogue(true);
     creeCadre();
     creeReglages();
     appliqueCouleurs();

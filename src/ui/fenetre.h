@@ -46,6 +46,10 @@ public:
     // above the others (with the sound), the right one releases it.
     void basculePremierPlan(Qt::MouseButton bouton);
     bool estAuPremierPlan() const;
+    // A window that asks or tells something and is then closed (tips,
+    // configuration, about box) reads as a dialog, the others as frames.
+    void setDialogue(bool dialogue) { m_dialogue = dialogue; }
+    bool estDialogue() const { return m_dialogue; }
 
 protected:
     // Geometry in twips, converted to pixels in one place.
@@ -80,6 +84,7 @@ private:
     bool m_place = false;
     QPointer<VantelBttn> m_fermer;
     bool m_dejaMontree = false;
+    bool m_dialogue = false;
 };
 
 // Starts the window manager's own move from a button, or moves the window
