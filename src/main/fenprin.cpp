@@ -118,6 +118,7 @@ void FenPrin::creeFond()
 
     GrilleJours = new GrilleBoutons(7, Fond);
     GrilleJours->setObjectName(QStringLiteral("GrilleJours"));
+    GrilleJours->setAccessibleName(QStringLiteral("Jours du mois"));
     placeTwips(GrilleJours, 30, 480, 540 * 7, 420 * 4 + 435);
     for (int i = 0; i < 31; ++i) {
         Jour[i] = creeBouton(GrilleJours, QString::number(i + 1), 540 * (i % 7), 420 * (i / 7), 540, 435);
