@@ -233,6 +233,8 @@ def main():
                      ('Ctrl+Page précédente', 'ctrl+Prior'), ('Flèche haut', 'Up'), ('Début', 'Home')]:
         touche(cle)
         lis_focus(app, nom)
+        # The date button's name follows its caption.
+        print('%-24s bouton de la date : %s' % ('', grille.parent.getChildAtIndex(0).name))
     lis_table(grille)
 
     print('\n== Touche Menu sur la bande du mois et de l’année, puis Espace')
