@@ -11,7 +11,7 @@ import time
 
 import pyatspi
 
-ATTENTE = 0.6
+ATTENTE = 1.0
 
 
 def application():
@@ -145,88 +145,229 @@ def par_nom(racine, nom):
     return cherche(racine, lambda x: x.name == nom)
 
 
+def par_debut(racine, debut):
+    return cherche(racine, lambda x: (x.name or '').startswith(debut))
+
+
+def active(titre):
+    subprocess.run(['xdotool', 'search', '--name', titre, 'windowactivate', '--sync'],
+                   check=False, capture_output=True)
+    time.sleep(ATTENTE)
+
+
+def focalise(o):
+    """The focus on o, as a screen reader's "focus this" does; the keys then go to it."""
+    o.queryComponent().grabFocus()
+    time.sleep(ATTENTE)
+
+
+def valeur(o):
+    try:
+        return o.queryValue().currentValue
+    except NotImplementedError:
+        return None
+
+
+def lis_focus(app, etiquette):
+    f = focus(app)
+    print('%-24s %s' % (etiquette, annonce(f) if f else '(aucun focus)'))
+
+
+def lis_table(t):
+    """A day grid as a screen reader walks a table: size, weekdays, selected day."""
+    try:
+        table = t.queryTable()
+    except NotImplementedError:
+        print('  (pas une table)')
+        return
+    entetes = [table.getColumnDescription(c) for c in range(table.nColumns)]
+    print('  table « %s » : %d lignes, %d colonnes ; colonnes : %s'
+          % (t.name, table.nRows, table.nColumns, ', '.join(e or '-' for e in entetes)))
+    premiere = table.getAccessibleAt(0, table.nColumns - 1)
+    if premiere is not None:
+        print('  case (1, %d) : %s' % (table.nColumns, annonce(premiere)))
+    for e in enfants(t):
+        if e.getState().contains(pyatspi.STATE_SELECTED):
+            print('  case choisie :', annonce(e))
+
+
+def touches(app, o, noms, lire=None):
+    """Keys typed on o, each followed by what the screen reader reads then."""
+    focalise(o)
+    for nom in noms:
+        touche(nom)
+        cible = lire() if lire else o
+        print('  %-12s -> %s ; valeur %s' % (nom, annonce(cible), valeur(cible)))
+
+
 def main():
     app = application()
     time.sleep(1.5)
-    print('== Au démarrage, fenêtres :', ', '.join(f.name for f in fenetres(app)))
-    if fenetre(app, 'Conseil du jour'):
+    print('== Au démarrage, fenêtres :', ', '.join('%s (%s)' % (f.name, f.getRoleName()) for f in fenetres(app)))
+    conseils = fenetre(app, 'Conseil')
+    if conseils is not None:
+        print('\n== Conseil du jour : « %s », %s' % (conseils.name, conseils.getRoleName()))
+        lis(conseils)
+        suivant = par_nom(conseils, 'Conseil suivant')
+        focalise(suivant)
+        touche('space')
+        touche('shift+Tab')
+        lis_focus(app, 'Espace, Maj+Tab')
         print('-- Échap sur le conseil du jour')
         touche('Escape')
     principale = fenetre(app, 'Zelund')
-    print('\n== Fenêtre principale : « %s »' % principale.name)
-    lis(principale)
+    active('^Zelund$')
+    print('\n== Fenêtre principale : « %s », %s' % (principale.name, principale.getRoleName()))
+    lis(principale, max_cellules=3)
 
-    print('\n== Tab, de contrôle en contrôle')
-    for _ in range(4):
+    print('\n== Tab, de contrôle en contrôle (la grille des jours est un seul arrêt)')
+    for _ in range(5):
         touche('Tab')
-        f = focus(app)
-        print('focus :', annonce(f) if f else '(aucun)')
+        lis_focus(app, 'Tab')
 
-    print('\n== La date depuis la grille des jours')
+    print('\n== La grille des jours, lue comme une table')
+    grille = cherche(principale, lambda x: x.getRole() == pyatspi.ROLE_TABLE)
+    lis_table(grille)
+    focalise(grille.getChildAtIndex(17))
     for nom, cle in [('Flèche droite', 'Right'), ('Flèche bas', 'Down'), ('Page suivante', 'Next'),
                      ('Ctrl+Page précédente', 'ctrl+Prior'), ('Flèche haut', 'Up'), ('Début', 'Home')]:
         touche(cle)
-        f = focus(app)
-        boutons = [e for e in enfants(cherche(principale, lambda x: x.getRole() == pyatspi.ROLE_PANEL
-                                              and x.childCount > 30) or principale)]
-        legende = boutons[0].name if boutons else ''
-        # The Moon's caption: the strip that reads as text, beside the title.
-        lune = [e.name for e in enfants(principale)
-                if e.getRole() == pyatspi.ROLE_LABEL and montre(e) and e.name and e.name != 'Zelund']
-        print('%-22s focus : %s' % (nom, f.name if f else '(aucun)'))
-        print('%-22s date  : %s ; lune : %s' % ('', legende, ', '.join(lune)))
+        lis_focus(app, nom)
+        # The date button's name follows its caption.
+        print('%-24s bouton de la date : %s' % ('', grille.parent.getChildAtIndex(0).name))
+    lis_table(grille)
 
     print('\n== Touche Menu sur la bande du mois et de l’année, puis Espace')
-    for _ in range(40):
-        f = focus(app)
-        if f is not None and f.name == 'Choisir le mois et l\'année':
-            break
-        touche('Tab')
+    bande = par_nom(principale, "Choisir le mois et l'année")
+    focalise(bande)
     touche('Menu')
-    f = focus(app)
-    print('après Menu   :', annonce(f) if f else '(aucun)')
+    lis_focus(app, 'après Menu')
     touche('Menu')
     touche('space')
-    f = focus(app)
-    print('après Espace :', annonce(f) if f else '(aucun)')
+    lis_focus(app, 'après Espace')
+    touches(app, focus(app), ['Down', 'Up'], lambda: focus(app))
 
-    print('\n== Action « Press » sur « Zelund + » : la boîte à outils')
-    appuie(par_nom(principale, 'Zelund +'))
+    print('\n== La colonne de la Lune : Espace sur « Phases de la Lune »')
+    lune = par_nom(principale, 'Phases de la Lune')
+    focalise(lune)
+    touche('space')
+    lis_focus(app, 'Phases de la Lune')
+    for e in enfants(principale):
+        if montre(e) and e.getRole() in (pyatspi.ROLE_LABEL, pyatspi.ROLE_PANEL, pyatspi.ROLE_IMAGE) \
+                and e.name and e.name != principale.name:
+            print('  ', annonce(e))
+    image = cherche(principale, lambda x: x.getRole() == pyatspi.ROLE_IMAGE and montre(x))
+    if image is not None:
+        print('  ', annonce(image))
+
+    print('\n== Le compteur : Espace sur « Compteur », deux dates, le résultat')
+    compteur = par_nom(principale, 'Compteur')
+    focalise(compteur)
+    touche('space')
+    lis_focus(app, 'Compteur')
+    focalise(grille.getChildAtIndex(24))
+    touche('Right')
+    focalise(par_debut(principale, 'Deuxième date') or par_debut(principale, 'Deuxi'))
+    touche('space')
+    lis_focus(app, 'Deuxième date')
+    touche('Tab')
+    lis_focus(app, 'Tab : le résultat')
+
+    print('\n== Configuration (action « Press », qui répond aussitôt)')
+    appuie(par_nom(principale, 'Configuration'))
+    config = fenetre(app, 'Configuration')
+    print('Fenêtre : « %s », %s' % (config.name, config.getRoleName()))
+    lis(config)
+    appuie(par_nom(config, 'Couleur du ciel'))
+    for barre in ('Rouge', 'Vert', 'Bleu'):
+        print(' barre', barre)
+        touches(app, par_nom(config, barre), ['Right', 'Next', 'End'])
+    appuie(par_nom(config, 'OK, valider la couleur'))
+    for barre in ('Année de début', 'Année de fin'):
+        print(' barre', barre)
+        touches(app, par_nom(config, barre), ['Left', 'Prior', 'Home'])
+    print(' options de démarrage')
+    touches(app, par_nom(config, 'Normal'), ['Down', 'Down', 'Up'], lambda: focus(app))
+    appuie(par_nom(config, 'Annuler'))
+    print('fenêtres ouvertes :', ', '.join(f.name for f in fenetres(app)))
+
+    print('\n== Action « Press » sur « Zelund + : boîte à outils »')
+    appuie(par_debut(principale, 'Zelund +'))
     boite = fenetre(app, 'Boîte à outils')
-    print('Fenêtre : « %s »' % boite.name)
+    print('Fenêtre : « %s », %s' % (boite.name, boite.getRoleName()))
     lis(boite)
 
-    print('\n== Action « Press » sur « Mini-calendrier »')
-    appuie(par_nom(boite, 'Mini-calendrier'))
-    mini = fenetre(app, 'Mini-calendrier')
-    print('Fenêtre : « %s »' % mini.name)
-    lis(mini, max_cellules=3)
-    subprocess.run(['xdotool', 'search', '--name', 'Mini-calendrier', 'windowactivate', '--sync'],
-                   check=False, capture_output=True)
-    time.sleep(ATTENTE)
-    touche('Next')
-    table = cherche(mini, lambda x: x.getRole() == pyatspi.ROLE_TABLE)
-    print('Page suivante : %s, %d jours, le premier « %s »'
-          % (table.name, table.childCount, table.getChildAtIndex(0).name))
-    touche('Escape')
-    print('Échap : fenêtres ouvertes :', ', '.join(f.name for f in fenetres(app)))
+    outils = [('Calendrier', 'Calendrier'), ('Mini-calendrier', 'Mini-calendrier'),
+              ('Horloge analogique', 'Horloge'), ('Jour de la semaine', 'Jour de la semaine'),
+              ('Jours fériés', 'Jours fériés'), ('2010', '2010'), ('3ème millénaire', 'millénaire')]
+    for bouton, titre in outils:
+        print('\n== Action « Press » sur « %s »' % bouton)
+        appuie(par_debut(boite, bouton))
+        f = fenetre(app, titre)
+        if f is None:
+            print('  (pas de fenêtre « %s »)' % titre)
+            continue
+        print('Fenêtre : « %s », %s' % (f.name, f.getRoleName()))
+        lis(f, max_cellules=3)
+        t = cherche(f, lambda x: x.getRole() == pyatspi.ROLE_TABLE)
+        if t is not None:
+            lis_table(t)
+        active(f.name)
+        touche('Tab')
+        lis_focus(app, 'Tab')
+        touche('Up')
+        lis_focus(app, 'Flèche haut')
+        touche('Tab')
+        lis_focus(app, 'Tab')
+        print('  coché dans la boîte :', par_debut(boite, bouton).getState().contains(pyatspi.STATE_CHECKED))
+        touche('Escape')
+        print('Échap : fenêtres ouvertes :', ', '.join(f.name for f in fenetres(app)))
 
-    print('\n== Action « Press » sur « Horloge analogique »')
-    appuie(par_nom(boite, 'Horloge analogique'))
-    horloge = fenetre(app, 'Horloge analogique')
-    lis(horloge)
-    subprocess.run(['xdotool', 'search', '--name', 'Horloge analogique', 'windowactivate', '--sync'],
-                   check=False, capture_output=True)
-    time.sleep(ATTENTE)
+    print('\n== La fortune ?')
+    appuie(par_debut(boite, 'La fortune'))
+    loterie = fenetre(app, 'La fortune')
+    lis(loterie)
+    lance = par_nom(loterie, 'Première boule')
+    focalise(lance)
+    for _ in range(3):
+        touche('space')
+        print('  Espace ->', annonce(lance))
+    print('\n== Nombre de boules et de partants')
+    appuie(par_nom(loterie, 'Nombre de boules et de partants'))
+    donne = [f for f in fenetres(app) if f.getRole() == pyatspi.ROLE_DIALOG]
+    if donne:
+        print('Fenêtre : « %s », %s' % (donne[0].name, donne[0].getRoleName()))
+        lis(donne[0])
+        barre = lambda nom: cherche(donne[0], lambda x: x.name == nom and x.getRole() == pyatspi.ROLE_SCROLL_BAR)
+        touches(app, barre('Nb boules'), ['Up', 'Up'])
+        touches(app, barre('Partants'), ['Down', 'Next'])
+        appuie(par_debut(donne[0], "C'est parti"))
+        loterie = fenetre(app, 'La fortune')
+        lis(loterie)
+    active('La fortune')
     touche('Escape')
-    print('Échap : fenêtres ouvertes :', ', '.join(f.name for f in fenetres(app)))
 
-    print('\n== Échap sur la boîte à outils')
-    subprocess.run(['xdotool', 'search', '--name', 'Boîte à outils', 'windowactivate', '--sync'],
-                   check=False, capture_output=True)
-    time.sleep(ATTENTE)
-    touche('Escape')
-    print('fenêtres ouvertes :', ', '.join(f.name for f in fenetres(app)))
+    print('\n== À propos (menu, puis « A propos »)')
+    appuie(par_debut(principale, 'Menu'))
+    appuie(par_debut(principale, 'A propos'))
+    apropos = fenetre(app, 'propos')
+    if apropos is not None:
+        print('Fenêtre : « %s », %s' % (apropos.name, apropos.getRoleName()))
+        lis(apropos)
+        active(apropos.name)
+        touche('Escape')
+
+    print('\n== L’aide (action « Press » sur l’aide de la fenêtre)')
+    appuie(par_debut(principale, "Appel de l'aide"))
+    aide = fenetre(app, 'Aide')
+    if aide is not None:
+        page = cherche(aide, lambda x: x.getRole() == pyatspi.ROLE_DOCUMENT_FRAME)
+        print('Page :', page.name if page else '(aucune)', '; ', page.getRoleName() if page else '')
+        if page is not None:
+            texte = page.queryText().getText(0, -1)
+            print('\n'.join('  | ' + l for l in texte.splitlines()[:12]))
+        active(aide.name)
+        touche('Escape')
 
     print('\n== Action « Press » sur « Fermer » : fin du programme')
     appuie(par_nom(principale, 'Fermer'))

@@ -6,6 +6,7 @@
 #include "base/donnees.h"
 #include "base/partage.h"
 #include "base/reglages.h"
+#include "ui/accessible.h"
 #include "ui/appliquecouleurs.h"
 #include "ui/icones.h"
 #include "ui/vantelbttn.h"
@@ -23,6 +24,7 @@ Conseils::Conseils(QWidget *parent)
     : FenetreZelund(parent)
 {
     setObjectName(QStringLiteral("Conseils"));
+    setDialogue(true);
     metPoliceVerdana();
     creeControles();
     appliqueCouleurs();
@@ -72,6 +74,7 @@ void Conseils::creeControles()
     verdana.setPointSizeF(8.25);
     lblTipText->setFont(verdana);
     placeTwips(lblTipText, 540, Haut + 180, 3855, 1275);
+    Ui::resultatLisible(lblTipText);
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));

@@ -1,5 +1,7 @@
 #include "aide/fenaide.h"
 
+#include "aide/pageaide.h"
+
 #include "base/donnees.h"
 #include "base/partage.h"
 #include "base/plateforme.h"
@@ -45,7 +47,7 @@ void FenAide::creeControles()
     Forme[3] = creeForme(8310, 405, 90, 6705);
     Forme[4] = creeForme(0, 7110, 8400, 90);
 
-    Texte = new QTextBrowser(this);
+    Texte = new PageAide(this);
     Texte->setObjectName(QStringLiteral("Texte"));
     // Pages of the help are followed here; any other address goes to the browser.
     Texte->setOpenLinks(false);

@@ -15,6 +15,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <algorithm>
 
 namespace {
 constexpr int Largeur = 5430;
@@ -30,6 +31,7 @@ Configure::Configure(QWidget *parent)
     : FenetreZelund(parent)
 {
     setObjectName(QStringLiteral("Configure"));
+    setDialogue(true);
     metPoliceVerdana();
     creeCadre();
     creeCouleurs();
@@ -118,6 +120,14 @@ void Configure::creeCouleurs()
     TextCoul = creeTexte(2880, 1980, 1335, 315);
     TextCoul->setCaption(QStringLiteral("255 255 255"));
     CmdCoulOK = creeBouton(QStringLiteral("OK"), 60, 1980, 2775, 315);
+    // Each swatch and value says whose it is; the two OK buttons differ by name.
+    CmdCoulOK->setAccessibleName(QStringLiteral("OK, valider la couleur"));
+    CoulCiel->setAccessibleName(QStringLiteral("Aperçu de la couleur du ciel"));
+    CoulLune->setAccessibleName(QStringLiteral("Aperçu de la couleur lune/étoiles"));
+    CoulReg->setAccessibleName(QStringLiteral("Aperçu de la couleur réglée"));
+    TextCiel->setAccessibleDescription(QStringLiteral("Couleur du ciel, rouge vert bleu"));
+    TextLune->setAccessibleDescription(QStringLiteral("Couleur lune/étoiles, rouge vert bleu"));
+    TextCoul->setAccessibleDescription(QStringLiteral("Couleur réglée, rouge vert bleu"));
     connect(CmdCoulCiel, &VantelBttn::clicked, this, [this] { commenceEdition(true); });
     connect(CmdCoulLune, &VantelBttn::clicked, this, [this] { commenceEdition(false); });
     connect(CmdCoulOK, &VantelBttn::clicked, this, &Configure::valideCouleur);
@@ -131,6 +141,8 @@ void Configure::creeAnnees()
     placeTwips(LblAnFin, 540, 2820, 1710, 255);
     TextAnDeb = creeTexte(2280, 2400, 735, 315);
     TextAnFin = creeTexte(2280, 2760, 735, 315);
+    TextAnDeb->setAccessibleDescription(QStringLiteral("Année de début"));
+    TextAnFin->setAccessibleDescription(QStringLiteral("Année de fin"));
 
     VantelPanel9 = new VantelPanel(FondConfig);
     placeTwips(VantelPanel9, 3060, 2400, 1155, 315);
@@ -150,6 +162,8 @@ void Configure::creeAnnees()
         b->setPageStep(100);
         placeTwips(b, 30, 30, 1095, 255);
     }
+    LblAnDeb->setBuddy(ScrollDeb);
+    LblAnFin->setBuddy(ScrollFin);
     connect(ScrollDeb, &QScrollBar::valueChanged, this, &Configure::anneeDebutChangee);
     connect(ScrollFin, &QScrollBar::valueChanged, this, &Configure::anneeFinChangee);
 }
@@ -160,11 +174,19 @@ void Configure::creeOptions()
     FondAffDem->setCaption(QStringLiteral("- Affichage au démarrage -"));
     const std::array<QString, 3> textes = {QStringLiteral("Normal"), QStringLiteral("Afficher le compteur"),
                                            QStringLiteral("Afficher les phases de la Lune")};
+    // The group is one Tab stop, on its checked option; the arrows move within it.
+    const auto arretTab = [this] {
+        const bool aucune = std::none_of(AffDemOpt.begin(), AffDemOpt.end(), [](auto *o) { return o->isChecked(); });
+        for (QRadioButton *o : AffDemOpt)
+            o->setFocusPolicy(o->isChecked() || (aucune && o == AffDemOpt[0]) ? Qt::StrongFocus : Qt::ClickFocus);
+    };
     for (int i = 0; i < 3; ++i) {
         AffDemOpt[i] = new QRadioButton(textes[i], FondAffDem);
         placeTwips(AffDemOpt[i], 120, 300 * (i + 1), 3915, 255);
         connect(AffDemOpt[i], &QRadioButton::clicked, this, &Configure::optionChoisie);
+        connect(AffDemOpt[i], &QRadioButton::toggled, this, arretTab);
     }
+    arretTab();
 }
 
 void Configure::creeBoutons()

@@ -99,6 +99,10 @@ FenCalendrier::FenCalendrier(QWidget *parent)
     connect(AffCalendrier, &ImagePremierPlan::appuye, this, &FenetreZelund::basculePremierPlan);
     AffCalendrier->setAccessibleName(QStringLiteral("Calendrier"));
     AffCalendrier->setCases([this] { return casesNommees(); });
+    QStringList entetes;
+    for (int j = 1; j <= 7; ++j)
+        entetes << Dates::nomJour(j);
+    AffCalendrier->setEntetes(entetes);
 
     appliqueCouleurs();
     placeSurPrincipale();
@@ -188,10 +192,14 @@ std::vector<ImagePremierPlan::CaseNommee> FenCalendrier::casesNommees() const
             .scale(surface.width() / Calendrier::EchelleGrille, surface.height() / Calendrier::EchelleGrille);
     const QDate aujourdhui = Plateforme::courante().aujourdhui();
     for (const Calendrier::CaseCalendrier &c : m_mois->jours) {
-        QString nom = Dates::dateLongue(c.jour, mois, annee->valeur).value_or(QString::number(c.jour));
-        if (QDate(annee->valeur, mois, c.jour) == aujourdhui)
+        const QDate jour(annee->valeur, mois, c.jour);
+        QString nom = Dates::jourSaute(c.jour, mois, annee->valeur)
+                          ? Dates::nomJourSaute(c.jour, mois, annee->valeur)
+                          : Dates::dateLongue(c.jour, mois, annee->valeur).value_or(QString::number(c.jour));
+        if (jour == aujourdhui)
             nom += QStringLiteral(", aujourd'hui");
-        cases.push_back({echelle.mapRect(Calendrier::caseGrille(c.colonne, c.ligne)).toRect(), nom});
+        cases.push_back({echelle.mapRect(Calendrier::caseGrille(c.colonne, c.ligne)).toRect(), nom, c.ligne - 1,
+                         c.colonne - 1, Dates::infoJour(jour).value_or(QString())});
     }
     return cases;
 }

@@ -5,6 +5,7 @@
 #include "base/twips.h"
 #include "calendar/imagepremierplan.h"
 #include "dates/infojour.h"
+#include "dates/noms.h"
 #include "dates/texte.h"
 #include "ui/vantelpanel.h"
 #include <QKeyEvent>
@@ -81,6 +82,8 @@ FenMiniCalend::FenMiniCalend(QWidget *parent)
     picMonth->setInfoBullePoint([this](QPoint point) { return infoJourSous(point); });
     connect(picMonth, &ImagePremierPlan::appuye, this, &FenetreZelund::basculePremierPlan);
     picMonth->setCases([this] { return casesNommees(); });
+    picMonth->setEntetes({Dates::nomJour(7), Dates::nomJour(1), Dates::nomJour(2), Dates::nomJour(3), Dates::nomJour(4),
+                          Dates::nomJour(5), Dates::nomJour(6)});
 
     appliqueCouleurs();
     placeSurPrincipale();
@@ -190,14 +193,18 @@ std::vector<ImagePremierPlan::CaseNommee> FenMiniCalend::casesNommees() const
     const QDate aujourdhui = Plateforme::courante().aujourdhui();
     const Calendrier::TaillesCase tailles{LargeurCase, HauteurCase};
     const QPoint origine = picMonth->contentsRect().topLeft();
+    const int mois = DateCourante.month();
+    const int annee = DateCourante.year();
     for (const Calendrier::CaseMini &c : Calendrier::casesMiniCalend(DateCourante, aujourdhui, tailles)) {
-        QString nom =
-            Dates::dateLongue(c.jour, DateCourante.month(), DateCourante.year()).value_or(QString::number(c.jour));
-        if (QDate(DateCourante.year(), DateCourante.month(), c.jour) == aujourdhui)
+        const QDate jour(annee, mois, c.jour);
+        QString nom = Dates::jourSaute(c.jour, mois, annee)
+                          ? Dates::nomJourSaute(c.jour, mois, annee)
+                          : Dates::dateLongue(c.jour, mois, annee).value_or(QString::number(c.jour));
+        if (jour == aujourdhui)
             nom += QStringLiteral(", aujourd'hui");
         const QRect zone(origine + QPoint(Base::px(c.coin.x()), Base::px(c.coin.y())),
                          QSize(Base::px(tailles.largeur), Base::px(tailles.hauteur)));
-        cases.push_back({zone, nom});
+        cases.push_back({zone, nom, c.ligne, c.colonne, Dates::infoJour(jour).value_or(QString())});
     }
     return cases;
 }

@@ -4,6 +4,7 @@
 #include "base/plateforme.h"
 #include "calendar/compteurvertical.h"
 #include "calendar/textespaques.h"
+#include "ui/accessible.h"
 #include "ui/vantelpanel.h"
 
 #include <QLabel>
@@ -45,6 +46,7 @@ FenPaques::FenPaques(QWidget *parent)
     Label1->setFont(police(QStringLiteral("Comic Sans MS"), 11.25, false));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     placeTwips(Label1, 60, 615, 3495, 1515);
+    Ui::resultatLisible(Label1);
 
     orthodoxe = new QLabel(FondPaques);
     orthodoxe->setObjectName(QStringLiteral("LblOrthodoxe"));

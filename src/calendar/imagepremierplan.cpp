@@ -1,6 +1,7 @@
 #include "calendar/imagepremierplan.h"
 
 #include "base/partage.h"
+#include "ui/tableaccessible.h"
 #include "ui/vantelbttn.h"
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -12,8 +13,8 @@
 #include <QToolTip>
 
 namespace {
-// One day of the grid, as a screen reader reads it.
-class CaseAccessible : public QAccessibleInterface
+// One day of the grid, as a screen reader reads it: a cell of the table.
+class CaseAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface
 {
 public:
     CaseAccessible(ImagePremierPlan *image, int indice)
@@ -31,14 +32,17 @@ public:
     QAccessibleInterface *childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name && isValid() ? m_image->cases()[std::size_t(m_indice)].nom : QString();
+        if (!isValid())
+            return {};
+        const auto &c = laCase();
+        return t == QAccessible::Name ? c.nom : t == QAccessible::Description ? c.description : QString();
     }
     void setText(QAccessible::Text, const QString &) override {}
     QRect rect() const override
     {
         if (!isValid())
             return {};
-        const QRect zone = m_image->cases()[std::size_t(m_indice)].zone;
+        const QRect zone = laCase().zone;
         return QRect(m_image->mapToGlobal(zone.topLeft()), zone.size());
     }
     QAccessible::Role role() const override { return QAccessible::Cell; }
@@ -49,18 +53,32 @@ public:
         s.readOnly = true;
         return s;
     }
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        return t == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface *>(this) : nullptr;
+    }
+    bool isSelected() const override { return false; }
+    QList<QAccessibleInterface *> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface *> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return isValid() ? laCase().colonne : -1; }
+    int rowIndex() const override { return isValid() ? laCase().ligne : -1; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface *table() const override { return parent(); }
 
 private:
+    ImagePremierPlan::CaseNommee laCase() const { return m_image->cases()[std::size_t(m_indice)]; }
+
     QPointer<ImagePremierPlan> m_image;
     int m_indice;
 };
 
 // The surface: a picture, or a table of named days when it shows a month.
-class ImageAccessible : public QAccessibleWidget
+class ImageAccessible : public Ui::TableAccessible
 {
 public:
     explicit ImageAccessible(ImagePremierPlan *image)
-        : QAccessibleWidget(image, QAccessible::Graphic)
+        : TableAccessible(image)
     {
     }
     ~ImageAccessible() override
@@ -73,6 +91,29 @@ public:
     {
         return image()->cases().empty() ? QAccessible::Graphic : QAccessible::Table;
     }
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TableInterface && image()->cases().empty())
+            return nullptr;
+        return TableAccessible::interface_cast(t);
+    }
+    int nbColonnes() const override { return image()->cases().empty() ? 0 : 7; }
+    int nbLignes() const override
+    {
+        int lignes = 0;
+        for (const auto &c : image()->cases())
+            lignes = std::max(lignes, c.ligne + 1);
+        return lignes;
+    }
+    QAccessibleInterface *cellule(int ligne, int colonne) const override
+    {
+        const auto cases = image()->cases();
+        for (std::size_t i = 0; i < cases.size(); ++i)
+            if (cases[i].ligne == ligne && cases[i].colonne == colonne)
+                return child(int(i));
+        return nullptr;
+    }
+    QString entete(int colonne) const override { return image()->entetes().value(colonne); }
     int childCount() const override { return int(image()->cases().size()); }
     QAccessibleInterface *child(int indice) const override
     {
@@ -105,13 +146,18 @@ public:
     }
     void doAction(const QString &action) override
     {
-        // The same as the mouse: on top, or released.
-        if (action == pressAction())
-            emit image()->appuye(Qt::LeftButton);
-        else if (action == showMenuAction())
-            emit image()->appuye(Qt::RightButton);
-        else
+        // The same as the mouse: on top, or released; queued, so that the
+        // screen reader gets its answer at once.
+        const Qt::MouseButton bouton = action == pressAction()      ? Qt::LeftButton
+                                       : action == showMenuAction() ? Qt::RightButton
+                                                                    : Qt::NoButton;
+        if (bouton == Qt::NoButton) {
             QAccessibleWidget::doAction(action);
+            return;
+        }
+        ImagePremierPlan *cible = image();
+        QMetaObject::invokeMethod(
+            cible, [cible, bouton] { emit cible->appuye(bouton); }, Qt::QueuedConnection);
     }
 
 private:

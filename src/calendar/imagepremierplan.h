@@ -19,14 +19,21 @@ public:
     // contents' coordinates); an empty text says nothing.
     void setInfoBullePoint(std::function<QString(QPoint)> texte);
 
-    // The days a screen reader lists, each with its place in the widget.
+    // The days a screen reader lists as a table, each with its place in the
+    // widget, its row and column, and what its tooltip tells.
     struct CaseNommee
     {
         QRect zone;
         QString nom;
+        int ligne = 0;
+        int colonne = 0;
+        QString description;
     };
     void setCases(std::function<std::vector<CaseNommee>()> cases) { m_cases = std::move(cases); }
     std::vector<CaseNommee> cases() const { return m_cases ? m_cases() : std::vector<CaseNommee>{}; }
+    // The weekday over each column, first column first.
+    void setEntetes(const QStringList &entetes) { m_entetes = entetes; }
+    QStringList entetes() const { return m_entetes; }
 
 signals:
     void appuye(Qt::MouseButton bouton);
@@ -42,4 +49,5 @@ private:
     std::function<void(QPainter &)> m_dessin;
     std::function<QString(QPoint)> m_infoBullePoint;
     std::function<std::vector<CaseNommee>()> m_cases;
+    QStringList m_entetes;
 };

@@ -39,10 +39,15 @@ std::array<bool, 31> joursActifs(int mois, int annee)
     const int longueur = longueurMois(mois, annee);
     for (int j = 1; j <= 31; ++j)
         actifs[j - 1] = j <= longueur;
-    if (periodeDuMois(mois, annee) == Periode::Octobre1582)
-        for (int j = DernierJourJulien + 1; j < PremierJourGregorien; ++j)
+    for (int j = DernierJourJulien + 1; j < PremierJourGregorien; ++j)
+        if (jourSaute(j, mois, annee))
             actifs[j - 1] = false;
     return actifs;
+}
+
+bool jourSaute(int jour, int mois, int annee)
+{
+    return annee == AnneeReforme && mois == MoisReforme && jour > DernierJourJulien && jour < PremierJourGregorien;
 }
 
 } // namespace Dates

@@ -27,6 +27,9 @@ Periode periodeDuMois(int mois, int annee);
 bool estBissextileGregorien(int annee);
 int longueurMois(int mois, int annee);
 
+// 5 to 14 October 1582: the ten days the reform skipped.
+bool jourSaute(int jour, int mois, int annee);
+
 // The main window's day buttons: the days of the month, without the ten days
 // the reform removed.
 std::array<bool, 31> joursActifs(int mois, int annee);

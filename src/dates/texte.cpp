@@ -81,6 +81,11 @@ std::optional<QString> dateLongue(int jour, int mois, int annee)
     return texte;
 }
 
+QString nomJourSaute(int jour, int mois, int annee)
+{
+    return QStringLiteral("%1 %2 %3, jour qui n'a jamais existé").arg(jour).arg(nomMois(mois)).arg(annee);
+}
+
 std::optional<QString> texteSelection(int jour, int mois, int annee)
 {
     if (!estDateValide(jour, mois, annee))

@@ -24,6 +24,10 @@ std::optional<QString> legendeAujourdhui(const QDate &aujourdhui);
 // "lundi 4 octobre 1582": proleptic Gregorian weekday, as a screen reader names a day.
 std::optional<QString> dateLongue(int jour, int mois, int annee);
 
+// What a screen reader reads of a day the reform skipped:
+// "5 octobre 1582, jour qui n'a jamais existé".
+QString nomJourSaute(int jour, int mois, int annee);
+
 // "05/03/2002", the form the selection is kept in.
 std::optional<QString> texteSelection(int jour, int mois, int annee);
 std::optional<JourMoisAn> lisSelection(const QString &selection);

@@ -149,10 +149,21 @@ FenBOutils::FenBOutils(QWidget *parent)
         creeBouton(QStringLiteral("aide"), QStringLiteral("Appel de l'aide sur la fenêtre/Appel de l'aide générale"),
                    1680, 1800, 855, 915);
 
+    // Names that say what the tools are, where the tooltips only hint.
+    CmdAn2010->setAccessibleName(QStringLiteral("2010 : Odyssée II, compte à rebours jusqu'au 1er janvier 2010"));
+    Cmd2001->setAccessibleName(QStringLiteral("3ème millénaire, jours écoulés depuis le 1er janvier 2001"));
+    CmdFortune->setAccessibleName(QStringLiteral("La fortune ? Tirage de loterie"));
     const std::array<VantelBttn *, NbOutils> boutons{CmdHorloge, CmdCalendrier, CmdMiniCalend, CmdJourPlus,
                                                      CmdAn2010,  Cmd2001,       CmdFeries,     CmdFortune};
-    for (int i = 0; i < NbOutils; ++i)
-        connect(boutons[i], &VantelBttn::clicked, this, [this, i] { bascule(static_cast<Outil>(i)); });
+    for (int i = 0; i < NbOutils; ++i) {
+        const auto outil = static_cast<Outil>(i);
+        connect(boutons[i], &VantelBttn::clicked, this, [this, outil, b = boutons[i]] {
+            bascule(outil);
+            b->annonceCoche();
+        });
+        // Checked while its window is open.
+        boutons[i]->setCoche([outil] { return ouverte(outil) && !(partage().*descriptions().at(outil).fermee); });
+    }
     connect(CmdAide, &VantelBttn::clicked, this, [] { Plateforme::courante().afficheAide(ContexteAide); });
     connect(CmdAide, &VantelBttn::appuye, this, &FenBOutils::aideAppuyee);
     connect(CmdJourPlus, &VantelBttn::appuye, this, [](Qt::MouseButton bouton) {

@@ -20,8 +20,10 @@
 #include "moon/imagelune.h"
 #include "moon/phase.h"
 #include "pastimes/apropos.h"
+#include "ui/accessible.h"
 #include "ui/appliquecouleurs.h"
 #include "ui/couleurqt.h"
+#include "ui/grilleboutons.h"
 #include "ui/icones.h"
 #include "ui/ligne.h"
 #include "ui/premierepeinture.h"
@@ -108,9 +110,21 @@ void FenPrin::creeFond()
     gras.setBold(true);
     CmdDateJour->setFont(gras);
     connect(CmdDateJour, &VantelBttn::clicked, this, &FenPrin::afficheAujourdhui);
+    // The date shown, then what a press shows.
+    CmdDateJour->setNomCalcule([this] {
+        const auto aujourdhui = Dates::legendeAujourdhui(Plateforme::courante().aujourdhui());
+        if (!aujourdhui || *aujourdhui == CmdDateJour->caption())
+            return CmdDateJour->caption() + QStringLiteral(", aujourd'hui");
+        return CmdDateJour->caption() + QStringLiteral(" ; appuyer : aujourd'hui, ") + aujourdhui->toLower();
+    });
 
+    GrilleJours = new GrilleBoutons(7, Fond);
+    GrilleJours->setObjectName(QStringLiteral("GrilleJours"));
+    GrilleJours->setAccessibleName(QStringLiteral("Jours du mois"));
+    placeTwips(GrilleJours, 30, 480, 540 * 7, 420 * 4 + 435);
     for (int i = 0; i < 31; ++i) {
-        Jour[i] = creeBouton(Fond, QString::number(i + 1), 30 + 540 * (i % 7), 480 + 420 * (i / 7), 540, 435);
+        Jour[i] = creeBouton(GrilleJours, QString::number(i + 1), 540 * (i % 7), 420 * (i / 7), 540, 435);
+        GrilleJours->ajoute(Jour[i]);
         connect(Jour[i], &VantelBttn::clicked, this, [this, i] { cliqueJour(i); });
     }
 
@@ -118,6 +132,8 @@ void FenPrin::creeFond()
     CmdBOutils->setGradientSens(VantelBttn::Horizontal);
     CmdBOutils->setInfoBulle(QStringLiteral("\"Boîte à outils\"/Masquer la sélection mois-année"));
     connect(CmdBOutils, &VantelBttn::appuye, this, &FenPrin::boiteOutilsAppuyee);
+    CmdBOutils->setAccessibleName(QStringLiteral("Zelund + : boîte à outils"));
+    CmdBOutils->setCoche([] { return partage().bOutilsAffichee; });
 
     LDAnnee = new QComboBox(Fond);
     LDAnnee->setObjectName(QStringLiteral("LDAnnee"));
@@ -160,6 +176,7 @@ void FenPrin::creeFond()
     TexteNBJ->setWordWrap(true);
     TexteNBJ->setAlignment(Qt::AlignCenter);
     TexteNBJ->setGeometry(FondTexteNBJ->rect().adjusted(4, 4, -4, -4));
+    Ui::resultatLisible(TexteNBJ);
     CmdDateAJ = creeBouton(Fond, QStringLiteral("Date affichée / Date du jour"), 60, 6180, 3720, 390);
     for (VantelBttn *b : {CmdPremDate, CmdDeuxDate, CmdDateAJ})
         b->setGradientSens(VantelBttn::Horizontal);
@@ -171,6 +188,8 @@ void FenPrin::creeFond()
         appliqueLegendes(
             Principal::cliqueDateAujourdhui(m_compteur, selectionCourante(), Plateforme::courante().aujourdhui()));
     });
+    CmdCompteur->setCoche([this] { return m_panneau.compteurVisible; });
+    CmdLune->setCoche([this] { return m_panneau.luneVisible; });
     connect(CmdCompteur, &VantelBttn::clicked, this, &FenPrin::appuiCompteur);
     connect(CmdLune, &VantelBttn::clicked, this, &FenPrin::appuiLune);
     connect(CmdCopier, &VantelBttn::clicked, this, &FenPrin::copie);
@@ -310,6 +329,8 @@ void FenPrin::appliqueDisposition(bool ouverte)
     // Grown, it moves up just enough to keep its bottom on the screen.
     if (ouverte && isVisible())
         placeDansEcran(pos());
+    CmdCompteur->annonceCoche();
+    CmdLune->annonceCoche();
     // Below the short window's edge the counter's controls are out of sight:
     // out of the Tab order and of what a screen reader lists too.
     if (!ouverte)
@@ -455,6 +476,7 @@ void FenPrin::ActualiseGrille(int mois, int annee)
     for (int i = 0; i < 31; ++i) {
         Jour[i]->setEnabled(actifs[i]);
         Jour[i]->setInfoBulle(Dates::infoJourGrille(i + 1, mois, annee, m_periode).value_or(QString()));
+        Jour[i]->annonceNom();
     }
 }
 
@@ -492,12 +514,27 @@ void FenPrin::montreSelection(const std::optional<QString> &legende, int jour, i
 {
     // A remembered day the new month lacks leaves the last selection shown.
     const auto selection = Dates::texteSelection(jour, mois, annee);
-    if (!legende || !selection)
-        return;
-    CmdDateJour->setCaption(*legende);
-    m_dateSelection = *selection;
-    calculePhase();
-    redessineLune();
+    int ancienChoisi = 0;
+    while (ancienChoisi < 31 && !jourChoisi(ancienChoisi))
+        ++ancienChoisi;
+    if (legende && selection) {
+        CmdDateJour->setCaption(*legende);
+        m_dateSelection = *selection;
+        calculePhase();
+        redessineLune();
+    }
+    grilleChangee(ancienChoisi);
+}
+
+void FenPrin::grilleChangee(int ancienChoisi)
+{
+    int arret = std::clamp(m_jourCourant, 1, 31) - 1;
+    while (arret > 0 && !Jour[arret]->isEnabled())
+        --arret;
+    GrilleJours->setArretTab(Jour[arret]);
+    for (int i = 0; i < 31; ++i)
+        if (i == ancienChoisi || jourChoisi(i))
+            Jour[i]->annonceChoix();
 }
 
 void FenPrin::calculePhase()
@@ -715,7 +752,7 @@ void FenPrin::prepareClavier()
         ordre << Jour[i];
     ordre << Jour[28] << Jour[29] << Jour[30] << CmdBOutils << CmdAnMois << LDAnnee << LDMois << CmdCompteur << CmdLune
           << CmdFuseauxHoraires << CmdCopier << CmdConfig << CmdAide << CmdApropos << CmdPremDate << CmdDeuxDate
-          << CmdDateAJ << popUpInfos->CmdApropos2;
+          << TexteNBJ << CmdDateAJ << popUpInfos->CmdApropos2;
     for (VantelBttn *b : popUpInfos->CmdCouleur)
         ordre << b;
     ordre << popUpInfos->CmdReset << popUpInfos->CmdBulAide << popUpInfos->CmdConseilDem << popUpInfos->CmdSupprCle
@@ -726,6 +763,7 @@ void FenPrin::prepareClavier()
     for (int i = 0; i < 31; ++i) {
         Jour[i]->installEventFilter(this);
         Jour[i]->setNomCalcule([this, i] { return nomCaseJour(i); });
+        Jour[i]->setCellule({i / 7, i % 7, [this, i] { return jourChoisi(i); }});
     }
 
     m_parcoursTab = new ParcoursTab(this, popUpInfos, CmdApropos, [this] { return m_boiteOutils.data(); });
@@ -741,15 +779,21 @@ QString FenPrin::nomCaseJour(int indice) const
     const int jour = indice + 1;
     const int mois = MoisChoisi();
     const int annee = AnneeChoisie();
+    if (Dates::jourSaute(jour, mois, annee))
+        return Dates::nomJourSaute(jour, mois, annee);
     auto texte = Dates::legendeJour(jour, mois, annee, m_periode);
     if (!texte)
         return QString::number(jour);
     QString nom = texte->left(1).toLower() + texte->mid(1);
     if (QDate(annee, mois, jour) == Plateforme::courante().aujourdhui())
         nom += QStringLiteral(", aujourd'hui");
-    if (Dates::texteSelection(jour, mois, annee) == m_dateSelection)
-        nom += QStringLiteral(", jour sélectionné");
     return nom;
+}
+
+bool FenPrin::jourChoisi(int indice) const
+{
+    return !m_dateSelection.isEmpty()
+           && Dates::texteSelection(indice + 1, MoisChoisi(), AnneeChoisie()) == m_dateSelection;
 }
 
 bool FenPrin::eventFilter(QObject *objet, QEvent *event)

@@ -15,6 +15,7 @@
 class QComboBox;
 class QKeyEvent;
 class QLabel;
+class GrilleBoutons;
 class VantelBttn;
 class VantelPanel;
 class ImageCiel;
@@ -58,6 +59,7 @@ public:
     std::array<VantelBttn *, 9> Forme{}; // Forme[1] .. Forme[8]
     VantelPanel *Fond = nullptr;
     VantelBttn *CmdDateJour = nullptr;
+    GrilleBoutons *GrilleJours = nullptr; // holds the 31 day buttons
     std::array<VantelBttn *, 31> Jour{};
     VantelBttn *CmdBOutils = nullptr;
     VantelBttn *CmdAnMois = nullptr;
@@ -136,6 +138,10 @@ private:
     bool toucheGrille(int indice, const QKeyEvent *touche);
     void selectionneAuClavier(const Dates::JourMoisAn &date);
     QString nomCaseJour(int indice) const;
+    bool jourChoisi(int indice) const;
+    // The day Tab stops at in the grid, and what a screen reader learns of a
+    // new month or a new selected day.
+    void grilleChangee(int ancienChoisi);
     // Shows the month-year button over the lists, which then leave the Tab order.
     void couvreListes();
 

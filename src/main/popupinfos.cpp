@@ -60,6 +60,11 @@ PopUpInfos::PopUpInfos(QWidget *parent)
     CmdBulAide = entree(legendeInfoBulles(true), 3150);
     connect(CmdBulAide, &VantelBttn::clicked, this, &PopUpInfos::basculeInfoBulles);
     CmdConseilDem = entree(legendeConseils(Cles::Oui), 3405);
+    // The « the captions end with says on: a screen reader hears a checked state.
+    CmdBulAide->setAccessibleName(legendeInfoBulles(false));
+    CmdBulAide->setCoche([] { return partage().infoBullesActives; });
+    CmdConseilDem->setAccessibleName(legendeConseils(Cles::Non));
+    CmdConseilDem->setCoche([] { return partage().conseilDemarrage == Cles::Oui; });
     connect(CmdConseilDem, &VantelBttn::clicked, this, &PopUpInfos::basculeConseils);
     CmdSupprCle = entree(QStringLiteral("Désinstallation"), 3765);
     connect(CmdSupprCle, &VantelBttn::clicked, this, &PopUpInfos::desinstalle);
@@ -126,6 +131,7 @@ void PopUpInfos::basculeInfoBulles()
     p.infoBullesActives = !p.infoBullesActives;
     p.infoBulles = p.infoBullesActives ? Cles::Oui : Cles::Non;
     CmdBulAide->setCaption(legendeInfoBulles(p.infoBullesActives));
+    CmdBulAide->annonceCoche();
     Reglages::courant().ecrit(Cles::InfoBulles, Cles::Valeur, p.infoBulles);
 }
 
@@ -135,6 +141,7 @@ void PopUpInfos::basculeConseils()
     Partage &p = partage();
     p.conseilDemarrage = p.conseilDemarrage == Cles::Oui ? Cles::Non : Cles::Oui;
     CmdConseilDem->setCaption(legendeConseils(p.conseilDemarrage));
+    CmdConseilDem->annonceCoche();
     Reglages::courant().ecrit(Cles::Conseils, Cles::ConseilDemarrage, p.conseilDemarrage);
 }
 

@@ -16,6 +16,7 @@ Apropos::Apropos(QWidget *parent)
     : FenetreZelund(parent)
 {
     setObjectName(QStringLiteral("Apropos"));
+    setDialogue(true);
     metPoliceVerdana();
     creeControles();
     appliqueCouleurs();

@@ -40,17 +40,17 @@ Texte2010 texte2010(const QDateTime &maintenant)
 {
     const qint64 jours = maintenant.date().daysTo(Debut2010) - 1;
     if (jours < 0)
-        return {QStringLiteral("On y est ! ! !"), true};
+        return {QStringLiteral("On y est ! ! !"), true, QStringLiteral("On y est ! ! !")};
 
     const QTime t = maintenant.time();
     const int heures = 23 - t.hour();
     const int minutes = 59 - t.minute();
     const int secondes = 60 - t.second();
-    const QString texte = QString::number(jours) + mot(jours, " jour, ", " jours, ") + QString::number(heures)
-                          + mot(heures, " heure, ", " heures, ") + QString::number(minutes)
-                          + mot(minutes, " minute et ", " minutes et ") + QString::number(secondes)
+    const QString jh = QString::number(jours) + mot(jours, " jour, ", " jours, ") + QString::number(heures)
+                       + mot(heures, " heure, ", " heures, ") + QString::number(minutes);
+    const QString texte = jh + mot(minutes, " minute et ", " minutes et ") + QString::number(secondes)
                           + (secondes == 1 ? QStringLiteral(" seconde") : QStringLiteral(" secondes"));
-    return {texte, false};
+    return {texte, false, jh + mot(minutes, " minute", " minutes")};
 }
 
 } // namespace Comptes

@@ -20,6 +20,7 @@ struct Texte2010
 {
     QString texte;
     bool termine = false; // 1 January 2010 is reached: stop the timer
+    QString sansSecondes; // the same to the minute, what a screen reader is told
 };
 
 // Days, hours, minutes and seconds left until 1 January 2010, or

@@ -25,6 +25,8 @@ void Fen2010::tic()
 {
     const Comptes::Texte2010 t = Comptes::texte2010(Plateforme::courante().maintenant());
     AfficheTemps->setText(t.texte);
+    // Heard at most once a minute while it has the focus, not every second.
+    AfficheTemps->setAccessibleName(t.sansSecondes);
     if (t.termine)
         termine();
 }

@@ -1,6 +1,7 @@
 #include "pastimes/fencompte.h"
 
 #include "base/partage.h"
+#include "ui/accessible.h"
 #include "ui/appliquecouleurs.h"
 #include "ui/fenoutil.h"
 #include "ui/vantelbttn.h"
@@ -35,6 +36,7 @@ FenCompte::FenCompte(const QString &titre, const QFont &police, Marque fermee, M
     AfficheTemps->setLineWidth(1);
     AfficheTemps->setFont(police);
     placeTwips(AfficheTemps, 600, 615, 5595, 405);
+    Ui::resultatLisible(AfficheTemps);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);

@@ -65,8 +65,9 @@ void FenHorloge::tic()
 {
     const QTime maintenant = Plateforme::courante().maintenant().time();
     FondHorloge->setAiguilles(Horloge::aiguilles(maintenant));
-    // What a screen reader reads of the dial: the time it shows.
-    FondHorloge->setAccessibleName(maintenant.toString(QStringLiteral("HH:mm:ss")));
+    // What a screen reader reads of the dial: the time it shows, to the
+    // minute, so that it speaks once a minute while it has the focus.
+    FondHorloge->setAccessibleName(maintenant.toString(QStringLiteral("H 'h' mm")));
     // Nothing runs while the clock is not on screen.
     if (isVisible())
         Timer1->start(Horloge::msAvantSecondeSuivante(maintenant));

@@ -47,6 +47,7 @@ FenInitialise::FenInitialise(QWidget *parent)
     : FenetreZelund(parent)
 {
     setObjectName(QStringLiteral("FenInitialise"));
+    setDialogue(true);
     creeCadre();
     creeReglages();
     appliqueCouleurs();

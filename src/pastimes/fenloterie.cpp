@@ -136,10 +136,16 @@ void FenLoterie::tic()
 
 void FenLoterie::montreNumeros()
 {
-    const Loterie::Numeros &n = Loterie::tirage().numeros;
+    const Loterie::Tirage &t = Loterie::tirage();
     for (int k = 1; k <= Loterie::MaxBoules; ++k) {
-        Etiquette1[k]->setText(QString::number(n[k - 1]));
-        Boule[k]->setAccessibleName(QStringLiteral("Boule %1 : %2").arg(k).arg(n[k - 1]));
+        const QString numero = QString::number(t.numeros[k - 1]);
+        Etiquette1[k]->setText(numero);
+        // A spinning ball is heard once as such, not at each of its numbers;
+        // one past the chosen count keeps its last number, out of play.
+        const QString etat = k > partage().nbBoules ? QStringLiteral("hors jeu, ") + numero
+                             : t.arretees[k - 1]    ? numero + QStringLiteral(", arrêtée")
+                                                    : QStringLiteral("tourne");
+        Boule[k]->setAccessibleName(QStringLiteral("Boule %1 : %2").arg(k).arg(etat));
     }
 }
 
@@ -153,8 +159,17 @@ QList<int> FenLoterie::numerosAffiches() const
 
 void FenLoterie::lanceBoule()
 {
-    const Loterie::Legende l = Loterie::lanceBoule(Loterie::tirage().arretees, partage().nbBoules);
+    Loterie::Tirage &t = Loterie::tirage();
+    const Loterie::Arretees avant = t.arretees;
+    const Loterie::Legende l = Loterie::lanceBoule(t.arretees, partage().nbBoules);
     CmdLanceBoule->setCaption(Loterie::texteLegende(l));
+    montreNumeros();
+    // What the press drew, told on the button that keeps the focus.
+    QString tire = QStringLiteral("Toutes les boules tournent");
+    for (int k = 0; k < Loterie::MaxBoules; ++k)
+        if (t.arretees[k] && !avant[k])
+            tire = QStringLiteral("Boule %1 tirée : %2").arg(k + 1).arg(t.numeros[k]);
+    CmdLanceBoule->setAccessibleDescription(tire);
 }
 
 void FenLoterie::montreZero()

@@ -23,6 +23,8 @@ public:
     // the height haut, the icon at the top-left corner.
     void imprime(const QList<Ligne> &lignes, int haut);
     static QFont police(int points);
+    // The printed lines, one a line: what a screen reader reads of the sheet.
+    QString texte() const { return m_texte; }
 
 signals:
     void clique();
@@ -33,4 +35,5 @@ protected:
 
 private:
     QPixmap m_dessin;
+    QString m_texte;
 };

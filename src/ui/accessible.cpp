@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QHash>
+#include <QLabel>
 #include <QWidget>
 
 namespace {
@@ -40,6 +41,12 @@ void exposeAccessible(const char *classe, QAccessible::Role role)
     if (roles().isEmpty())
         QAccessible::installFactory(fabrique);
     roles().insert(QString::fromLatin1(classe), role);
+}
+
+void resultatLisible(QLabel *resultat)
+{
+    resultat->setFocusPolicy(Qt::TabFocus);
+    resultat->setStyleSheet(QStringLiteral("QLabel:focus { border: 2px dotted palette(window-text); }"));
 }
 
 } // namespace Ui

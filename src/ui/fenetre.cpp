@@ -5,6 +5,7 @@
 #include "ui/vantelbttn.h"
 
 #include <QApplication>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QEventLoop>
@@ -33,6 +34,40 @@ QPointer<FenetreZelund> &derniereActive()
     return f;
 }
 bool fermetureGenerale = false;
+
+// A window is a frame or a dialog, modal while it holds the others.
+class FenetreAccessible : public QAccessibleWidget
+{
+public:
+    explicit FenetreAccessible(FenetreZelund *f)
+        : QAccessibleWidget(f, QAccessible::Window)
+    {
+    }
+    const FenetreZelund *fenetre() const { return static_cast<const FenetreZelund *>(widget()); }
+    QAccessible::Role role() const override
+    {
+        return fenetre()->estDialogue() ? QAccessible::Dialog : QAccessible::Window;
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.modal = fenetre()->windowModality() != Qt::NonModal;
+        return s;
+    }
+};
+
+QAccessibleInterface *fabriqueFenetre(const QString &classe, QObject *objet)
+{
+    if (classe == QLatin1String("FenetreZelund") && objet && objet->isWidgetType())
+        return new FenetreAccessible(static_cast<FenetreZelund *>(objet));
+    return nullptr;
+}
+
+void installeFabriqueFenetre()
+{
+    QAccessible::installFactory(fabriqueFenetre);
+}
+Q_CONSTRUCTOR_FUNCTION(installeFabriqueFenetre)
 } // namespace
 
 FenetreZelund::FenetreZelund(QWidget *parent)

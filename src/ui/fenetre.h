@@ -51,6 +51,10 @@ public:
     // above the others (with the sound), the right one releases it.
     void basculePremierPlan(Qt::MouseButton bouton);
     bool estAuPremierPlan() const;
+    // A window that asks or tells something and is then closed (tips,
+    // configuration, about box) reads as a dialog, the others as frames.
+    void setDialogue(bool dialogue) { m_dialogue = dialogue; }
+    bool estDialogue() const { return m_dialogue; }
 
 protected:
     // Geometry in twips, converted to pixels in one place.
@@ -90,6 +94,7 @@ private:
     QPointer<QWidget> m_origine;
     // The keep-on-top switch hides and shows the window: not a departure.
     bool m_bascule = false;
+    bool m_dialogue = false;
 };
 
 // Starts the window manager's own move from a button, or moves the window

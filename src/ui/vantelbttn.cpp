@@ -12,8 +12,8 @@
 
 namespace {
 // What a screen reader is told of a button: its name, what it does, and the
-// same two presses as the mouse's left and right buttons.
-class BoutonAccessible : public QAccessibleWidget
+// same two presses as the mouse's left and right buttons; in a grid, its cell.
+class BoutonAccessible : public QAccessibleWidget, public QAccessibleTableCellInterface
 {
 public:
     explicit BoutonAccessible(VantelBttn *b)
@@ -30,8 +30,27 @@ public:
         case VantelBttn::Nature::Texte: return QAccessible::StaticText;
         case VantelBttn::Nature::Bouton: break;
         }
-        return QAccessible::Button;
+        return bouton()->cellule() ? QAccessible::Cell : QAccessible::Button;
     }
+
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TableCellInterface && bouton()->cellule())
+            return static_cast<QAccessibleTableCellInterface *>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    bool isSelected() const override
+    {
+        const auto &c = bouton()->cellule();
+        return c && c->choisie && c->choisie();
+    }
+    QList<QAccessibleInterface *> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface *> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return bouton()->cellule() ? bouton()->cellule()->colonne : -1; }
+    int rowIndex() const override { return bouton()->cellule() ? bouton()->cellule()->ligne : -1; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface *table() const override { return parent(); }
 
     QString text(QAccessible::Text t) const override
     {
@@ -39,8 +58,11 @@ public:
             return QString();
         if (t == QAccessible::Name)
             return bouton()->nomAccessible();
-        if (t == QAccessible::Description)
+        if (t == QAccessible::Description) {
+            if (!bouton()->accessibleDescription().isEmpty())
+                return bouton()->accessibleDescription();
             return bouton()->infoBulle() == bouton()->nomAccessible() ? QString() : bouton()->infoBulle();
+        }
         return QAccessibleWidget::text(t);
     }
 
@@ -48,6 +70,14 @@ public:
     {
         QAccessible::State s = QAccessibleWidget::state();
         s.pressed = bouton()->isDown();
+        if (const auto coche = bouton()->coche()) {
+            s.checkable = true;
+            s.checked = *coche;
+        }
+        if (bouton()->cellule()) {
+            s.selectable = true;
+            s.selected = isSelected();
+        }
         return s;
     }
 
@@ -65,12 +95,20 @@ public:
     {
         if (!bouton()->isEnabled() || bouton()->nature() != VantelBttn::Nature::Bouton)
             return;
+        Qt::MouseButton b = Qt::NoButton;
         if (action == pressAction())
-            bouton()->actionne(Qt::LeftButton);
+            b = Qt::LeftButton;
         else if (action == showMenuAction() && bouton()->aActionDroite())
-            bouton()->actionne(Qt::RightButton);
-        else
+            b = Qt::RightButton;
+        if (b == Qt::NoButton) {
             QAccessibleWidget::doAction(action);
+            return;
+        }
+        // Queued, as Qt's own buttons do: a press that opens a modal box
+        // would otherwise hold the screen reader until the box closes.
+        VantelBttn *cible = bouton();
+        QMetaObject::invokeMethod(
+            cible, [cible, b] { cible->actionne(b); }, Qt::QueuedConnection);
     }
 
     QStringList keyBindingsForAction(const QString &action) const override
@@ -117,10 +155,7 @@ void VantelBttn::setCaption(const QString &caption)
     if (caption == text())
         return;
     setText(caption);
-    if (QAccessible::isActive()) {
-        QAccessibleEvent e(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&e);
-    }
+    annonceNom();
     update();
 }
 
@@ -201,6 +236,39 @@ QString VantelBttn::nomAccessible() const
     if (!text().isEmpty())
         return text();
     return m_infoBulle.isEmpty() ? m_nomParDefaut : m_infoBulle;
+}
+
+void VantelBttn::annonceNom()
+{
+    if (QAccessible::isActive()) {
+        QAccessibleEvent e(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&e);
+    }
+}
+
+std::optional<bool> VantelBttn::coche() const
+{
+    return m_coche ? std::optional<bool>(m_coche()) : std::nullopt;
+}
+
+void VantelBttn::annonceCoche()
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessible::State change;
+    change.checked = true;
+    QAccessibleStateChangeEvent e(this, change);
+    QAccessible::updateAccessibility(&e);
+}
+
+void VantelBttn::annonceChoix()
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessible::State change;
+    change.selected = true;
+    QAccessibleStateChangeEvent e(this, change);
+    QAccessible::updateAccessibility(&e);
 }
 
 void VantelBttn::actionne(Qt::MouseButton bouton)

@@ -58,6 +58,26 @@ public:
     void setNomParDefaut(const QString &nom) { m_nomParDefaut = nom; }
     void setNomCalcule(std::function<QString()> nom) { m_nomCalcule = std::move(nom); }
     QString nomAccessible() const;
+    // Tells assistive technology that the name read out changed: a computed
+    // name changes with what it depends on, unseen by the button.
+    void annonceNom();
+    // A button that stands for something on or off (a tool's window, a view)
+    // is read as a toggle, checked while coche says so.
+    void setCoche(std::function<bool()> coche) { m_coche = std::move(coche); }
+    std::optional<bool> coche() const;
+    // Tells assistive technology that the state coche reads changed.
+    void annonceCoche();
+    // A day of a grid of buttons: read as a table cell at that place,
+    // selected while choisie says so.
+    struct Cellule
+    {
+        int ligne = 0;
+        int colonne = 0;
+        std::function<bool()> choisie;
+    };
+    void setCellule(Cellule cellule) { m_cellule = std::move(cellule); }
+    const std::optional<Cellule> &cellule() const { return m_cellule; }
+    void annonceChoix();
     // What a press of that mouse button does (the keyboard and assistive
     // technology use it): the press itself, then the click for the left one.
     void actionne(Qt::MouseButton bouton);
@@ -105,4 +125,6 @@ private:
     Nature m_nature = Nature::Bouton;
     QString m_nomParDefaut;
     std::function<QString()> m_nomCalcule;
+    std::function<bool()> m_coche;
+    std::optional<Cellule> m_cellule;
 };

@@ -429,7 +429,7 @@ private slots:
         QAccessible::queryAccessibleInterface(f.picMonth)
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::pressAction());
-        QVERIFY(f.estAuPremierPlan());
+        QTRY_VERIFY(f.estAuPremierPlan());
     }
 
     // The arrows typed in a day or year box step it, as its spin control does.

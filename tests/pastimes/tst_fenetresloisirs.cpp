@@ -86,7 +86,7 @@ private slots:
         // A screen reader reads the time the dial shows, as text.
         QAccessibleInterface *cadran = QAccessible::queryAccessibleInterface(f->FondHorloge);
         QCOMPARE(cadran->role(), QAccessible::StaticText);
-        QCOMPARE(cadran->text(QAccessible::Name), suivante.toString(QStringLiteral("HH:mm:ss")));
+        QCOMPARE(cadran->text(QAccessible::Name), suivante.toString(QStringLiteral("H 'h' mm")));
         f->close();
         QVERIFY(!f->Timer1->isActive());
         supprimeFermees();

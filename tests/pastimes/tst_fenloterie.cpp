@@ -180,7 +180,6 @@ private slots:
     {
         Loterie7 l;
         l.tours(1);
-        const QList<int> n = l.numeros(0);
         QAccessibleInterface *fond = QAccessible::queryAccessibleInterface(l.f->FondLoterie);
         QStringList lus;
         for (int i = 0; i < fond->childCount(); ++i) {
@@ -191,7 +190,7 @@ private slots:
         }
         QStringList attendus;
         for (int k = 1; k <= Loterie::MaxBoules; ++k)
-            attendus << QStringLiteral("Boule %1 : %2").arg(k).arg(n[k - 1]);
+            attendus << QStringLiteral("Boule %1 : tourne").arg(k);
         QCOMPARE(lus, attendus);
     }
     // Escape leaves the set-up dialog without changing the draw: its bars
