@@ -199,7 +199,7 @@ std::vector<ImagePremierPlan::CaseNommee> FenCalendrier::casesNommees() const
         if (jour == aujourdhui)
             nom += QStringLiteral(", aujourd'hui");
         cases.push_back({echelle.mapRect(Calendrier::caseGrille(c.colonne, c.ligne)).toRect(), nom, c.ligne - 1,
-                         c.colonne - 1, Dates::infoJour(jour).value_or(QString())});
+                         c.colonne - 1, Dates::infoJour(c.jour, mois, annee->valeur).value_or(QString())});
     }
     return cases;
 }

@@ -204,7 +204,7 @@ std::vector<ImagePremierPlan::CaseNommee> FenMiniCalend::casesNommees() const
             nom += QStringLiteral(", aujourd'hui");
         const QRect zone(origine + QPoint(Base::px(c.coin.x()), Base::px(c.coin.y())),
                          QSize(Base::px(tailles.largeur), Base::px(tailles.hauteur)));
-        cases.push_back({zone, nom, c.ligne, c.colonne, Dates::infoJour(jour).value_or(QString())});
+        cases.push_back({zone, nom, c.ligne, c.colonne, Dates::infoJour(c.jour, mois, annee).value_or(QString())});
     }
     return cases;
 }

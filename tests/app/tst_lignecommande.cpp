@@ -39,7 +39,7 @@ private slots:
         QTest::newRow("lieu ambigu") << QStringList{"--ephemeride", "--lieu", "Saint-Pierre"} << 2 << "ambigu" << rien;
         QTest::newRow("lieu inconnu") << QStringList{"--ephemeride", "--lieu", "Atlantide"} << 2 << "inconnu" << rien;
         QTest::newRow("longitude 181") << QStringList{"--ephemeride", "--lieu", "48.85,181"} << 2 << "refusées" << rien;
-        QTest::newRow("lieu manquant") << QStringList{"--ephemeride", "--lieu"} << 2 << "il manque le lieu" << rien;
+        QTest::newRow("lieu manquant") << QStringList{"--ephemeride", "--lieu"} << 2 << "il manque la valeur après « --lieu »" << rien;
         QTest::newRow("veille de la réforme") << QStringList{"--ephemeride", "14/10/1582"} << 2 << "15/10/1582" << rien;
         QTest::newRow("deux dates") << QStringList{"--ephemeride", "1/1/2000", "2/1/2000"} << 2 << "une seule date"
                                     << rien;

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -276,10 +277,10 @@ private slots:
                                        [&](QWidget *w) { return w->property("text").toString() == controle; });
         cible->setFocus(Qt::TabFocusReason);
         // OK writes only what changed, so the press itself is what is watched.
-        QSignalSpy ok(d.CmdOK, &VantelBttn::clicked);
+        QSignalSpy appuis(d.CmdOK, &VantelBttn::clicked);
         QTest::keyClick(cible, Qt::Key(touche));
         QCOMPARE(d.isVisible(), ouverte);
-        QCOMPARE(ok.count(), valide ? 1 : 0);
+        QCOMPARE(appuis.count(), valide ? 1 : 0);
         QCOMPARE(banc.plateforme.aides, aides);
         QCOMPARE(d.editionEnCours(), controle == "Couleur du ciel");
     }
