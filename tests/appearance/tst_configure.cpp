@@ -108,13 +108,20 @@ private slots:
         QTest::mouseClick(d.CmdOK, Qt::LeftButton); // refused while editing
         QVERIFY(!banc.present(Cles::Ciel, Cles::Couleur));
         QTest::mouseClick(d.CmdCoulOK, Qt::LeftButton);
+        QTest::mouseClick(d.CmdCoulLune, Qt::LeftButton);
+        d.Vert->setValue(8);
+        QTest::mouseClick(d.CmdCoulOK, Qt::LeftButton);
         QTest::mouseClick(d.AffDemOpt[2], Qt::LeftButton);
         d.ScrollFin->setValue(3000);
         QTest::mouseClick(d.CmdOK, Qt::LeftButton);
 
-        QCOMPARE(stockees(Reglages(banc.fichierReglages())),
-                 (QStringList{"9 119 119", "255 255 255", "1600", "3000", "AffichePhasesLune"}));
+        // Every value the dialog shows, stored as the file spells it and taken by the run.
+        QCOMPARE(banc.contenuFichier(),
+                 (QStringList{"Année de début/Valeur=1600", "Année de fin/Valeur=3000",
+                              "Couleur des étoiles/Couleur=255 8 255", "Couleur du ciel/Couleur=9 119 119",
+                              "Style d'affichage au démarrage/Style=AffichePhasesLune"}));
         QCOMPARE(partage().ciel, (Base::Rgb{9, 119, 119}));
+        QCOMPARE(partage().etoiles, (Base::Rgb{255, 8, 255}));
         QCOMPARE(QPoint(partage().anneeDebut, partage().anneeFin), QPoint(1600, 3000));
     }
 
