@@ -1,4 +1,5 @@
 #include "pastimes/comptes.h"
+#include "pastimes/defilement.h"
 #include "pastimes/horloge.h"
 #include "pastimes/loterie.h"
 #include "pastimes/ramdom.h"
@@ -117,6 +118,13 @@ private slots:
             QCOMPARE(QColor(int(c & 0xFF), int(c >> 8 & 0xFF), int(c >> 16)), couleurs[k - 1]);
             QVERIFY(Loterie::placeBoule(k).contains(Loterie::placeEtiquette(k)));
         }
+    }
+
+    // The about sheet's cycle ends once a line is more than 258/500 of the height above the top.
+    void finDuDefilement()
+    {
+        QCOMPARE(Defilement::positionSuivante(-257, 500), -258);
+        QCOMPARE(Defilement::positionSuivante(-258, 500), 0);
     }
 
     void aiguilles_data()
