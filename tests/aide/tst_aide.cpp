@@ -146,6 +146,7 @@ private slots:
         QTest::newRow("premier démarrage") << "" << true;
         QTest::newRow("oui") << "Oui" << true;
         QTest::newRow("non") << "Non" << false;
+        QTest::newRow("autre texte, laissé") << "non" << false;
     }
     void caseACocher()
     {
@@ -165,7 +166,7 @@ private slots:
         // A first start stores the checked box; a stored choice is not written again.
         QCOMPARE(banc.relu(Cles::Conseils, Cles::ConseilDemarrage), coche ? Cles::Oui : stocke);
         QCOMPARE(fichier() == avant, !stocke.isEmpty());
-        QCOMPARE(partage().conseilDemarrage, coche ? Cles::Oui : Cles::Non);
+        QCOMPARE(partage().conseilDemarrage, coche ? Cles::Oui : stocke);
         c.show();
         QTest::mouseClick(c.chkLoadTipsAtStartup, Qt::LeftButton);
         const QString inverse = coche ? Cles::Non : Cles::Oui;

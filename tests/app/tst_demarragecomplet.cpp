@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -41,6 +43,46 @@ private slots:
         const QByteArray bibliotheques = carte.readAll();
         QVERIFY(!bibliotheques.contains("libQt6Svg"));
         QVERIFY(!bibliotheques.contains("libQt6Multimedia"));
+    }
+
+    // The program itself: what it prints where, and its exit status, with no settings stored.
+    void ligneDeCommande_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("sortie"); // the start of what it prints
+        QTest::addColumn<QString>("erreur");
+        QTest::newRow("aide") << QStringList{"--help"} << 0 << "Utilisation : zelund"
+                              << "";
+        QTest::newRow("version") << QStringList{"-v"} << 0 << "Zelund + 4.11\n"
+                                 << "";
+        QTest::newRow("option inconnue") << QStringList{"--dates"} << 2 << ""
+                                         << "zelund : option inconnue";
+        QTest::newRow("jour retiré") << QStringList{"--date", "5/10/1582"} << 2 << ""
+                                     << "zelund : le 5/10/1582";
+        QTest::newRow("hors de la liste") << QStringList{"--date=31/12/2101"} << 2 << ""
+                                          << "zelund : l'année 2101";
+    }
+    void ligneDeCommande()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, code);
+        QFETCH(QString, sortie);
+        QFETCH(QString, erreur);
+        QTemporaryDir config;
+        QProcess zelund;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), config.path()); // no warning of Qt's on stderr
+        zelund.setProcessEnvironment(env);
+        zelund.start(QCoreApplication::applicationDirPath() + QStringLiteral("/zelund"), arguments);
+        QVERIFY(zelund.waitForFinished(30000));
+        QCOMPARE(zelund.exitStatus(), QProcess::NormalExit);
+        const QString dit = QString::fromLocal8Bit(zelund.readAllStandardOutput());
+        const QString erreurDite = QString::fromLocal8Bit(zelund.readAllStandardError());
+        QCOMPARE(zelund.exitCode(), code);
+        QVERIFY2(sortie.isEmpty() ? dit.isEmpty() : dit.startsWith(sortie), qPrintable(dit));
+        QVERIFY2(erreur.isEmpty() ? erreurDite.isEmpty() : erreurDite.startsWith(erreur), qPrintable(erreurDite));
     }
 };
 

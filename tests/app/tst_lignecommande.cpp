@@ -79,7 +79,8 @@ private slots:
     void anneeHorsDeLaListe()
     {
         const Dates::JourMoisAn date{24, 6, 1650};
-        QVERIFY(App::refusAnneeDemarrage(date, 1600, 2100) == std::nullopt);
+        QVERIFY(App::refusAnneeDemarrage(date, 1600, 1650) == std::nullopt);
+        QVERIFY(App::refusAnneeDemarrage(date, 1650, 2100) == std::nullopt);
         const auto refus = App::refusAnneeDemarrage(date, 1700, 2100);
         QVERIFY(refus && refus->contains(QStringLiteral("1700 à 2100")));
     }

@@ -1,8 +1,11 @@
 #include "app/verrouinstance.h"
 
+#include <QFile>
 #include <QLockFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdlib>
 
 #include <csignal>
 #include <sys/wait.h>
@@ -92,6 +95,20 @@ private slots:
         // Nothing says another copy runs where the folder is missing: the program starts.
         VerrouInstance ailleurs;
         QVERIFY(ailleurs.prend(QStringLiteral("/nonexistent-folder/zelund.lock")));
+    }
+    // A program started from the menu outlives this one: it must not hold the lock.
+    void pasHeriteParLesProgrammesLances()
+    {
+        QTemporaryDir dossier;
+        VerrouInstance verrou;
+        QVERIFY(verrou.prend(dossier.filePath(QStringLiteral("zelund.lock"))));
+        const QString liste = dossier.filePath(QStringLiteral("fd"));
+        QCOMPARE(std::system(qPrintable(QStringLiteral("ls -l /proc/self/fd/ > '%1'").arg(liste))), 0);
+        QFile f(liste);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray ouverts = f.readAll();
+        QVERIFY(ouverts.contains(" 0 -> "));
+        QVERIFY(!ouverts.contains("zelund.lock"));
     }
 };
 

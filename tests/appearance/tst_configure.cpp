@@ -111,14 +111,21 @@ private slots:
         QTest::mouseClick(d.CmdOK, Qt::LeftButton); // refused while editing
         QVERIFY(!banc.present(Cles::Ciel, Cles::Couleur));
         QTest::mouseClick(d.CmdCoulOK, Qt::LeftButton);
+        QTest::mouseClick(d.CmdCoulLune, Qt::LeftButton);
+        d.Vert->setValue(8);
+        QTest::mouseClick(d.CmdCoulOK, Qt::LeftButton);
         QTest::mouseClick(d.AffDemOpt[2], Qt::LeftButton);
         d.ScrollFin->setValue(3000);
         QTest::mouseClick(d.CmdOK, Qt::LeftButton);
 
-        // Only what was changed: the values left alone stay as they are stored.
-        QCOMPARE(stockees(Reglages(banc.fichierReglages())),
-                 (QStringList{"9 119 119", "255 255  255", "1450", "3000", "AffichePhasesLune"}));
+        // Only what was changed is written, as the file spells it: the first year
+        // left alone stays as stored, while the run takes every value shown.
+        QCOMPARE(banc.contenuFichier(),
+                 (QStringList{"Année de début/Valeur=1450", "Année de fin/Valeur=3000",
+                              "Couleur des étoiles/Couleur=255 8 255", "Couleur du ciel/Couleur=9 119 119",
+                              "Style d'affichage au démarrage/Style=AffichePhasesLune"}));
         QCOMPARE(partage().ciel, (Base::Rgb{9, 119, 119}));
+        QCOMPARE(partage().etoiles, (Base::Rgb{255, 8, 255}));
         QCOMPARE(QPoint(partage().anneeDebut, partage().anneeFin), QPoint(1600, 3000));
     }
 

@@ -166,7 +166,7 @@ private slots:
         QTest::addColumn<QString>("tape");
         QTest::addColumn<int>("texte");      // the year written back
         QTest::addColumn<QString>("paques"); // first line of the dates
-        QTest::newRow("négatif") << "-40" << 1 << "dimanche 1 avril ";
+        QTest::newRow("0, sous le minimum") << "0" << 1 << "dimanche 1 avril ";
         QTest::newRow("10000") << "10000" << 9999 << "dimanche 28 mars ";
         QTest::newRow("demi, au pair") << "2038,5" << 2038 << "dimanche 25 avril ";
     }
@@ -243,6 +243,7 @@ private slots:
         QTest::newRow("novembre d'une autre année") << QDate(2002, 12, 5) << -1 << QDate(2002, 11, 5);
         QTest::newRow("janvier vers décembre") << QDate(2002, 1, 31) << -1 << QDate(2001, 12, 31);
         QTest::newRow("janvier 100, butée") << QDate(100, 1, 10) << -1 << QDate(100, 1, 10);
+        QTest::newRow("vers décembre 9999") << QDate(9999, 11, 30) << 1 << QDate(9999, 12, 30);
         QTest::newRow("décembre 9999, butée") << QDate(9999, 12, 31) << 1 << QDate(9999, 12, 31);
     }
     void miniPages()

@@ -194,6 +194,22 @@ private slots:
         QVERIFY(Dates::texteLune(utc(3000, 12, 31, 12, 0), Paris));
         QVERIFY(!Dates::texteLune(utc(3001, 1, 1, 12, 0), Paris));
     }
+
+    // The Moon of today is the Moon now, today being the local day; any other day's at noon.
+    void instantDuJour_data()
+    {
+        QTest::addColumn<QDate>("jour");
+        QTest::addColumn<QDateTime>("attendu");
+        QTest::newRow("aujourd'hui") << QDate(2002, 6, 21) << utc(2002, 6, 20, 23, 30);
+        QTest::newRow("hier") << QDate(2002, 6, 20) << QDateTime(QDate(2002, 6, 20), QTime(12, 0), Paris);
+        QTest::newRow("demain") << QDate(2002, 6, 22) << QDateTime(QDate(2002, 6, 22), QTime(12, 0), Paris);
+    }
+    void instantDuJour()
+    {
+        QFETCH(QDate, jour);
+        QFETCH(QDateTime, attendu);
+        QCOMPARE(Dates::instantDuJour(jour, utc(2002, 6, 20, 23, 30), Paris), attendu);
+    }
 };
 
 QTEST_GUILESS_MAIN(TstLune)

@@ -71,6 +71,7 @@ private slots:
         // nothing about colours reaches the store until the user changes one.
         QCOMPARE(f.CmdDeplaceFen->gradientColorStart(), QColor(0, 128, 128));
         QCOMPARE(f.Forme[2]->gradientColorStart(), QColor(224, 224, 224));
+        QCOMPARE(f.CmdDeplaceFen->highlightColor(), QColor(0x6C, 0xFF, 0xDE));
         QVERIFY(!banc.present(Couleurs::section(), Couleurs::definitions()[0].cle));
         // The lists drive the grid; the year alone refreshes it too, once start-up is over.
         f.LDMois->setCurrentIndex(1);
@@ -251,8 +252,11 @@ private slots:
         QTest::addColumn<bool>("infoBulles"); // which switch
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("cle");
-        QTest::newRow("info-bulles") << true << Cles::InfoBulles << Cles::Valeur;
-        QTest::newRow("conseils") << false << Cles::Conseils << Cles::ConseilDemarrage;
+        // Spelt as the file has them.
+        QTest::newRow("info-bulles") << true << "Affichage des info-bulles"
+                                     << "Valeur";
+        QTest::newRow("conseils") << false << "Conseils du jour"
+                                  << "Conseil au démarrage";
     }
     void interrupteurs()
     {

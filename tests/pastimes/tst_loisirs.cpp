@@ -1,8 +1,10 @@
 #include "pastimes/comptes.h"
+#include "pastimes/defilement.h"
 #include "pastimes/horloge.h"
 #include "pastimes/loterie.h"
 #include "pastimes/ramdom.h"
 
+#include <QColor>
 #include <QSet>
 #include <QTest>
 
@@ -104,6 +106,25 @@ private slots:
         const int inferieurs[] = {1, 2, 3};
         const int x = Loterie::tireNumero(g, 3, inferieurs);
         QVERIFY(x >= 1 && x <= 3);
+    }
+
+    // The balls' colours as named, each label on its own ball.
+    void boules()
+    {
+        const QList<QColor> couleurs = {Qt::red, Qt::green, Qt::yellow, Qt::blue, Qt::magenta, QColor(255, 192, 128),
+                                        Qt::cyan};
+        for (int k = 1; k <= Loterie::MaxBoules; ++k) {
+            const quint32 c = Loterie::couleurBoule(k);
+            QCOMPARE(QColor(int(c & 0xFF), int(c >> 8 & 0xFF), int(c >> 16)), couleurs[k - 1]);
+            QVERIFY(Loterie::placeBoule(k).contains(Loterie::placeEtiquette(k)));
+        }
+    }
+
+    // The about sheet's cycle ends once a line is more than 258/500 of the height above the top.
+    void finDuDefilement()
+    {
+        QCOMPARE(Defilement::positionSuivante(-257, 500), -258);
+        QCOMPARE(Defilement::positionSuivante(-258, 500), 0);
     }
 
     void aiguilles_data()

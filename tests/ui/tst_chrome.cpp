@@ -5,6 +5,7 @@
 #include "ui/vantelbttn.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -53,6 +54,28 @@ class TestChrome : public QObject
 {
     Q_OBJECT
 private slots:
+    // The keys that press a button, one row a rule; 0: no button.
+    void touches_data()
+    {
+        QTest::addColumn<int>("touche");
+        QTest::addColumn<int>("modificateurs");
+        QTest::addColumn<int>("bouton");
+        QTest::newRow("espace") << int(Qt::Key_Space) << 0 << int(Qt::LeftButton);
+        QTest::newRow("entrée") << int(Qt::Key_Return) << 0 << int(Qt::LeftButton);
+        QTest::newRow("entrée du pavé") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << int(Qt::LeftButton);
+        QTest::newRow("Maj+espace") << int(Qt::Key_Space) << int(Qt::ShiftModifier) << 0;
+        QTest::newRow("menu") << int(Qt::Key_Menu) << 0 << int(Qt::RightButton);
+        QTest::newRow("Maj+F10") << int(Qt::Key_F10) << int(Qt::ShiftModifier) << int(Qt::RightButton);
+        QTest::newRow("F10") << int(Qt::Key_F10) << 0 << 0;
+    }
+    void touches()
+    {
+        QFETCH(int, touche);
+        QFETCH(int, modificateurs);
+        QFETCH(int, bouton);
+        const QKeyEvent e(QEvent::KeyPress, touche, Qt::KeyboardModifiers(modificateurs));
+        QCOMPARE(int(Ui::boutonDuClavier(&e).value_or(Qt::NoButton)), bouton);
+    }
     void iconesDessinees_data()
     {
         QTest::addColumn<QString>("nom");
