@@ -7,6 +7,7 @@
 #include "dates/infojour.h"
 #include "dates/noms.h"
 #include "dates/texte.h"
+#include "ui/etiquettepressable.h"
 #include "ui/vantelpanel.h"
 #include <QKeyEvent>
 
@@ -50,12 +51,12 @@ FenMiniCalend::FenMiniCalend(QWidget *parent)
     FondMiniCalend = new VantelPanel(this);
     placeTwips(FondMiniCalend, 600, 600, 2355, 2055);
 
-    lblPrev = new QLabel(QStringLiteral("<<"), FondMiniCalend);
+    lblPrev = new EtiquettePressable(QStringLiteral("<<"), FondMiniCalend, [this] { page(-1); });
     placeTwips(lblPrev, 60, 60, 315, 345);
     lblMonth = new QLabel(FondMiniCalend);
     lblMonth->setAlignment(Qt::AlignCenter);
     placeTwips(lblMonth, 390, 60, 1575, 360);
-    lblNext = new QLabel(QStringLiteral(">>"), FondMiniCalend);
+    lblNext = new EtiquettePressable(QStringLiteral(">>"), FondMiniCalend, [this] { page(1); });
     lblNext->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     placeTwips(lblNext, 1980, 60, 315, 345);
     for (QLabel *l : {lblPrev, lblMonth, lblNext})

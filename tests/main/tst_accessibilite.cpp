@@ -4,6 +4,7 @@
 #include "calendar/fencalendrier.h"
 #include "calendar/fenminicalend.h"
 #include "calendar/fenpaques.h"
+#include "calendar/minicalend.h"
 #include "main/fenboutils.h"
 #include "main/popupinfos.h"
 #include "pastimes/apropos.h"
@@ -173,6 +174,12 @@ private slots:
         QCOMPARE(t->cellAt(0, 4)->text(QAccessible::Name), QStringLiteral("jeudi 1 novembre 2001"));
         QCOMPARE(t->cellAt(0, 4)->tableCellInterface()->rowIndex(), 0);
         QVERIFY(t->cellAt(3, 0)->text(QAccessible::Description).contains(QStringLiteral("Semaine")));
+        // Its paging arrows are buttons whose press answers at once.
+        QAccessibleInterface *precedent = acc(mini.lblPrev);
+        QCOMPARE(precedent->role(), QAccessible::Button);
+        precedent->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(mini.lblMonth->text(), Calendrier::titreMiniCalend(QDate(2001, 11, 18)));
+        QTRY_COMPARE(mini.lblMonth->text(), Calendrier::titreMiniCalend(QDate(2001, 10, 18)));
         FenCalendrier cal;
         cal.AffAn->setText(QStringLiteral("1582"));
         cal.AffMois->setCurrentIndex(9);
