@@ -13,30 +13,28 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("texte"); // standard output, or the start of the error
-        QTest::newRow("90 jours") << QStringList{"--ajoute", "18/11/2001", "+90j"} << 0 << "samedi 16 février 2002\n";
-        QTest::newRow("réforme") << QStringList{"--ajoute", "04/10/1582", "1j"} << 0 << "vendredi 15 octobre 1582\n";
-        QTest::newRow("mois raccourci") << QStringList{"--ajoute", "31/01/2001", "1m"} << 0
-                                        << "mercredi 28 février 2001 (dernier jour du mois)\n";
-        QTest::newRow("ouvrés") << QStringList{"--jours-ouvres", "05/01/2026", "11/01/2026"} << 0 << "5 jours ouvrés\n";
-        QTest::newRow("ouvrables, Alsace-Moselle, options devant")
-            << QStringList{"--ouvrables", "--alsace-moselle", "--jours-ouvres", "21/12/2026", "27/12/2026"} << 0
-            << "4 jours ouvrables\n";
-        QTest::newRow("10e jour ouvré") << QStringList{"--jour-ouvre", "09/01/2026", "10"} << 0
-                                        << "vendredi 23 janvier 2026\n";
-        QTest::newRow("date inexistante")
-            << QStringList{"--ajoute", "31/02/2001", "1j"} << 2 << "zelund : Le 31/02/2001";
-        QTest::newRow("jour du trou de 1582")
-            << QStringList{"--jours-ouvres", "10/10/1582", "01/01/2000"} << 2 << "zelund : Le 10/10/1582";
-        QTest::newRow("période illisible") << QStringList{"--ajoute", "18/11/2001", "90"} << 2 << "zelund : la période";
-        QTest::newRow("hors des années") << QStringList{"--ajoute", "31/12/9999", "+1j"} << 2 << "zelund : Le résultat";
-        QTest::newRow("nombre trop grand")
-            << QStringList{"--jour-ouvre", "01/01/2000", "99999999999999999999"} << 2 << "zelund : Nombre trop grand";
-        QTest::newRow("rang 0") << QStringList{"--jour-ouvre", "01/01/2000", "0"} << 2 << "zelund : Le rang";
-        QTest::newRow("valeur manquante")
-            << QStringList{"--jours-ouvres", "01/01/2000"} << 2 << "zelund : --jours-ouvres";
-        QTest::newRow("valeur de trop") << QStringList{"--ajoute", "01/01/2000", "1j", "x"} << 2 << "zelund : --ajoute";
-        QTest::newRow("avec une date de démarrage")
-            << QStringList{"--date", "01/01/2000", "--ajoute", "01/01/2000", "1j"} << 2 << "zelund : un calcul";
+        const auto ligne = [](const char *cas, QStringList arguments, int code, const char *texte) {
+            QTest::newRow(cas) << arguments << code << QString::fromUtf8(texte);
+        };
+        ligne("90 jours", {"--ajoute", "18/11/2001", "+90j"}, 0, "samedi 16 février 2002\n");
+        ligne("mois raccourci", {"--ajoute", "31/01/2001", "1m"}, 0,
+              "mercredi 28 février 2001 (dernier jour du mois)\n");
+        ligne("ouvrés", {"--jours-ouvres", "05/01/2026", "11/01/2026"}, 0, "5 jours ouvrés\n");
+        ligne("ouvrables, Alsace-Moselle, options devant",
+              {"--ouvrables", "--alsace-moselle", "--jours-ouvres", "21/12/2026", "27/12/2026"}, 0,
+              "4 jours ouvrables\n");
+        ligne("10e jour ouvré", {"--jour-ouvre", "09/01/2026", "10"}, 0, "vendredi 23 janvier 2026\n");
+        ligne("date inexistante", {"--ajoute", "31/02/2001", "1j"}, 2, "zelund : Le 31/02/2001");
+        ligne("jour du trou de 1582", {"--jours-ouvres", "10/10/1582", "01/01/2000"}, 2, "zelund : Le 10/10/1582");
+        ligne("période illisible", {"--ajoute", "18/11/2001", "90"}, 2, "zelund : la période");
+        ligne("hors des années", {"--ajoute", "31/12/9999", "+1j"}, 2, "zelund : Le résultat");
+        ligne("nombre trop grand", {"--jour-ouvre", "01/01/2000", "99999999999999999999"}, 2,
+              "zelund : Nombre trop grand");
+        ligne("rang 0", {"--jour-ouvre", "01/01/2000", "0"}, 2, "zelund : Le rang");
+        ligne("valeur manquante", {"--jours-ouvres", "01/01/2000"}, 2, "zelund : --jours-ouvres");
+        ligne("valeur de trop", {"--ajoute", "01/01/2000", "1j", "x"}, 2, "zelund : --ajoute");
+        ligne("avec une date de démarrage", {"--date", "01/01/2000", "--ajoute", "01/01/2000", "1j"}, 2,
+              "zelund : un calcul");
     }
     void calculs()
     {

@@ -52,16 +52,14 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("sortie"); // the start of what it prints
         QTest::addColumn<QString>("erreur");
-        QTest::newRow("aide") << QStringList{"--help"} << 0 << "Utilisation : zelund"
-                              << "";
-        QTest::newRow("version") << QStringList{"-v"} << 0 << "Zelund + 4.11\n"
-                                 << "";
-        QTest::newRow("option inconnue") << QStringList{"--dates"} << 2 << ""
-                                         << "zelund : option inconnue";
-        QTest::newRow("jour retiré") << QStringList{"--date", "5/10/1582"} << 2 << ""
-                                     << "zelund : le 5/10/1582";
-        QTest::newRow("hors de la liste") << QStringList{"--date=31/12/2101"} << 2 << ""
-                                          << "zelund : l'année 2101";
+        QTest::newRow("aide") << QStringList{"--help"} << 0 << "Utilisation : zelund" << QString();
+        QTest::newRow("version") << QStringList{"-v"} << 0 << "Zelund + 4.11\n" << QString();
+        QTest::newRow("option inconnue") << QStringList{"--dates"} << 2 << QString()
+                                         << QStringLiteral("zelund : option inconnue");
+        QTest::newRow("jour retiré") << QStringList{"--date", "5/10/1582"} << 2 << QString()
+                                     << QStringLiteral("zelund : le 5/10/1582");
+        QTest::newRow("hors de la liste")
+            << QStringList{"--date=31/12/2101"} << 2 << QString() << QStringLiteral("zelund : l'année 2101");
     }
     void ligneDeCommande()
     {

@@ -15,35 +15,34 @@ private slots:
         QTest::addColumn<QString>("texte");
         QTest::addColumn<QString>("date");
         const QString rien;
-        QTest::newRow("sans argument") << QStringList{} << -1 << rien << rien;
-        QTest::newRow("options de Qt") << QStringList{"-platform", "offscreen", "--style", "fusion", "-reverse"} << -1
-                                       << rien << rien;
-        QTest::newRow("aide") << QStringList{"--help"} << 0 << "Utilisation : zelund [options]" << rien;
-        QTest::newRow("version") << QStringList{"--version"} << 0 << "Zelund + 4.11" << rien;
-        QTest::newRow("date") << QStringList{"--date", "24/06/2002"} << -1 << rien << "24/6/2002";
-        QTest::newRow("date sans zéros, avec =") << QStringList{"--date=4/10/1582"} << -1 << rien << "4/10/1582";
-        QTest::newRow("date manquante") << QStringList{"--date"} << 2 << "il manque la valeur après « --date »" << rien;
-        QTest::newRow("argument de trop")
-            << QStringList{"--date", "18/11/2001", "extra"} << 2 << "argument inattendu « extra »" << rien;
-        QTest::newRow("après --") << QStringList{"--", "--date", "x"} << 2 << "argument inattendu « --date »" << rien;
-        QTest::newRow("année sur deux chiffres") << QStringList{"--date", "24/06/02"} << 2 << "illisible" << rien;
-        QTest::newRow("30 février") << QStringList{"--date", "30/02/2000"} << 2 << "n'existe pas" << rien;
-        QTest::newRow("jour supprimé en 1582") << QStringList{"--date", "10/10/1582"} << 2 << "n'existe pas" << rien;
-        QTest::newRow("option inconnue") << QStringList{"--dat", "1/1/2000"} << 2 << "option inconnue" << rien;
-        QTest::newRow("éphéméride à Paris")
-            << QStringList{"--ephemeride", "18/11/2001"} << 0 << "Lieu : Paris (Paris)" << rien;
-        QTest::newRow("éphéméride d'une ville")
-            << QStringList{"--ephemeride", "18/11/2001", "--lieu", "noumea"} << 0 << "Heures de Pacific/Noumea" << rien;
-        QTest::newRow("éphéméride par coordonnées")
-            << QStringList{"--ephemeride", "--lieu=-21.1,55.5", "1/1/2000"} << 0 << "Heures de Indian/Reunion" << rien;
-        QTest::newRow("lieu ambigu") << QStringList{"--ephemeride", "--lieu", "Saint-Pierre"} << 2 << "ambigu" << rien;
-        QTest::newRow("lieu inconnu") << QStringList{"--ephemeride", "--lieu", "Atlantide"} << 2 << "inconnu" << rien;
-        QTest::newRow("longitude 181") << QStringList{"--ephemeride", "--lieu", "48.85,181"} << 2 << "refusées" << rien;
-        QTest::newRow("lieu manquant") << QStringList{"--ephemeride", "--lieu"} << 2 << "il manque la valeur après « --lieu »" << rien;
-        QTest::newRow("veille de la réforme") << QStringList{"--ephemeride", "14/10/1582"} << 2 << "15/10/1582" << rien;
-        QTest::newRow("deux dates") << QStringList{"--ephemeride", "1/1/2000", "2/1/2000"} << 2 << "une seule date"
-                                    << rien;
-        QTest::newRow("lieu sans éphéméride") << QStringList{"--lieu", "Paris"} << 2 << "--ephemeride" << rien;
+        const auto ligne = [](const char *cas, QStringList arguments, int code, QString texte, QString date) {
+            QTest::newRow(cas) << arguments << code << texte << date;
+        };
+        ligne("sans argument", {}, -1, rien, rien);
+        ligne("options de Qt", {"-platform", "offscreen", "--style", "fusion", "-reverse"}, -1, rien, rien);
+        ligne("aide", {"--help"}, 0, "Utilisation : zelund [options]", rien);
+        ligne("version", {"--version"}, 0, "Zelund + 4.11", rien);
+        ligne("date", {"--date", "24/06/2002"}, -1, rien, "24/6/2002");
+        ligne("date sans zéros, avec =", {"--date=4/10/1582"}, -1, rien, "4/10/1582");
+        ligne("date manquante", {"--date"}, 2, "il manque la valeur après « --date »", rien);
+        ligne("argument de trop", {"--date", "18/11/2001", "extra"}, 2, "argument inattendu « extra »", rien);
+        ligne("après --", {"--", "--date", "x"}, 2, "argument inattendu « --date »", rien);
+        ligne("année sur deux chiffres", {"--date", "24/06/02"}, 2, "illisible", rien);
+        ligne("30 février", {"--date", "30/02/2000"}, 2, "n'existe pas", rien);
+        ligne("jour supprimé en 1582", {"--date", "10/10/1582"}, 2, "n'existe pas", rien);
+        ligne("option inconnue", {"--dat", "1/1/2000"}, 2, "option inconnue", rien);
+        ligne("éphéméride à Paris", {"--ephemeride", "18/11/2001"}, 0, "Lieu : Paris (Paris)", rien);
+        ligne("éphéméride d'une ville", {"--ephemeride", "18/11/2001", "--lieu", "noumea"}, 0,
+              "Heures de Pacific/Noumea", rien);
+        ligne("éphéméride par coordonnées", {"--ephemeride", "--lieu=-21.1,55.5", "1/1/2000"}, 0,
+              "Heures de Indian/Reunion", rien);
+        ligne("lieu ambigu", {"--ephemeride", "--lieu", "Saint-Pierre"}, 2, "ambigu", rien);
+        ligne("lieu inconnu", {"--ephemeride", "--lieu", "Atlantide"}, 2, "inconnu", rien);
+        ligne("longitude 181", {"--ephemeride", "--lieu", "48.85,181"}, 2, "refusées", rien);
+        ligne("lieu manquant", {"--ephemeride", "--lieu"}, 2, "il manque la valeur après « --lieu »", rien);
+        ligne("veille de la réforme", {"--ephemeride", "14/10/1582"}, 2, "15/10/1582", rien);
+        ligne("deux dates", {"--ephemeride", "1/1/2000", "2/1/2000"}, 2, "une seule date", rien);
+        ligne("lieu sans éphéméride", {"--lieu", "Paris"}, 2, "--ephemeride", rien);
     }
     void lecture()
     {

@@ -16,17 +16,14 @@ private slots:
         QTest::addColumn<int>("an");
         QTest::addColumn<QString>("jours");     // Easter, its Monday, Ascension, Whit Sunday and Monday
         QTest::addColumn<QString>("orthodoxe"); // the line below them
-        QTest::newRow("2002") << 2002 << "31/3 1/4 9/5 19/5 20/5"
-                              << "Pâques orthodoxe : 5 mai";
-        QTest::newRow("1943, Pentecôte en juin") << 1943 << "25/4 26/4 3/6 13/6 14/6"
-                                                 << "Pâques orthodoxe : 25 avril";
+        QTest::newRow("2002") << 2002 << "31/3 1/4 9/5 19/5 20/5" << QStringLiteral("Pâques orthodoxe : 5 mai");
+        QTest::newRow("1943, Pentecôte en juin")
+            << 1943 << "25/4 26/4 3/6 13/6 14/6" << QStringLiteral("Pâques orthodoxe : 25 avril");
         // Orthodox Easter in the Julian calendar up to the reform's year.
         QTest::newRow("1582") << 1582 << "18/4 19/4 27/5 6/6 7/6"
-                              << "Pâques orthodoxe : 15 avril julien";
-        QTest::newRow("1583") << 1583 << "10/4 11/4 19/5 29/5 30/5"
-                              << "Pâques orthodoxe : 10 avril";
-        QTest::newRow("an 0 refusé") << 0 << ""
-                                     << "";
+                              << QStringLiteral("Pâques orthodoxe : 15 avril julien");
+        QTest::newRow("1583") << 1583 << "10/4 11/4 19/5 29/5 30/5" << QStringLiteral("Pâques orthodoxe : 10 avril");
+        QTest::newRow("an 0 refusé") << 0 << "" << QString();
     }
     void feries()
     {

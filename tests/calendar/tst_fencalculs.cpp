@@ -46,29 +46,24 @@ private slots:
         QTest::addColumn<QString>("boite");
         QTest::addColumn<QString>("texte");
         QTest::addColumn<QStringList>("attendu"); // the three results; "=" as at the start
-        QTest::newRow("date de fin") << "TxtFin"
-                                     << "25/12/2001"
+        QTest::newRow("date de fin") << "TxtFin" << QStringLiteral("25/12/2001")
                                      << QStringList{"=",
                                                     "37 jours\nsoit 5 semaines et 2 jours\nsoit 1 mois et 7 jours\n"
                                                     "Jours ouvrés\u00a0: 26\u00a0; jours ouvrables\u00a0: 31",
                                                     "="};
-        QTest::newRow("nombre illisible")
-            << "TxtNombre"
-            << "dix" << QStringList{"«\u00a0dix\u00a0» n'est pas un nombre entier.", "=", "="};
-        QTest::newRow("résultat hors des années")
-            << "TxtNombre"
-            << "10000000" << QStringList{"Le résultat sort des années -1900 à 9999.", "=", "="};
-        QTest::newRow("jour du trou de 1582") << "TxtFin"
-                                              << "10/10/1582" << QStringList{"=", "Le 10/10/1582 n'existe pas.", "="};
-        QTest::newRow("rang 0") << "TxtRang"
-                                << "0"
+        QTest::newRow("nombre illisible") << "TxtNombre" << QStringLiteral("dix")
+                                          << QStringList{"«\u00a0dix\u00a0» n'est pas un nombre entier.", "=", "="};
+        QTest::newRow("résultat hors des années") << "TxtNombre" << QStringLiteral("10000000")
+                                                  << QStringList{"Le résultat sort des années -1900 à 9999.", "=", "="};
+        QTest::newRow("jour du trou de 1582")
+            << "TxtFin" << QStringLiteral("10/10/1582") << QStringList{"=", "Le 10/10/1582 n'existe pas.", "="};
+        QTest::newRow("rang 0") << "TxtRang" << QStringLiteral("0")
                                 << QStringList{"=", "=", "Le rang est compté à partir de 1 (ou de -1 pour remonter)."};
         const QString inexistante = QStringLiteral("Le 31/02/2001 n'existe pas.");
-        QTest::newRow("date inexistante") << "TxtDate"
-                                          << "31/02/2001" << QStringList{inexistante, inexistante, inexistante};
+        QTest::newRow("date inexistante")
+            << "TxtDate" << QStringLiteral("31/02/2001") << QStringList{inexistante, inexistante, inexistante};
         const QString vide = QStringLiteral("Entrez une date (JJ/MM/AAAA).");
-        QTest::newRow("date vide") << "TxtDate"
-                                   << "" << QStringList{vide, vide, vide};
+        QTest::newRow("date vide") << "TxtDate" << QString() << QStringList{vide, vide, vide};
     }
     void saisie()
     {

@@ -400,7 +400,6 @@ private slots:
         FenMiniCalend mini;
         const QStringList jours = nomsDesCases(mini.picMonth);
         QCOMPARE(jours.size(), 30);
-        QCOMPARE(jours[4], QStringLiteral("lundi 5 novembre 2001"));
         QCOMPARE(jours[17], QStringLiteral("dimanche 18 novembre 2001, aujourd'hui"));
         QAccessibleInterface *i = QAccessible::queryAccessibleInterface(mini.picMonth);
         QCOMPARE(i->role(), QAccessible::Table);
@@ -409,12 +408,6 @@ private slots:
         QCOMPARE(i->childAt(i->child(4)->rect().center().x(), i->child(4)->rect().center().y()), i->child(4));
         QTest::keyClick(mini.picMonth, Qt::Key_PageDown);
         QCOMPARE(nomsDesCases(mini.picMonth).value(24), QStringLiteral("mardi 25 décembre 2001"));
-
-        FenCalendrier cal;
-        cal.AffAn->setText(QStringLiteral("1900"));
-        const QStringList calendrier = nomsDesCases(cal.AffCalendrier);
-        QCOMPARE(calendrier.size(), 30);
-        QCOMPARE(calendrier[0], QStringLiteral("jeudi 1 novembre 1900"));
     }
 
     // Space keeps the window on top with its sound, the context-menu key releases it.

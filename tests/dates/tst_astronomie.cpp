@@ -70,9 +70,6 @@ private slots:
         QTest::addColumn<double>("longitude");
         QTest::addColumn<QByteArray>("fuseau");
         QTest::addColumn<QStringList>("heures");
-        QTest::newRow("Paris, hiver 2001")
-            << QDate(2001, 11, 18) << 48.8566 << 2.3522 << QByteArray("Europe/Paris")
-            << QStringList{"07:29:17", "08:04:13", "12:35:47", "17:06:52", "17:41:47", "11:27:16", "19:36:35"};
         QTest::newRow("Paris, solstice, lune couchée après minuit")
             << QDate(2026, 6, 21) << 48.8566 << 2.3522 << QByteArray("Europe/Paris")
             << QStringList{"05:04:16", "05:46:56", "13:52:24", "21:57:51", "22:40:31", "13:30:05", "01:23:02"};

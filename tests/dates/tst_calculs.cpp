@@ -57,42 +57,28 @@ private slots:
         QTest::addColumn<bool>("raccourci");
         QTest::addColumn<bool>("reforme");
         using U = Dates::Unite;
-        QTest::newRow("réforme, un jour après")
-            << JourMoisAn{4, 10, 1582} << 1 << U::Jours << JourMoisAn{15, 10, 1582} << false << false;
-        QTest::newRow("réforme, un jour avant")
-            << JourMoisAn{15, 10, 1582} << -1 << U::Jours << JourMoisAn{4, 10, 1582} << false << false;
-        QTest::newRow("mois tombant dans le trou")
-            << JourMoisAn{10, 9, 1582} << 1 << U::Mois << JourMoisAn{15, 10, 1582} << false << true;
-        QTest::newRow("31 janvier + 1 mois")
-            << JourMoisAn{31, 1, 2001} << 1 << U::Mois << JourMoisAn{28, 2, 2001} << true << false;
-        QTest::newRow("31 janvier + 1 mois, bissextile")
-            << JourMoisAn{31, 1, 2004} << 1 << U::Mois << JourMoisAn{29, 2, 2004} << true << false;
-        QTest::newRow("29 février + 1 an")
-            << JourMoisAn{29, 2, 2004} << 1 << U::Annees << JourMoisAn{28, 2, 2005} << true << false;
-        QTest::newRow("29 février julien de 1500 + 200 ans")
-            << JourMoisAn{29, 2, 1500} << 200 << U::Annees << JourMoisAn{28, 2, 1700} << true << false;
-        QTest::newRow("an 0 bissextile") << JourMoisAn{28, 2, 0} << 1 << U::Jours << JourMoisAn{29, 2, 0} << false
-                                         << false;
-        QTest::newRow("décembre - 12 mois, avant l'an 0")
-            << JourMoisAn{5, 12, -1} << -12 << U::Mois << JourMoisAn{5, 12, -2} << false << false;
-        QTest::newRow("première date, + 1 semaine")
-            << JourMoisAn{1, 1, -1900} << 1 << U::Semaines << JourMoisAn{8, 1, -1900} << false << false;
-        QTest::newRow("jusqu'à la première année")
-            << JourMoisAn{1, 1, 2000} << -3900 << U::Annees << JourMoisAn{1, 1, -1900} << false << false;
-        QTest::newRow("avant la première date")
-            << JourMoisAn{1, 1, -1900} << -1 << U::Jours << JourMoisAn{} << false << false;
-        QTest::newRow("après la dernière date")
-            << JourMoisAn{31, 12, 9999} << 1 << U::Jours << JourMoisAn{} << false << false;
-        QTest::newRow("après la dernière année")
-            << JourMoisAn{1, 12, 9999} << 1 << U::Mois << JourMoisAn{} << false << false;
-        QTest::newRow("nombre trop grand")
-            << JourMoisAn{1, 1, 2000} << 2000000000 << U::Semaines << JourMoisAn{} << false << false;
-        QTest::newRow("départ dans le trou")
-            << JourMoisAn{10, 10, 1582} << 1 << U::Jours << JourMoisAn{} << false << false;
-        QTest::newRow("départ 31 février")
-            << JourMoisAn{31, 2, 2001} << 1 << U::Jours << JourMoisAn{} << false << false;
-        QTest::newRow("29 février 1900 grégorien")
-            << JourMoisAn{29, 2, 1900} << 1 << U::Jours << JourMoisAn{} << false << false;
+        const auto ligne = [](const char *cas, JourMoisAn depart, int nombre, Dates::Unite unite, JourMoisAn arrivee,
+                              bool raccourci, bool reforme) {
+            QTest::newRow(cas) << depart << nombre << unite << arrivee << raccourci << reforme;
+        };
+        ligne("réforme, un jour après", {4, 10, 1582}, 1, U::Jours, {15, 10, 1582}, false, false);
+        ligne("réforme, un jour avant", {15, 10, 1582}, -1, U::Jours, {4, 10, 1582}, false, false);
+        ligne("mois tombant dans le trou", {10, 9, 1582}, 1, U::Mois, {15, 10, 1582}, false, true);
+        ligne("31 janvier + 1 mois", {31, 1, 2001}, 1, U::Mois, {28, 2, 2001}, true, false);
+        ligne("31 janvier + 1 mois, bissextile", {31, 1, 2004}, 1, U::Mois, {29, 2, 2004}, true, false);
+        ligne("29 février + 1 an", {29, 2, 2004}, 1, U::Annees, {28, 2, 2005}, true, false);
+        ligne("29 février julien de 1500 + 200 ans", {29, 2, 1500}, 200, U::Annees, {28, 2, 1700}, true, false);
+        ligne("an 0 bissextile", {28, 2, 0}, 1, U::Jours, {29, 2, 0}, false, false);
+        ligne("décembre - 12 mois, avant l'an 0", {5, 12, -1}, -12, U::Mois, {5, 12, -2}, false, false);
+        ligne("première date, + 1 semaine", {1, 1, -1900}, 1, U::Semaines, {8, 1, -1900}, false, false);
+        ligne("jusqu'à la première année", {1, 1, 2000}, -3900, U::Annees, {1, 1, -1900}, false, false);
+        ligne("avant la première date", {1, 1, -1900}, -1, U::Jours, {}, false, false);
+        ligne("après la dernière date", {31, 12, 9999}, 1, U::Jours, {}, false, false);
+        ligne("après la dernière année", {1, 12, 9999}, 1, U::Mois, {}, false, false);
+        ligne("nombre trop grand", {1, 1, 2000}, 2000000000, U::Semaines, {}, false, false);
+        ligne("départ dans le trou", {10, 10, 1582}, 1, U::Jours, {}, false, false);
+        ligne("départ 31 février", {31, 2, 2001}, 1, U::Jours, {}, false, false);
+        ligne("29 février 1900 grégorien", {29, 2, 1900}, 1, U::Jours, {}, false, false);
     }
     void ajoute()
     {
@@ -116,15 +102,14 @@ private slots:
         QTest::addColumn<JourMoisAn>("debut");
         QTest::addColumn<JourMoisAn>("fin");
         QTest::addColumn<QList<qint64>>("attendu"); // days, weeks and days, months and days
-        QTest::newRow("réforme") << JourMoisAn{4, 10, 1582} << JourMoisAn{15, 10, 1582} << QList<qint64>{1, 0, 1, 0, 1};
-        QTest::newRow("31 janvier au 28 février")
-            << JourMoisAn{31, 1, 2001} << JourMoisAn{28, 2, 2001} << QList<qint64>{28, 4, 0, 1, 0};
-        QTest::newRow("31 janvier au 1er mars, bissextile")
-            << JourMoisAn{31, 1, 2004} << JourMoisAn{1, 3, 2004} << QList<qint64>{30, 4, 2, 1, 1};
-        QTest::newRow("à rebours") << JourMoisAn{18, 11, 2001} << JourMoisAn{18, 10, 2001}
-                                   << QList<qint64>{-31, 4, 3, 1, 0};
-        QTest::newRow("toute la plage") << JourMoisAn{1, 1, -1900} << JourMoisAn{31, 12, 9999}
-                                        << QList<qint64>{4346401, 620914, 3, 142799, 30};
+        const auto ligne = [](const char *cas, JourMoisAn debut, JourMoisAn fin, QList<qint64> attendu) {
+            QTest::newRow(cas) << debut << fin << attendu;
+        };
+        ligne("réforme", {4, 10, 1582}, {15, 10, 1582}, {1, 0, 1, 0, 1});
+        ligne("31 janvier au 28 février", {31, 1, 2001}, {28, 2, 2001}, {28, 4, 0, 1, 0});
+        ligne("31 janvier au 1er mars, bissextile", {31, 1, 2004}, {1, 3, 2004}, {30, 4, 2, 1, 1});
+        ligne("à rebours", {18, 11, 2001}, {18, 10, 2001}, {-31, 4, 3, 1, 0});
+        ligne("toute la plage", {1, 1, -1900}, {31, 12, 9999}, {4346401, 620914, 3, 142799, 30});
     }
     void ecart()
     {
@@ -143,32 +128,21 @@ private slots:
         QTest::addColumn<Dates::Region>("region");
         QTest::addColumn<QList<qint64>>("attendu"); // ouvrés, ouvrables
         using R = Dates::Region;
-        QTest::newRow("une semaine") << JourMoisAn{5, 1, 2026} << JourMoisAn{11, 1, 2026} << R::France
-                                     << QList<qint64>{5, 6};
-        QTest::newRow("à rebours") << JourMoisAn{11, 1, 2026} << JourMoisAn{5, 1, 2026} << R::France
-                                   << QList<qint64>{5, 6};
-        QTest::newRow("un jour férié seul")
-            << JourMoisAn{14, 7, 2026} << JourMoisAn{14, 7, 2026} << R::France << QList<qint64>{0, 0};
-        QTest::newRow("un lundi seul") << JourMoisAn{13, 7, 2026} << JourMoisAn{13, 7, 2026} << R::France
-                                       << QList<qint64>{1, 1};
-        QTest::newRow("1er mai un samedi")
-            << JourMoisAn{26, 4, 2027} << JourMoisAn{2, 5, 2027} << R::France << QList<qint64>{5, 5};
-        QTest::newRow("Ascension le 1er mai, compté une fois")
-            << JourMoisAn{28, 4, 2008} << JourMoisAn{11, 5, 2008} << R::France << QList<qint64>{8, 10};
-        QTest::newRow("8 mai 1970, jour ouvré")
-            << JourMoisAn{8, 5, 1970} << JourMoisAn{8, 5, 1970} << R::France << QList<qint64>{1, 1};
-        QTest::newRow("8 mai 1987, férié")
-            << JourMoisAn{8, 5, 1987} << JourMoisAn{8, 5, 1987} << R::France << QList<qint64>{0, 0};
-        QTest::newRow("Vendredi saint, France")
-            << JourMoisAn{30, 3, 2026} << JourMoisAn{5, 4, 2026} << R::France << QList<qint64>{5, 6};
-        QTest::newRow("Vendredi saint, Alsace-Moselle")
-            << JourMoisAn{30, 3, 2026} << JourMoisAn{5, 4, 2026} << R::AlsaceMoselle << QList<qint64>{4, 5};
-        QTest::newRow("26 décembre un samedi, France")
-            << JourMoisAn{21, 12, 2026} << JourMoisAn{27, 12, 2026} << R::France << QList<qint64>{4, 5};
-        QTest::newRow("26 décembre un samedi, Alsace-Moselle")
-            << JourMoisAn{21, 12, 2026} << JourMoisAn{27, 12, 2026} << R::AlsaceMoselle << QList<qint64>{4, 4};
-        QTest::newRow("réforme") << JourMoisAn{4, 10, 1582} << JourMoisAn{15, 10, 1582} << R::France
-                                 << QList<qint64>{2, 2};
+        const auto ligne = [](const char *cas, JourMoisAn debut, JourMoisAn fin, Dates::Region region,
+                              QList<qint64> attendu) { QTest::newRow(cas) << debut << fin << region << attendu; };
+        ligne("une semaine", {5, 1, 2026}, {11, 1, 2026}, R::France, {5, 6});
+        ligne("à rebours", {11, 1, 2026}, {5, 1, 2026}, R::France, {5, 6});
+        ligne("un jour férié seul", {14, 7, 2026}, {14, 7, 2026}, R::France, {0, 0});
+        ligne("un lundi seul", {13, 7, 2026}, {13, 7, 2026}, R::France, {1, 1});
+        ligne("1er mai un samedi", {26, 4, 2027}, {2, 5, 2027}, R::France, {5, 5});
+        ligne("Ascension le 1er mai, compté une fois", {28, 4, 2008}, {11, 5, 2008}, R::France, {8, 10});
+        ligne("8 mai 1970, jour ouvré", {8, 5, 1970}, {8, 5, 1970}, R::France, {1, 1});
+        ligne("8 mai 1987, férié", {8, 5, 1987}, {8, 5, 1987}, R::France, {0, 0});
+        ligne("Vendredi saint, France", {30, 3, 2026}, {5, 4, 2026}, R::France, {5, 6});
+        ligne("Vendredi saint, Alsace-Moselle", {30, 3, 2026}, {5, 4, 2026}, R::AlsaceMoselle, {4, 5});
+        ligne("26 décembre un samedi, France", {21, 12, 2026}, {27, 12, 2026}, R::France, {4, 5});
+        ligne("26 décembre un samedi, Alsace-Moselle", {21, 12, 2026}, {27, 12, 2026}, R::AlsaceMoselle, {4, 4});
+        ligne("réforme", {4, 10, 1582}, {15, 10, 1582}, R::France, {2, 2});
     }
     void ouvres()
     {
@@ -190,24 +164,20 @@ private slots:
         QTest::addColumn<JourMoisAn>("arrivee"); // {0, 0, 0}: none
         using R = Dates::Region;
         using G = Dates::Regle;
-        QTest::newRow("vendredi, ouvré suivant")
-            << JourMoisAn{9, 1, 2026} << 1 << G::Ouvres << R::France << JourMoisAn{12, 1, 2026};
-        QTest::newRow("vendredi, ouvrable suivant")
-            << JourMoisAn{9, 1, 2026} << 1 << G::Ouvrables << R::France << JourMoisAn{10, 1, 2026};
-        QTest::newRow("veille du Vendredi saint, France")
-            << JourMoisAn{2, 4, 2026} << 1 << G::Ouvres << R::France << JourMoisAn{3, 4, 2026};
-        QTest::newRow("veille du Vendredi saint, Alsace-Moselle")
-            << JourMoisAn{2, 4, 2026} << 1 << G::Ouvres << R::AlsaceMoselle << JourMoisAn{7, 4, 2026};
-        QTest::newRow("lundi de Pâques, ouvré précédent")
-            << JourMoisAn{6, 4, 2026} << -1 << G::Ouvres << R::France << JourMoisAn{3, 4, 2026};
-        QTest::newRow("réforme") << JourMoisAn{4, 10, 1582} << 1 << G::Ouvres << R::France << JourMoisAn{15, 10, 1582};
-        QTest::newRow("rang 0") << JourMoisAn{9, 1, 2026} << 0 << G::Ouvres << R::France << JourMoisAn{};
-        QTest::newRow("dernier jour ouvré")
-            << JourMoisAn{30, 12, 9999} << 1 << G::Ouvres << R::France << JourMoisAn{31, 12, 9999};
-        QTest::newRow("au-delà du dernier jour")
-            << JourMoisAn{30, 12, 9999} << 2 << G::Ouvres << R::France << JourMoisAn{};
-        QTest::newRow("avant le premier jour")
-            << JourMoisAn{1, 1, -1900} << -1 << G::Ouvrables << R::France << JourMoisAn{};
+        const auto ligne = [](const char *cas, JourMoisAn depart, int rang, Dates::Regle regle, Dates::Region region,
+                              JourMoisAn arrivee) {
+            QTest::newRow(cas) << depart << rang << regle << region << arrivee;
+        };
+        ligne("vendredi, ouvré suivant", {9, 1, 2026}, 1, G::Ouvres, R::France, {12, 1, 2026});
+        ligne("vendredi, ouvrable suivant", {9, 1, 2026}, 1, G::Ouvrables, R::France, {10, 1, 2026});
+        ligne("veille du Vendredi saint, France", {2, 4, 2026}, 1, G::Ouvres, R::France, {3, 4, 2026});
+        ligne("veille du Vendredi saint, Alsace-Moselle", {2, 4, 2026}, 1, G::Ouvres, R::AlsaceMoselle, {7, 4, 2026});
+        ligne("lundi de Pâques, ouvré précédent", {6, 4, 2026}, -1, G::Ouvres, R::France, {3, 4, 2026});
+        ligne("réforme", {4, 10, 1582}, 1, G::Ouvres, R::France, {15, 10, 1582});
+        ligne("rang 0", {9, 1, 2026}, 0, G::Ouvres, R::France, {});
+        ligne("dernier jour ouvré", {30, 12, 9999}, 1, G::Ouvres, R::France, {31, 12, 9999});
+        ligne("au-delà du dernier jour", {30, 12, 9999}, 2, G::Ouvres, R::France, {});
+        ligne("avant le premier jour", {1, 1, -1900}, -1, G::Ouvrables, R::France, {});
     }
     void jourOuvre()
     {

@@ -185,20 +185,13 @@ private slots:
     {
         QTest::addColumn<QString>("selection");
         QTest::addColumn<QString>("court"); // empty: refused
-        QTest::newRow("lue") << "04/06/0100"
-                             << "4/6/100";
-        QTest::newRow("premier séparateur") << "24-06/2002"
-                                            << "";
-        QTest::newRow("second séparateur") << "24/06-2002"
-                                           << "";
-        QTest::newRow("trop court") << "4/06/2002"
-                                    << "";
-        QTest::newRow("trop long") << "24/06/2002 "
-                                   << "";
-        QTest::newRow("lettre") << "24/06/20a2"
-                                << "";
-        QTest::newRow("jour inexistant") << "31/04/2001"
-                                         << "";
+        QTest::newRow("lue") << "04/06/0100" << QStringLiteral("4/6/100");
+        QTest::newRow("premier séparateur") << "24-06/2002" << QString();
+        QTest::newRow("second séparateur") << "24/06-2002" << QString();
+        QTest::newRow("trop court") << "4/06/2002" << QString();
+        QTest::newRow("trop long") << "24/06/2002 " << QString();
+        QTest::newRow("lettre") << "24/06/20a2" << QString();
+        QTest::newRow("jour inexistant") << "31/04/2001" << QString();
     }
     void lectureSelection()
     {
@@ -316,21 +309,20 @@ private slots:
         QTest::newRow("semaine de l'année d'avant") << 1 << 1 << 2005 << an2005 << an2005;
         QTest::newRow("premier jour grégorien")
             << 15 << 10 << 1582 << "Vendredi 15 octobre 1582\nSemaine 41, jour 278 de l'année"
-            << "Vendredi 15 octobre 1582\nSemaine 41, jour 288 de l'année";
+            << QStringLiteral("Vendredi 15 octobre 1582\nSemaine 41, jour 288 de l'année");
         QTest::newRow("31/12/1582") << 31 << 12 << 1582 << "Vendredi 31 décembre 1582\nSemaine 52, jour 355 de l'année"
-                                    << "Vendredi 31 décembre 1582\nSemaine 52, jour 365 de l'année";
+                                    << QStringLiteral("Vendredi 31 décembre 1582\nSemaine 52, jour 365 de l'année");
         QTest::newRow("veille julienne") << 4 << 10 << 1582
                                          << "Jeudi 4 octobre 1582\nJour 277 de l'année\nCalendrier julien"
-                                         << "Lundi 4 octobre 1582\nJour 277 de l'année";
+                                         << QStringLiteral("Lundi 4 octobre 1582\nJour 277 de l'année");
         QTest::newRow("an 100 sans zéro")
             << 1 << 1 << 100 << "Lundi 1 janvier 100\nJour 1 de l'année\nCalendrier julien"
-            << "Vendredi 1 janvier 100\nJour 1 de l'année";
+            << QStringLiteral("Vendredi 1 janvier 100\nJour 1 de l'année");
         QTest::newRow("an 0 bissextile") << 1 << 3 << 0 << ""
-                                         << "Mercredi 1 mars 0\nJour 61 de l'année";
+                                         << QStringLiteral("Mercredi 1 mars 0\nJour 61 de l'année");
         QTest::newRow("année négative") << 31 << 12 << -1900 << ""
-                                        << "Vendredi 31 décembre -1900\nJour 365 de l'année";
-        QTest::newRow("29/02/-1900 n'existe pas") << 29 << 2 << -1900 << ""
-                                                  << "";
+                                        << QStringLiteral("Vendredi 31 décembre -1900\nJour 365 de l'année");
+        QTest::newRow("29/02/-1900 n'existe pas") << 29 << 2 << -1900 << QString() << QString();
     }
     void infoJour()
     {

@@ -70,24 +70,16 @@ private slots:
         QTest::addColumn<QString>("saisie");
         QTest::addColumn<QString>("trouve");
         QTest::addColumn<int>("candidats");
-        QTest::newRow("sans accent ni tiret") << "saint etienne"
-                                              << "Saint-Étienne (Loire)" << 0;
-        QTest::newRow("capitales accentuées") << "SAINT-ÉTIENNE"
-                                              << "Saint-Étienne (Loire)" << 0;
-        QTest::newRow("libellé complet") << "Saint-Pierre (La Réunion)"
-                                         << "Saint-Pierre (La Réunion)" << 0;
-        QTest::newRow("homonymes") << "Saint-Pierre"
-                                   << "" << 2;
-        QTest::newRow("début unique") << "stras"
-                                      << "Strasbourg (Bas-Rhin)" << 0;
-        QTest::newRow("nom exact devant les débuts") << "Laval"
-                                                     << "Laval (Mayenne)" << 0;
-        QTest::newRow("début ambigu") << "Saint-L"
-                                      << "" << 2;
-        QTest::newRow("inconnu") << "Tombouctou"
-                                 << "" << 0;
-        QTest::newRow("vide") << " "
-                              << "" << 0;
+        QTest::newRow("sans accent ni tiret") << "saint etienne" << QStringLiteral("Saint-Étienne (Loire)") << 0;
+        QTest::newRow("capitales accentuées") << "SAINT-ÉTIENNE" << QStringLiteral("Saint-Étienne (Loire)") << 0;
+        QTest::newRow("libellé complet") << "Saint-Pierre (La Réunion)" << QStringLiteral("Saint-Pierre (La Réunion)")
+                                         << 0;
+        QTest::newRow("homonymes") << "Saint-Pierre" << QString() << 2;
+        QTest::newRow("début unique") << "stras" << QStringLiteral("Strasbourg (Bas-Rhin)") << 0;
+        QTest::newRow("nom exact devant les débuts") << "Laval" << QStringLiteral("Laval (Mayenne)") << 0;
+        QTest::newRow("début ambigu") << "Saint-L" << QString() << 2;
+        QTest::newRow("inconnu") << "Tombouctou" << QString() << 0;
+        QTest::newRow("vide") << " " << QString() << 0;
     }
 
     void recherche()

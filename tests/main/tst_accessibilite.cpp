@@ -55,6 +55,11 @@ struct Ecoute
 };
 
 using Action = std::function<QWidget *(FenPrinChargee &)>;
+template<typename F>
+Action nouvelle()
+{
+    return [](FenPrinChargee &) -> QWidget * { return new F; };
+}
 } // namespace
 
 Q_DECLARE_METATYPE(Action)
@@ -71,13 +76,11 @@ private slots:
         QTest::addColumn<int>("role");
         const int cadre = QAccessible::Window, dialogue = QAccessible::Dialog;
         QTest::newRow("principale") << Action([](FenPrinChargee &w) -> QWidget * { return &w.f; }) << cadre;
-        QTest::newRow("boîte à outils") << Action([](FenPrinChargee &) -> QWidget * { return new FenBOutils; })
-                                        << cadre;
-        QTest::newRow("aide") << Action([](FenPrinChargee &) -> QWidget * { return new FenAide; }) << cadre;
-        QTest::newRow("configuration") << Action([](FenPrinChargee &) -> QWidget * { return new Configure; })
-                                       << dialogue;
-        QTest::newRow("à propos") << Action([](FenPrinChargee &) -> QWidget * { return new Apropos; }) << dialogue;
-        QTest::newRow("conseils") << Action([](FenPrinChargee &) -> QWidget * { return new Conseils; }) << dialogue;
+        QTest::newRow("boîte à outils") << nouvelle<FenBOutils>() << cadre;
+        QTest::newRow("aide") << nouvelle<FenAide>() << cadre;
+        QTest::newRow("configuration") << nouvelle<Configure>() << dialogue;
+        QTest::newRow("à propos") << nouvelle<Apropos>() << dialogue;
+        QTest::newRow("conseils") << nouvelle<Conseils>() << dialogue;
         QTest::newRow("nouvelle donne") << Action([](FenPrinChargee &) -> QWidget * {
             return FenInitialise::instance();
         }) << dialogue;
@@ -146,7 +149,6 @@ private slots:
         QCOMPARE(t->cellAt(2, 3), acc(f.Jour[17]));
         QCOMPARE(t->cellAt(4, 3), nullptr);
         QCOMPARE(t->selectedCells(), QList<QAccessibleInterface *>{acc(f.Jour[17])});
-        QCOMPARE(acc(f.Jour[17])->text(QAccessible::Name), QStringLiteral("dimanche 18 novembre 2001, aujourd'hui"));
         QVERIFY(acc(f.Jour[17])->text(QAccessible::Description).contains(QStringLiteral("Semaine")));
         QTest::keyClick(f.Jour[17], Qt::Key_Right);
         QCOMPARE(t->selectedCells(), QList<QAccessibleInterface *>{acc(f.Jour[18])});
@@ -244,7 +246,6 @@ private slots:
         QCOMPARE(acc(f.CmdDateJour)->text(QAccessible::Name),
                  QStringLiteral("Lundi 5 novembre 2001 ; appuyer : aujourd'hui, dimanche 18 novembre 2001"));
         QVERIFY(Ecoute::compte(f.CmdDateJour, QAccessible::NameChanged));
-        QCOMPARE(acc(f.CmdBOutils)->text(QAccessible::Name), QStringLiteral("Zelund + : boîte à outils"));
         Configure c;
         QStringList noms;
         for (QWidget *enfant : c.findChildren<QWidget *>()) {

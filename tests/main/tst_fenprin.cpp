@@ -253,10 +253,8 @@ private slots:
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("cle");
         // Spelt as the file has them.
-        QTest::newRow("info-bulles") << true << "Affichage des info-bulles"
-                                     << "Valeur";
-        QTest::newRow("conseils") << false << "Conseils du jour"
-                                  << "Conseil au démarrage";
+        QTest::newRow("info-bulles") << true << "Affichage des info-bulles" << QStringLiteral("Valeur");
+        QTest::newRow("conseils") << false << "Conseils du jour" << QStringLiteral("Conseil au démarrage");
     }
     void interrupteurs()
     {
