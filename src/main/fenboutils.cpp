@@ -8,7 +8,6 @@
 #include "calendar/fenjourplus.h"
 #include "calendar/fenminicalend.h"
 #include "calendar/fenpaques.h"
-#include "main/fenprin.h"
 #include "pastimes/fen2001.h"
 #include "pastimes/fen2010.h"
 #include "pastimes/fenhorloge.h"
@@ -120,7 +119,7 @@ QIcon icone(const QString &nom)
 }
 } // namespace
 
-FenBOutils::FenBOutils(QWidget *parent)
+FenBOutils::FenBOutils(QWidget *parent, std::function<QString()> dateSelection)
     : FenOutil(
         QStringLiteral("Zelund - Boîte à outils"), Largeur, Hauteur, [] { partage().bOutilsAffichee = false; }, parent)
 {
@@ -166,7 +165,8 @@ FenBOutils::FenBOutils(QWidget *parent)
     }
     connect(CmdAide, &VantelBttn::clicked, this, [] { Plateforme::courante().afficheAide(ContexteAide); });
     connect(CmdAide, &VantelBttn::appuye, this, &FenBOutils::aideAppuyee);
-    connect(CmdJourPlus, &VantelBttn::appuye, this, [](Qt::MouseButton bouton) {
+    m_dateSelection = std::move(dateSelection);
+    connect(CmdJourPlus, &VantelBttn::appuye, this, [this](Qt::MouseButton bouton) {
         if (bouton == Qt::RightButton)
             basculeCalculs();
     });
@@ -236,13 +236,11 @@ void FenBOutils::bascule(Outil outil)
     f->show();
 }
 
-void FenBOutils::montreCalculs()
+void FenBOutils::montreCalculs(const QString &date)
 {
     QPointer<FenetreZelund> &f = calculs();
-    if (!f) {
-        const auto *principale = qobject_cast<FenPrin *>(FenetreZelund::principale());
-        f = new FenCalculs(principale ? principale->dateSelection() : QString());
-    }
+    if (!f)
+        f = new FenCalculs(date);
     f->show();
     f->raise();
     f->activateWindow();
@@ -253,7 +251,7 @@ void FenBOutils::basculeCalculs()
     if (calculs())
         calculs()->close();
     else
-        montreCalculs();
+        montreCalculs(m_dateSelection ? m_dateSelection() : QString());
 }
 
 void FenBOutils::aideAppuyee(Qt::MouseButton bouton)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "ui/fenoutil.h"
 
 #include <QIcon>
@@ -17,7 +19,8 @@ class FenBOutils : public FenOutil
 public:
     enum Outil { Horloge, Calendrier, MiniCalend, JourPlus, An2010, An2001, Feries, Fortune, NbOutils };
 
-    explicit FenBOutils(QWidget *parent = nullptr);
+    // dateSelection gives the date the calculations window starts from.
+    explicit FenBOutils(QWidget *parent = nullptr, std::function<QString()> dateSelection = {});
 
     // The tool window loaded for a button, or nullptr; each exists at most once,
     // whichever toolbox opened it.
@@ -25,8 +28,8 @@ public:
 
     // The date calculations window, opened from the main window's selected
     // date: shown and brought forward, or toggled like a tool.
-    static void montreCalculs();
-    static void basculeCalculs();
+    static void montreCalculs(const QString &date);
+    void basculeCalculs();
 
     // At the main window's Left + 630 and Top + 3210 twips.
     void placeSurPrincipale() override;
@@ -50,4 +53,6 @@ private:
     void appliqueCouleurs();
     void bascule(Outil outil);
     void aideAppuyee(Qt::MouseButton bouton);
+
+    std::function<QString()> m_dateSelection;
 };

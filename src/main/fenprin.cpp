@@ -646,7 +646,7 @@ void FenPrin::boiteOutilsAppuyee(Qt::MouseButton bouton)
         return;
     }
     if (!m_boiteOutils) {
-        m_boiteOutils = new FenBOutils(this);
+        m_boiteOutils = new FenBOutils(this, [this] { return dateSelection(); });
         m_boiteOutils->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_boiteOutils->show();
@@ -771,7 +771,7 @@ void FenPrin::prepareClavier()
     auto *copier = new QShortcut(QKeySequence::Copy, this);
     connect(copier, &QShortcut::activated, this, &FenPrin::copie);
     auto *calculs = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
-    connect(calculs, &QShortcut::activated, this, &FenBOutils::montreCalculs);
+    connect(calculs, &QShortcut::activated, this, [this] { FenBOutils::montreCalculs(dateSelection()); });
 }
 
 QString FenPrin::nomCaseJour(int indice) const
