@@ -93,15 +93,35 @@ Resultat texteAjout(const QString &date, const QString &nombre, Dates::Unite uni
     return {texte, true};
 }
 
-Resultat texteEcart(const QString &debut, const QString &fin, Dates::Region region)
+namespace {
+
+// The two ends of a span, or the message of the first that cannot be read.
+struct DeuxDates
+{
+    std::optional<std::pair<Dates::JourMoisAn, Dates::JourMoisAn>> dates;
+    QString erreur;
+};
+
+DeuxDates lisDeuxDates(const QString &debut, const QString &fin)
 {
     const DateLue d1 = lisDateCalcul(debut);
     if (!d1.date)
-        return erreur(d1.erreur);
+        return {std::nullopt, d1.erreur};
     const DateLue d2 = lisDateCalcul(fin);
     if (!d2.date)
-        return erreur(d2.erreur);
-    const Dates::Ecart e = *Dates::ecart(*d1.date, *d2.date);
+        return {std::nullopt, d2.erreur};
+    return {std::pair{*d1.date, *d2.date}, {}};
+}
+
+} // namespace
+
+Resultat texteEcart(const QString &debut, const QString &fin, Dates::Region region)
+{
+    const DeuxDates d = lisDeuxDates(debut, fin);
+    if (!d.dates)
+        return erreur(d.erreur);
+    const auto &[premiere, seconde] = *d.dates;
+    const Dates::Ecart e = *Dates::ecart(premiere, seconde);
     const QString sens = e.jours < 0 ? QStringLiteral(" en arrière") : QString();
     const QStringList lignes{
         pluriel(e.jours, QStringLiteral("jour")),
@@ -110,21 +130,18 @@ Resultat texteEcart(const QString &debut, const QString &fin, Dates::Region regi
                  sens),
         QStringLiteral("soit %1 mois et %2%3").arg(e.mois).arg(pluriel(e.joursApresMois, QStringLiteral("jour")), sens),
         QStringLiteral("Jours ouvrés\u00a0: %1\u00a0; jours ouvrables\u00a0: %2")
-            .arg(*Dates::joursOuvres(*d1.date, *d2.date, Dates::Regle::Ouvres, region))
-            .arg(*Dates::joursOuvres(*d1.date, *d2.date, Dates::Regle::Ouvrables, region)),
+            .arg(*Dates::joursOuvres(premiere, seconde, Dates::Regle::Ouvres, region))
+            .arg(*Dates::joursOuvres(premiere, seconde, Dates::Regle::Ouvrables, region)),
     };
     return {lignes.join(QChar(10)), true};
 }
 
 Resultat texteJoursOuvres(const QString &debut, const QString &fin, Dates::Regle regle, Dates::Region region)
 {
-    const DateLue d1 = lisDateCalcul(debut);
-    if (!d1.date)
-        return erreur(d1.erreur);
-    const DateLue d2 = lisDateCalcul(fin);
-    if (!d2.date)
-        return erreur(d2.erreur);
-    const qint64 n = *Dates::joursOuvres(*d1.date, *d2.date, regle, region);
+    const DeuxDates d = lisDeuxDates(debut, fin);
+    if (!d.dates)
+        return erreur(d.erreur);
+    const qint64 n = *Dates::joursOuvres(d.dates->first, d.dates->second, regle, region);
     const QString s = n > 1 ? QStringLiteral("s") : QString();
     const QString mot = regle == Dates::Regle::Ouvres ? QStringLiteral("ouvré") : QStringLiteral("ouvrable");
     return {QStringLiteral("%1 jour%2 %3%2").arg(n).arg(s, mot), true};
