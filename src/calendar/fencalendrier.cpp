@@ -1,7 +1,6 @@
 #include "calendar/fencalendrier.h"
 
 #include "base/parametres.h"
-#include "base/partage.h"
 #include "base/plateforme.h"
 #include "calendar/compteurvertical.h"
 #include "calendar/imagepremierplan.h"
@@ -51,8 +50,7 @@ void ecrit(QPainter &p, QPointF position, const QString &texte)
 } // namespace
 
 FenCalendrier::FenCalendrier(QWidget *parent)
-    : FenOutil(
-        QStringLiteral("Zelund - Calendrier"), Largeur, Hauteur, [] { partage().calendrierFermee = true; }, parent)
+    : FenOutil(QStringLiteral("Zelund - Calendrier"), Largeur, Hauteur, {}, parent)
 {
     setObjectName(QStringLiteral("FenCalendrier"));
     const QFont comic = police(QStringLiteral("Comic Sans MS"), 11.25, true);

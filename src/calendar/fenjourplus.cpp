@@ -1,7 +1,6 @@
 #include "calendar/fenjourplus.h"
 
 #include "base/parametres.h"
-#include "base/partage.h"
 #include "base/plateforme.h"
 #include "calendar/compteurvertical.h"
 #include "calendar/jourplus.h"
@@ -26,9 +25,7 @@ QLineEdit *boiteADroite(QWidget *parent, const QString &nom)
 } // namespace
 
 FenJourPlus::FenJourPlus(QWidget *parent)
-    : FenOutil(
-        QStringLiteral("Zelund - Jour de la semaine depuis -1900"), Largeur, Hauteur,
-        [] { partage().jourPlusFermee = true; }, parent)
+    : FenOutil(QStringLiteral("Zelund - Jour de la semaine depuis -1900"), Largeur, Hauteur, {}, parent)
 {
     setObjectName(QStringLiteral("FenJourPlus"));
     const QFont comic = police(QStringLiteral("Comic Sans MS"), 11.25, true);

@@ -1,7 +1,6 @@
 #include "calendar/fenminicalend.h"
 
 #include "base/parametres.h"
-#include "base/partage.h"
 #include "base/plateforme.h"
 #include "base/twips.h"
 #include "calendar/imagepremierplan.h"
@@ -43,8 +42,7 @@ protected:
 } // namespace
 
 FenMiniCalend::FenMiniCalend(QWidget *parent)
-    : FenOutil(
-        QStringLiteral("Zelund - Mini-calendrier"), Largeur, Hauteur, [] { partage().miniCalendFermee = true; }, parent)
+    : FenOutil(QStringLiteral("Zelund - Mini-calendrier"), Largeur, Hauteur, {}, parent)
 {
     setObjectName(QStringLiteral("FenMiniCalend"));
     const QFont titre = police(QStringLiteral("Comic Sans MS"), 9.75, true);

@@ -1,7 +1,6 @@
 #include "calendar/fenpaques.h"
 
 #include "base/parametres.h"
-#include "base/partage.h"
 #include "base/plateforme.h"
 #include "calendar/compteurvertical.h"
 #include "calendar/textespaques.h"
@@ -18,8 +17,7 @@ constexpr int Hauteur = 6390;
 } // namespace
 
 FenPaques::FenPaques(QWidget *parent)
-    : FenOutil(
-        QStringLiteral("Zelund - Jours fériés"), Largeur, Hauteur, [] { partage().paquesFermee = true; }, parent)
+    : FenOutil(QStringLiteral("Zelund - Jours fériés"), Largeur, Hauteur, {}, parent)
 {
     setObjectName(QStringLiteral("FenPaques"));
 

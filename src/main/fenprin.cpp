@@ -6,7 +6,6 @@
 #include "base/chargement.h"
 #include "base/donnees.h"
 #include "base/parametres.h"
-#include "base/partage.h"
 #include "base/plateforme.h"
 #include "base/reglages.h"
 #include "base/twips.h"
@@ -45,6 +44,12 @@
 namespace {
 constexpr int LargeurFenetre = 5040;
 constexpr int HauteurCourte = 5340;
+
+// The caption of the drag button.
+QString titreAppli()
+{
+    return QStringLiteral("Zelund");
+}
 } // namespace
 
 FenPrin::FenPrin(QWidget *parent)
@@ -75,7 +80,7 @@ VantelBttn *FenPrin::creeBoutonImage(const QString &icone, const QString &infoBu
 
 void FenPrin::creeCadre()
 {
-    CmdDeplaceFen = creeBoutonDeplacement(partage().titreAppli, 0, 0, 4440, 315);
+    CmdDeplaceFen = creeBoutonDeplacement(titreAppli(), 0, 0, 4440, 315);
     CmdReduire = creeBouton(this, QStringLiteral("-"), 4440, 0, 300, 315);
     CmdReduire->setObjectName(QStringLiteral("CmdReduire"));
     CmdReduire->setGradientSens(VantelBttn::Horizontal);
@@ -134,7 +139,7 @@ void FenPrin::creeFond()
     CmdBOutils->setInfoBulle(QStringLiteral("\"Boîte à outils\"/Masquer la sélection mois-année"));
     connect(CmdBOutils, &VantelBttn::appuye, this, &FenPrin::boiteOutilsAppuyee);
     CmdBOutils->setAccessibleName(QStringLiteral("Zelund + : boîte à outils"));
-    CmdBOutils->setCoche([] { return partage().bOutilsAffichee; });
+    CmdBOutils->setCoche([this] { return boiteOutilsAffichee(); });
 
     LDAnnee = new QComboBox(Fond);
     LDAnnee->setObjectName(QStringLiteral("LDAnnee"));
@@ -250,11 +255,11 @@ void FenPrin::ProcCoulDefUtil()
     Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
-bool FenPrin::charge(const std::function<void()> &fermeDemarrage)
+bool FenPrin::charge(const std::function<void()> &fermeDemarrage, const std::optional<Dates::JourMoisAn> &dateDemarrage)
 {
     Plateforme &plateforme = Plateforme::courante();
     tailleTwips(LargeurFenetre, HauteurCourte);
-    CmdDeplaceFen->setCaption(partage().titreAppli);
+    CmdDeplaceFen->setCaption(titreAppli());
 
     if (Reglages::courant().illisible())
         plateforme.message(Base::messageReglagesIllisibles(Reglages::courant().fichier()), Plateforme::Boutons::Ok,
@@ -296,8 +301,8 @@ bool FenPrin::charge(const std::function<void()> &fermeDemarrage)
     RemplitAnnees();
     SelectionneAujourdhui();
     calculePhase();
-    if (partage().dateDemarrage)
-        choisitDate(*partage().dateDemarrage);
+    if (dateDemarrage)
+        choisitDate(*dateDemarrage);
     // A start on the counter opened it before the first date was selected.
     if (m_panneau.compteurVisible)
         prendPremiereDate();
@@ -646,10 +651,8 @@ void FenPrin::boiteOutilsAppuyee(Qt::MouseButton bouton)
         couvreListes();
         return;
     }
-    if (partage().bOutilsAffichee) {
-        if (m_boiteOutils)
-            m_boiteOutils->close();
-        partage().bOutilsAffichee = false;
+    if (boiteOutilsAffichee()) {
+        m_boiteOutils->close();
         return;
     }
     if (!m_boiteOutils) {
@@ -660,7 +663,12 @@ void FenPrin::boiteOutilsAppuyee(Qt::MouseButton bouton)
     // The window managers leave a utility window unfocused: give it the
     // keyboard, so that its tools are reached without the mouse.
     m_boiteOutils->activateWindow();
-    partage().bOutilsAffichee = true;
+}
+
+bool FenPrin::boiteOutilsAffichee() const
+{
+    // Closed, it is gone; hidden with the main window, it still counts as shown.
+    return m_boiteOutils && !m_boiteOutils->isHidden();
 }
 
 FenBOutils *FenPrin::boiteOutils() const
@@ -734,7 +742,7 @@ void FenPrin::closeEvent(QCloseEvent *event)
 void FenPrin::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        CmdDeplaceFen->setCaption(partage().titreAppli);
+        CmdDeplaceFen->setCaption(titreAppli());
         popUpInfos->CmdConseilDem->setCaption(PopUpInfos::legendeConseils(Parametres::courant().conseilDemarrage()));
     }
     FenetreZelund::changeEvent(event);

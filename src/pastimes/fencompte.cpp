@@ -1,7 +1,6 @@
 #include "pastimes/fencompte.h"
 
 #include "base/parametres.h"
-#include "base/partage.h"
 #include "ui/accessible.h"
 #include "ui/appliquecouleurs.h"
 #include "ui/fenoutil.h"
@@ -15,13 +14,11 @@ constexpr int Largeur = 6795;
 constexpr int Hauteur = 1650;
 } // namespace
 
-FenCompte::FenCompte(const QString &titre, const QFont &police, Marque fermee, Marque lance, QWidget *parent)
-    : FenetreZelund(parent),
-      m_lance(lance)
+FenCompte::FenCompte(const QString &titre, const QFont &police, QWidget *parent)
+    : FenetreZelund(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    // Closed by its own button: the toolbox's next press opens it again.
-    std::tie(CmdDeplaceFen, CmdFermer) = creeBarreTitre(titre, Largeur, [fermee] { partage().*fermee = true; });
+    std::tie(CmdDeplaceFen, CmdFermer) = creeBarreTitre(titre, Largeur);
     Forme[1] = creeForme(0, 300, Largeur, 315);
     Forme[2] = creeForme(0, 615, 600, 205);
     Forme[3] = creeForme(0, 820, 600, 200);
@@ -62,7 +59,7 @@ void FenCompte::showEvent(QShowEvent *event)
 {
     FenetreZelund::showEvent(event);
     // The first count comes one second after the window shows.
-    if (partage().*m_lance && !m_termine)
+    if (m_lance && !m_termine)
         Timer1->start();
 }
 

@@ -1,7 +1,6 @@
 #include "pastimes/fenhorloge.h"
 
 #include "base/parametres.h"
-#include "base/partage.h"
 #include "base/plateforme.h"
 #include "base/twips.h"
 #include "ui/appliquecouleurs.h"
@@ -82,7 +81,6 @@ void FenHorloge::showEvent(QShowEvent *event)
 
 void FenHorloge::echappe()
 {
-    partage().horlogeFermee = true;
     close();
 }
 

@@ -1,7 +1,6 @@
 #include "pastimes/feninitialise.h"
 
 #include "base/parametres.h"
-#include "base/partage.h"
 #include "pastimes/fenloterie.h"
 #include "pastimes/loterie.h"
 #include "ui/appliquecouleurs.h"
@@ -159,12 +158,7 @@ void FenInitialise::echappe()
 void FenInitialise::cestParti()
 {
     // Loading the lottery resets the counts: the shown ones are set after.
-    FenLoterie *loterie = FenLoterie::instance();
-    partage().nbBoules = VScroll1->value();
-    partage().nbPartants = VScroll2->value();
     // The lottery is on screen again: the toolbox's next press closes it.
-    partage().loterieFermee = false;
-    loterie->show();
-    loterie->raise();
+    FenLoterie::instance()->reprend(VScroll1->value(), VScroll2->value());
     hide();
 }

@@ -1,7 +1,6 @@
 #include "pastimes/fenloterie.h"
 
 #include "base/parametres.h"
-#include "base/partage.h"
 #include "base/plateforme.h"
 #include "pastimes/feninitialise.h"
 #include "pastimes/loterie.h"
@@ -57,14 +56,20 @@ FenLoterie::FenLoterie(QWidget *parent)
     centreSurPrincipale();
     setPlaceALActivation(true);
     generateur().InitGenerateur(Loterie::texteGraine(Plateforme::courante().maintenant()));
-    partage().nbBoules = Loterie::BoulesDefaut;
-    partage().nbPartants = Loterie::PartantsDefaut;
+}
+
+void FenLoterie::reprend(int nbBoules, int nbPartants)
+{
+    m_nbBoules = nbBoules;
+    m_nbPartants = nbPartants;
+    show();
+    raise();
+    emit reprise();
 }
 
 void FenLoterie::creeCadre()
 {
-    std::tie(CmdDeplaceFen, CmdFermer) =
-        creeBarreTitre(QStringLiteral("Zelund - La fortune ?"), Largeur, [] { partage().loterieFermee = true; });
+    std::tie(CmdDeplaceFen, CmdFermer) = creeBarreTitre(QStringLiteral("Zelund - La fortune ?"), Largeur);
     Forme[1] = creeForme(0, 300, Largeur, 315);
     Forme[2] = creeForme(0, 615, 600, 2550);
     Forme[3] = creeForme(0, 3165, 600, 2550);
@@ -131,7 +136,7 @@ void FenLoterie::appliqueCouleurs()
 void FenLoterie::tic()
 {
     Loterie::Tirage &t = Loterie::tirage();
-    Loterie::tourne(generateur(), t.numeros, t.arretees, partage().nbBoules, partage().nbPartants);
+    Loterie::tourne(generateur(), t.numeros, t.arretees, m_nbBoules, m_nbPartants);
     montreNumeros();
 }
 
@@ -143,9 +148,9 @@ void FenLoterie::montreNumeros()
         Etiquette1[k]->setText(numero);
         // A spinning ball is heard once as such, not at each of its numbers;
         // one past the chosen count keeps its last number, out of play.
-        const QString etat = k > partage().nbBoules ? QStringLiteral("hors jeu, ") + numero
-                             : t.arretees[k - 1]    ? numero + QStringLiteral(", arrêtée")
-                                                    : QStringLiteral("tourne");
+        const QString etat = k > m_nbBoules      ? QStringLiteral("hors jeu, ") + numero
+                             : t.arretees[k - 1] ? numero + QStringLiteral(", arrêtée")
+                                                 : QStringLiteral("tourne");
         Boule[k]->setAccessibleName(QStringLiteral("Boule %1 : %2").arg(k).arg(etat));
     }
 }
@@ -162,7 +167,7 @@ void FenLoterie::lanceBoule()
 {
     Loterie::Tirage &t = Loterie::tirage();
     const Loterie::Arretees avant = t.arretees;
-    const Loterie::Legende l = Loterie::lanceBoule(t.arretees, partage().nbBoules);
+    const Loterie::Legende l = Loterie::lanceBoule(t.arretees, m_nbBoules);
     CmdLanceBoule->setCaption(Loterie::texteLegende(l));
     montreNumeros();
     // What the press drew, told on the button that keeps the focus.

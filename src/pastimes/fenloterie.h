@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pastimes/bouleloterie.h"
+#include "pastimes/loterie.h"
 #include "ui/fenetre.h"
 
 #include <QColor>
@@ -27,6 +28,13 @@ public:
     // The numbers shown, ball 1 to 7.
     QList<int> numerosAffiches() const;
 
+    // The balls in play and the numbers they are drawn from: the defaults
+    // when the window loads, then the new deal's.
+    int nbBoules() const { return m_nbBoules; }
+    int nbPartants() const { return m_nbPartants; }
+    // The new deal: its counts, and the window on screen again.
+    void reprend(int nbBoules, int nbPartants);
+
     VantelBttn *CmdDeplaceFen = nullptr;
     VantelBttn *CmdFermer = nullptr;
     std::array<VantelBttn *, 8> Forme{}; // frame strips Forme[1] .. Forme[7]
@@ -36,6 +44,9 @@ public:
     VantelBttn *CmdLanceBoule = nullptr;
     VantelBttn *CmdNouvelleDonne = nullptr;
     QTimer *Minuterie1 = nullptr;
+
+signals:
+    void reprise();
 
 protected:
     explicit FenLoterie(QWidget *parent = nullptr);
@@ -52,4 +63,7 @@ private:
     void montreNumeros();
     void lanceBoule();
     void montreZero();
+
+    int m_nbBoules = Loterie::BoulesDefaut;
+    int m_nbPartants = Loterie::PartantsDefaut;
 };

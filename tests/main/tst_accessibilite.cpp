@@ -1,7 +1,6 @@
 #include "aide/conseils.h"
 #include "aide/fenaide.h"
 #include "appearance/configure.h"
-#include "base/partage.h"
 #include "calendar/fencalendrier.h"
 #include "calendar/fenminicalend.h"
 #include "calendar/fenpaques.h"
@@ -224,7 +223,7 @@ private slots:
         QCOMPARE(nom, QStringLiteral("2965 jours, 2 heures, 54 minutes"));
 
         FenLoterie *loterie = FenLoterie::instance();
-        partage().nbBoules = 5;
+        loterie->reprend(5, 49);
         loterie->tic();
         QCOMPARE(acc(loterie->Boule[1])->text(QAccessible::Name), QStringLiteral("Boule 1 : tourne"));
         QCOMPARE(acc(loterie->Boule[6])->text(QAccessible::Name),

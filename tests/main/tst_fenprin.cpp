@@ -2,7 +2,6 @@
 #include "appearance/configure.h"
 #include "base/chargement.h"
 #include "base/parametres.h"
-#include "base/partage.h"
 #include "main/fenboutils.h"
 #include "main/fenprin.h"
 #include "main/popupinfos.h"
@@ -116,10 +115,9 @@ private slots:
     void dateDeDemarrage()
     {
         Banc banc;
-        partage().dateDemarrage = Dates::JourMoisAn{4, 10, 1582};
         banc.reglages().ecrit(Cles::AnneeDebut, Cles::Valeur, QStringLiteral("1550"));
         FenPrin f;
-        QVERIFY(f.charge());
+        QVERIFY(f.charge({}, Dates::JourMoisAn{4, 10, 1582}));
         QCOMPARE(f.CmdDateJour->caption(), QStringLiteral("Jeudi 4 octobre 1582"));
         QCOMPARE(f.dateSelection(), QStringLiteral("04/10/1582"));
         QVERIFY(!f.Jour[9]->isEnabled());
@@ -179,7 +177,7 @@ private slots:
             for (QTimer *t : w->findChildren<QTimer *>())
                 QVERIFY2(!t->isActive(), qPrintable(w->objectName()));
         QTest::mouseClick(f.CmdBOutils, Qt::LeftButton);
-        QVERIFY(partage().bOutilsAffichee);
+        QVERIFY(f.boiteOutilsAffichee());
         QPointer<FenBOutils> boite = f.boiteOutils();
         QVERIFY(boite && boite->isVisible());
         // Owned: above the main window, minimised with it. X11 window managers
@@ -188,7 +186,7 @@ private slots:
         QCOMPARE(boite->windowType(), Qt::Tool);
         QCOMPARE(boite->windowHandle()->transientParent(), f.windowHandle());
         QTest::mouseClick(f.CmdBOutils, Qt::LeftButton);
-        QVERIFY(!partage().bOutilsAffichee);
+        QVERIFY(!f.boiteOutilsAffichee());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!boite);
     }

@@ -1,7 +1,6 @@
 #include "support/fauxplateforme.h"
 
 #include "base/parametres.h"
-#include "base/partage.h"
 #include "ui/fenetre.h"
 
 #include <QFile>
@@ -39,7 +38,6 @@ Banc::Banc()
     m_reglages = std::make_unique<Reglages>(fichierReglages());
     Plateforme::installe(&plateforme);
     Reglages::installe(m_reglages.get());
-    partage() = Partage{};
     Parametres::courant().remetDefauts();
 }
 
@@ -55,7 +53,6 @@ Banc::~Banc()
         delete f.data();
     Plateforme::installe(nullptr);
     Reglages::installe(nullptr);
-    partage() = Partage{};
     Parametres::courant().remetDefauts();
 }
 

@@ -1,7 +1,0 @@
-#include "base/partage.h"
-
-Partage &partage()
-{
-    static Partage p;
-    return p;
-}
