@@ -7,9 +7,9 @@
 #include "app/plateformeqt.h"
 #include "base/chargement.h"
 #include "base/reglages.h"
-#include "dates/lune.h"
 #include "main/fenprin.h"
 #include "moon/imagelune.h"
+#include "moon/phasesvraies.h"
 #include "ui/polices.h"
 #include "ui/vantelbttn.h"
 
@@ -72,7 +72,7 @@ int main(int argc, char **argv)
     const QTimeZone fuseau = QTimeZone::systemTimeZone();
     const double texte = chronometre(tours, [&](int i) {
         const QDateTime midi(QDate(2002, 6, 1 + i % 28), QTime(12, 0), fuseau);
-        if (!Dates::texteLune(midi, fuseau))
+        if (!Lune::texteLune(midi, fuseau))
             std::abort();
     });
     const double lune = chronometre(tours, [&](int) { f.Image1->repaint(); });

@@ -10,6 +10,7 @@
 #include "dates/ephemeride.h"
 #include "dates/saisons.h"
 #include "dates/soleil.h"
+#include "moon/phasesvraies.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -66,7 +67,7 @@ int main(int argc, char **argv)
         clock_gettime(CLOCK_THREAD_CPUTIME_ID, &avant);
         chrono.start();
         for (QDate j(2026, 1, 1); j.year() == 2026; j = j.addDays(1))
-            taille += Dates::texteEphemeride(j, paris).size();
+            taille += Dates::texteEphemeride(j, paris, &Lune::texteLune).size();
         ecoule << chrono.nsecsElapsed() / 1e6;
         clock_gettime(CLOCK_THREAD_CPUTIME_ID, &apres);
         processeur << (apres.tv_sec - avant.tv_sec) * 1e3 + (apres.tv_nsec - avant.tv_nsec) / 1e6;

@@ -3,7 +3,7 @@
 #include "base/donnees.h"
 #include "dates/ephemeride.h"
 #include "dates/lieux.h"
-#include "dates/lune.h"
+#include "moon/phasesvraies.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -39,9 +39,9 @@ Ephemeride ephemerideLigneCommande(const QStringList &positionnels, const std::o
         if (!jour.isValid())
             return refus(QStringLiteral("le %1 n'existe pas.").arg(texte));
     }
-    if (!Dates::ephemerideDisponible(jour))
+    if (!Dates::ephemerideDisponible(jour, Lune::PhasesAnneeMax))
         return refus(QStringLiteral("l'éphéméride va du 15/10/1582 au 31/12/%1 (calendrier grégorien).")
-                         .arg(Dates::LuneAnneeMax));
+                         .arg(Lune::PhasesAnneeMax));
 
     Dates::Lieu choisi = Dates::lieuParDefaut();
     if (lieu) {
@@ -67,7 +67,7 @@ Ephemeride ephemerideLigneCommande(const QStringList &positionnels, const std::o
             choisi = *r.lieu;
         }
     }
-    return {0, Dates::texteEphemeride(jour, choisi), {}};
+    return {0, Dates::texteEphemeride(jour, choisi, &Lune::texteLune), {}};
 }
 
 Ephemeride ephemerideLigneCommande(const QStringList &positionnels, const std::optional<QString> &lieu)

@@ -1,11 +1,62 @@
 #include "dates/astronomie.h"
 
-#include "dates/lune.h"
-
 #include <array>
 #include <cmath>
 
 namespace Dates {
+
+namespace {
+constexpr double JourJulienEpoqueUnix = 2440587.5;
+} // namespace
+
+double jourJulien(const QDateTime &instant)
+{
+    return JourJulienEpoqueUnix + double(instant.toMSecsSinceEpoch()) / (SecondesParJour * 1000.0);
+}
+
+QDateTime instantJulien(double jj)
+{
+    const auto ms = qint64(std::llround((jj - JourJulienEpoqueUnix) * SecondesParJour * 1000.0));
+    return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC);
+}
+
+double deltaT(double y)
+{
+    // The piecewise polynomials of the NASA eclipse canon (Espenak and Meeus).
+    if (y < -500) {
+        const double u = (y - 1820) / 100;
+        return -20 + 32 * u * u;
+    }
+    if (y < 500)
+        return horner(y / 100, {10583.6, -1014.41, 33.78311, -5.952053, -0.1798452, 0.022174192, 0.0090316521});
+    if (y < 1600)
+        return horner((y - 1000) / 100, {1574.2, -556.01, 71.23472, 0.319781, -0.8503463, -0.005050998, 0.0083572073});
+    if (y < 1700)
+        return horner(y - 1600, {120, -0.9808, -0.01532, 1.0 / 7129});
+    if (y < 1800)
+        return horner(y - 1700, {8.83, 0.1603, -0.0059285, 0.00013336, -1.0 / 1174000});
+    if (y < 1860)
+        return horner(y - 1800, {13.72, -0.332447, 0.0068612, 0.0041116, -0.00037436, 0.0000121272, -0.0000001699,
+                                 0.000000000875});
+    if (y < 1900)
+        return horner(y - 1860, {7.62, 0.5737, -0.251754, 0.01680668, -0.0004473624, 1.0 / 233174});
+    if (y < 1920)
+        return horner(y - 1900, {-2.79, 1.494119, -0.0598939, 0.0061966, -0.000197});
+    if (y < 1941)
+        return horner(y - 1920, {21.20, 0.84493, -0.076100, 0.0020936});
+    if (y < 1961)
+        return horner(y - 1950, {29.07, 0.407, -1.0 / 233, 1.0 / 2547});
+    if (y < 1986)
+        return horner(y - 1975, {45.45, 1.067, -1.0 / 260, -1.0 / 718});
+    if (y < 2005)
+        return horner(y - 2000, {63.86, 0.3345, -0.060374, 0.0017275, 0.000651814, 0.00002373599});
+    if (y < 2050)
+        return horner(y - 2000, {62.92, 0.32217, 0.005589});
+    const double u = (y - 1820) / 100;
+    if (y < 2150)
+        return -20 + 32 * u * u - 0.5628 * (2150 - y);
+    return -20 + 32 * u * u;
+}
 
 double normaliseDegres(double degres)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <algorithm>
 #include <initializer_list>
 #include <iterator>
@@ -34,6 +35,14 @@ inline double horner(double x, std::initializer_list<double> c)
         s = s * x + *it;
     return s;
 }
+
+// Julian day of a universal-time instant, and back (UTC, to the millisecond).
+double jourJulien(const QDateTime &instant);
+QDateTime instantJulien(double jourJulien);
+
+// ΔT = TT − UT in seconds, for a year with its fraction (2000.5 is mid-2000),
+// from the published polynomial expressions.
+double deltaT(double annee);
 
 // Julian ephemeris day (terrestrial time) of a universal-time Julian day,
 // and back, through ΔT.

@@ -1,6 +1,5 @@
 #include "dates/courselune.h"
 
-#include "dates/lune.h"
 #include "dates/soleil.h"
 
 #include <array>

@@ -1,9 +1,9 @@
 #include "dates/ephemeride.h"
 
 #include "dates/autrescalendriers.h"
+#include "dates/calendrier.h"
 #include "dates/courselune.h"
 #include "dates/jours.h"
-#include "dates/lune.h"
 #include "dates/saisons.h"
 #include "dates/soleil.h"
 #include "dates/texte.h"
@@ -121,15 +121,15 @@ QStringList lignesSoleil(const QDate &jour, const Lieu &lieu, const QTimeZone &f
     return l;
 }
 
-QStringList lignesLune(const QDate &jour, const Lieu &lieu, const QTimeZone &fuseau)
+QStringList lignesLune(const QDate &jour, const Lieu &lieu, const QTimeZone &fuseau, const PhasesLune &phases)
 {
     const JourneeLune j = journeeLune(jour, {lieu.latitude, lieu.longitude}, fuseau);
     QStringList l{QStringLiteral("Lune"), evenement(QStringLiteral("Lever"), j.lever, fuseau),
                   evenement(QStringLiteral("Coucher"), j.coucher, fuseau)};
     // The Moon tooltip's lines: the day's phase, the lit part, then the
     // next phases, indented under their title.
-    if (const auto phases = texteLune(QDateTime(jour, QTime(12, 0), fuseau), fuseau)) {
-        const QStringList lignes = phases->split(QLatin1Char('\n'));
+    if (const auto texte = phases ? phases(QDateTime(jour, QTime(12, 0), fuseau), fuseau) : std::nullopt) {
+        const QStringList lignes = texte->split(QLatin1Char('\n'));
         for (int i = 0; i < lignes.size(); ++i)
             l << QString(i < 3 ? 2 : 4, QLatin1Char(' ')) + lignes[i];
     }
@@ -151,12 +151,12 @@ QStringList lignesSaisons(const QDate &jour, const Lieu &lieu, const QTimeZone &
 
 } // namespace
 
-bool ephemerideDisponible(const QDate &jour)
+bool ephemerideDisponible(const QDate &jour, int derniereAnnee)
 {
-    return jour >= QDate(1582, 10, 15) && jour.year() <= LuneAnneeMax;
+    return jour >= QDate(AnneeReforme, MoisReforme, PremierJourGregorien) && jour.year() <= derniereAnnee;
 }
 
-QString texteEphemeride(const QDate &jour, const Lieu &lieu)
+QString texteEphemeride(const QDate &jour, const Lieu &lieu, const PhasesLune &phases)
 {
     const QTimeZone fuseau(lieu.fuseau);
     const QString coordonnees = degresMinutes(lieu.latitude, QLatin1Char('N'), QLatin1Char('S')) + QStringLiteral(", ")
@@ -165,7 +165,7 @@ QString texteEphemeride(const QDate &jour, const Lieu &lieu)
     QStringList l{QStringLiteral("Éphéméride du %1").arg(dateLongue(jour)),
                   QStringLiteral("Lieu : ") + (nom.isEmpty() ? coordonnees : nom + QStringLiteral(", ") + coordonnees),
                   ligneFuseau(jour, fuseau), QString()};
-    l << lignesSoleil(jour, lieu, fuseau) << QString() << lignesLune(jour, lieu, fuseau) << QString()
+    l << lignesSoleil(jour, lieu, fuseau) << QString() << lignesLune(jour, lieu, fuseau, phases) << QString()
       << lignesSaisons(jour, lieu, fuseau);
     // The Republican year starts on the day of the true autumnal equinox, in Paris mean time.
     if (const auto autres =

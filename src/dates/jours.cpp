@@ -1,7 +1,6 @@
 #include "dates/jours.h"
 
 #include "dates/calendrier.h"
-#include "dates/texte.h"
 
 namespace Dates {
 
@@ -87,14 +86,6 @@ JourMoisAn dateSelectionDeValeur(int valeur)
 {
     static const int reforme = valeurDate(PremierJourGregorien, MoisReforme, AnneeReforme);
     return dateDeValeur(valeur < reforme ? valeur - DecalageJulien : valeur);
-}
-
-std::optional<int> valeurSelection(const QString &selection)
-{
-    const auto date = lisSelection(selection);
-    if (!date)
-        return std::nullopt;
-    return valeurSelection(date->jour, date->mois, date->annee);
 }
 
 } // namespace Dates

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QString>
 #include <QtGlobal>
-#include <optional>
 
 namespace Dates {
 
@@ -33,7 +31,6 @@ JourMoisAn dateJulienne(qint64 jourJulien);
 // The value of a date as the main window selects it: ten days on before the
 // reform.
 int valeurSelection(int jour, int mois, int annee);
-std::optional<int> valeurSelection(const QString &selection);
 // The other way: the date the main window writes for a date value, Julian
 // (ten days back) before 15 October 1582.
 JourMoisAn dateSelectionDeValeur(int valeur);

@@ -1,7 +1,6 @@
 #include "dates/saisons.h"
 
 #include "dates/astronomie.h"
-#include "dates/lune.h"
 #include "dates/soleil.h"
 
 #include <array>

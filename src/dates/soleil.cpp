@@ -1,7 +1,5 @@
 #include "dates/soleil.h"
 
-#include "dates/lune.h"
-
 #include <array>
 #include <cmath>
 

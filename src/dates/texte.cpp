@@ -32,19 +32,6 @@ QString legende(int jour, int mois, int annee, bool julienne)
     return QStringLiteral("%1 %2 %3 %4").arg(majuscule(nomJour(semaine))).arg(jour).arg(nomMois(mois)).arg(annee);
 }
 
-// The selection is fixed-width: two digits, "/", two digits, "/", four digits.
-std::optional<int> chiffres(const QString &texte, qsizetype debut, qsizetype longueur)
-{
-    int n = 0;
-    for (qsizetype i = debut; i < debut + longueur; ++i) {
-        const QChar c = texte.at(i);
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return std::nullopt;
-        n = n * 10 + (c.unicode() - '0');
-    }
-    return n;
-}
-
 } // namespace
 
 bool estDateValide(int jour, int mois, int annee)
@@ -96,24 +83,9 @@ std::optional<QString> texteSelection(int jour, int mois, int annee)
         .arg(annee, 4, 10, QLatin1Char('0'));
 }
 
-std::optional<JourMoisAn> lisSelection(const QString &selection)
+QString texteCourt(const JourMoisAn &date)
 {
-    if (selection.size() != 10 || selection.at(2) != QLatin1Char('/') || selection.at(5) != QLatin1Char('/'))
-        return std::nullopt;
-    const auto jour = chiffres(selection, 0, 2);
-    const auto mois = chiffres(selection, 3, 2);
-    const auto annee = chiffres(selection, 6, 4);
-    if (!jour || !mois || !annee || !estDateValide(*jour, *mois, *annee))
-        return std::nullopt;
-    return JourMoisAn{*jour, *mois, *annee};
-}
-
-std::optional<QString> texteCourt(const QString &selection)
-{
-    const auto date = lisSelection(selection);
-    if (!date)
-        return std::nullopt;
-    return QStringLiteral("%1/%2/%3").arg(date->jour).arg(date->mois).arg(date->annee);
+    return QStringLiteral("%1/%2/%3").arg(date.jour).arg(date.mois).arg(date.annee);
 }
 
 QString AffJour(const QDate &jour)

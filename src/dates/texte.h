@@ -28,11 +28,10 @@ std::optional<QString> dateLongue(int jour, int mois, int annee);
 // "5 octobre 1582, jour qui n'a jamais existé".
 QString nomJourSaute(int jour, int mois, int annee);
 
-// "05/03/2002", the form the selection is kept in.
+// "05/03/2002", two-digit day and month.
 std::optional<QString> texteSelection(int jour, int mois, int annee);
-std::optional<JourMoisAn> lisSelection(const QString &selection);
-// "5/3/2002" from "05/03/2002".
-std::optional<QString> texteCourt(const QString &selection);
+// "5/3/2002": day, month and year without leading zeros.
+QString texteCourt(const JourMoisAn &date);
 
 // A date as the holiday list writes it: "dimanche 31 mars " (weekday, day
 // without leading zero, month, and the blank that stood before the year).

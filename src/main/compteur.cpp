@@ -1,7 +1,6 @@
 #include "main/compteur.h"
 
 #include "dates/texte.h"
-#include "moon/phase.h"
 
 namespace Principal {
 
@@ -32,10 +31,7 @@ QString legendeDeuxiemeDate(const QString &date)
 
 LegendesModifiees cliquePremiereDate(EtatCompteur &etat, const SelectionCourante &selection)
 {
-    const auto court = Dates::texteCourt(selection.dateSelection);
-    if (!court)
-        return {};
-    etat.textePremiere = *court;
+    etat.textePremiere = Dates::texteCourt(selection.date);
     etat.premiereDate = selection.valeur;
     etat.libellePremiere = selection.legendeDateJour;
     LegendesModifiees l;
@@ -52,10 +48,7 @@ LegendesModifiees cliquePremiereDate(EtatCompteur &etat, const SelectionCourante
 
 LegendesModifiees cliqueDeuxiemeDate(EtatCompteur &etat, const SelectionCourante &selection)
 {
-    const auto court = Dates::texteCourt(selection.dateSelection);
-    if (!court)
-        return {};
-    etat.texteDeuxieme = *court;
+    etat.texteDeuxieme = Dates::texteCourt(selection.date);
     etat.deuxiemeDate = selection.valeur;
     etat.dateDepartCopie = etat.premiereDate;
     etat.libelleDeuxieme = selection.legendeDateJour;
@@ -69,13 +62,12 @@ LegendesModifiees cliqueDeuxiemeDate(EtatCompteur &etat, const SelectionCourante
 
 LegendesModifiees cliqueDateAujourdhui(EtatCompteur &etat, const SelectionCourante &selection, const QDate &aujourdhui)
 {
-    const auto court = Dates::texteCourt(selection.dateSelection);
     const auto texteAujourdhui = Dates::texteSelection(aujourdhui.day(), aujourdhui.month(), aujourdhui.year());
     const auto libelleAujourdhui = Dates::legendeAujourdhui(aujourdhui);
-    if (!court || !texteAujourdhui || !libelleAujourdhui)
+    if (!texteAujourdhui || !libelleAujourdhui)
         return {};
     const int valeurAujourdhui = Dates::valeurDate(aujourdhui.day(), aujourdhui.month(), aujourdhui.year());
-    etat.texteDeuxieme = *court;
+    etat.texteDeuxieme = Dates::texteCourt(selection.date);
     etat.deuxiemeDate = selection.valeur;
     etat.dateDepartCopie = valeurAujourdhui;
     etat.libellePremiere = *libelleAujourdhui;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dates/jours.h"
+
 #include <QDate>
 #include <QString>
 #include <optional>
@@ -18,8 +20,8 @@ inline const QString InfoBulleCopier = QStringLiteral("Copier/Appel du presse-pa
 // What the main window knows of the current selection.
 struct SelectionCourante
 {
+    Dates::JourMoisAn date;  // as written, Julian before the reform
     int valeur = 0;          // date value, already converted from the Julian calendar
-    QString dateSelection;   // "dd/mm/yyyy"
     QString legendeDateJour; // caption of the date button
 };
 
@@ -52,8 +54,7 @@ QString texteDepuisAujourdhui(int jours);
 QString legendePremiereDate(const QString &date);
 QString legendeDeuxiemeDate(const QString &date);
 
-// The three date buttons. A selection text that cannot be read changes
-// nothing.
+// The three date buttons.
 LegendesModifiees cliquePremiereDate(EtatCompteur &etat, const SelectionCourante &selection);
 LegendesModifiees cliqueDeuxiemeDate(EtatCompteur &etat, const SelectionCourante &selection);
 // The selected date against today, which is always Gregorian.

@@ -10,7 +10,6 @@
 #include "base/reglages.h"
 #include "base/twips.h"
 #include "dates/infojour.h"
-#include "dates/lune.h"
 #include "dates/navigation.h"
 #include "dates/noms.h"
 #include "dates/texte.h"
@@ -18,7 +17,8 @@
 #include "main/parcourstab.h"
 #include "main/popupinfos.h"
 #include "moon/imagelune.h"
-#include "moon/phase.h"
+#include "moon/phasemoyenne.h"
+#include "moon/phasesvraies.h"
 #include "pastimes/apropos.h"
 #include "ui/accessible.h"
 #include "ui/appliquecouleurs.h"
@@ -186,13 +186,16 @@ void FenPrin::creeFond()
     CmdDateAJ = creeBouton(Fond, QStringLiteral("Date affichée / Date du jour"), 60, 6180, 3720, 390);
     for (VantelBttn *b : {CmdPremDate, CmdDeuxDate, CmdDateAJ})
         b->setGradientSens(VantelBttn::Horizontal);
-    connect(CmdPremDate, &VantelBttn::clicked, this,
-            [this] { appliqueLegendes(Principal::cliquePremiereDate(m_compteur, selectionCourante())); });
-    connect(CmdDeuxDate, &VantelBttn::clicked, this,
-            [this] { appliqueLegendes(Principal::cliqueDeuxiemeDate(m_compteur, selectionCourante())); });
+    connect(CmdPremDate, &VantelBttn::clicked, this, [this] {
+        appliqueAuCompteur([this](const auto &s) { return Principal::cliquePremiereDate(m_compteur, s); });
+    });
+    connect(CmdDeuxDate, &VantelBttn::clicked, this, [this] {
+        appliqueAuCompteur([this](const auto &s) { return Principal::cliqueDeuxiemeDate(m_compteur, s); });
+    });
     connect(CmdDateAJ, &VantelBttn::clicked, this, [this] {
-        appliqueLegendes(
-            Principal::cliqueDateAujourdhui(m_compteur, selectionCourante(), Plateforme::courante().aujourdhui()));
+        appliqueAuCompteur([this](const auto &s) {
+            return Principal::cliqueDateAujourdhui(m_compteur, s, Plateforme::courante().aujourdhui());
+        });
     });
     CmdCompteur->setCoche([this] { return m_panneau.compteurVisible; });
     CmdLune->setCoche([this] { return m_panneau.luneVisible; });
@@ -375,9 +378,11 @@ void FenPrin::prendPremiereDate()
     // Every opening starts the count from the date selected now, and says so:
     // its caption and the copied text name the date the count uses. The
     // month-year button keeps its caption.
-    Principal::LegendesModifiees l = Principal::cliquePremiereDate(m_compteur, selectionCourante());
-    l.anMois.reset();
-    appliqueLegendes(l);
+    appliqueAuCompteur([this](const auto &s) {
+        Principal::LegendesModifiees l = Principal::cliquePremiereDate(m_compteur, s);
+        l.anMois.reset();
+        return l;
+    });
 }
 
 void FenPrin::ouvreLune()
@@ -436,6 +441,7 @@ void FenPrin::RemplitAnnees()
 {
     const QSignalBlocker bloque(LDAnnee);
     QStringList annees;
+    m_premiereAnnee = Parametres::courant().anneeDebut();
     for (int a = Parametres::courant().anneeDebut(); a <= Parametres::courant().anneeFin(); ++a)
         annees << QString::number(a);
     LDAnnee->addItems(annees);
@@ -446,7 +452,7 @@ void FenPrin::RemplitAnnees()
 void FenPrin::SelectionneAujourdhui()
 {
     const QDate aujourdhui = Plateforme::courante().aujourdhui();
-    LDAnnee->setCurrentIndex(aujourdhui.year() - Parametres::courant().anneeDebut());
+    LDAnnee->setCurrentIndex(aujourdhui.year() - m_premiereAnnee);
     LDMois->setCurrentIndex(aujourdhui.month() - 1);
     m_jourCourant = aujourdhui.day();
 }
@@ -457,7 +463,7 @@ void FenPrin::choisitDate(const Dates::JourMoisAn &date)
     {
         const QSignalBlocker annee(LDAnnee);
         const QSignalBlocker mois(LDMois);
-        LDAnnee->setCurrentIndex(date.annee - Parametres::courant().anneeDebut());
+        LDAnnee->setCurrentIndex(date.annee - m_premiereAnnee);
         LDMois->setCurrentIndex(date.mois - 1);
     }
     RafraichitMois();
@@ -466,7 +472,7 @@ void FenPrin::choisitDate(const Dates::JourMoisAn &date)
 
 int FenPrin::AnneeChoisie() const
 {
-    return LDAnnee->currentIndex() < 0 ? 0 : LDAnnee->currentText().trimmed().toInt();
+    return LDAnnee->currentIndex() < 0 ? 0 : m_premiereAnnee + LDAnnee->currentIndex();
 }
 
 int FenPrin::MoisChoisi() const
@@ -511,27 +517,25 @@ void FenPrin::moisSelectionne()
 void FenPrin::cliqueJour(int indice)
 {
     m_jourCourant = indice + 1;
-    const int mois = MoisChoisi();
-    const int annee = AnneeChoisie();
-    montreSelection(Dates::legendeJour(m_jourCourant, mois, annee, m_periode), m_jourCourant, mois, annee);
+    const Dates::JourMoisAn date{m_jourCourant, MoisChoisi(), AnneeChoisie()};
+    montreSelection(Dates::legendeJour(date.jour, date.mois, date.annee, m_periode), date);
 }
 
 void FenPrin::afficheAujourdhui()
 {
     const QDate d = Plateforme::courante().aujourdhui();
-    montreSelection(Dates::legendeAujourdhui(d), d.day(), d.month(), d.year());
+    montreSelection(Dates::legendeAujourdhui(d), {d.day(), d.month(), d.year()});
 }
 
-void FenPrin::montreSelection(const std::optional<QString> &legende, int jour, int mois, int annee)
+void FenPrin::montreSelection(const std::optional<QString> &legende, const Dates::JourMoisAn &date)
 {
-    // A remembered day the new month lacks leaves the last selection shown.
-    const auto selection = Dates::texteSelection(jour, mois, annee);
     int ancienChoisi = 0;
     while (ancienChoisi < 31 && !jourChoisi(ancienChoisi))
         ++ancienChoisi;
-    if (legende && selection) {
+    // No caption for a remembered day the new month lacks: the last selection stays shown.
+    if (legende) {
         CmdDateJour->setCaption(*legende);
-        m_dateSelection = *selection;
+        m_selection = date;
         calculePhase();
         redessineLune();
     }
@@ -551,21 +555,21 @@ void FenPrin::grilleChangee(int ancienChoisi)
 
 void FenPrin::calculePhase()
 {
-    const auto phase = Lune::calculePhase(m_dateSelection);
-    if (!phase)
+    if (!m_selection)
         return;
-    m_valeurSelection = phase->valeur;
-    m_fraction = phase->fraction;
-    Forme[3]->setCaption(phase->legende);
-    Image1->setAccessibleName(phase->legende);
+    m_valeurSelection = Dates::valeurSelection(m_selection->jour, m_selection->mois, m_selection->annee);
+    m_fraction = Lune::fractionPhase(m_valeurSelection);
+    const QString legende = Lune::legendePhase(m_fraction);
+    Forme[3]->setCaption(legende);
+    Image1->setAccessibleName(legende);
     Image1->setFraction(m_fraction);
 
     // The true Moon of that day, told on hovering the picture or its caption.
     const Dates::JourMoisAn j = Dates::dateDeValeur(m_valeurSelection);
     const QTimeZone fuseau = QTimeZone::systemTimeZone();
     const QDateTime instant =
-        Dates::instantDuJour(QDate(j.annee, j.mois, j.jour), Plateforme::courante().maintenant(), fuseau);
-    const QString texte = Dates::texteLune(instant, fuseau).value_or(QString());
+        Lune::instantDuJour(QDate(j.annee, j.mois, j.jour), Plateforme::courante().maintenant(), fuseau);
+    const QString texte = Lune::texteLune(instant, fuseau).value_or(QString());
     Forme[3]->setInfoBulle(texte);
     Image1->setInfoBulle(texte);
 }
@@ -577,9 +581,26 @@ void FenPrin::redessineLune()
     Image1->update();
 }
 
-Principal::SelectionCourante FenPrin::selectionCourante() const
+std::optional<Principal::SelectionCourante> FenPrin::selectionCourante() const
 {
-    return {m_valeurSelection, m_dateSelection, CmdDateJour->caption()};
+    if (!m_selection)
+        return std::nullopt;
+    return Principal::SelectionCourante{*m_selection, m_valeurSelection, CmdDateJour->caption()};
+}
+
+void FenPrin::appliqueAuCompteur(
+    const std::function<Principal::LegendesModifiees(const Principal::SelectionCourante &)> &clic)
+{
+    // Before the first selection the counter's buttons have nothing to take.
+    if (const auto s = selectionCourante())
+        appliqueLegendes(clic(*s));
+}
+
+QString FenPrin::texteDepartCalculs() const
+{
+    return m_selection
+               ? Dates::texteSelection(m_selection->jour, m_selection->mois, m_selection->annee).value_or(QString())
+               : QString();
 }
 
 void FenPrin::appliqueLegendes(const Principal::LegendesModifiees &l)
@@ -630,11 +651,8 @@ void FenPrin::anMoisAppuye(Qt::MouseButton bouton)
     if (bouton == Qt::RightButton) {
         if (!CmdAnMois->caption().isEmpty())
             CmdAnMois->setCaption(QString());
-        else if (m_dateSelection.size() == 10)
-            CmdAnMois->setCaption(QStringLiteral("%1/%2/%3")
-                                      .arg(m_dateSelection.left(2).toInt())
-                                      .arg(m_dateSelection.mid(3, 2).toInt())
-                                      .arg(m_dateSelection.mid(6, 4).toInt()));
+        else if (m_selection)
+            CmdAnMois->setCaption(Dates::texteCourt(*m_selection));
         return;
     }
     const bool avaitFocus = CmdAnMois->hasFocus();
@@ -656,8 +674,9 @@ void FenPrin::boiteOutilsAppuyee(Qt::MouseButton bouton)
         return;
     }
     if (!m_boiteOutils) {
-        m_boiteOutils = new FenBOutils(this, [this] { return dateSelection(); });
+        m_boiteOutils = new FenBOutils(this, [this] { return texteDepartCalculs(); });
         m_boiteOutils->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_boiteOutils, &FenBOutils::aideDemandee, this, &FenPrin::aideDemandee);
     }
     m_boiteOutils->show();
     // The window managers leave a utility window unfocused: give it the
@@ -708,6 +727,7 @@ void FenPrin::configure()
     popUpInfos->hide();
     {
         Configure dialogue(this);
+        connect(&dialogue, &Configure::aideDemandee, this, &FenPrin::aideDemandee);
         dialogue.executeModale();
     }
     // The sky recolours itself; the years take effect at once, the start-up view at the next start.
@@ -722,12 +742,15 @@ void FenPrin::configure()
 void FenPrin::apropos()
 {
     Apropos boite(this);
+    connect(&boite, &Apropos::aideDemandee, this, &FenPrin::aideDemandee);
     boite.executeModale();
 }
 
 void FenPrin::aideAppuyee(Qt::MouseButton bouton)
 {
-    Plateforme::courante().afficheAide(bouton == Qt::RightButton ? 0 : (m_panneau.compteurVisible ? 2 : 1));
+    emit aideDemandee(bouton == Qt::RightButton   ? SujetAide::Sommaire
+                      : m_panneau.compteurVisible ? SujetAide::Compteur
+                                                  : SujetAide::FenetrePrincipale);
 }
 
 void FenPrin::closeEvent(QCloseEvent *event)
@@ -782,7 +805,7 @@ void FenPrin::prepareClavier()
     auto *copier = new QShortcut(QKeySequence::Copy, this);
     connect(copier, &QShortcut::activated, this, &FenPrin::copie);
     auto *calculs = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
-    connect(calculs, &QShortcut::activated, this, [this] { FenBOutils::montreCalculs(dateSelection()); });
+    connect(calculs, &QShortcut::activated, this, [this] { FenBOutils::montreCalculs(texteDepartCalculs()); });
 }
 
 QString FenPrin::nomCaseJour(int indice) const
@@ -803,8 +826,7 @@ QString FenPrin::nomCaseJour(int indice) const
 
 bool FenPrin::jourChoisi(int indice) const
 {
-    return !m_dateSelection.isEmpty()
-           && Dates::texteSelection(indice + 1, MoisChoisi(), AnneeChoisie()) == m_dateSelection;
+    return m_selection == Dates::JourMoisAn{indice + 1, MoisChoisi(), AnneeChoisie()};
 }
 
 bool FenPrin::eventFilter(QObject *objet, QEvent *event)
@@ -875,7 +897,7 @@ void FenPrin::selectionneAuClavier(const Dates::JourMoisAn &date)
     if (date.annee != AnneeChoisie() || date.mois != MoisChoisi()) {
         const QSignalBlocker bloqueAnnee(LDAnnee);
         const QSignalBlocker bloqueMois(LDMois);
-        LDAnnee->setCurrentIndex(date.annee - Parametres::courant().anneeDebut());
+        LDAnnee->setCurrentIndex(date.annee - m_premiereAnnee);
         LDMois->setCurrentIndex(date.mois - 1);
         RafraichitMois();
     }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "base/sujetaide.h"
 #include "dates/calendrier.h"
-#include "dates/texte.h"
+#include "dates/jours.h"
 #include "main/compteur.h"
 #include "main/etatpanneau.h"
 #include "ui/fenetre.h"
@@ -43,7 +44,8 @@ public:
     void ProcCoulDefUtil();
 
     int jourCourant() const { return m_jourCourant; }
-    QString dateSelection() const { return m_dateSelection; }
+    // The selected day as written, Julian before the reform; none before the first.
+    std::optional<Dates::JourMoisAn> selection() const { return m_selection; }
     Dates::Periode periode() const { return m_periode; }
     int valeurSelection() const { return m_valeurSelection; }
     double fractionPhase() const { return m_fraction; }
@@ -91,6 +93,10 @@ public:
     FenBOutils *boiteOutils() const;
     bool boiteOutilsAffichee() const;
 
+signals:
+    // The application opens the help viewer on the topic.
+    void aideDemandee(SujetAide sujet);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -115,7 +121,10 @@ private:
     void calculePhase();
     void redessineLune();
     void appliqueLegendes(const Principal::LegendesModifiees &l);
-    Principal::SelectionCourante selectionCourante() const;
+    std::optional<Principal::SelectionCourante> selectionCourante() const;
+    void
+    appliqueAuCompteur(const std::function<Principal::LegendesModifiees(const Principal::SelectionCourante &)> &clic);
+    QString texteDepartCalculs() const;
     void copie();
     void copierAppuye(Qt::MouseButton bouton);
     void centreSurEcran();
@@ -128,7 +137,7 @@ private:
     void moisSelectionne();
     void cliqueJour(int indice);
     void afficheAujourdhui();
-    void montreSelection(const std::optional<QString> &legende, int jour, int mois, int annee);
+    void montreSelection(const std::optional<QString> &legende, const Dates::JourMoisAn &date);
     void anMoisAppuye(Qt::MouseButton bouton);
     void boiteOutilsAppuyee(Qt::MouseButton bouton);
     void aideAppuyee(Qt::MouseButton bouton);
@@ -149,7 +158,8 @@ private:
     void couvreListes();
 
     int m_jourCourant = 1;
-    QString m_dateSelection;
+    std::optional<Dates::JourMoisAn> m_selection;
+    int m_premiereAnnee = 0; // of the year list, as it was filled
     Dates::Periode m_periode = Dates::Periode::Apres1582;
     bool m_premierClicAnnee = false;
     int m_valeurSelection = 0;

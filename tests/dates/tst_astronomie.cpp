@@ -1,5 +1,5 @@
+#include "dates/astronomie.h"
 #include "dates/courselune.h"
-#include "dates/lune.h"
 #include "dates/saisons.h"
 #include "dates/soleil.h"
 

@@ -175,31 +175,11 @@ private slots:
         const auto [jour, mois, annee] = date;
         const Dates::Periode periode = mois <= 12 ? Dates::periodeDuMois(mois, annee) : Dates::Periode::Apres1582;
         QCOMPARE(Dates::legendeJour(jour, mois, annee, periode).value_or(QString()), attendue);
-        QCOMPARE(Dates::texteSelection(jour, mois, annee).has_value(), !attendue.isEmpty());
+        QCOMPARE(Dates::estDateValide(jour, mois, annee), !attendue.isEmpty());
         // Today's caption is Gregorian even before the reform.
         if (jour == 4 && annee == 1582)
             QCOMPARE(Dates::legendeAujourdhui(QDate(annee, mois, jour)), QStringLiteral("Lundi 4 octobre 1582"));
     }
-    // The selection's fixed form, each row failing one rule.
-    void lectureSelection_data()
-    {
-        QTest::addColumn<QString>("selection");
-        QTest::addColumn<QString>("court"); // empty: refused
-        QTest::newRow("lue") << "04/06/0100" << QStringLiteral("4/6/100");
-        QTest::newRow("premier séparateur") << "24-06/2002" << QString();
-        QTest::newRow("second séparateur") << "24/06-2002" << QString();
-        QTest::newRow("trop court") << "4/06/2002" << QString();
-        QTest::newRow("trop long") << "24/06/2002 " << QString();
-        QTest::newRow("lettre") << "24/06/20a2" << QString();
-        QTest::newRow("jour inexistant") << "31/04/2001" << QString();
-    }
-    void lectureSelection()
-    {
-        QFETCH(QString, selection);
-        QFETCH(QString, court);
-        QCOMPARE(Dates::texteCourt(selection).value_or(QString()), court);
-    }
-
     // A day or a week across months, years and the reform, a month or a year
     // onto a shorter month, and the ends of the year list.
     void voisins_data()

@@ -1,9 +1,11 @@
 #include "base/chargement.h"
 #include "base/reglages.h"
+#include "dates/texte.h"
 #include "main/fenboutils.h"
 #include "main/fenprin.h"
 #include "main/popupinfos.h"
 #include "moon/imagelune.h"
+#include "support/aidesdemandees.h"
 #include "support/fenprinchargee.h"
 #include "ui/vantelbttn.h"
 
@@ -27,8 +29,8 @@ struct Fenetre : FenPrinChargee
     // What the window shows of its selection.
     QStringList vue() const
     {
-        return {f.CmdDateJour->caption(), f.dateSelection(), f.Forme[3]->caption(),
-                QString::number(f.valeurSelection())};
+        return {f.CmdDateJour->caption(), Dates::texteCourt(f.selection().value_or(Dates::JourMoisAn{})),
+                f.Forme[3]->caption(), f.Forme[3]->infoBulle(), QString::number(f.valeurSelection())};
     }
 };
 
@@ -76,6 +78,7 @@ private slots:
                                               << int(Qt::ControlModifier | Qt::KeypadModifier) << date(18, 11, 2002);
         QTest::newRow("aujourd'hui") << date(5, 3, 1900) << int(Qt::Key_Home) << aucun << date(18, 11, 2001);
         QTest::newRow("bout de la liste") << date(31, 12, 2100) << int(Qt::Key_Right) << aucun << date(31, 12, 2100);
+        QTest::newRow("début de la liste") << date(1, 1, 1501) << int(Qt::Key_Left) << aucun << date(1, 1, 1501);
     }
     void grilleAuClavier()
     {
@@ -133,10 +136,11 @@ private slots:
         QVERIFY(f.boiteOutils() && f.boiteOutilsAffichee());
         QTest::keyClick(f.CmdBOutils, Qt::Key_Return);
         QVERIFY(!f.boiteOutilsAffichee());
+        AidesDemandees aides(&f);
         actions(f.CmdAide)->doAction(QAccessibleActionInterface::pressAction());
         QCoreApplication::processEvents();
         QTest::keyClick(f.CmdAide, Qt::Key_Menu);
-        QCOMPARE(w.banc.plateforme.aides, (QList<int>{1, 0}));
+        QCOMPARE(aides.sujets(), (QList<int>{1, 0}));
         QTest::keyClick(f.CmdApropos, Qt::Key_Space);
         QVERIFY(f.popUpInfos->isVisible());
         QTest::keyClick(f.popUpInfos->CmdReset, Qt::Key_Escape);

@@ -3,6 +3,7 @@
 #include "main/compteur.h"
 #include "main/fenprin.h"
 #include "moon/imagelune.h"
+#include "support/aidesdemandees.h"
 #include "support/fenprinchargee.h"
 #include "ui/vantelbttn.h"
 #include "ui/vantelpanel.h"
@@ -30,7 +31,7 @@ private slots:
     {
         Fenetre w;
         QCOMPARE(w.legende(), QStringLiteral("Dimanche 18 novembre 2001"));
-        QCOMPARE(w.f.dateSelection(), QStringLiteral("18/11/2001"));
+        QVERIFY(w.f.selection() == (Dates::JourMoisAn{18, 11, 2001}));
         QCOMPARE(w.f.Forme[3]->caption(), QStringLiteral("Lune croissante"));
         QCOMPARE(w.f.Image1->fraction(), w.f.fractionPhase());
         // Browse elsewhere, then the caption button comes back to today.
@@ -50,7 +51,7 @@ private slots:
         const double phase = w.f.fractionPhase();
         w.f.LDMois->setCurrentIndex(3); // April has 30 days
         QCOMPARE(w.legende(), QStringLiteral("Jeudi 31 janvier 2002"));
-        QCOMPARE(w.f.dateSelection(), QStringLiteral("31/01/2002"));
+        QVERIFY(w.f.selection() == (Dates::JourMoisAn{31, 1, 2002}));
         QCOMPARE(w.f.fractionPhase(), phase);
         QCOMPARE(w.f.jourCourant(), 31);
         // Back to a 31-day month: day 31 is shown again.
@@ -155,12 +156,11 @@ private slots:
         // The bottom strip reads the Moon's phase only under the Moon.
         QCOMPARE(w.f.Forme[3]->isVisible(), lune);
         // The help button opens the counter's page while the counter shows.
+        AidesDemandees aides(&w.f);
         w.clique(w.f.CmdAide);
-        QCOMPARE(w.banc.plateforme.aides, QList<int>{compteur ? 2 : 1});
+        QCOMPARE(aides.sujets(), QList<int>{compteur ? 2 : 1});
     }
 
-    // The counter's arithmetic: a selection text that names no real day
-    // changes nothing, and an unset date counts as 30 December 1899.
     // Grown near the bottom of the screen, it moves up just enough.
     void panneauDansLEcran()
     {
@@ -172,17 +172,8 @@ private slots:
         QCOMPARE(w.f.x(), zone.left() + 10);
     }
 
-    void selectionIllisible()
-    {
-        const auto rien = [](const Principal::LegendesModifiees &l) {
-            return !l.premiereDate && !l.deuxiemeDate && !l.anMois && !l.texteNBJ;
-        };
-        Principal::EtatCompteur etat;
-        QVERIFY(rien(Principal::cliqueDeuxiemeDate(etat, {12, QStringLiteral("31/04/2001"), {}})));
-        QVERIFY(rien(Principal::cliquePremiereDate(etat, {12, QStringLiteral("5/3/2002"), {}})));
-        QVERIFY(!etat.premiereDate && !etat.deuxiemeDate && etat.textePremiere.isEmpty());
-        QCOMPARE(Principal::differenceJours(std::nullopt, Dates::valeurSelection(QStringLiteral("01/01/1900"))), 2);
-    }
+    // An unset date counts as 30 December 1899.
+    void dateVide() { QCOMPARE(Principal::differenceJours(std::nullopt, Dates::valeurDate(1, 1, 1900)), 2); }
 };
 
 QTEST_MAIN(TestSelection)

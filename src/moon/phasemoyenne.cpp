@@ -1,6 +1,4 @@
-#include "moon/phase.h"
-
-#include "dates/jours.h"
+#include "moon/phasemoyenne.h"
 
 #include <cmath>
 
@@ -24,15 +22,6 @@ double fractionPhase(int valeur)
 QString legendePhase(double fraction)
 {
     return fraction < 0.5 ? QStringLiteral("Lune décroissante") : QStringLiteral("Lune croissante");
-}
-
-std::optional<Phase> calculePhase(const QString &selection)
-{
-    const auto valeur = Dates::valeurSelection(selection);
-    if (!valeur)
-        return std::nullopt;
-    const double fraction = fractionPhase(*valeur);
-    return Phase{*valeur, fraction, legendePhase(fraction)};
 }
 
 } // namespace Lune

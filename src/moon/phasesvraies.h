@@ -10,13 +10,12 @@
 // The true Moon: the instants of its principal phases by the lunar phase
 // series of the classical ephemeris textbooks (mean lunation plus periodic
 // and planetary terms), and its lit fraction from the truncated lunar and
-// solar theories. Terrestrial time is turned into universal time with the
-// published polynomial expressions of ΔT.
-namespace Dates {
+// solar theories, terrestrial time turned into universal time through ΔT.
+namespace Lune {
 
 // Years whose phases are given; the series and ΔT are not meant for more.
-inline constexpr int LuneAnneeMin = 1000;
-inline constexpr int LuneAnneeMax = 3000;
+inline constexpr int PhasesAnneeMin = 1000;
+inline constexpr int PhasesAnneeMax = 3000;
 
 enum class PhasePrincipale { NouvelleLune = 0, PremierQuartier = 1, PleineLune = 2, DernierQuartier = 3 };
 
@@ -28,13 +27,6 @@ struct InstantPhase
     qint64 numero = 0;
     QDateTime utc;
 };
-
-// Julian day of a universal-time instant, and back (UTC, to the millisecond).
-double jourJulien(const QDateTime &instant);
-QDateTime instantJulien(double jourJulien);
-
-// ΔT = TT − UT in seconds, for a year with its fraction (2000.5 is mid-2000).
-double deltaT(double annee);
 
 // The principal phase of the given quarter-lunation number, in terrestrial
 // time (Julian ephemeris day) and as a UTC instant.
@@ -71,4 +63,4 @@ QDateTime instantDuJour(const QDate &jour, const QDateTime &maintenant, const QT
 // phases. nullopt outside the years 1000 to 3000.
 std::optional<QString> texteLune(const QDateTime &instant, const QTimeZone &fuseau);
 
-} // namespace Dates
+} // namespace Lune
