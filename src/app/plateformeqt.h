@@ -21,6 +21,8 @@ public:
     void afficheAide(int contexte) override;
     std::optional<quint32> choisitCouleur(quint32 depart) override;
     bool ouvreAdresse(const QString &adresse) override;
+    std::optional<QString> cheminEnregistrement(const QString &titre, const QString &nomPropose, const QString &filtre,
+                                                const QString &extension) override;
 
 private:
     VerrouInstance m_verrou;
