@@ -54,6 +54,7 @@ QString texteSaison(int annee, Dates::PointSaison point, const QTimeZone &fuseau
 struct Corps
 {
     double initiale, numero, semaine, ferie, phaseMm;
+    double enTeteMm; // the initials' row; 0: as tall as a week
     bool nomsFeries; // the holiday's name in its cell
     bool cases;      // every day framed
 };
@@ -69,21 +70,23 @@ void grille(PageImprimee &p, const MoisImprime &m, const QRectF &zone, const Cor
 {
     const double colonne = zone.width() / 7.8;
     const double semaine = zone.width() - 7 * colonne;
-    const double ligne = zone.height() / 7;
+    const double enTete = c.enTeteMm > 0 ? c.enTeteMm : zone.height() / 7;
+    const double ligne = (zone.height() - enTete) / 6;
     const int centre = Qt::AlignCenter;
-    texte(p, Role::Semaine, QRectF(zone.left(), zone.top(), semaine, ligne), QStringLiteral("Sem."), c.semaine, centre);
+    texte(p, Role::Semaine, QRectF(zone.left(), zone.top(), semaine, enTete), QStringLiteral("Sem."), c.semaine,
+          centre);
     for (int i = 0; i < 7; ++i) {
-        const QRectF r(zone.left() + semaine + i * colonne, zone.top(), colonne, ligne);
+        const QRectF r(zone.left() + semaine + i * colonne, zone.top(), colonne, enTete);
         p.elements.push_back({Genre::Case, Role::EnTete, r, {}, 0, 0, -1});
         texte(p, Role::Initiale, r, initiales()[i], c.initiale, centre);
     }
     for (std::size_t r = 0; r < m.semaines.size(); ++r)
         if (m.semaines[r] > 0)
-            texte(p, Role::Semaine, QRectF(zone.left(), zone.top() + (int(r) + 1) * ligne, semaine, ligne),
+            texte(p, Role::Semaine, QRectF(zone.left(), zone.top() + enTete + int(r) * ligne, semaine, ligne),
                   QString::number(m.semaines[r]), c.semaine, centre);
     for (const JourImprime &j : m.jours) {
-        const QRectF r(zone.left() + semaine + (j.colonne - 1) * colonne, zone.top() + (j.ligne + 1) * ligne, colonne,
-                       ligne);
+        const QRectF r(zone.left() + semaine + (j.colonne - 1) * colonne, zone.top() + enTete + j.ligne * ligne,
+                       colonne, ligne);
         if (c.cases)
             p.elements.push_back({Genre::Case, Role::Jour, r, {}, 0, 0, -1});
         // Framed days have their number in the top-left corner and the Moon
@@ -158,7 +161,7 @@ void pageMois(PageImprimee &p, const DemandeImpression &d, const std::vector<Pha
     const double points = 9;
     const double hauteurPied = (lignesPied.size() + 2) * points * 0.45 + 6;
     const QRectF zoneGrille(utile.left(), utile.top() + 20, utile.width(), utile.height() - 24 - hauteurPied);
-    grille(p, m, zoneGrille, {12, 16, 8, 8, 5, true, true});
+    grille(p, m, zoneGrille, {12, 16, 8, 8, 5, 9, true, true});
     QList<std::pair<QString, int>> paragraphes;
     for (const QString &l : lignesPied)
         paragraphes.append({l, 1});
@@ -199,7 +202,7 @@ void pageAnnee(PageImprimee &p, const DemandeImpression &d, const std::vector<Ph
         texte(p, Role::NomMois, QRectF(bloc.left(), bloc.top(), bloc.width(), titre), capitale(Dates::nomMois(i + 1)),
               9, Qt::AlignCenter);
         grille(p, moisImprime(i + 1, d.annee, phases), bloc.adjusted(0, titre, 0, 0),
-               {6.5, 8, 6, 6, 2.2, false, false});
+               {6.5, 8, 6, 6, 2.2, 0, false, false});
     }
     pied(p, QRectF(utile.left(), utile.bottom() - hauteurPied, utile.width(), hauteurPied), paragraphes, points,
          !phases.empty());
