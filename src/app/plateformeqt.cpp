@@ -7,6 +7,8 @@
 #include <QClipboard>
 #include <QColorDialog>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -92,4 +94,17 @@ std::optional<quint32> PlateformeQt::choisitCouleur(quint32 depart)
 bool PlateformeQt::ouvreAdresse(const QString &adresse)
 {
     return QDesktopServices::openUrl(QUrl::fromUserInput(adresse));
+}
+
+std::optional<QString> PlateformeQt::cheminEnregistrement(const QString &titre, const QString &nomPropose,
+                                                          const QString &filtre, const QString &extension)
+{
+    QFileDialog dialogue(QApplication::activeWindow(), titre,
+                         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(nomPropose),
+                         filtre);
+    dialogue.setAcceptMode(QFileDialog::AcceptSave);
+    dialogue.setDefaultSuffix(extension);
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialogue.selectedFiles().constFirst();
 }

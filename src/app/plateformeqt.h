@@ -20,6 +20,8 @@ public:
     void joueSon(int numero) override;
     std::optional<quint32> choisitCouleur(quint32 depart) override;
     bool ouvreAdresse(const QString &adresse) override;
+    std::optional<QString> cheminEnregistrement(const QString &titre, const QString &nomPropose, const QString &filtre,
+                                                const QString &extension) override;
 
 private:
     VerrouInstance m_verrou;

@@ -31,6 +31,10 @@ public:
     // Colour picker starting on depart (&HBBGGRR); nullopt when cancelled.
     virtual std::optional<quint32> choisitCouleur(quint32 depart) = 0;
     virtual bool ouvreAdresse(const QString &adresse) = 0;
+    // The path a file is to be saved under, the name offered first and the
+    // extension added when missing; nullopt when cancelled.
+    virtual std::optional<QString> cheminEnregistrement(const QString &titre, const QString &nomPropose,
+                                                        const QString &filtre, const QString &extension) = 0;
 
     QDate aujourdhui() const { return maintenant().date(); }
 

@@ -3,6 +3,8 @@
 #include "base/parametres.h"
 #include "base/plateforme.h"
 #include "calendar/compteurvertical.h"
+#include "calendar/dessinpage.h"
+#include "calendar/fenimpression.h"
 #include "calendar/imagepremierplan.h"
 #include "dates/infojour.h"
 #include "dates/noms.h"
@@ -10,9 +12,12 @@
 #include "ui/couleurqt.h"
 #include "ui/rechercheliste.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -103,6 +108,12 @@ FenCalendrier::FenCalendrier(QWidget *parent)
         entetes << Dates::nomJour(j);
     AffCalendrier->setEntetes(entetes);
 
+    m_imprimer = new QAction(QStringLiteral("&Imprimer ou enregistrer en PDF…"), this);
+    m_imprimer->setShortcut(QKeySequence::Print);
+    m_imprimer->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(m_imprimer);
+    connect(m_imprimer, &QAction::triggered, this, &FenCalendrier::ouvreImpression);
+
     appliqueCouleurs();
     placeSurPrincipale();
     const QDate aujourdhui = Plateforme::courante().aujourdhui();
@@ -140,6 +151,28 @@ void FenCalendrier::hideEvent(QHideEvent *event)
 {
     Timer1->stop();
     FenOutil::hideEvent(event);
+}
+
+void FenCalendrier::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu menu(this);
+    menu.addAction(m_imprimer);
+    menu.exec(event->globalPos());
+}
+
+void FenCalendrier::ouvreImpression()
+{
+    if (findChild<FenImpression *>())
+        return;
+    const auto annee = Calendrier::borneAnneeCalendrier(AffAn->text());
+    const int mois = AffMois->currentIndex() + 1;
+    if (!annee || mois < 1)
+        return;
+    auto *dialogue =
+        new FenImpression(mois, annee->valeur,
+                          Calendrier::paletteCouleurs(m_texteBoutons, m_autresTextes, m_visualisation), m_phases, this);
+    dialogue->setAttribute(Qt::WA_DeleteOnClose);
+    dialogue->open();
 }
 
 void FenCalendrier::Timer1Tic()

@@ -2,6 +2,7 @@
 
 #include "calendar/grillecalendrier.h"
 #include "calendar/imagepremierplan.h"
+#include "calendar/pageimprimee.h"
 #include "ui/fenoutil.h"
 
 #include <QColor>
@@ -33,13 +34,19 @@ public:
     ImagePremierPlan *AffCalendrier = nullptr;
     QTimer *Timer1 = nullptr;
 
+    // Where the printed calendar finds the Moon's phases of a year.
+    void setSourcePhases(Calendrier::SourcePhases source) { m_phases = std::move(source); }
+
 public slots:
     // Every second: the time of day.
     void Timer1Tic();
+    // Ctrl+P or the window's context menu: the month shown or its year on paper or in a PDF file.
+    void ouvreImpression();
 
 protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void appliqueCouleurs();
@@ -59,4 +66,6 @@ private:
     QColor m_texteBoutons;
     QColor m_autresTextes;
     QColor m_visualisation;
+    Calendrier::SourcePhases m_phases;
+    QAction *m_imprimer = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "calendar/fenjourplus.h"
 #include "calendar/fenminicalend.h"
 #include "calendar/fenpaques.h"
+#include "dates/lune.h"
 #include "pastimes/fen2001.h"
 #include "pastimes/fen2010.h"
 #include "pastimes/fencompte.h"
@@ -31,9 +32,25 @@ FenetreZelund *creeHorloge()
     return new FenHorloge;
 }
 
+// The principal phases around a year's Moon, on the local days they fall on;
+// from a month early, whichever calendar the year is printed in.
+std::vector<Calendrier::PhaseDuJour> phasesDeLAnnee(int annee)
+{
+    std::vector<Calendrier::PhaseDuJour> phases;
+    if (annee < Dates::LuneAnneeMin || annee > Dates::LuneAnneeMax)
+        return phases;
+    const QTimeZone fuseau = QTimeZone::systemTimeZone();
+    const QDateTime debut(QDate(annee - 1, 12, 1), QTime(0, 0), fuseau);
+    for (const Dates::InstantPhase &p : Dates::phasesApres(debut, 60))
+        phases.push_back({p.utc.toTimeZone(fuseau).date().toJulianDay(), int(p.phase)});
+    return phases;
+}
+
 FenetreZelund *creeCalendrier()
 {
-    return new FenCalendrier;
+    auto *fenetre = new FenCalendrier;
+    fenetre->setSourcePhases(phasesDeLAnnee);
+    return fenetre;
 }
 
 FenetreZelund *creeMiniCalend()

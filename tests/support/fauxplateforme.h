@@ -37,6 +37,8 @@ public:
     std::deque<std::optional<quint32>> couleursChoisies; // cancelled when empty
     QList<quint32> departsCouleur;
     QStringList adresses;
+    std::deque<std::optional<QString>> chemins; // cancelled when empty
+    QStringList nomsProposes;
 
     // Each launch as one command line, "programme arg1 arg2".
     QStringList commandes() const;
@@ -67,6 +69,12 @@ public:
     {
         adresses << adresse;
         return true;
+    }
+    std::optional<QString> cheminEnregistrement(const QString &, const QString &nomPropose, const QString &,
+                                                const QString &) override
+    {
+        nomsProposes << nomPropose;
+        return prochain(chemins, std::optional<QString>());
     }
 
 private:
