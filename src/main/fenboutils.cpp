@@ -7,7 +7,7 @@
 #include "calendar/fenjourplus.h"
 #include "calendar/fenminicalend.h"
 #include "calendar/fenpaques.h"
-#include "dates/lune.h"
+#include "moon/phasesvraies.h"
 #include "pastimes/fen2001.h"
 #include "pastimes/fen2010.h"
 #include "pastimes/fencompte.h"
@@ -37,11 +37,11 @@ FenetreZelund *creeHorloge()
 std::vector<Calendrier::PhaseDuJour> phasesDeLAnnee(int annee)
 {
     std::vector<Calendrier::PhaseDuJour> phases;
-    if (annee < Dates::LuneAnneeMin || annee > Dates::LuneAnneeMax)
+    if (annee < Lune::PhasesAnneeMin || annee > Lune::PhasesAnneeMax)
         return phases;
     const QTimeZone fuseau = QTimeZone::systemTimeZone();
     const QDateTime debut(QDate(annee - 1, 12, 1), QTime(0, 0), fuseau);
-    for (const Dates::InstantPhase &p : Dates::phasesApres(debut, 60))
+    for (const Lune::InstantPhase &p : Lune::phasesApres(debut, 60))
         phases.push_back({p.utc.toTimeZone(fuseau).date().toJulianDay(), int(p.phase)});
     return phases;
 }
