@@ -2,6 +2,7 @@
 
 #include <QCalendar>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QTest>
 
 Q_DECLARE_METATYPE(Dates::JourMoisAn)
@@ -217,6 +218,37 @@ private slots:
             const qint64 o = *Dates::numeroJour(*ouvre);
             QVERIFY(o <= b && compteJourParJour(a, o, regle, region) == n
                     && compteJourParJour(o, o, regle, region) == 1);
+        }
+    }
+    // Every span from 1780 to the end of a year, against a count year by
+    // year: the weekdays from Qt, the holidays straight from the table.
+    void anneesEntieres_data()
+    {
+        QTest::addColumn<Dates::Regle>("regle");
+        QTest::addColumn<Dates::Region>("region");
+        QTest::newRow("ouvrés") << Dates::Regle::Ouvres << Dates::Region::France;
+        QTest::newRow("ouvrables") << Dates::Regle::Ouvrables << Dates::Region::France;
+        QTest::newRow("ouvrés Alsace-Moselle") << Dates::Regle::Ouvres << Dates::Region::AlsaceMoselle;
+        QTest::newRow("ouvrables Alsace-Moselle") << Dates::Regle::Ouvrables << Dates::Region::AlsaceMoselle;
+    }
+    void anneesEntieres()
+    {
+        QFETCH(Dates::Regle, regle);
+        QFETCH(Dates::Region, region);
+        const int limite = regle == Dates::Regle::Ouvres ? 5 : 6;
+        qint64 attendu = 0;
+        for (int an = 1780; an <= Dates::CalculAnneeMax; ++an) {
+            const QDate janvier(an, 1, 1);
+            for (int j = 0; j < 7; ++j)
+                attendu += janvier.addDays(j).dayOfWeek() <= limite ? (janvier.daysInYear() - j + 6) / 7 : 0;
+            QSet<qint64> feries;
+            for (const Dates::Ferie &f : Dates::Feries) {
+                const QDate d = f.mois ? QDate(an, f.mois, f.jour) : Dates::fPaques(qint16(an)).addDays(f.jour);
+                if (Dates::ferieEn(f, an, region) && d.dayOfWeek() <= limite)
+                    feries.insert(d.toJulianDay());
+            }
+            attendu -= feries.size();
+            QCOMPARE(Dates::joursOuvres({1, 1, 1780}, {31, 12, an}, regle, region).value_or(-1), attendu);
         }
     }
 };
