@@ -1,10 +1,10 @@
 #include "dates/calculs.h"
 
 #include "dates/calendrier.h"
+#include "dates/comput.h"
 
 #include <algorithm>
 #include <array>
-#include <vector>
 
 namespace Dates {
 
@@ -34,12 +34,12 @@ bool dansLeTrou(const JourMoisAn &d)
 }
 
 // Monday is 0: Julian Day 0 was a Monday.
-int jourSemaine(qint64 numero)
+constexpr int jourSemaine(qint64 numero)
 {
     return int(numero % 7);
 }
 
-int joursComptes(Regle regle)
+constexpr int joursComptes(Regle regle)
 {
     return regle == Regle::Ouvres ? 5 : 6;
 }
@@ -90,46 +90,154 @@ qint64 feriesComptes(const FeriesAnnee &f, qint64 debut, qint64 fin, int comptes
     return n;
 }
 
-// For each rule, the counted holidays of a region in the years before each
-// year: a span of whole years costs one subtraction. Built at the region's
-// first count, from the first year any holiday was kept.
-struct Cumuls
+// The holidays on counted days over whole years, counted without walking the
+// years: a day counted from Easter keeps its weekday; a fixed day's weekday
+// repeats every 400 Gregorian years (146097 days, whole weeks); and a day
+// counted from Easter meets a fixed one only in the years Easter falls on one
+// given date, few enough to be counted once, here, at compile time.
+constexpr int Cycle = 400;
+
+// For each fixed holiday and each rule, the years of the 400-year cycle before
+// each one where it falls on a counted day (Monday to Friday, to Saturday).
+struct CycleFixe
 {
-    static constexpr int Debut = 1802;
-    std::array<std::vector<qint64>, 2> avant; // ouvrés, ouvrables
-    explicit Cumuls(Region region)
-    {
-        for (auto &v : avant)
-            v.assign(CalculAnneeMax + 2, 0);
-        for (int a = Debut; a <= CalculAnneeMax; ++a) {
-            const FeriesAnnee f = feriesDe(a, region);
-            qint64 ouvres = 0;
-            qint64 ouvrables = 0;
-            for (std::size_t i = 0; i < f.nombre; ++i) {
-                const int jour = jourSemaine(f.jours[i]);
-                ouvres += jour < 5 ? 1 : 0;
-                ouvrables += jour < 6 ? 1 : 0;
-            }
-            avant[0][std::size_t(a + 1)] = avant[0][std::size_t(a)] + ouvres;
-            avant[1][std::size_t(a + 1)] = avant[1][std::size_t(a)] + ouvrables;
-        }
-    }
-    qint64 entre(int premiere, int derniere, Regle regle) const
-    {
-        const auto &v = avant[regle == Regle::Ouvres ? 0 : 1];
-        premiere = std::max(premiere, Debut);
-        derniere = std::min(derniere, CalculAnneeMax);
-        return premiere > derniere ? 0 : v[std::size_t(derniere + 1)] - v[std::size_t(premiere)];
-    }
+    std::array<std::array<quint16, Cycle + 1>, 2> avant{};
 };
 
-const Cumuls &cumuls(Region region)
+constexpr auto CyclesFixes = [] {
+    std::array<CycleFixe, std::size(Feries)> c{};
+    for (std::size_t i = 0; i < std::size(Feries); ++i) {
+        if (Feries[i].mois == 0)
+            continue;
+        for (int a = 0; a < Cycle; ++a) {
+            const int jour = jourSemaine(Comput::jourJulien(Feries[i].jour, Feries[i].mois, Cycle + a));
+            c[i].avant[0][a + 1] = quint16(c[i].avant[0][a] + (jour < 5 ? 1 : 0));
+            c[i].avant[1][a + 1] = quint16(c[i].avant[1][a] + (jour < 6 ? 1 : 0));
+        }
+    }
+    return c;
+}();
+
+constexpr std::size_t indiceRegle(Regle regle)
 {
-    static const Cumuls france(Region::France);
-    if (region == Region::France)
-        return france;
-    static const Cumuls alsaceMoselle(Region::AlsaceMoselle);
-    return alsaceMoselle;
+    return regle == Regle::Ouvres ? 0 : 1;
+}
+
+// Days from 22 March, the earliest Easter, to a day of the same year.
+constexpr int depuis22Mars(int jour, int mois)
+{
+    return (153 * (mois > 2 ? mois - 3 : mois + 9) + 2) / 5 + jour - 22;
+}
+
+constexpr int jourSemaineMobile(const Ferie &f)
+{
+    return ((6 + f.jour) % 7 + 7) % 7; // Easter is a Sunday
+}
+
+// A holiday counted from Easter that can fall on a fixed one, and before
+// each year, the years it did.
+struct Rencontre
+{
+    std::size_t mobile = 0;
+    std::size_t fixe = 0;
+    std::array<quint16, CalculAnneeMax + 2> avant{};
+};
+
+constexpr int paquesPour(const Ferie &mobile, const Ferie &fixe)
+{
+    return mobile.mois == 0 && fixe.mois != 0 ? depuis22Mars(fixe.jour, fixe.mois) - mobile.jour : -1;
+}
+
+constexpr bool peuventSeRencontrer(const Ferie &mobile, const Ferie &fixe)
+{
+    const int p = paquesPour(mobile, fixe);
+    return p >= 0 && p <= depuis22Mars(25, 4); // Easter falls from 22 March to 25 April
+}
+
+constexpr std::size_t NombreRencontres = [] {
+    std::size_t n = 0;
+    for (const Ferie &m : Feries)
+        for (const Ferie &f : Feries)
+            n += peuventSeRencontrer(m, f) ? 1 : 0;
+    return n;
+}();
+
+constexpr auto Rencontres = [] {
+    std::array<Rencontre, NombreRencontres> r{};
+    std::size_t n = 0;
+    for (std::size_t m = 0; m < std::size(Feries); ++m)
+        for (std::size_t f = 0; f < std::size(Feries); ++f) {
+            if (!peuventSeRencontrer(Feries[m], Feries[f]))
+                continue;
+            r[n].mobile = m;
+            r[n].fixe = f;
+            const int voulu = paquesPour(Feries[m], Feries[f]);
+            for (int a = PaquesAnneeMin; a <= CalculAnneeMax; ++a) {
+                const JourMoisAn p = Comput::paques(qint16(a));
+                r[n].avant[std::size_t(a + 1)] =
+                    quint16(r[n].avant[std::size_t(a)] + (depuis22Mars(p.jour, p.mois) == voulu ? 1 : 0));
+            }
+            ++n;
+        }
+    return r;
+}();
+
+// Years, both counted; none when debut > fin.
+struct Annees
+{
+    int debut;
+    int fin;
+};
+
+constexpr Annees inter(Annees a, Annees b)
+{
+    return {std::max(a.debut, b.debut), std::min(a.fin, b.fin)};
+}
+
+// The years a holiday was one: from its first year, but for its suspension.
+constexpr std::array<Annees, 2> anneesDe(const Ferie &f)
+{
+    return {{{f.premiereAnnee, f.suspenduDe - 1}, {std::max(f.premiereAnnee, f.suspenduA + 1), CalculAnneeMax}}};
+}
+
+// Years of [1, x) where fixed holiday i falls on a counted day.
+qint64 fixesAvant(std::size_t i, int x, Regle regle)
+{
+    const auto &avant = CyclesFixes[i].avant[indiceRegle(regle)];
+    return qint64(x / Cycle) * avant[Cycle] + avant[std::size_t(x % Cycle)];
+}
+
+// The counted holidays of a region in the years premiere to derniere.
+qint64 feriesAnnees(int premiere, int derniere, Regle regle, Region region)
+{
+    const int comptes = joursComptes(regle);
+    const Annees voulues{std::max(premiere, PaquesAnneeMin), derniere};
+    qint64 n = 0;
+    for (std::size_t i = 0; i < std::size(Feries); ++i) {
+        const Ferie &h = Feries[i];
+        if (!ferieDe(h, region) || (h.mois == 0 && jourSemaineMobile(h) >= comptes))
+            continue;
+        for (const Annees &p : anneesDe(h)) {
+            const Annees a = inter(p, voulues);
+            if (a.debut <= a.fin)
+                n +=
+                    h.mois == 0 ? a.fin - a.debut + 1 : fixesAvant(i, a.fin + 1, regle) - fixesAvant(i, a.debut, regle);
+        }
+    }
+    // A day that is two holidays counts once.
+    for (const Rencontre &r : Rencontres) {
+        const Ferie &m = Feries[r.mobile];
+        const Ferie &f = Feries[r.fixe];
+        if (!ferieDe(m, region) || !ferieDe(f, region) || jourSemaineMobile(m) >= comptes)
+            continue;
+        for (const Annees &pm : anneesDe(m))
+            for (const Annees &pf : anneesDe(f)) {
+                const Annees a = inter(inter(pm, pf), voulues);
+                if (a.debut <= a.fin)
+                    n -= r.avant[std::size_t(a.fin + 1)] - r.avant[std::size_t(a.debut)];
+            }
+    }
+    return n;
 }
 
 qint64 feriesEntre(qint64 debut, qint64 fin, Regle regle, Region region)
@@ -140,7 +248,7 @@ qint64 feriesEntre(qint64 debut, qint64 fin, Regle regle, Region region)
     qint64 n = feriesComptes(feriesDe(premiere, region), debut, fin, comptes);
     if (derniere != premiere)
         n += feriesComptes(feriesDe(derniere, region), debut, fin, comptes)
-             + cumuls(region).entre(premiere + 1, derniere - 1, regle);
+             + feriesAnnees(premiere + 1, derniere - 1, regle, region);
     return n;
 }
 

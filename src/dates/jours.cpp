@@ -1,32 +1,21 @@
 #include "dates/jours.h"
 
 #include "dates/calendrier.h"
+#include "dates/comput.h"
 
 namespace Dates {
 
 namespace {
 
-// Counted from 1 March of year 0 in 400-year eras, so that the leap day ends
-// each counted year; the era is floored for negative years.
-constexpr qint64 joursCivils(int jour, int mois, int annee)
-{
-    const qint64 a = static_cast<qint64>(annee) - (mois <= 2 ? 1 : 0);
-    const qint64 ere = (a >= 0 ? a : a - 399) / 400;
-    const qint64 anDansEre = a - ere * 400;
-    const qint64 jourDansAn = (153 * (mois > 2 ? mois - 3 : mois + 9) + 2) / 5 + jour - 1;
-    const qint64 jourDansEre = anDansEre * 365 + anDansEre / 4 - anDansEre / 100 + jourDansAn;
-    return ere * 146097 + jourDansEre;
-}
-
-constexpr qint64 jourJulienDuZero = 1721120; // 1 March of year 0
+using Comput::joursCivils;
 constexpr qint64 jourZero = joursCivils(30, 12, 1899);
-static_assert(jourZero + jourJulienDuZero == JourJulienDuJourZero);
+static_assert(jourZero + Comput::JourJulienDuZero == JourJulienDuJourZero);
 
 } // namespace
 
 qint64 jourJulien(int jour, int mois, int annee)
 {
-    return joursCivils(jour, mois, annee) + jourJulienDuZero;
+    return Comput::jourJulien(jour, mois, annee);
 }
 
 qint64 jourJulienDuCalendrierJulien(int jour, int mois, int annee)

@@ -1,5 +1,6 @@
 #include "dates/paques.h"
 
+#include "dates/comput.h"
 #include "dates/jours.h"
 #include "dates/texte.h"
 
@@ -9,22 +10,7 @@ std::optional<JourMoisAn> jourPaques(qint16 an)
 {
     if (an < PaquesAnneeMin || an > PaquesAnneeMax)
         return std::nullopt;
-    // Every term stays between 0 and 500 for these years, so 16 bits suffice
-    // and truncating division equals floor division.
-    const qint16 a = an % 19;
-    const qint16 b = an / 100;
-    const qint16 c = an % 100;
-    const qint16 d = b / 4;
-    const qint16 e = b % 4;
-    const qint16 f = (b + 8) / 25;
-    const qint16 g = (b - f + 1) / 3;
-    const qint16 h = (19 * a + b - d - g + 15) % 30;
-    const qint16 i = c / 4;
-    const qint16 k = c % 4;
-    const qint16 l = (32 + 2 * e + 2 * i - h - k) % 7;
-    const qint16 m = (a + 11 * h + 22 * l) / 451;
-    const qint16 n = h + l - 7 * m + 114;
-    return JourMoisAn{n % 31 + 1, n / 31, an};
+    return Comput::paques(an);
 }
 
 QDate fPaques(qint16 an)

@@ -79,12 +79,16 @@ inline constexpr Ferie Feries[] = {
     {0, 50, u"Lundi de Pentecôte", 1886},
 };
 
-// True when f was a holiday of region in that year (a national one in both).
+// True when f is a holiday of region in some year (a national one in both).
+constexpr bool ferieDe(const Ferie &f, Region region)
+{
+    return f.region != Region::AlsaceMoselle || region == Region::AlsaceMoselle;
+}
+
+// True when f was a holiday of region in that year.
 constexpr bool ferieEn(const Ferie &f, int annee, Region region)
 {
-    if (f.region == Region::AlsaceMoselle && region != Region::AlsaceMoselle)
-        return false;
-    return annee >= f.premiereAnnee && (annee < f.suspenduDe || annee > f.suspenduA);
+    return ferieDe(f, region) && annee >= f.premiereAnnee && (annee < f.suspenduDe || annee > f.suspenduA);
 }
 
 // The day of f in a year of the Gregorian calendar (1 to 9999).

@@ -23,12 +23,23 @@ VantelBttn *bouton(FenBOutils &b, int o)
                       b.CmdAn2010,  b.Cmd2001,       b.CmdFeries,     b.CmdFortune}[std::size_t(o)];
 }
 
+// A key pressed on the arret-th Tab stop, then what the lu-th reads.
+struct Touche
+{
+    int arret;
+    Qt::Key touche;
+    int lu;
+    const char *attendu;
+};
+
 bool ouverte(const QPointer<FenetreZelund> &f)
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return f && f->isVisible();
 }
 } // namespace
+
+Q_DECLARE_METATYPE(QList<Touche>)
 
 // The toolbox: its place beside the main window, the tool windows it opens
 // and closes, and Escape closing every window as its close button does.
@@ -243,6 +254,80 @@ private slots:
         FenHorloge h;
         QTest::keyClick(h.FondHorloge, Qt::Key_Space);
         QVERIFY(h.estAuPremierPlan());
+    }
+    // Each tool from the keyboard alone, as a screen reader hears it: opened
+    // by Space on the toolbox, Tab goes round every control (read by name),
+    // and keys pressed on a control change what another one reads (its value,
+    // else its name; "premier plan": whether the window is kept on top).
+    void outilsAuClavier_data()
+    {
+        QTest::addColumn<int>("outil");
+        QTest::addColumn<QStringList>("arrets"); // from the first control round; each name's start
+        QTest::addColumn<QList<Touche>>("touches");
+        const QString fermer = QStringLiteral("Fermer");
+        QTest::newRow("horloge") << int(FenBOutils::Horloge) << QStringList{"21 h 05"}
+                                 << QList<Touche>{{0, Qt::Key_Space, -1, "oui"}, {0, Qt::Key_Menu, -1, "non"}};
+        QTest::newRow("mini-calendrier") << int(FenBOutils::MiniCalend) << QStringList{"novembre 2001", fermer}
+                                         << QList<Touche>{{0, Qt::Key_PageDown, 0, "décembre 2001"},
+                                                          {0, Qt::Key_Left, 0, "novembre 2001"},
+                                                          {0, Qt::Key_Space, -1, "oui"}};
+        // 18 November 2001 was a Sunday.
+        QTest::newRow("jour de la semaine")
+            << int(FenBOutils::JourPlus)
+            << QStringList{"Jour de la semaine", "Jour", "Changer le jour", " Novembre", "Année",
+                           "Changer l'année",    fermer}
+            << QList<Touche>{{2, Qt::Key_Up, 1, " 19"},         {2, Qt::Key_Up, 0, " Mardi "},
+                             {3, Qt::Key_Down, 3, " Décembre"}, {3, Qt::Key_Up, 0, " Mardi "},
+                             {3, Qt::Key_End, 0, " Jeudi "},    {5, Qt::Key_Up, 0, " Vendredi "},
+                             {4, Qt::Key_Up, 4, " 2003"},       {1, Qt::Key_Down, 0, " Vendredi "}};
+        QTest::newRow("Pâques") << int(FenBOutils::Feries)
+                                << QStringList{"Année", "Changer l'année", "Pâques : dimanche 15 avril", fermer}
+                                << QList<Touche>{{1, Qt::Key_Up, 2, "Pâques : dimanche 31 mars"},
+                                                 {0, Qt::Key_Up, 2, "Pâques : dimanche 20 avril"},
+                                                 {0, Qt::Key_Down, 0, " 2002"}};
+        // The countdowns are read once their first count is shown, a second after they open.
+        QTest::newRow("2001") << int(FenBOutils::An2001) << QStringList{"321 jours et des poussières...", fermer}
+                              << QList<Touche>{};
+        QTest::newRow("2010") << int(FenBOutils::An2010) << QStringList{"2965 jours, 2 heures, 54 minutes", fermer}
+                              << QList<Touche>{};
+    }
+    void outilsAuClavier()
+    {
+        QFETCH(int, outil);
+        QFETCH(QStringList, arrets);
+        QFETCH(QList<Touche>, touches);
+        Banc banc;
+        FenBOutils b;
+        b.show();
+        b.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&b));
+        const auto o = FenBOutils::Outil(outil);
+        bouton(b, o)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(bouton(b, o), Qt::Key_Space);
+        QPointer<FenetreZelund> f = FenBOutils::fenetre(o);
+        QVERIFY(f && QTest::qWaitForWindowActive(f));
+        if (o == FenBOutils::An2001 || o == FenBOutils::An2010)
+            QTest::qWait(1100);
+        const auto lu = [](QWidget *w) {
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+            return a->text(QAccessible::Value).isEmpty() ? a->text(QAccessible::Name) : a->text(QAccessible::Value);
+        };
+        QList<QWidget *> vus;
+        QStringList noms;
+        for (int i = 0; i < 20 && !vus.contains(QApplication::focusWidget()); ++i) {
+            vus << QApplication::focusWidget();
+            noms << QAccessible::queryAccessibleInterface(vus.last())->text(QAccessible::Name);
+            QTest::keyClick(vus.last(), Qt::Key_Tab);
+        }
+        QCOMPARE(noms.size(), arrets.size());
+        for (int i = 0; i < arrets.size(); ++i)
+            QVERIFY2(noms[i].startsWith(arrets[i]), qPrintable(noms.join(u'|')));
+        for (const Touche &t : touches) {
+            vus[t.arret]->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(vus[t.arret], t.touche);
+            const QString obtenu = t.lu < 0 ? (f->estAuPremierPlan() ? "oui" : "non") : lu(vus[t.lu]);
+            QVERIFY2(obtenu.startsWith(t.attendu), qPrintable(obtenu));
+        }
     }
 };
 
