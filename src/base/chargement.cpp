@@ -2,6 +2,7 @@
 
 #include "base/reglages.h"
 
+#include <QTimeZone>
 #include <array>
 #include <limits>
 #include <vector>
@@ -57,6 +58,28 @@ int corrigeAnneeFin(int annee)
     return annee > 9999 ? 9999 : annee;
 }
 
+std::optional<Dates::Lieu> lisLieu(const QString &nom, const QString &latitude, const QString &longitude,
+                                   const QString &fuseau)
+{
+    auto lieu = Dates::lisCoordonnees(latitude + QLatin1Char(',') + longitude, {});
+    if (!lieu || !QTimeZone::isTimeZoneIdAvailable(fuseau.toUtf8()))
+        return std::nullopt;
+    lieu->nom = nom.trimmed();
+    lieu->fuseau = fuseau.toUtf8();
+    return lieu;
+}
+
+void ecritLieu(Reglages &reglages, const Dates::Lieu &lieu)
+{
+    const std::array<Reglages::Ecriture, 4> e = {{
+        {Cles::Lieu, Cles::Nom, lieu.libelle()},
+        {Cles::Lieu, Cles::Latitude, QString::number(lieu.latitude, 'f', 4)},
+        {Cles::Lieu, Cles::Longitude, QString::number(lieu.longitude, 'f', 4)},
+        {Cles::Lieu, Cles::Fuseau, QString::fromUtf8(lieu.fuseau)},
+    }};
+    reglages.ecrit(e);
+}
+
 std::optional<ValeursChargees> chargeReglages(Reglages &reglages, int anneeCourante)
 {
     ValeursChargees v;
@@ -109,6 +132,14 @@ std::optional<ValeursChargees> chargeReglages(Reglages &reglages, int anneeCoura
     v.uniteCalculs = reglages.lit(Cles::Calculs, Cles::Unite, Cles::Unites.first());
     if (!Cles::Regions.contains(v.regionCalculs) || !Cles::Unites.contains(v.uniteCalculs))
         return std::nullopt;
+    const Dates::Lieu paris = Dates::lieuParDefaut();
+    const auto lieu = lisLieu(reglages.lit(Cles::Lieu, Cles::Nom, paris.nom),
+                              reglages.lit(Cles::Lieu, Cles::Latitude, QString::number(paris.latitude, 'f', 4)),
+                              reglages.lit(Cles::Lieu, Cles::Longitude, QString::number(paris.longitude, 'f', 4)),
+                              reglages.lit(Cles::Lieu, Cles::Fuseau, QString::fromUtf8(paris.fuseau)));
+    if (!lieu)
+        return std::nullopt;
+    v.lieu = *lieu;
 
     std::vector<Reglages::Ecriture> manquantes;
     for (const auto &r : cinq)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/couleurs.h"
+#include "dates/lieux.h"
 
 #include <QString>
 #include <QStringList>
@@ -37,6 +38,13 @@ inline const QString ConseilDemarrage = QStringLiteral("Conseil au démarrage");
 inline const QString Calculs = QStringLiteral("Calculs de dates");
 inline const QString Region = QStringLiteral("Région");
 inline const QString Unite = QStringLiteral("Unité");
+// The almanac's place: a name (empty for bare coordinates), decimal degrees
+// north and east, an IANA time zone. Missing keys take Paris's values.
+inline const QString Lieu = QStringLiteral("Lieu de l'éphéméride");
+inline const QString Nom = QStringLiteral("Nom");
+inline const QString Latitude = QStringLiteral("Latitude");
+inline const QString Longitude = QStringLiteral("Longitude");
+inline const QString Fuseau = QStringLiteral("Fuseau horaire");
 
 inline const QString CielDefaut = QStringLiteral("119 119 119");
 inline const QString EtoilesDefaut = QStringLiteral("255 255 255");
@@ -62,6 +70,13 @@ std::optional<int> lisAnnee(const QString &texte);
 int corrigeAnneeDebut(int annee);
 int corrigeAnneeFin(int annee);
 
+// The almanac's place as the store holds it, and back. nullopt when a
+// coordinate is not a decimal number in range or the zone is unknown.
+std::optional<Dates::Lieu> lisLieu(const QString &nom, const QString &latitude, const QString &longitude,
+                                   const QString &fuseau);
+// Writes the four values in one go, so that another copy never reads half a place.
+void ecritLieu(Reglages &reglages, const Dates::Lieu &lieu);
+
 struct ValeursChargees
 {
     Couleurs::Schema couleurs;
@@ -74,6 +89,7 @@ struct ValeursChargees
     QString conseilDemarrage;
     QString regionCalculs; // one of Cles::Regions
     QString uniteCalculs;  // one of Cles::Unites
+    Dates::Lieu lieu;
 
     bool infoBullesActives() const { return infoBulles == Cles::Oui; }
 };

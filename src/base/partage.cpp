@@ -12,6 +12,7 @@ void Partage::prend(const Base::ValeursChargees &v)
     conseilDemarrage = v.conseilDemarrage;
     regionCalculs = v.regionCalculs;
     uniteCalculs = v.uniteCalculs;
+    lieuEphemeride = v.lieu;
 }
 
 Partage &partage()

@@ -16,6 +16,7 @@ struct Partage
     QString fichierAide;
     QString regionCalculs = Cles::Regions.first();
     QString uniteCalculs = Cles::Unites.first();
+    Dates::Lieu lieuEphemeride = Dates::lieuParDefaut();
     int anneeDebut = 1700;
     int anneeFin = 2100;
     Couleurs::Schema couleurs = Couleurs::Schema::parDefaut();

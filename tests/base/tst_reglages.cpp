@@ -332,6 +332,36 @@ private slots:
         QCOMPARE(banc.relu(Cles::AnneeFin, Cles::Valeur), fin);
     }
 
+    // The almanac's place: Paris when nothing is stored, else what the
+    // chooser wrote, read back whole; nothing written at load.
+    void lieu_data()
+    {
+        QTest::addColumn<QStringList>("ecrit"); // name, latitude, longitude, zone; empty: nothing stored
+        QTest::addColumn<QString>("lu");        // label, coordinates, zone
+        QTest::newRow("absent") << QStringList{} << "Paris 48.8566 2.3522 Europe/Paris";
+        QTest::newRow("ville") << QStringList{"Fort-de-France (Martinique)", "14.6161", "-61.0588",
+                                              "America/Martinique"}
+                               << "Fort-de-France (Martinique) 14.6161 -61.0588 America/Martinique";
+        QTest::newRow("pôle, sans nom") << QStringList{"", "-90", "180", "Pacific/Auckland"}
+                                        << " -90.0000 180.0000 Pacific/Auckland";
+    }
+    void lieu()
+    {
+        QFETCH(QStringList, ecrit);
+        QFETCH(QString, lu);
+        Banc banc;
+        if (!ecrit.isEmpty())
+            Base::ecritLieu(banc.reglages(), *Base::lisLieu(ecrit[0], ecrit[1], ecrit[2], ecrit[3]));
+        const QStringList avant = banc.contenuFichier();
+        const auto v = Base::chargeReglages(banc.reglages(), 2026);
+        QVERIFY(v);
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4")
+                     .arg(v->lieu.libelle(), QString::number(v->lieu.latitude, 'f', 4),
+                          QString::number(v->lieu.longitude, 'f', 4), QString::fromUtf8(v->lieu.fuseau)),
+                 lu);
+        QCOMPARE(banc.contenuFichier().filter(Cles::Lieu), avant.filter(Cles::Lieu));
+    }
+
     void valeurFautiveLaisseLeMagasinIntact_data()
     {
         QTest::addColumn<QStringList>("ecrit"); // section, key, value
@@ -342,6 +372,10 @@ private slots:
         QTest::newRow("année") << QStringList{Cles::AnneeFin, Cles::Valeur, "deux mille"};
         QTest::newRow("région inconnue") << QStringList{Cles::Calculs, Cles::Region, "Alsace"};
         QTest::newRow("unité inconnue") << QStringList{Cles::Calculs, Cles::Unite, "Heures"};
+        QTest::newRow("latitude hors bornes") << QStringList{Cles::Lieu, Cles::Latitude, "90.5"};
+        QTest::newRow("longitude à virgule") << QStringList{Cles::Lieu, Cles::Longitude, "2,35"};
+        QTest::newRow("longitude vide") << QStringList{Cles::Lieu, Cles::Longitude, ""};
+        QTest::newRow("fuseau inconnu") << QStringList{Cles::Lieu, Cles::Fuseau, "Europe/Lutece"};
     }
     void valeurFautiveLaisseLeMagasinIntact()
     {
