@@ -6,6 +6,7 @@
 #include "main/etatpanneau.h"
 #include "ui/fenetre.h"
 
+#include <QDate>
 #include <QPointer>
 #include <QString>
 #include <array>
@@ -44,6 +45,8 @@ public:
     QString dateSelection() const { return m_dateSelection; }
     Dates::Periode periode() const { return m_periode; }
     int valeurSelection() const { return m_valeurSelection; }
+    // The selected day in the Gregorian calendar, as the almanac takes it.
+    QDate jourSelection() const;
     double fractionPhase() const { return m_fraction; }
     EtatPanneau panneau() const { return m_panneau; }
     const Principal::EtatCompteur &compteur() const { return m_compteur; }
