@@ -1,7 +1,6 @@
 #include "main/fenboutils.h"
 
 #include "base/partage.h"
-#include "base/plateforme.h"
 #include "base/twips.h"
 #include "calendar/fencalculs.h"
 #include "calendar/fencalendrier.h"
@@ -25,7 +24,6 @@ constexpr int Largeur = 3780;
 constexpr int Hauteur = 4020;
 constexpr int DecalageGauche = 630; // from the main window's corner, twips
 constexpr int DecalageHaut = 3210;
-constexpr int ContexteAide = 4;
 
 FenetreZelund *creeHorloge()
 {
@@ -163,7 +161,7 @@ FenBOutils::FenBOutils(QWidget *parent, std::function<QString()> dateSelection)
         // Checked while its window is open.
         boutons[i]->setCoche([outil] { return ouverte(outil) && !(partage().*descriptions().at(outil).fermee); });
     }
-    connect(CmdAide, &VantelBttn::clicked, this, [] { Plateforme::courante().afficheAide(ContexteAide); });
+    connect(CmdAide, &VantelBttn::clicked, this, [this] { emit aideDemandee(SujetAide::BoiteOutils); });
     connect(CmdAide, &VantelBttn::appuye, this, &FenBOutils::aideAppuyee);
     m_dateSelection = std::move(dateSelection);
     connect(CmdJourPlus, &VantelBttn::appuye, this, [this](Qt::MouseButton bouton) {
@@ -257,7 +255,7 @@ void FenBOutils::basculeCalculs()
 void FenBOutils::aideAppuyee(Qt::MouseButton bouton)
 {
     if (bouton == Qt::RightButton)
-        Plateforme::courante().afficheAide(0); // the contents of the whole help
+        emit aideDemandee(SujetAide::Sommaire); // the contents of the whole help
 }
 
 bool FenBOutils::eventFilter(QObject *objet, QEvent *event)
