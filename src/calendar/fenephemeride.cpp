@@ -24,7 +24,7 @@
 #include <QStandardItemModel>
 
 namespace {
-constexpr int Largeur = 7800;
+constexpr int Largeur = 7200;
 constexpr int Hauteur = 9000;
 constexpr int Interieur = Largeur - 1200; // the panel between the side strips
 constexpr int Colonne = 780;              // the place box, right of its label
@@ -95,6 +95,9 @@ FenEphemeride::FenEphemeride()
       m_lieux(lieuxDuFichier())
 {
     setObjectName(QStringLiteral("FenEphemeride"));
+    // Placed once beside the main window, then left where the user puts it:
+    // it is read while days are picked there.
+    setPlaceALActivation(false);
     FondEphemeride = new VantelPanel(this);
     FondEphemeride->setObjectName(QStringLiteral("FondEphemeride"));
     placeTwips(FondEphemeride, 600, 615, Interieur, Hauteur - 1245);

@@ -14,7 +14,7 @@ class VantelPanel;
 
 // The almanac of a day at the chosen place: the Sun, the Moon, the seasons
 // and the day in other calendars. One window at most; it follows the day
-// chosen in the main window while it is open, and stands beside it.
+// chosen in the main window while it is open, and opens beside it.
 class FenEphemeride : public FenOutil
 {
     Q_OBJECT
@@ -31,7 +31,7 @@ public:
     void setJour(const QDate &jour);
     QDate jour() const { return m_jour; }
 
-    // Beside the main window, on the side where it fits.
+    // Beside the main window, on the side where it fits, else as near as the screen allows.
     void placeSurPrincipale() override;
 
 protected:
