@@ -1,9 +1,7 @@
 #include "calendar/fenephemeride.h"
 
-#include "base/chargement.h"
 #include "base/donnees.h"
-#include "base/partage.h"
-#include "base/reglages.h"
+#include "base/parametres.h"
 #include "base/twips.h"
 #include "dates/ephemeride.h"
 #include "dates/lune.h"
@@ -117,6 +115,10 @@ FenEphemeride::FenEphemeride()
     setTabOrder(CmdListeLieux, TxtEphemeride);
     appliqueCouleurs();
     montreLieu();
+    connect(&Parametres::courant(), &Parametres::changee, this, [this](Parametres::Cle cle) {
+        if (cle == Parametres::Cle::LieuNom)
+            remplit();
+    });
     placeSurPrincipale();
 }
 
@@ -174,7 +176,7 @@ void FenEphemeride::appliqueCouleurs()
     a.lumiere << CmdListeLieux;
     a.autresTextes = {LblLieu, TxtLieu, LblRefusLieu, TxtEphemeride};
     a.visualisation = {TxtLieu, TxtEphemeride};
-    Ui::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
 void FenEphemeride::setJour(const QDate &jour)
@@ -189,7 +191,7 @@ void FenEphemeride::remplit()
 {
     const int defilement = TxtEphemeride->verticalScrollBar() ? TxtEphemeride->verticalScrollBar()->value() : 0;
     if (Dates::ephemerideDisponible(m_jour))
-        TxtEphemeride->setPlainText(Dates::texteEphemeride(m_jour, partage().lieuEphemeride));
+        TxtEphemeride->setPlainText(Dates::texteEphemeride(m_jour, Parametres::courant().lieu()));
     else
         TxtEphemeride->setPlainText(QStringLiteral("L'éphéméride va du 15 octobre 1582 au 31 décembre %1 "
                                                    "(calendrier grégorien) : choisissez un jour entre ces dates.")
@@ -200,7 +202,7 @@ void FenEphemeride::remplit()
 
 void FenEphemeride::montreLieu()
 {
-    TxtLieu->setText(texteLieu(partage().lieuEphemeride));
+    TxtLieu->setText(texteLieu(Parametres::courant().lieu()));
     LblRefusLieu->clear();
     TxtLieu->setAccessibleDescription(QString());
 }
@@ -215,13 +217,7 @@ void FenEphemeride::choisitLieu(const QString &texte)
         TxtLieu->setAccessibleDescription(refus);
         return;
     }
-    Dates::Lieu &lieu = partage().lieuEphemeride;
-    const bool change = texteLieu(*d.lieu) != texteLieu(lieu) || d.lieu->fuseau != lieu.fuseau;
-    if (change) {
-        lieu = *d.lieu;
-        Base::ecritLieu(Reglages::courant(), lieu);
-        remplit();
-    }
+    Parametres::courant().metLieu(*d.lieu);
     montreLieu();
 }
 
@@ -243,7 +239,7 @@ void FenEphemeride::placeSurPrincipale()
 bool FenEphemeride::eventFilter(QObject *objet, QEvent *event)
 {
     // The box's tooltip follows the application's switch.
-    if (event->type() == QEvent::ToolTip && !partage().infoBullesActives)
+    if (event->type() == QEvent::ToolTip && !Parametres::courant().infoBulles())
         return true;
     return FenOutil::eventFilter(objet, event);
 }

@@ -1,10 +1,10 @@
 #include "calendar/fenminicalend.h"
 
-#include "calendar/fenephemeride.h"
-
+#include "base/parametres.h"
 #include "base/partage.h"
 #include "base/plateforme.h"
 #include "base/twips.h"
+#include "calendar/fenephemeride.h"
 #include "calendar/imagepremierplan.h"
 #include "dates/infojour.h"
 #include "dates/noms.h"
@@ -119,7 +119,7 @@ void FenMiniCalend::appliqueCouleurs()
     a.panneaux = {FondMiniCalend};
     a.autresTextes = {Label1, lblPrev, lblMonth, lblNext, picMonth};
     a.visualisation = {picMonth};
-    Ui::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
 int FenMiniCalend::GetDate(const QDate &date)

@@ -1,8 +1,11 @@
+#include "base/chargement.h"
+#include "base/parametres.h"
 #include "base/twips.h"
 #include "calendar/fencalendrier.h"
 #include "calendar/fenephemeride.h"
 #include "calendar/fenminicalend.h"
 #include "dates/texte.h"
+#include "support/cles.h"
 #include "support/fenprinchargee.h"
 
 #include <QLabel>
@@ -169,6 +172,12 @@ private slots:
         const QString dit = f->findChild<QLabel *>("LblRefusLieu")->text();
         QVERIFY2(refus.isEmpty() ? dit.isEmpty() : dit.startsWith(refus), qPrintable(dit));
         QCOMPARE(banc.present(Cles::Lieu, Cles::Nom) ? banc.relu(Cles::Lieu, Cles::Nom) : QStringLiteral("-"), nom);
+        // What was written is what the next start reads.
+        const auto v = Base::chargeReglages(banc.reglages(), 2001);
+        QVERIFY(v);
+        QCOMPARE(v->lieu.libelle(), Parametres::courant().lieu().libelle());
+        QCOMPARE(QPointF(v->lieu.latitude, v->lieu.longitude),
+                 QPointF(Parametres::courant().lieu().latitude, Parametres::courant().lieu().longitude));
         // The almanac is told again for a new place only.
         QCOMPARE(texte->toPlainText() == avant, !refus.isEmpty());
     }

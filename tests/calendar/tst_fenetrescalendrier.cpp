@@ -1,6 +1,6 @@
 #include "appearance/configure.h"
 #include "base/chargement.h"
-#include "base/partage.h"
+#include "base/parametres.h"
 #include "base/twips.h"
 #include "calendar/compteurvertical.h"
 #include "calendar/fencalendrier.h"
@@ -115,7 +115,7 @@ private slots:
                  QStringLiteral("Jeudi 1 novembre 2001\nSemaine 44, jour 305 de l'année\nJour férié : Toussaint\n"
                                 "Double-clic ou Ctrl+E : éphéméride du jour\n"
                                 "Cliquer pour conserver le calendrier au premier plan"));
-        partage().infoBullesActives = false;
+        Parametres::courant().metInfoBulles(false);
         QTest::mouseMove(f.AffCalendrier, QPoint(30, 30));
         QCOMPARE(f.AffCalendrier->toolTip(), QString());
         QTest::mouseClick(f.AffCalendrier, Qt::MiddleButton);
@@ -177,7 +177,7 @@ private slots:
         QFETCH(int, texte);
         QFETCH(QString, paques);
         Banc banc;
-        partage().infoBullesActives = false;
+        Parametres::courant().metInfoBulles(false);
         FenPaques f;
         f.TxtAnnee->setText(tape);
         QCOMPARE(f.TxtAnnee->text(), QStringLiteral(" %1").arg(texte));
@@ -341,7 +341,7 @@ private slots:
     {
         QFETCH(QColor, couleur);
         Banc banc;
-        partage().couleurs.change(Couleurs::Visualisation, Ui::nombreVb(couleur));
+        Parametres::courant().metCouleur(Couleurs::Visualisation, Ui::nombreVb(couleur));
         FenCalendrier c;
         const QImage image = avecFocus(c.AffMois);
         QVERIFY(!image.isNull());
