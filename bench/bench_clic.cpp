@@ -1,12 +1,14 @@
 // A click on a day button through to the repainted caption, sky and Moon
 // (the true Moon's tooltip text included), the tooltip text alone, and the
 // painting of the Moon alone, each against a bare Qt widget of the
-// same size painted in the same run.
+// same size painted in the same run; then what the almanac window adds to
+// a day click while it follows the day, and its opening.
 #include "mesure.h"
 
 #include "app/plateformeqt.h"
 #include "base/chargement.h"
 #include "base/reglages.h"
+#include "calendar/fenephemeride.h"
 #include "main/fenprin.h"
 #include "moon/imagelune.h"
 #include "moon/phasesvraies.h"
@@ -21,9 +23,9 @@
 
 namespace {
 
-// Median time, in microseconds, of one call of f.
+// Times, in microseconds, of each call of f.
 template<typename F>
-double chronometre(int tours, F f)
+QVector<double> temps(int tours, F f)
 {
     QVector<double> t;
     QElapsedTimer chrono;
@@ -32,7 +34,23 @@ double chronometre(int tours, F f)
         f(i);
         t << chrono.nsecsElapsed() / 1000.0;
     }
-    return Mesure::mediane(t);
+    return t;
+}
+
+// Median time, in microseconds, of one call of f.
+template<typename F>
+double chronometre(int tours, F f)
+{
+    return Mesure::mediane(temps(tours, f));
+}
+
+// "median ms (quartiles q1–q3)".
+QString resume(const QVector<double> &t)
+{
+    return QStringLiteral("%1 ms (quartiles %2–%3)")
+        .arg(Mesure::mediane(t) / 1000, 0, 'f', 3)
+        .arg(Mesure::quantile(t, 0.25) / 1000, 0, 'f', 3)
+        .arg(Mesure::quantile(t, 0.75) / 1000, 0, 'f', 3);
 }
 
 } // namespace
@@ -91,6 +109,48 @@ int main(int argc, char **argv)
                .arg(lune / 1000, 0, 'f', 3)
                .arg(luneNue / 1000, 0, 'f', 3)
                .arg(lune / luneNue, 0, 'f', 2);
+
+    // The almanac open: the same clicks, each telling it the new day. Blocks
+    // with and without it alternate, so that a drift of the machine hits both.
+    QVector<double> sans, avec, nue;
+    for (int bloc = 0; bloc < 8; ++bloc) {
+        const auto clics = [&](int i) {
+            f.Jour[(i + bloc) % 28]->click();
+            QCoreApplication::processEvents();
+        };
+        if (FenEphemeride *e = FenEphemeride::ouverte())
+            e->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+        sans << temps(tours / 8, clics);
+        FenEphemeride::montre(f.jourSelection());
+        QCoreApplication::processEvents();
+        avec << temps(tours / 8, clics);
+        nue << temps(tours / 8, [&](int) {
+            nu.update();
+            QCoreApplication::processEvents();
+        });
+    }
+    // Opening it on the selected day, from closed, until it is painted.
+    QVector<double> ouverture;
+    for (int i = 0; i < 40; ++i) {
+        if (FenEphemeride *e = FenEphemeride::ouverte())
+            e->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+        ouverture << temps(1, [&](int) {
+            FenEphemeride::montre(f.jourSelection());
+            QCoreApplication::processEvents();
+        });
+    }
+    out << QStringLiteral("day click, almanac closed: %1; almanac open and following: %2; bare window: %3\n")
+               .arg(resume(sans), resume(avec), resume(nue));
+    out << QStringLiteral("almanac added to a day click: %1 ms (limit 2 ms); ratios to the bare window: %2 closed, "
+                          "%3 open\n")
+               .arg((Mesure::mediane(avec) - Mesure::mediane(sans)) / 1000, 0, 'f', 3)
+               .arg(Mesure::mediane(sans) / Mesure::mediane(nue), 0, 'f', 2)
+               .arg(Mesure::mediane(avec) / Mesure::mediane(nue), 0, 'f', 2);
+    out << QStringLiteral("almanac window opened and painted: %1\n").arg(resume(ouverture));
     Plateforme::installe(nullptr);
     Reglages::installe(nullptr);
     return 0;

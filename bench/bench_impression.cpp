@@ -4,7 +4,7 @@
 
 #include "calendar/dessinpage.h"
 #include "calendar/pageimprimee.h"
-#include "dates/lune.h"
+#include "moon/phasesvraies.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -35,7 +35,7 @@ qsizetype anneeEnPdf(const QString &chemin, int annee)
 {
     const QTimeZone fuseau = QTimeZone::systemTimeZone();
     std::vector<Calendrier::PhaseDuJour> phases;
-    for (const Dates::InstantPhase &p : Dates::phasesApres(QDateTime(QDate(annee - 1, 12, 1), QTime(0, 0), fuseau), 60))
+    for (const Lune::InstantPhase &p : Lune::phasesApres(QDateTime(QDate(annee - 1, 12, 1), QTime(0, 0), fuseau), 60))
         phases.push_back({p.utc.toTimeZone(fuseau).date().toJulianDay(), int(p.phase)});
     const Calendrier::PageImprimee page =
         Calendrier::miseEnPage({Calendrier::Etendue::Annee, 1, annee, false}, phases, fuseau);

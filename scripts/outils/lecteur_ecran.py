@@ -237,6 +237,28 @@ def main():
         print('%-24s bouton de la date : %s' % ('', grille.parent.getChildAtIndex(0).name))
     lis_table(grille)
 
+    print('\n== Ctrl+E sur un jour : l’éphéméride, puis Échap')
+    focalise(grille.getChildAtIndex(17))
+    touche('ctrl+e')
+    ephemeride = fenetre(app, 'Éphéméride')
+    if ephemeride is None:
+        print('  (pas de fenêtre « Éphéméride »)')
+    else:
+        print('Fenêtre : « %s », %s' % (ephemeride.name, ephemeride.getRoleName()))
+        lis(ephemeride)
+        lis_focus(app, 'Ctrl+E')
+        texte = focus(app)
+        if texte is not None:
+            try:
+                print('\n'.join('  | ' + l for l in texte.queryText().getText(0, -1).splitlines()[:8]))
+            except NotImplementedError:
+                pass
+        touche('shift+Tab')
+        lis_focus(app, 'Maj+Tab')
+        touche('Escape')
+        lis_focus(app, 'Échap')
+        print('fenêtres ouvertes :', ', '.join(f.name for f in fenetres(app)))
+
     print('\n== Touche Menu sur la bande du mois et de l’année, puis Espace')
     bande = par_nom(principale, "Choisir le mois et l'année")
     focalise(bande)

@@ -45,27 +45,10 @@ Ephemeride ephemerideLigneCommande(const QStringList &positionnels, const std::o
 
     Dates::Lieu choisi = Dates::lieuParDefaut();
     if (lieu) {
-        const Dates::LectureLieux lus = Dates::lisLieux(texteLieux);
-        if (const auto coordonnees = Dates::lisCoordonnees(*lieu, lus.lieux)) {
-            choisi = *coordonnees;
-        } else if (lieu->contains(QRegularExpression(QStringLiteral("^\\s*[-+]?\\d")))) {
-            return refus(QStringLiteral("coordonnées « %1 » refusées : écrivez LAT,LON en degrés décimaux, latitude "
-                                        "de -90 à 90 et longitude de -180 à 180, par exemple 48.85,2.35.")
-                             .arg(*lieu));
-        } else {
-            if (lus.lieux.empty())
-                return refus(QStringLiteral("la liste des villes (Lieux.txt) est introuvable ou vide : donnez les "
-                                            "coordonnées LAT,LON du lieu."));
-            const Dates::Recherche r = Dates::trouveLieu(lus.lieux, *lieu);
-            if (!r.lieu && r.candidats.isEmpty())
-                return refus(QStringLiteral("lieu « %1 » inconnu : donnez une ville de la liste ou ses coordonnées "
-                                            "LAT,LON.")
-                                 .arg(*lieu));
-            if (!r.lieu)
-                return refus(
-                    QStringLiteral("lieu « %1 » ambigu : %2.").arg(*lieu, r.candidats.join(QStringLiteral(", "))));
-            choisi = *r.lieu;
-        }
+        const Dates::LieuDemande d = Dates::lieuDemande(*lieu, Dates::lisLieux(texteLieux).lieux);
+        if (!d.lieu)
+            return refus(d.refus);
+        choisi = *d.lieu;
     }
     return {0, Dates::texteEphemeride(jour, choisi, &Lune::texteLune), {}};
 }

@@ -3,6 +3,9 @@
 #include "base/parametres.h"
 #include "base/reglages.h"
 
+#include <QRegularExpression>
+#include <cmath>
+
 #include <limits>
 #include <vector>
 
@@ -57,6 +60,17 @@ int corrigeAnneeFin(int annee)
     return annee > 9999 ? 9999 : annee;
 }
 
+std::optional<double> lisDegres(const QString &texte, double borne)
+{
+    static const QRegularExpression forme(QStringLiteral("^[-+]?\\d{1,3}(\\.\\d+)?$"));
+    if (!forme.match(texte.trimmed()).hasMatch())
+        return std::nullopt;
+    const double d = texte.trimmed().toDouble();
+    if (std::abs(d) > borne)
+        return std::nullopt;
+    return d;
+}
+
 std::optional<ValeursChargees> chargeReglages(Reglages &reglages, int anneeCourante)
 {
     using Cle = Parametres::Cle;
@@ -98,6 +112,14 @@ std::optional<ValeursChargees> chargeReglages(Reglages &reglages, int anneeCoura
     if (!Parametres::accepte(Cle::RegionCalculs, v.regionCalculs)
         || !Parametres::accepte(Cle::UniteCalculs, v.uniteCalculs))
         return std::nullopt;
+    // The place: each missing value is Paris's, any wrong one refused.
+    for (const Cle c : {Cle::LieuLatitude, Cle::LieuLongitude, Cle::LieuFuseau})
+        if (!Parametres::accepte(c, lis(c)))
+            return std::nullopt;
+    v.lieu.nom = lis(Cle::LieuNom).trimmed();
+    v.lieu.latitude = *lisDegres(lis(Cle::LieuLatitude), 90);
+    v.lieu.longitude = *lisDegres(lis(Cle::LieuLongitude), 180);
+    v.lieu.fuseau = lis(Cle::LieuFuseau).toUtf8();
 
     // The five values written back when missing, in one write, in table order.
     std::vector<Reglages::Ecriture> manquantes;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/couleurs.h"
+#include "dates/lieux.h"
 
 #include <QString>
 #include <optional>
@@ -30,6 +31,8 @@ std::optional<int> lisAnnee(const QString &texte);
 // for the run only.
 int corrigeAnneeDebut(int annee);
 int corrigeAnneeFin(int annee);
+// Decimal degrees with a point ("48.8566", "-61.0588") within ±borne.
+std::optional<double> lisDegres(const QString &texte, double borne);
 
 struct ValeursChargees
 {
@@ -43,6 +46,7 @@ struct ValeursChargees
     QString conseilDemarrage;
     QString regionCalculs; // one of the region's choices
     QString uniteCalculs;  // one of the unit's choices
+    Dates::Lieu lieu;
 
     bool infoBullesActives() const { return infoBulles == QLatin1String("Oui"); }
 };

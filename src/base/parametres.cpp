@@ -2,6 +2,7 @@
 
 #include "base/reglages.h"
 
+#include <QTimeZone>
 #include <array>
 
 namespace {
@@ -21,6 +22,7 @@ const Parametres::Definition &Parametres::definition(Cle cle)
         const QString couleurs = QStringLiteral("Couleurs de l'interface");
         const QString valeur = QStringLiteral("Valeur");
         const QStringList ouiNon = {QStringLiteral("Oui"), QStringLiteral("Non")};
+        const QString lieu = QStringLiteral("Lieu de l'éphéméride");
         return std::array<Definition, int(Cle::Nombre)>{{
             {couleurs, QStringLiteral("Début du dégradé"), QStringLiteral("&H808000"), false, C::Couleur, {}},
             {couleurs, QStringLiteral("Fin du dégradé"), QStringLiteral("&HE0E0E0"), false, C::Couleur, {}},
@@ -72,6 +74,12 @@ const Parametres::Definition &Parametres::definition(Cle cle)
              false,
              C::Choix,
              {QStringLiteral("Jours"), QStringLiteral("Semaines"), QStringLiteral("Mois"), QStringLiteral("Années")}},
+            // The almanac's place: a name (empty for bare coordinates), decimal
+            // degrees north and east, an IANA time zone.
+            {lieu, QStringLiteral("Nom"), QStringLiteral("Paris"), false, C::Libre, {}},
+            {lieu, QStringLiteral("Latitude"), QStringLiteral("48.8566"), false, C::Latitude, {}},
+            {lieu, QStringLiteral("Longitude"), QStringLiteral("2.3522"), false, C::Longitude, {}},
+            {lieu, QStringLiteral("Fuseau horaire"), QStringLiteral("Europe/Paris"), false, C::Fuseau, {}},
         }};
     }();
     return table.at(std::size_t(cle));
@@ -86,6 +94,10 @@ bool Parametres::accepte(Cle cle, const QString &texte)
     case Controle::Annee: return Base::lisAnnee(texte).has_value();
     case Controle::Choix: return d.choix.contains(texte);
     case Controle::Libre: return true;
+    case Controle::Latitude: return Base::lisDegres(texte, 90).has_value();
+    case Controle::Longitude: return Base::lisDegres(texte, 180).has_value();
+    // A zone of the system's base, or the UTC offset given to bare coordinates far from any town.
+    case Controle::Fuseau: return QTimeZone(texte.toUtf8()).isValid();
     }
     return false;
 }
@@ -119,6 +131,7 @@ void Parametres::prend(const Base::ValeursChargees &v)
     m_conseilDemarrage = v.conseilDemarrage == ouiNon(true);
     m_regionCalculs = int(qMax<qsizetype>(0, definition(Cle::RegionCalculs).choix.indexOf(v.regionCalculs)));
     m_uniteCalculs = int(qMax<qsizetype>(0, definition(Cle::UniteCalculs).choix.indexOf(v.uniteCalculs)));
+    m_lieu = v.lieu;
 }
 
 void Parametres::remetDefauts()
@@ -133,6 +146,7 @@ void Parametres::remetDefauts()
     m_conseilDemarrage = true;
     m_regionCalculs = 0;
     m_uniteCalculs = 0;
+    m_lieu = lieuParDefaut();
     m_ensembles = 0;
     m_enAttente.clear();
 }
@@ -246,4 +260,30 @@ void Parametres::metRegionCalculs(int choix)
 void Parametres::metUniteCalculs(int choix)
 {
     met(Cle::UniteCalculs, m_uniteCalculs, choix, definition(Cle::UniteCalculs).choix.value(choix));
+}
+
+Dates::Lieu Parametres::lieuParDefaut()
+{
+    Dates::Lieu l;
+    l.nom = definition(Cle::LieuNom).defaut;
+    l.latitude = definition(Cle::LieuLatitude).defaut.toDouble();
+    l.longitude = definition(Cle::LieuLongitude).defaut.toDouble();
+    l.fuseau = definition(Cle::LieuFuseau).defaut.toUtf8();
+    return l;
+}
+
+void Parametres::metLieu(const Dates::Lieu &lieu)
+{
+    const QString nom = lieu.libelle();
+    const bool change = nom != m_lieu.libelle() || lieu.latitude != m_lieu.latitude
+                        || lieu.longitude != m_lieu.longitude || lieu.fuseau != m_lieu.fuseau;
+    m_lieu = lieu;
+    ensemble([&] {
+        ecrit(Cle::LieuNom, nom);
+        ecrit(Cle::LieuLatitude, QString::number(lieu.latitude, 'f', 4));
+        ecrit(Cle::LieuLongitude, QString::number(lieu.longitude, 'f', 4));
+        ecrit(Cle::LieuFuseau, QString::fromUtf8(lieu.fuseau));
+    });
+    if (change)
+        emit changee(Cle::LieuNom);
 }

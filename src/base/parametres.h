@@ -2,6 +2,7 @@
 
 #include "base/chargement.h"
 #include "base/couleurs.h"
+#include "dates/lieux.h"
 
 #include <QObject>
 #include <QString>
@@ -38,12 +39,17 @@ public:
         ConseilDemarrage,
         RegionCalculs,
         UniteCalculs,
+        // The almanac's place, set as a whole.
+        LieuNom,
+        LieuLatitude,
+        LieuLongitude,
+        LieuFuseau,
         Nombre
     };
     Q_ENUM(Cle)
 
     // What a stored text must be for the load to accept it.
-    enum class Controle { Couleur, Rgb, Annee, Choix, Libre };
+    enum class Controle { Couleur, Rgb, Annee, Choix, Libre, Latitude, Longitude, Fuseau };
 
     struct Definition
     {
@@ -82,6 +88,7 @@ public:
     bool conseilDemarrage() const { return m_conseilDemarrage; }
     int regionCalculs() const { return m_regionCalculs; } // index in the region's choices
     int uniteCalculs() const { return m_uniteCalculs; }
+    const Dates::Lieu &lieu() const { return m_lieu; }
 
     // Write::Non: the run takes the value, the store is left as it is (a
     // value the user left alone, which another program may have written).
@@ -102,6 +109,10 @@ public:
     void relisConseilDemarrage();
     void metRegionCalculs(int choix);
     void metUniteCalculs(int choix);
+    // The four values of the place in one write; changee(LieuNom) once.
+    void metLieu(const Dates::Lieu &lieu);
+    // Paris, as the table's defaults give it.
+    static Dates::Lieu lieuParDefaut();
 
     // The values set inside f reach the store in one write.
     void ensemble(const std::function<void()> &f);
@@ -124,6 +135,7 @@ private:
     bool m_conseilDemarrage = true;
     int m_regionCalculs = 0;
     int m_uniteCalculs = 0;
+    Dates::Lieu m_lieu = lieuParDefaut();
 
     int m_ensembles = 0;
     std::vector<std::pair<Cle, QString>> m_enAttente;

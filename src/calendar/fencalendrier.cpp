@@ -5,6 +5,7 @@
 #include "calendar/compteurvertical.h"
 #include "calendar/dessinpage.h"
 #include "calendar/fenimpression.h"
+#include "calendar/fenephemeride.h"
 #include "calendar/imagepremierplan.h"
 #include "dates/infojour.h"
 #include "dates/noms.h"
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTimer>
 
@@ -101,6 +103,17 @@ FenCalendrier::FenCalendrier(QWidget *parent)
     connect(AffMois, &QComboBox::currentIndexChanged, this, &FenCalendrier::RemplitCalendrier);
     connect(Timer1, &QTimer::timeout, this, &FenCalendrier::Timer1Tic);
     connect(AffCalendrier, &ImagePremierPlan::appuye, this, &FenetreZelund::basculePremierPlan);
+    connect(AffCalendrier, &ImagePremierPlan::doubleClic, this, [this](QPoint point) {
+        if (const Calendrier::CaseCalendrier *c = caseSous(point))
+            FenEphemeride::montre(QDate(m_anneeAffichee, m_moisAffiche, c->jour));
+    });
+    // From the keyboard, the day of the month with today's number, the red one.
+    auto *ephemeride = new QShortcut(FenEphemeride::Touche, this);
+    connect(ephemeride, &QShortcut::activated, this, [this] {
+        if (m_mois)
+            FenEphemeride::montre(QDate(m_anneeAffichee, m_moisAffiche,
+                                        std::min(Plateforme::courante().aujourdhui().day(), m_mois->longueur)));
+    });
     AffCalendrier->setAccessibleName(QStringLiteral("Calendrier"));
     AffCalendrier->setCases([this] { return casesNommees(); });
     QStringList entetes;
@@ -279,15 +292,24 @@ void FenCalendrier::dessineNumeros(QPainter &p) const
     p.setFont(police);
 }
 
-QString FenCalendrier::infoJourSous(QPoint point) const
+const Calendrier::CaseCalendrier *FenCalendrier::caseSous(QPoint point) const
 {
     const QSizeF surface = AffCalendrier->contentsRect().size();
     if (!m_mois || surface.isEmpty())
-        return {};
+        return nullptr;
     const QPointF unites(point.x() * Calendrier::EchelleGrille / surface.width(),
                          point.y() * Calendrier::EchelleGrille / surface.height());
     for (const Calendrier::CaseCalendrier &c : m_mois->jours)
         if (Calendrier::caseGrille(c.colonne, c.ligne).contains(unites))
-            return Dates::infoJour(c.jour, m_moisAffiche, m_anneeAffichee).value_or(QString());
-    return {};
+            return &c;
+    return nullptr;
+}
+
+QString FenCalendrier::infoJourSous(QPoint point) const
+{
+    const Calendrier::CaseCalendrier *c = caseSous(point);
+    if (!c)
+        return {};
+    const auto info = Dates::infoJour(c->jour, m_moisAffiche, m_anneeAffichee);
+    return info ? FenEphemeride::infoBulle(*info, QDate(m_anneeAffichee, m_moisAffiche, c->jour)) : QString();
 }

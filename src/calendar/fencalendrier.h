@@ -57,7 +57,8 @@ private:
     void compteurModifie(int valeur);
     std::vector<ImagePremierPlan::CaseNommee> casesNommees() const;
 
-    // The day under a point of the grid's contents, as its tooltip tells it.
+    // The day under a point of the grid's contents, and what its tooltip tells.
+    const Calendrier::CaseCalendrier *caseSous(QPoint point) const;
     QString infoJourSous(QPoint point) const;
 
     std::optional<Calendrier::MoisCalendrier> m_mois;

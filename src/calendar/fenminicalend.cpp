@@ -3,6 +3,7 @@
 #include "base/parametres.h"
 #include "base/plateforme.h"
 #include "base/twips.h"
+#include "calendar/fenephemeride.h"
 #include "calendar/imagepremierplan.h"
 #include "dates/infojour.h"
 #include "dates/noms.h"
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 
 namespace {
 constexpr int Largeur = 3540;
@@ -81,6 +83,16 @@ FenMiniCalend::FenMiniCalend(QWidget *parent)
     picMonth->setDessin([this](QPainter &p) { dessineMois(p); });
     picMonth->setInfoBullePoint([this](QPoint point) { return infoJourSous(point); });
     connect(picMonth, &ImagePremierPlan::appuye, this, &FenetreZelund::basculePremierPlan);
+    connect(picMonth, &ImagePremierPlan::doubleClic, this, [this](QPoint point) {
+        if (const QDate jour = jourSous(point); jour.isValid())
+            FenEphemeride::montre(jour);
+    });
+    // From the keyboard, the day of the month with today's number.
+    auto *ephemeride = new QShortcut(FenEphemeride::Touche, this);
+    connect(ephemeride, &QShortcut::activated, this, [this] {
+        FenEphemeride::montre(QDate(DateCourante.year(), DateCourante.month(),
+                                    std::min(Plateforme::courante().aujourdhui().day(), DateCourante.daysInMonth())));
+    });
     picMonth->setCases([this] { return casesNommees(); });
     picMonth->setEntetes({Dates::nomJour(7), Dates::nomJour(1), Dates::nomJour(2), Dates::nomJour(3), Dates::nomJour(4),
                           Dates::nomJour(5), Dates::nomJour(6)});
@@ -145,15 +157,22 @@ void FenMiniCalend::dessineMois(QPainter &p) const
     }
 }
 
-QString FenMiniCalend::infoJourSous(QPoint point) const
+QDate FenMiniCalend::jourSous(QPoint point) const
 {
     const Calendrier::TaillesCase tailles{LargeurCase, HauteurCase};
     const QPoint enTwips(Base::twips(point.x()), Base::twips(point.y()));
     for (const Calendrier::CaseMini &c :
          Calendrier::casesMiniCalend(DateCourante, Plateforme::courante().aujourdhui(), tailles))
         if (QRect(c.coin, QSize(LargeurCase, HauteurCase)).contains(enTwips))
-            return Dates::infoJour(c.jour, DateCourante.month(), DateCourante.year()).value_or(QString());
+            return QDate(DateCourante.year(), DateCourante.month(), c.jour);
     return {};
+}
+
+QString FenMiniCalend::infoJourSous(QPoint point) const
+{
+    const QDate jour = jourSous(point);
+    const auto info = jour.isValid() ? Dates::infoJour(jour.day(), jour.month(), jour.year()) : std::nullopt;
+    return info ? FenEphemeride::infoBulle(*info, jour) : QString();
 }
 
 void FenMiniCalend::page(int sens)

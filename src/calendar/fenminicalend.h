@@ -45,7 +45,8 @@ private:
     void redessine();
     void dessineMois(QPainter &p) const;
     void page(int sens);
-    // The day under a point of the grid's contents, as its tooltip tells it.
+    // The day under a point of the grid's contents, and what its tooltip tells.
+    QDate jourSous(QPoint point) const;
     QString infoJourSous(QPoint point) const;
     std::vector<ImagePremierPlan::CaseNommee> casesNommees() const;
 };

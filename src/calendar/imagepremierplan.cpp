@@ -221,6 +221,14 @@ void ImagePremierPlan::mousePressEvent(QMouseEvent *event)
     emit appuye(event->button());
 }
 
+void ImagePremierPlan::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The second press keeps the window on top as the first did.
+    emit appuye(event->button());
+    if (event->button() == Qt::LeftButton)
+        emit doubleClic(event->position().toPoint() - contentsRect().topLeft());
+}
+
 void ImagePremierPlan::mouseMoveEvent(QMouseEvent *event)
 {
     // Read at every movement, like the buttons' tooltips.

@@ -37,10 +37,13 @@ public:
 
 signals:
     void appuye(Qt::MouseButton bouton);
+    // A left double click, at a point of the contents; its presses came first.
+    void doubleClic(QPoint point);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     // Space and Enter keep the window on top, the context-menu key releases it.
     void keyPressEvent(QKeyEvent *event) override;

@@ -140,4 +140,27 @@ std::optional<Lieu> lisCoordonnees(const QString &texte, const std::vector<Lieu>
     return lieu;
 }
 
+LieuDemande lieuDemande(const QString &texte, const std::vector<Lieu> &lieux)
+{
+    if (const auto coordonnees = lisCoordonnees(texte, lieux))
+        return {coordonnees, {}};
+    if (texte.contains(QRegularExpression(QStringLiteral("^\\s*[-+]?\\d"))))
+        return {std::nullopt,
+                QStringLiteral("coordonnées « %1 » refusées : écrivez LAT,LON en degrés décimaux, latitude "
+                               "de -90 à 90 et longitude de -180 à 180, par exemple 48.85,2.35.")
+                    .arg(texte)};
+    if (lieux.empty())
+        return {std::nullopt, QStringLiteral("la liste des villes (Lieux.txt) est introuvable ou vide : donnez les "
+                                             "coordonnées LAT,LON du lieu.")};
+    const Recherche r = trouveLieu(lieux, texte);
+    if (r.lieu)
+        return {r.lieu, {}};
+    if (r.candidats.isEmpty())
+        return {std::nullopt,
+                QStringLiteral("lieu « %1 » inconnu : donnez une ville de la liste ou ses coordonnées LAT,LON.")
+                    .arg(texte)};
+    return {std::nullopt,
+            QStringLiteral("lieu « %1 » ambigu : %2.").arg(texte, r.candidats.join(QStringLiteral(", ")))};
+}
+
 } // namespace Dates

@@ -61,4 +61,13 @@ Recherche trouveLieu(const std::vector<Lieu> &lieux, const QString &nom);
 // range.
 std::optional<Lieu> lisCoordonnees(const QString &texte, const std::vector<Lieu> &lieux);
 
+// The place a user asked for, by coordinates or by a town's name; otherwise
+// why not, in French, starting in lower case ("lieu « X » inconnu : …").
+struct LieuDemande
+{
+    std::optional<Lieu> lieu;
+    QString refus;
+};
+LieuDemande lieuDemande(const QString &texte, const std::vector<Lieu> &lieux);
+
 } // namespace Dates

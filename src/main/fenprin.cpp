@@ -9,6 +9,7 @@
 #include "base/plateforme.h"
 #include "base/reglages.h"
 #include "base/twips.h"
+#include "calendar/fenephemeride.h"
 #include "dates/infojour.h"
 #include "dates/navigation.h"
 #include "dates/noms.h"
@@ -36,6 +37,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -56,6 +58,7 @@ FenPrin::FenPrin(QWidget *parent)
     : FenetreZelund(parent)
 {
     setObjectName(QStringLiteral("FenPrin"));
+    FenEphemeride::setLune(&Lune::texteLune, Lune::PhasesAnneeMax);
     metPoliceVerdana();
     creeFond();
     creeCadre();
@@ -493,7 +496,8 @@ void FenPrin::ActualiseGrille(int mois, int annee)
     const auto actifs = Dates::joursActifs(mois, annee);
     for (int i = 0; i < 31; ++i) {
         Jour[i]->setEnabled(actifs[i]);
-        Jour[i]->setInfoBulle(Dates::infoJourGrille(i + 1, mois, annee, m_periode).value_or(QString()));
+        const auto info = Dates::infoJourGrille(i + 1, mois, annee, m_periode);
+        Jour[i]->setInfoBulle(info ? FenEphemeride::infoBulle(*info, QDate(annee, mois, i + 1)) : QString());
         Jour[i]->annonceNom();
     }
 }
@@ -538,6 +542,8 @@ void FenPrin::montreSelection(const std::optional<QString> &legende, const Dates
         m_selection = date;
         calculePhase();
         redessineLune();
+        if (FenEphemeride *f = FenEphemeride::ouverte())
+            f->setJour(jourSelection());
     }
     grilleChangee(ancienChoisi);
 }
@@ -806,6 +812,8 @@ void FenPrin::prepareClavier()
     connect(copier, &QShortcut::activated, this, &FenPrin::copie);
     auto *calculs = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
     connect(calculs, &QShortcut::activated, this, [this] { FenBOutils::montreCalculs(texteDepartCalculs()); });
+    auto *ephemeride = new QShortcut(FenEphemeride::Touche, this);
+    connect(ephemeride, &QShortcut::activated, this, [this] { FenEphemeride::montre(jourSelection()); });
 }
 
 QString FenPrin::nomCaseJour(int indice) const
@@ -829,8 +837,18 @@ bool FenPrin::jourChoisi(int indice) const
     return m_selection == Dates::JourMoisAn{indice + 1, MoisChoisi(), AnneeChoisie()};
 }
 
+QDate FenPrin::jourSelection() const
+{
+    const Dates::JourMoisAn j = Dates::dateDeValeur(m_valeurSelection);
+    return QDate(j.annee, j.mois, j.jour);
+}
+
 bool FenPrin::eventFilter(QObject *objet, QEvent *event)
 {
+    // A double click on a day: the first click chose it, the almanac opens on it.
+    if (event->type() == QEvent::MouseButtonDblClick && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton
+        && std::find(Jour.begin(), Jour.end(), objet) != Jour.end())
+        FenEphemeride::montre(jourSelection());
     if (event->type() != QEvent::KeyPress)
         return FenetreZelund::eventFilter(objet, event);
     const auto *touche = static_cast<QKeyEvent *>(event);

@@ -7,6 +7,7 @@
 #include "main/etatpanneau.h"
 #include "ui/fenetre.h"
 
+#include <QDate>
 #include <QPointer>
 #include <QString>
 #include <array>
@@ -48,6 +49,8 @@ public:
     std::optional<Dates::JourMoisAn> selection() const { return m_selection; }
     Dates::Periode periode() const { return m_periode; }
     int valeurSelection() const { return m_valeurSelection; }
+    // The selected day in the Gregorian calendar, as the almanac takes it.
+    QDate jourSelection() const;
     double fractionPhase() const { return m_fraction; }
     EtatPanneau panneau() const { return m_panneau; }
     const Principal::EtatCompteur &compteur() const { return m_compteur; }

@@ -333,6 +333,37 @@ private slots:
         QCOMPARE(banc.relu(Cles::AnneeFin, Cles::Valeur), fin);
     }
 
+    // The almanac's place: Paris when nothing is stored, else what the
+    // chooser wrote, read back whole; nothing written at load.
+    void lieu_data()
+    {
+        QTest::addColumn<QStringList>("ecrit"); // name, latitude, longitude, zone as stored; empty: nothing
+        QTest::addColumn<QString>("lu");        // label, coordinates, zone
+        QTest::newRow("absent") << QStringList{} << "Paris 48.8566 2.3522 Europe/Paris";
+        QTest::newRow("ville") << QStringList{"Fort-de-France (Martinique)", "14.6161", "-61.0588",
+                                              "America/Martinique"}
+                               << "Fort-de-France (Martinique) 14.6161 -61.0588 America/Martinique";
+        QTest::newRow("pôle, sans nom") << QStringList{"", "-90", "180", "Pacific/Auckland"}
+                                        << " -90.0000 180.0000 Pacific/Auckland";
+    }
+    void lieu()
+    {
+        QFETCH(QStringList, ecrit);
+        QFETCH(QString, lu);
+        Banc banc;
+        const QStringList cles{Cles::Nom, Cles::Latitude, Cles::Longitude, Cles::Fuseau};
+        for (qsizetype i = 0; i < ecrit.size(); ++i)
+            banc.reglages().ecrit(Cles::Lieu, cles[i], ecrit[i]);
+        const QStringList avant = banc.contenuFichier();
+        const auto v = Base::chargeReglages(banc.reglages(), 2026);
+        QVERIFY(v);
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4")
+                     .arg(v->lieu.libelle(), QString::number(v->lieu.latitude, 'f', 4),
+                          QString::number(v->lieu.longitude, 'f', 4), QString::fromUtf8(v->lieu.fuseau)),
+                 lu);
+        QCOMPARE(banc.contenuFichier().filter(Cles::Lieu), avant.filter(Cles::Lieu));
+    }
+
     void valeurFautiveLaisseLeMagasinIntact_data()
     {
         QTest::addColumn<QStringList>("ecrit"); // section, key, value
@@ -343,6 +374,10 @@ private slots:
         QTest::newRow("année") << QStringList{Cles::AnneeFin, Cles::Valeur, "deux mille"};
         QTest::newRow("région inconnue") << QStringList{Cles::Calculs, Cles::Region, "Alsace"};
         QTest::newRow("unité inconnue") << QStringList{Cles::Calculs, Cles::Unite, "Heures"};
+        QTest::newRow("latitude hors bornes") << QStringList{Cles::Lieu, Cles::Latitude, "90.5"};
+        QTest::newRow("longitude à virgule") << QStringList{Cles::Lieu, Cles::Longitude, "2,35"};
+        QTest::newRow("longitude vide") << QStringList{Cles::Lieu, Cles::Longitude, ""};
+        QTest::newRow("fuseau inconnu") << QStringList{Cles::Lieu, Cles::Fuseau, "Europe/Lutece"};
     }
     void valeurFautiveLaisseLeMagasinIntact()
     {

@@ -113,6 +113,7 @@ private slots:
                                                        int(centre.y() * c.height() / Calendrier::EchelleGrille)));
         QCOMPARE(f.AffCalendrier->toolTip(),
                  QStringLiteral("Jeudi 1 novembre 2001\nSemaine 44, jour 305 de l'année\nJour férié : Toussaint\n"
+                                "Double-clic ou Ctrl+E : éphéméride du jour\n"
                                 "Cliquer pour conserver le calendrier au premier plan"));
         Parametres::courant().metInfoBulles(false);
         QTest::mouseMove(f.AffCalendrier, QPoint(30, 30));

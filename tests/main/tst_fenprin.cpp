@@ -90,7 +90,7 @@ private slots:
         QVERIFY(f.charge());
         QCOMPARE(f.Jour[10]->accessibleDescription(),
                  QStringLiteral("Dimanche 11 novembre 2001\nSemaine 45, jour 315 de l'année\n"
-                                "Jour férié : Armistice 1918"));
+                                "Jour férié : Armistice 1918\nDouble-clic ou Ctrl+E : éphéméride du jour"));
         QCOMPARE(f.Jour[10]->caption(), QStringLiteral("11"));
         f.LDMois->setCurrentIndex(5);
         f.LDAnnee->setCurrentIndex(2002 - 1700);

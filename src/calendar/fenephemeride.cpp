@@ -1,0 +1,250 @@
+#include "calendar/fenephemeride.h"
+
+#include "base/donnees.h"
+#include "base/parametres.h"
+#include "base/twips.h"
+#include "dates/ephemeride.h"
+#include "ui/vantelbttn.h"
+#include "ui/vantelpanel.h"
+
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QEvent>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStandardItemModel>
+
+namespace {
+constexpr int Largeur = 7200;
+constexpr int Hauteur = 9000;
+constexpr int Interieur = Largeur - 1200; // the panel between the side strips
+constexpr int Colonne = 780;              // the place box, right of its label
+constexpr int HautTexte = 900;
+
+QPointer<FenEphemeride> &instance()
+{
+    static QPointer<FenEphemeride> f;
+    return f;
+}
+
+// Type-ahead on the towns, accents, case and hyphens aside: the typed text
+// and each town are compared as the place lookup compares names.
+class CompleteurLieux : public QCompleter
+{
+public:
+    using QCompleter::QCompleter;
+    QStringList splitPath(const QString &chemin) const override { return {Dates::cleRecherche(chemin)}; }
+    QString pathFromIndex(const QModelIndex &indice) const override { return indice.data().toString(); }
+};
+
+std::vector<Dates::Lieu> lieuxDuFichier()
+{
+    QFile f(Base::cheminDonnees(QStringLiteral("Lieux.txt")));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return Dates::lisLieux(QString::fromUtf8(f.readAll())).lieux;
+}
+
+// What the box shows of a place: its name, or its coordinates when it has none.
+QString texteLieu(const Dates::Lieu &lieu)
+{
+    const QString nom = lieu.libelle();
+    if (!nom.isEmpty())
+        return nom;
+    return QString::number(lieu.latitude, 'f', 4) + QLatin1Char(',') + QString::number(lieu.longitude, 'f', 4);
+}
+} // namespace
+
+FenEphemeride *FenEphemeride::montre(const QDate &jour)
+{
+    QPointer<FenEphemeride> &f = instance();
+    if (!f)
+        f = new FenEphemeride;
+    f->setJour(jour);
+    f->show();
+    f->raise();
+    f->activateWindow();
+    f->TxtEphemeride->setFocus(Qt::OtherFocusReason);
+    return f;
+}
+
+void FenEphemeride::setLune(Dates::PhasesLune phases, int derniereAnnee)
+{
+    s_phases = std::move(phases);
+    s_derniereAnnee = derniereAnnee;
+}
+
+FenEphemeride *FenEphemeride::ouverte()
+{
+    // Closed, it is only waiting to be deleted.
+    return instance() && instance()->isVisible() ? instance().data() : nullptr;
+}
+
+QString FenEphemeride::infoBulle(const QString &info, const QDate &jour)
+{
+    if (!Dates::ephemerideDisponible(jour, s_derniereAnnee))
+        return info;
+    return info + QStringLiteral("\nDouble-clic ou Ctrl+E : éphéméride du jour");
+}
+
+FenEphemeride::FenEphemeride()
+    : FenOutil(QStringLiteral("Zelund - Éphéméride"), Largeur, Hauteur, {}, nullptr),
+      m_lieux(lieuxDuFichier())
+{
+    setObjectName(QStringLiteral("FenEphemeride"));
+    // Placed once beside the main window, then left where the user puts it:
+    // it is read while days are picked there.
+    setPlaceALActivation(false);
+    FondEphemeride = new VantelPanel(this);
+    FondEphemeride->setObjectName(QStringLiteral("FondEphemeride"));
+    placeTwips(FondEphemeride, 600, 615, Interieur, Hauteur - 1245);
+    creeChoixLieu();
+
+    TxtEphemeride = new QPlainTextEdit(FondEphemeride);
+    TxtEphemeride->setObjectName(QStringLiteral("TxtEphemeride"));
+    TxtEphemeride->setAccessibleName(QStringLiteral("Éphéméride du jour"));
+    TxtEphemeride->setReadOnly(true);
+    // Read line by line from the keyboard, as a screen reader follows the caret.
+    TxtEphemeride->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    TxtEphemeride->setTabChangesFocus(true);
+    TxtEphemeride->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    placeTwips(TxtEphemeride, 60, HautTexte, Interieur - 120, Hauteur - 1245 - HautTexte - 60);
+
+    setTabOrder(TxtLieu, CmdListeLieux);
+    setTabOrder(CmdListeLieux, TxtEphemeride);
+    appliqueCouleurs();
+    montreLieu();
+    connect(&Parametres::courant(), &Parametres::changee, this, [this](Parametres::Cle cle) {
+        if (cle == Parametres::Cle::LieuNom)
+            remplit();
+    });
+    placeSurPrincipale();
+}
+
+void FenEphemeride::creeChoixLieu()
+{
+    TxtLieu = new QLineEdit(FondEphemeride);
+    TxtLieu->setObjectName(QStringLiteral("TxtLieu"));
+    TxtLieu->setAccessibleName(QStringLiteral("Lieu"));
+    TxtLieu->setToolTip(QStringLiteral("Une ville de la liste, ou des coordonnées LAT,LON (48.85,2.35), puis Entrée"));
+    TxtLieu->installEventFilter(this);
+    placeTwips(TxtLieu, Colonne, 90, Interieur - Colonne - 540, 375);
+    LblLieu = new QLabel(QStringLiteral("Lieu :"), FondEphemeride);
+    LblLieu->setBuddy(TxtLieu);
+    placeTwips(LblLieu, 60, 90, Colonne - 90, 375);
+
+    auto *modele = new QStandardItemModel(this);
+    for (const Dates::Lieu &l : m_lieux) {
+        auto *entree = new QStandardItem(l.libelle());
+        entree->setData(Dates::cleRecherche(l.libelle()), Qt::UserRole);
+        modele->appendRow(entree);
+    }
+    auto *completeur = new CompleteurLieux(modele, this);
+    completeur->setCompletionRole(Qt::UserRole);
+    completeur->setCaseSensitivity(Qt::CaseSensitive); // the keys are folded already
+    completeur->setMaxVisibleItems(12);
+    completeur->popup()->setAccessibleName(QStringLiteral("Villes"));
+    TxtLieu->setCompleter(completeur);
+    connect(completeur, qOverload<const QString &>(&QCompleter::activated), this, &FenEphemeride::choisitLieu);
+    connect(TxtLieu, &QLineEdit::returnPressed, this, [this] { choisitLieu(TxtLieu->text()); });
+
+    CmdListeLieux = new VantelBttn(QStringLiteral("..."), FondEphemeride);
+    CmdListeLieux->setObjectName(QStringLiteral("CmdListeLieux"));
+    CmdListeLieux->setInfoBulle(QStringLiteral("Choisir la ville dans la liste"));
+    CmdListeLieux->setNomParDefaut(QStringLiteral("Liste des villes"));
+    placeTwips(CmdListeLieux, Interieur - 480, 90, 420, 375);
+    connect(CmdListeLieux, &VantelBttn::clicked, this, [this, completeur] {
+        TxtLieu->setFocus(Qt::OtherFocusReason);
+        completeur->setCompletionPrefix(QString());
+        completeur->complete();
+    });
+
+    LblRefusLieu = new QLabel(FondEphemeride);
+    LblRefusLieu->setObjectName(QStringLiteral("LblRefusLieu"));
+    LblRefusLieu->setWordWrap(true);
+    LblRefusLieu->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    placeTwips(LblRefusLieu, 60, 480, Interieur - 120, 390);
+}
+
+void FenEphemeride::appliqueCouleurs()
+{
+    AffectationCouleurs a = couleursCadre();
+    a.panneaux = {FondEphemeride};
+    a.degrade << CmdListeLieux;
+    a.texteBoutons << CmdListeLieux;
+    a.lumiere << CmdListeLieux;
+    a.autresTextes = {LblLieu, TxtLieu, LblRefusLieu, TxtEphemeride};
+    a.visualisation = {TxtLieu, TxtEphemeride};
+    Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
+}
+
+void FenEphemeride::setJour(const QDate &jour)
+{
+    if (jour == m_jour && !TxtEphemeride->document()->isEmpty())
+        return;
+    m_jour = jour;
+    remplit();
+}
+
+void FenEphemeride::remplit()
+{
+    const int defilement = TxtEphemeride->verticalScrollBar() ? TxtEphemeride->verticalScrollBar()->value() : 0;
+    if (Dates::ephemerideDisponible(m_jour, s_derniereAnnee))
+        TxtEphemeride->setPlainText(Dates::texteEphemeride(m_jour, Parametres::courant().lieu(), s_phases));
+    else
+        TxtEphemeride->setPlainText(QStringLiteral("L'éphéméride va du 15 octobre 1582 au 31 décembre %1 "
+                                                   "(calendrier grégorien) : choisissez un jour entre ces dates.")
+                                        .arg(s_derniereAnnee));
+    // Day after day, the eye stays on the same line.
+    TxtEphemeride->verticalScrollBar()->setValue(defilement);
+}
+
+void FenEphemeride::montreLieu()
+{
+    TxtLieu->setText(texteLieu(Parametres::courant().lieu()));
+    LblRefusLieu->clear();
+    TxtLieu->setAccessibleDescription(QString());
+}
+
+void FenEphemeride::choisitLieu(const QString &texte)
+{
+    const Dates::LieuDemande d = Dates::lieuDemande(texte.trimmed(), m_lieux);
+    if (!d.lieu) {
+        QString refus = d.refus;
+        refus[0] = refus[0].toUpper();
+        LblRefusLieu->setText(refus);
+        TxtLieu->setAccessibleDescription(refus);
+        return;
+    }
+    Parametres::courant().metLieu(*d.lieu);
+    montreLieu();
+}
+
+void FenEphemeride::placeSurPrincipale()
+{
+    const FenetreZelund *p = principale();
+    if (!p || p == this)
+        return;
+    const QRect g = p->frameGeometry();
+    const QScreen *ecran = p->screen();
+    const int ecart = Base::px(60);
+    QPoint coin(g.right() + 1 + ecart, g.top());
+    if (ecran && coin.x() + width() > ecran->availableGeometry().right() + 1
+        && g.left() - ecart - width() >= ecran->availableGeometry().left())
+        coin.setX(g.left() - ecart - width());
+    placeDansEcran(coin);
+}
+
+bool FenEphemeride::eventFilter(QObject *objet, QEvent *event)
+{
+    // The box's tooltip follows the application's switch.
+    if (event->type() == QEvent::ToolTip && !Parametres::courant().infoBulles())
+        return true;
+    return FenOutil::eventFilter(objet, event);
+}
