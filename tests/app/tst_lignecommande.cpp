@@ -43,6 +43,12 @@ private slots:
         ligne("veille de la réforme", {"--ephemeride", "14/10/1582"}, 2, "15/10/1582", rien);
         ligne("deux dates", {"--ephemeride", "1/1/2000", "2/1/2000"}, 2, "une seule date", rien);
         ligne("lieu sans éphéméride", {"--lieu", "Paris"}, 2, "--ephemeride", rien);
+        ligne("ics d'une année", {"--ics", "2002"}, 0, "DTSTART;VALUE=DATE:20020714", rien);
+        ligne("ics d'Alsace-Moselle, =", {"--alsace-moselle", "--ics=2002-2003"}, 0, "UID:2003-saint-etienne", rien);
+        ligne("ics illisible", {"--ics", "2002-"}, 2, "illisibles", rien);
+        ligne("ics au-delà des années", {"--ics", "2999-3001"}, 2, "de 1000 à 3000", rien);
+        ligne("ics et une date", {"--ics", "2002", "--date", "1/1/2002"}, 2, "--ics attend", rien);
+        ligne("Alsace-Moselle sans ics", {"--alsace-moselle"}, 2, "option inconnue", rien);
     }
     void lecture()
     {
