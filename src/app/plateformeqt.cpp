@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QColorDialog>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -98,4 +99,11 @@ std::optional<quint32> PlateformeQt::choisitCouleur(quint32 depart)
 bool PlateformeQt::ouvreAdresse(const QString &adresse)
 {
     return QDesktopServices::openUrl(QUrl::fromUserInput(adresse));
+}
+
+std::optional<QString> PlateformeQt::choisitFichierEcrit(const QString &titre, const QString &depart,
+                                                         const QString &filtre)
+{
+    const QString choisi = QFileDialog::getSaveFileName(QApplication::activeWindow(), titre, depart, filtre);
+    return choisi.isEmpty() ? std::nullopt : std::optional(choisi);
 }

@@ -21,6 +21,8 @@ public:
     void afficheAide(int contexte) override;
     std::optional<quint32> choisitCouleur(quint32 depart) override;
     bool ouvreAdresse(const QString &adresse) override;
+    std::optional<QString> choisitFichierEcrit(const QString &titre, const QString &depart,
+                                               const QString &filtre) override;
 
 private:
     VerrouInstance m_verrou;

@@ -33,6 +33,16 @@ public:
     // Colour picker starting on depart (&HBBGGRR); nullopt when cancelled.
     virtual std::optional<quint32> choisitCouleur(quint32 depart) = 0;
     virtual bool ouvreAdresse(const QString &adresse) = 0;
+    // The file to write, chosen in the desktop's save dialog starting on
+    // depart; nullopt when cancelled (or with no dialog to show).
+    virtual std::optional<QString> choisitFichierEcrit(const QString &titre, const QString &depart,
+                                                       const QString &filtre)
+    {
+        Q_UNUSED(titre)
+        Q_UNUSED(depart)
+        Q_UNUSED(filtre)
+        return std::nullopt;
+    }
 
     QDate aujourdhui() const { return maintenant().date(); }
 

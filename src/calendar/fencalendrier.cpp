@@ -3,6 +3,7 @@
 #include "base/partage.h"
 #include "base/plateforme.h"
 #include "calendar/compteurvertical.h"
+#include "calendar/dialogueics.h"
 #include "calendar/imagepremierplan.h"
 #include "dates/infojour.h"
 #include "dates/noms.h"
@@ -116,6 +117,7 @@ FenCalendrier::FenCalendrier(QWidget *parent)
     AffAn->setText(QString::number(aujourdhui.year()));
     ChangeAn->setValue(aujourdhui.year());
     RemplitCalendrier();
+    DialogueIcs::installeRaccourci(this, [this] { return m_anneeAffichee; });
 }
 
 void FenCalendrier::appliqueCouleurs()
