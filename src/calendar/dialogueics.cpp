@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSaveFile>
@@ -63,6 +64,7 @@ DialogueIcs::DialogueIcs(int annee, QWidget *parent)
     m_fichier = new QLineEdit(this);
     m_fichier->setObjectName(QStringLiteral("FichierIcs"));
     m_fichier->setAccessibleName(QStringLiteral("Fichier"));
+    m_fichier->setMinimumWidth(m_fichier->fontMetrics().averageCharWidth() * 48);
     auto *parcourir = new QPushButton(QStringLiteral("&Parcourir…"), this);
     parcourir->setObjectName(QStringLiteral("ParcourirIcs"));
     connect(parcourir, &QPushButton::clicked, this, &DialogueIcs::parcourt);
@@ -84,14 +86,16 @@ DialogueIcs::DialogueIcs(int annee, QWidget *parent)
     forme->addRow(QStringLiteral("&Première année :"), m_debut);
     forme->addRow(QStringLiteral("&Dernière année :"), m_fin);
     forme->addRow(m_alsace);
-    forme->addRow(QStringLiteral("&Fichier :"), ligneFichier);
+    auto *etiquette = new QLabel(QStringLiteral("&Fichier :"), this);
+    etiquette->setBuddy(m_fichier);
+    forme->addRow(etiquette, ligneFichier);
     forme->addRow(boutons);
     proposeNom();
 }
 
 void DialogueIcs::installeRaccourci(QWidget *fenetre, std::function<int()> anneeAffichee)
 {
-    auto *raccourci = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), fenetre);
+    auto *raccourci = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_I), fenetre);
     QObject::connect(raccourci, &QShortcut::activated, fenetre, [fenetre, anneeAffichee] {
         auto *d = new DialogueIcs(anneeAffichee(), fenetre);
         d->setAttribute(Qt::WA_DeleteOnClose);

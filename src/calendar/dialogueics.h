@@ -13,7 +13,7 @@ class QSpinBox;
 class QWidget;
 
 // The export of the holidays, the Moon's principal phases and the seasons of
-// a range of years to an iCalendar file, from the perpetual calendar (Ctrl+E).
+// a range of years to an iCalendar file, from the perpetual calendar (Ctrl+I).
 class DialogueIcs : public QDialog
 {
     Q_OBJECT
@@ -21,7 +21,7 @@ public:
     // Opens on the year shown; the file proposed in the documents folder.
     DialogueIcs(int annee, QWidget *parent = nullptr);
 
-    // Ctrl+E in the window opens the dialog on the year anneeAffichee gives.
+    // Ctrl+I in the window opens the dialog on the year anneeAffichee gives.
     static void installeRaccourci(QWidget *fenetre, std::function<int()> anneeAffichee);
 
     void accept() override;

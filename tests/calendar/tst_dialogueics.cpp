@@ -12,7 +12,7 @@
 #include <QTest>
 
 // The export dialog: what it writes, what it refuses with a message and
-// leaves untouched, and Ctrl+E from the perpetual calendar.
+// leaves untouched, and Ctrl+I from the perpetual calendar, even in its year box.
 class TestDialogueIcs : public QObject
 {
     Q_OBJECT
@@ -81,7 +81,9 @@ private slots:
         f.show();
         QApplication::setActiveWindow(&f);
         QVERIFY(QTest::qWaitForWindowActive(&f));
-        QTest::keyClick(&f, Qt::Key_E, Qt::ControlModifier);
+        auto *annee = f.findChild<QLineEdit *>();
+        annee->setFocus();
+        QTest::keyClick(annee, Qt::Key_I, Qt::ControlModifier);
         auto *d = f.findChild<DialogueIcs *>("DialogueIcs");
         QVERIFY(d && d->isVisible());
         QCOMPARE(d->findChild<QSpinBox *>("AnneeDebutIcs")->value(), banc.plateforme.horloge.date().year());
