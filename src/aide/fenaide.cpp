@@ -73,7 +73,7 @@ void FenAide::creeControles()
     CmdSuivant->setEnabled(false);
     connect(CmdPrecedent, &VantelBttn::clicked, Texte, &QTextBrowser::backward);
     connect(CmdSuivant, &VantelBttn::clicked, Texte, &QTextBrowser::forward);
-    connect(CmdSommaire, &VantelBttn::clicked, this, [this] { afficheSujet(0); });
+    connect(CmdSommaire, &VantelBttn::clicked, this, [this] { afficheSujet(SujetAide::Sommaire); });
     connect(Texte, &QTextBrowser::backwardAvailable, CmdPrecedent, &QWidget::setEnabled);
     connect(Texte, &QTextBrowser::forwardAvailable, CmdSuivant, &QWidget::setEnabled);
 }
@@ -94,7 +94,7 @@ void FenAide::appliqueCouleurs()
     Texte->setPalette(page);
 }
 
-FenAide *FenAide::affiche(int contexte)
+FenAide *FenAide::affiche(SujetAide sujet)
 {
     QPointer<FenAide> &f = instance();
     // A modal dialog blocks every window but its own: the viewer then
@@ -108,7 +108,7 @@ FenAide *FenAide::affiche(int contexte)
         f = new FenAide(modale);
         f->setAttribute(Qt::WA_DeleteOnClose);
     }
-    f->afficheSujet(contexte);
+    f->afficheSujet(sujet);
     f->show();
     f->raise();
     f->activateWindow();
@@ -120,9 +120,9 @@ FenAide *FenAide::ouverte()
     return instance();
 }
 
-void FenAide::afficheSujet(int contexte)
+void FenAide::afficheSujet(SujetAide sujet)
 {
-    const QString page = Base::cheminAide(contexte);
+    const QString page = Base::cheminAide(sujet);
     if (page.isEmpty()) {
         Texte->setHtml(pageAbsente());
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/sujetaide.h"
 #include "ui/fenetre.h"
 
 #include <array>
@@ -16,12 +17,12 @@ class FenAide : public FenetreZelund
 public:
     explicit FenAide(QWidget *parent = nullptr);
 
-    // Shows the viewer on a topic (0: the contents), creating it if need be.
-    static FenAide *affiche(int contexte);
+    // Shows the viewer on a topic, creating it if need be.
+    static FenAide *affiche(SujetAide sujet);
     // The open viewer, or nullptr.
     static FenAide *ouverte();
 
-    void afficheSujet(int contexte);
+    void afficheSujet(SujetAide sujet);
 
     VantelBttn *CmdDeplaceFen = nullptr;
     VantelBttn *CmdFermer = nullptr;

@@ -1,5 +1,6 @@
 #include "app/demarrage.h"
 
+#include "aide/fenaide.h"
 #include "app/demarre2.h"
 #include "base/plateforme.h"
 #include "main/fenprin.h"
@@ -40,6 +41,8 @@ void Demarrage::charge()
         return; // loading a loaded window does nothing
     m_fenPrin = new FenPrin;
     m_fenPrin->setAttribute(Qt::WA_DeleteOnClose);
+    // Every window's help button reaches the viewer through the main window.
+    connect(m_fenPrin, &FenPrin::aideDemandee, this, [](SujetAide sujet) { FenAide::affiche(sujet); });
     const bool ok = m_fenPrin->charge([this] {
         // Called from the splash's own signal: hide it now, delete it once that returns.
         m_demarre2->hide();

@@ -14,7 +14,7 @@ Demarre2::Demarre2(QWidget *parent)
     setObjectName(QStringLiteral("Demarre2"));
     setWindowTitle(QStringLiteral("Démarrage"));
     setFixedSize(Base::px(7065), Base::px(1965));
-    // Drawn at build time (dessindemarrage.cpp): the texts need no font here.
+    // Drawn at build time (tools/dessins): the texts need no font here.
     m_timer1->setInterval(1);
     m_timer1->setSingleShot(true);
     connect(m_timer1, &QTimer::timeout, this, [this] {

@@ -1,6 +1,5 @@
 #include "app/plateformeqt.h"
 
-#include "aide/fenaide.h"
 #include "app/modulson.h"
 #include "ui/couleurqt.h"
 
@@ -81,11 +80,6 @@ void PlateformeQt::joueSon(int numero)
 {
     if (numero == 19)
         ModuleSon::joue(QStringLiteral("qrc:/sons/son19.wav"));
-}
-
-void PlateformeQt::afficheAide(int contexte)
-{
-    FenAide::affiche(contexte);
 }
 
 std::optional<quint32> PlateformeQt::choisitCouleur(quint32 depart)

@@ -18,7 +18,6 @@ public:
     bool programmeDisponible(const QString &programme) const override;
     void copiePressePapiers(const QString &texte) override;
     void joueSon(int numero) override;
-    void afficheAide(int contexte) override;
     std::optional<quint32> choisitCouleur(quint32 depart) override;
     bool ouvreAdresse(const QString &adresse) override;
     std::optional<QString> choisitFichierEcrit(const QString &titre, const QString &depart,

@@ -196,7 +196,7 @@ void Configure::creeBoutons()
     CmdAide->setInfoBulle(QStringLiteral("Appel de l'aide sur la fenêtre/Appel de l'aide générale"));
     CmdOK = creeBouton(QStringLiteral("OK"), 2820, 4470, 1335, 375);
     connect(CmdAnnul, &VantelBttn::clicked, this, &QWidget::close);
-    connect(CmdAide, &VantelBttn::clicked, this, [] { Plateforme::courante().afficheAide(3); });
+    connect(CmdAide, &VantelBttn::clicked, this, [this] { emit aideDemandee(SujetAide::Configuration); });
     connect(CmdAide, &VantelBttn::appuye, this, &Configure::aideAppuyee);
     connect(CmdOK, &VantelBttn::clicked, this, &Configure::valide);
 }
@@ -360,5 +360,5 @@ void Configure::valide()
 void Configure::aideAppuyee(Qt::MouseButton bouton)
 {
     if (bouton == Qt::RightButton)
-        Plateforme::courante().afficheAide(0);
+        emit aideDemandee(SujetAide::Sommaire);
 }

@@ -2,6 +2,7 @@
 
 #include "appearance/config.h"
 #include "base/chargement.h"
+#include "base/sujetaide.h"
 #include "ui/fenetre.h"
 
 #include <QString>
@@ -60,6 +61,10 @@ public:
     VantelBttn *CmdAnnul = nullptr;
     VantelBttn *CmdAide = nullptr;
     VantelBttn *CmdOK = nullptr;
+
+signals:
+    // The application opens the help viewer on the topic.
+    void aideDemandee(SujetAide sujet);
 
 private:
     void creeCadre();

@@ -28,10 +28,10 @@ QString cheminDonnees(const QString &nom)
     return dossier.isEmpty() ? QString() : QDir(dossier).filePath(nom);
 }
 
-QString cheminAide(int contexte)
+QString cheminAide(SujetAide sujet)
 {
-    const QString nom =
-        contexte > 0 ? QStringLiteral("aide/sujet%1.html").arg(contexte) : QStringLiteral("aide/index.html");
+    const QString nom = sujet == SujetAide::Sommaire ? QStringLiteral("aide/index.html")
+                                                     : QStringLiteral("aide/sujet%1.html").arg(int(sujet));
     const QString chemin = cheminDonnees(nom);
     return QFileInfo::exists(chemin) ? chemin : QString();
 }

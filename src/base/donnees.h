@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/sujetaide.h"
+
 #include <QString>
 
 namespace Base {
@@ -8,7 +10,7 @@ namespace Base {
 // program in the build tree and in the system's data folders once installed.
 QString dossierDonnees();
 QString cheminDonnees(const QString &nom);
-// The help page for a topic; 0 is the contents page. Empty when missing.
-QString cheminAide(int contexte);
+// The help page of a topic. Empty when missing.
+QString cheminAide(SujetAide sujet);
 
 } // namespace Base

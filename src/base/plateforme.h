@@ -28,8 +28,6 @@ public:
     virtual void copiePressePapiers(const QString &texte) = 0;
     // Plays an embedded sound and returns when it has finished.
     virtual void joueSon(int numero) = 0;
-    // Opens the help viewer on a topic; 0 is the contents page.
-    virtual void afficheAide(int contexte) = 0;
     // Colour picker starting on depart (&HBBGGRR); nullopt when cancelled.
     virtual std::optional<quint32> choisitCouleur(quint32 depart) = 0;
     virtual bool ouvreAdresse(const QString &adresse) = 0;

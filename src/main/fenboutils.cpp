@@ -2,7 +2,6 @@
 
 #include "base/parametres.h"
 #include "base/partage.h"
-#include "base/plateforme.h"
 #include "base/twips.h"
 #include "calendar/fencalculs.h"
 #include "calendar/fencalendrier.h"
@@ -26,7 +25,6 @@ constexpr int Largeur = 3780;
 constexpr int Hauteur = 4020;
 constexpr int DecalageGauche = 630; // from the main window's corner, twips
 constexpr int DecalageHaut = 3210;
-constexpr int ContexteAide = 4;
 
 FenetreZelund *creeHorloge()
 {
@@ -164,7 +162,7 @@ FenBOutils::FenBOutils(QWidget *parent, std::function<QString()> dateSelection)
         // Checked while its window is open.
         boutons[i]->setCoche([outil] { return ouverte(outil) && !(partage().*descriptions().at(outil).fermee); });
     }
-    connect(CmdAide, &VantelBttn::clicked, this, [] { Plateforme::courante().afficheAide(ContexteAide); });
+    connect(CmdAide, &VantelBttn::clicked, this, [this] { emit aideDemandee(SujetAide::BoiteOutils); });
     connect(CmdAide, &VantelBttn::appuye, this, &FenBOutils::aideAppuyee);
     m_dateSelection = std::move(dateSelection);
     connect(CmdJourPlus, &VantelBttn::appuye, this, [this](Qt::MouseButton bouton) {
@@ -258,7 +256,7 @@ void FenBOutils::basculeCalculs()
 void FenBOutils::aideAppuyee(Qt::MouseButton bouton)
 {
     if (bouton == Qt::RightButton)
-        Plateforme::courante().afficheAide(0); // the contents of the whole help
+        emit aideDemandee(SujetAide::Sommaire); // the contents of the whole help
 }
 
 bool FenBOutils::eventFilter(QObject *objet, QEvent *event)

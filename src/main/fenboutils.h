@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "base/sujetaide.h"
 #include "ui/fenoutil.h"
 
 #include <QIcon>
@@ -44,6 +45,10 @@ public:
     VantelBttn *CmdFeries = nullptr;
     VantelBttn *CmdFortune = nullptr;
     VantelBttn *CmdAide = nullptr;
+
+signals:
+    // The application opens the help viewer on the topic.
+    void aideDemandee(SujetAide sujet);
 
 protected:
     bool eventFilter(QObject *objet, QEvent *event) override;

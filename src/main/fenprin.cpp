@@ -655,6 +655,7 @@ void FenPrin::boiteOutilsAppuyee(Qt::MouseButton bouton)
     if (!m_boiteOutils) {
         m_boiteOutils = new FenBOutils(this, [this] { return dateSelection(); });
         m_boiteOutils->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_boiteOutils, &FenBOutils::aideDemandee, this, &FenPrin::aideDemandee);
     }
     m_boiteOutils->show();
     // The window managers leave a utility window unfocused: give it the
@@ -700,6 +701,7 @@ void FenPrin::configure()
     popUpInfos->hide();
     {
         Configure dialogue(this);
+        connect(&dialogue, &Configure::aideDemandee, this, &FenPrin::aideDemandee);
         dialogue.executeModale();
     }
     // The sky recolours itself; the years take effect at once, the start-up view at the next start.
@@ -714,12 +716,15 @@ void FenPrin::configure()
 void FenPrin::apropos()
 {
     Apropos boite(this);
+    connect(&boite, &Apropos::aideDemandee, this, &FenPrin::aideDemandee);
     boite.executeModale();
 }
 
 void FenPrin::aideAppuyee(Qt::MouseButton bouton)
 {
-    Plateforme::courante().afficheAide(bouton == Qt::RightButton ? 0 : (m_panneau.compteurVisible ? 2 : 1));
+    emit aideDemandee(bouton == Qt::RightButton   ? SujetAide::Sommaire
+                      : m_panneau.compteurVisible ? SujetAide::Compteur
+                                                  : SujetAide::FenetrePrincipale);
 }
 
 void FenPrin::closeEvent(QCloseEvent *event)

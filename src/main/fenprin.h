@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/sujetaide.h"
 #include "dates/calendrier.h"
 #include "dates/texte.h"
 #include "main/compteur.h"
@@ -87,6 +88,10 @@ public:
     // Desktop programs that open the date and time settings, tried in order.
     static QList<QStringList> reglagesDateHeure();
     FenBOutils *boiteOutils() const;
+
+signals:
+    // The application opens the help viewer on the topic.
+    void aideDemandee(SujetAide sujet);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -124,7 +124,7 @@ void Apropos::ouvreSite()
 {
     // Without a web site, the program's own help viewer on its contents page.
     if (siteConfigure().isEmpty())
-        Plateforme::courante().afficheAide(0);
+        emit aideDemandee(SujetAide::Sommaire);
     else
         Plateforme::courante().ouvreAdresse(siteConfigure());
 }

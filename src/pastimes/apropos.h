@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/sujetaide.h"
 #include "pastimes/feuilleapropos.h"
 #include "ui/fenetre.h"
 
@@ -35,6 +36,10 @@ public:
     FeuilleApropos *Image2 = nullptr;
     VantelBttn *CmdSite = nullptr;
     QTimer *Minuterie1 = nullptr;
+
+signals:
+    // The application opens the help viewer on the topic.
+    void aideDemandee(SujetAide sujet);
 
 public slots:
     void Minuterie1Timer();

@@ -180,7 +180,7 @@ private slots:
     void navigation()
     {
         Banc banc;
-        FenAide *f = FenAide::affiche(2);
+        FenAide *f = FenAide::affiche(SujetAide::Compteur);
         QCOMPARE(f->Texte->source().fileName(), QStringLiteral("sujet2.html"));
         QVERIFY(!f->Texte->documentTitle().isEmpty()); // the page itself, not an error text
         QVERIFY(!f->CmdPrecedent->isEnabled());
@@ -189,7 +189,7 @@ private slots:
         QTest::mouseClick(f->CmdPrecedent, Qt::LeftButton);
         QCOMPARE(f->Texte->source().fileName(), QStringLiteral("sujet2.html"));
         // One viewer answers every request.
-        QCOMPARE(FenAide::affiche(0), f);
+        QCOMPARE(FenAide::affiche(SujetAide::Sommaire), f);
         QVERIFY(f->isVisible());
         QCOMPARE(f->Texte->source().fileName(), QStringLiteral("index.html"));
         // Closing frees the viewer; the next request opens a fresh one.
@@ -203,7 +203,7 @@ private slots:
         // Every link of every page leads to a page that is installed.
         const QRegularExpression lien(QStringLiteral("href=\"([^\"#]+)"));
         for (int contexte = 0; contexte <= 4; ++contexte) {
-            QFile f(Base::cheminAide(contexte));
+            QFile f(Base::cheminAide(SujetAide(contexte)));
             QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(f.fileName()));
             for (const auto &m : lien.globalMatch(QString::fromUtf8(f.readAll())))
                 QVERIFY2(QFileInfo(f).dir().exists(m.captured(1)), qPrintable(f.fileName() + " -> " + m.captured(1)));
@@ -213,16 +213,16 @@ private slots:
     void depuisUnDialogueModal()
     {
         Banc banc;
-        FenAide::affiche(1);
+        FenAide::affiche(SujetAide::FenetrePrincipale);
         // A modal dialog blocks every window outside it: the viewer its help
         // opens belongs to it, and goes with it.
         auto *dialogue = new QWidget(nullptr, Qt::Window);
         dialogue->setWindowModality(Qt::ApplicationModal);
         dialogue->show();
-        FenAide *f = FenAide::affiche(3);
+        FenAide *f = FenAide::affiche(SujetAide::Configuration);
         QCOMPARE(f->parentWidget(), dialogue);
         QVERIFY(f->isWindow());
-        QCOMPARE(FenAide::affiche(0), f);
+        QCOMPARE(FenAide::affiche(SujetAide::Sommaire), f);
         delete dialogue;
         QVERIFY(!FenAide::ouverte());
     }

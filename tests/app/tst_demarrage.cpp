@@ -1,7 +1,7 @@
 #include "app/application.h"
 #include "app/demarrage.h"
 #include "app/demarre2.h"
-#include "app/dessindemarrage.h"
+#include "dessins/dessindemarrage.h"
 #include "support/fauxplateforme.h"
 
 #include <QColorDialog>
@@ -96,7 +96,7 @@ private slots:
         QCOMPARE(image.pixelColor(100, 0), QColor(0, 0, 0));
         QCOMPARE(image.pixelColor(5, image.height() - 1), QColor(0, 0, 255));
         // The picture made at build time is the splash as drawn with its fonts, to the pixel.
-        QCOMPARE(image.convertToFormat(QImage::Format_RGB32), App::dessineDemarrage(1));
+        QCOMPARE(image.convertToFormat(QImage::Format_RGB32), Dessins::dessineDemarrage(1));
     }
 
     void chargeUneFoisPeint()

@@ -2,6 +2,7 @@
 #include "appearance/configure.h"
 #include "base/chargement.h"
 #include "base/parametres.h"
+#include "support/aidesdemandees.h"
 #include "support/cles.h"
 #include "support/fauxplateforme.h"
 #include "ui/vantelbttn.h"
@@ -104,9 +105,10 @@ private slots:
         QCOMPARE(Parametres::courant().anneeDebut(), 1700); // the shared range moves only with OK
         QCOMPARE(Config::CaleAnneeDebut(1600, 1400), 1501); // a clock outside the bars' range
         QCOMPARE(Config::CaleAnneeFin(9000, 10000), 9999);
+        AidesDemandees aides(&d);
         QTest::mouseClick(d.CmdAide, Qt::LeftButton);
         QTest::mouseClick(d.CmdAide, Qt::RightButton);
-        QCOMPARE(banc.plateforme.aides, (QList<int>{3, 0}));
+        QCOMPARE(aides.sujets(), (QList<int>{3, 0}));
     }
 
     void ok()
@@ -293,10 +295,11 @@ private slots:
         cible->setFocus(Qt::TabFocusReason);
         // OK writes only what changed, so the press itself is what is watched.
         QSignalSpy appuis(d.CmdOK, &VantelBttn::clicked);
+        AidesDemandees demandees(&d);
         QTest::keyClick(cible, Qt::Key(touche));
         QCOMPARE(d.isVisible(), ouverte);
         QCOMPARE(appuis.count(), valide ? 1 : 0);
-        QCOMPARE(banc.plateforme.aides, aides);
+        QCOMPARE(demandees.sujets(), aides);
         QCOMPARE(d.editionEnCours(), controle == "Couleur du ciel");
     }
 };

@@ -5,6 +5,7 @@
 #include "main/fenprin.h"
 #include "main/popupinfos.h"
 #include "moon/imagelune.h"
+#include "support/aidesdemandees.h"
 #include "support/fenprinchargee.h"
 #include "ui/vantelbttn.h"
 
@@ -134,10 +135,11 @@ private slots:
         QVERIFY(f.boiteOutils() && partage().bOutilsAffichee);
         QTest::keyClick(f.CmdBOutils, Qt::Key_Return);
         QVERIFY(!partage().bOutilsAffichee);
+        AidesDemandees aides(&f);
         actions(f.CmdAide)->doAction(QAccessibleActionInterface::pressAction());
         QCoreApplication::processEvents();
         QTest::keyClick(f.CmdAide, Qt::Key_Menu);
-        QCOMPARE(w.banc.plateforme.aides, (QList<int>{1, 0}));
+        QCOMPARE(aides.sujets(), (QList<int>{1, 0}));
         QTest::keyClick(f.CmdApropos, Qt::Key_Space);
         QVERIFY(f.popUpInfos->isVisible());
         QTest::keyClick(f.popUpInfos->CmdReset, Qt::Key_Escape);

@@ -5,6 +5,7 @@
 #include "main/fenboutils.h"
 #include "pastimes/apropos.h"
 #include "pastimes/fenhorloge.h"
+#include "support/aidesdemandees.h"
 #include "support/fauxplateforme.h"
 #include "ui/vantelbttn.h"
 #include "ui/vantelpanel.h"
@@ -77,9 +78,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(b));
         QCoreApplication::processEvents();
         QCOMPARE(b->pos(), QPoint(300, 310));
+        AidesDemandees aides(b.data());
         QTest::mouseClick(b->CmdAide, Qt::LeftButton);
         QTest::mouseClick(b->CmdAide, Qt::RightButton);
-        QCOMPARE(banc.plateforme.aides, (QList<int>{4, 0}));
+        QCOMPARE(aides.sujets(), (QList<int>{4, 0}));
         partage().bOutilsAffichee = true;
         QTest::keyClick(b, Qt::Key_Escape);
         QVERIFY(!ouverte(b.data()) && !partage().bOutilsAffichee);
@@ -175,7 +177,7 @@ private slots:
         conseils->show();
         QTest::keyClick(conseils, Qt::Key_Escape);
         QVERIFY(!ouverte(conseils));
-        QPointer<FenetreZelund> aide = FenAide::affiche(1);
+        QPointer<FenetreZelund> aide = FenAide::affiche(SujetAide::FenetrePrincipale);
         QTest::keyClick(aide, Qt::Key_Escape);
         QVERIFY(!ouverte(aide));
         Apropos a;

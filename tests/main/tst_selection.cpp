@@ -3,6 +3,7 @@
 #include "main/compteur.h"
 #include "main/fenprin.h"
 #include "moon/imagelune.h"
+#include "support/aidesdemandees.h"
 #include "support/fenprinchargee.h"
 #include "ui/vantelbttn.h"
 #include "ui/vantelpanel.h"
@@ -155,8 +156,9 @@ private slots:
         // The bottom strip reads the Moon's phase only under the Moon.
         QCOMPARE(w.f.Forme[3]->isVisible(), lune);
         // The help button opens the counter's page while the counter shows.
+        AidesDemandees aides(&w.f);
         w.clique(w.f.CmdAide);
-        QCOMPARE(w.banc.plateforme.aides, QList<int>{compteur ? 2 : 1});
+        QCOMPARE(aides.sujets(), QList<int>{compteur ? 2 : 1});
     }
 
     // The counter's arithmetic: a selection text that names no real day

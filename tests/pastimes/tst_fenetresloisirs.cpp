@@ -4,6 +4,7 @@
 #include "pastimes/fen2001.h"
 #include "pastimes/fen2010.h"
 #include "pastimes/fenhorloge.h"
+#include "support/aidesdemandees.h"
 #include "support/fauxplateforme.h"
 #include "ui/vantelbttn.h"
 
@@ -179,9 +180,10 @@ private slots:
         QVERIFY(!texteEntre(image, texte, -dernier + 3, -dernier + viewport));
         // Without a web site the button opens the help's contents.
         const QString site = Apropos::siteConfigure();
+        AidesDemandees aides(&a);
         QTest::mouseClick(a.CmdSite, Qt::LeftButton);
         QCOMPARE(banc.plateforme.adresses, site.isEmpty() ? QStringList{} : QStringList{site});
-        QCOMPARE(banc.plateforme.aides, site.isEmpty() ? QList<int>{0} : QList<int>{});
+        QCOMPARE(aides.sujets(), site.isEmpty() ? QList<int>{0} : QList<int>{});
         QTest::mouseClick(a.CmdFermer, Qt::LeftButton);
         QVERIFY(!a.isVisible() && !a.Minuterie1->isActive());
     }

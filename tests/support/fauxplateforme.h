@@ -34,7 +34,6 @@ public:
     QList<Lancement> lancements;
     QStringList pressePapiers;
     QList<int> sons;
-    QList<int> aides;
     std::deque<std::optional<quint32>> couleursChoisies; // cancelled when empty
     QList<quint32> departsCouleur;
     QStringList adresses;
@@ -59,7 +58,6 @@ public:
     bool programmeDisponible(const QString &programme) const override { return programmesPresents.contains(programme); }
     void copiePressePapiers(const QString &texte) override { pressePapiers << texte; }
     void joueSon(int numero) override { sons << numero; }
-    void afficheAide(int contexte) override { aides << contexte; }
     std::optional<quint32> choisitCouleur(quint32 depart) override
     {
         departsCouleur << depart;

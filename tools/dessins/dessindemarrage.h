@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-namespace App {
+namespace Dessins {
 
 // The splash as designed: black to blue, its three texts, the line and the
 // frame, in light grey. Its look never depends on the user's colours, so the
@@ -10,4 +10,4 @@ namespace App {
 // font is loaded before the main window.
 QImage dessineDemarrage(qreal echelle);
 
-} // namespace App
+} // namespace Dessins

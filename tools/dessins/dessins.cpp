@@ -7,7 +7,7 @@
 // .argb file holds one picture after another, each its width and height (32
 // bits each, little-endian) followed by its premultiplied ARGB32 pixels, which
 // the program shows without decoding.
-#include "app/dessindemarrage.h"
+#include "dessins/dessindemarrage.h"
 #include "ui/polices.h"
 
 #include <QApplication>
@@ -82,8 +82,8 @@ int main(int argc, char **argv)
     for (const QString &a : args.mid(1)) {
         if (a == QLatin1String("demarrage")) {
             Ui::installePolices();
-            if (!ecrit({App::dessineDemarrage(1)}, sortie.filePath(QStringLiteral("demarrage.argb")))
-                || !ecrit({App::dessineDemarrage(2)}, sortie.filePath(QStringLiteral("demarrage@2x.argb"))))
+            if (!ecrit({Dessins::dessineDemarrage(1)}, sortie.filePath(QStringLiteral("demarrage.argb")))
+                || !ecrit({Dessins::dessineDemarrage(2)}, sortie.filePath(QStringLiteral("demarrage@2x.argb"))))
                 return 1;
         } else if (!dessineSvg(a.section(QLatin1Char('='), 0, 0),
                                a.section(QLatin1Char('='), 1).split(QLatin1Char(','), Qt::SkipEmptyParts), sortie)) {

@@ -1,11 +1,11 @@
-#include "app/dessindemarrage.h"
+#include "dessins/dessindemarrage.h"
 
 #include "base/twips.h"
 
 #include <QLabel>
 #include <QPainter>
 
-namespace App {
+namespace Dessins {
 
 namespace {
 const QColor GrisClair(0xE0, 0xE0, 0xE0);
@@ -65,4 +65,4 @@ QImage dessineDemarrage(qreal echelle)
     return image;
 }
 
-} // namespace App
+} // namespace Dessins
