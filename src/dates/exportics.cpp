@@ -72,7 +72,9 @@ void ajouteSaisons(int annee, std::vector<EvenementIcs> &evenements)
 
 qint64 debutEvenement(const EvenementIcs &e)
 {
-    return e.jour.isValid() ? e.jour.startOfDay(QTimeZone::utc()).toMSecsSinceEpoch() : e.instant.toMSecsSinceEpoch();
+    // Midnight UTC of the day, without the time zone machinery: the sort asks often.
+    constexpr qint64 JourUnix = 2440588; // Julian Day Number of 1 January 1970
+    return e.jour.isValid() ? (e.jour.toJulianDay() - JourUnix) * 86400000 : e.instant.toMSecsSinceEpoch();
 }
 
 QByteArray date(const QDate &d)
