@@ -2,6 +2,7 @@
 
 #include "app/calculsligne.h"
 #include "app/ephemeridecommande.h"
+#include "app/icsligne.h"
 #include "base/chargement.h"
 #include "base/parametres.h"
 #include "base/reglages.h"
@@ -53,7 +54,7 @@ QString texteAideLigneCommande()
                           "Une option inconnue, un argument de trop, une date illisible ou qui n'existe\n"
                           "pas sont signalés et le programme s'arrête avec le code 2, sans ouvrir de\n"
                           "fenêtre.\n")
-           + texteAideCalculs();
+           + texteAideCalculs() + texteAideIcs();
 }
 
 namespace {
@@ -151,6 +152,8 @@ LigneCommande lisLigneCommande(const QStringList &arguments)
     // The date calculations read their own values, which are not options.
     if (auto calcul = lisCalculsDates(arguments))
         return *calcul;
+    if (auto ics = lisIcs(arguments, QDateTime::currentDateTimeUtc()))
+        return *ics;
     QCommandLineParser analyse;
     analyse.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     std::vector<QCommandLineOption> imprimees;

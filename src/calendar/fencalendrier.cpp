@@ -6,6 +6,7 @@
 #include "calendar/dessinpage.h"
 #include "calendar/fenimpression.h"
 #include "calendar/fenephemeride.h"
+#include "calendar/dialogueics.h"
 #include "calendar/imagepremierplan.h"
 #include "dates/infojour.h"
 #include "dates/noms.h"
@@ -139,6 +140,7 @@ FenCalendrier::FenCalendrier(QWidget *parent)
     AffAn->setText(QString::number(aujourdhui.year()));
     ChangeAn->setValue(aujourdhui.year());
     RemplitCalendrier();
+    DialogueIcs::installeRaccourci(this, [this] { return m_anneeAffichee; });
 }
 
 void FenCalendrier::appliqueCouleurs()

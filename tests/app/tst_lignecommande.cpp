@@ -55,6 +55,12 @@ private slots:
         ligne("valeur de trop", {"--ajoute", "01/01/2000", "1j", "x"}, 2, "--ajoute", rien);
         ligne("calcul avec une date de démarrage", {"--date", "01/01/2000", "--ajoute", "01/01/2000", "1j"}, 2,
               "un calcul", rien);
+        ligne("ics d'une année", {"--ics", "2002"}, 0, "DTSTART;VALUE=DATE:20020714", rien);
+        ligne("ics d'Alsace-Moselle, =", {"--alsace-moselle", "--ics=2002-2003"}, 0, "UID:2003-saint-etienne", rien);
+        ligne("ics illisible", {"--ics", "2002-"}, 2, "illisibles", rien);
+        ligne("ics au-delà des années", {"--ics", "2999-3001"}, 2, "de 1000 à 3000", rien);
+        ligne("ics et une date", {"--ics", "2002", "--date", "1/1/2002"}, 2, "--ics attend", rien);
+        ligne("Alsace-Moselle sans ics", {"--alsace-moselle"}, 2, "option inconnue", rien);
     }
     void lecture()
     {
