@@ -3,7 +3,7 @@
 #include "aide/pageaide.h"
 
 #include "base/donnees.h"
-#include "base/partage.h"
+#include "base/parametres.h"
 #include "base/plateforme.h"
 #include "ui/appliquecouleurs.h"
 #include "ui/vantelbttn.h"
@@ -86,7 +86,7 @@ void FenAide::appliqueCouleurs()
     a.degradeInverse = {Forme[1], Forme[3], CmdPrecedent, CmdSommaire, CmdSuivant};
     a.texteBoutons = {CmdDeplaceFen, CmdFermer, CmdPrecedent, CmdSommaire, CmdSuivant};
     a.lumiere = {CmdDeplaceFen, CmdFermer, CmdPrecedent, CmdSommaire, CmdSuivant};
-    Ui::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
     // The pages are read as a printed sheet: dark text on white, whatever the scheme.
     QPalette page = Texte->palette();
     page.setColor(QPalette::Base, Qt::white);

@@ -1,5 +1,6 @@
 #include "calendar/fencalendrier.h"
 
+#include "base/parametres.h"
 #include "base/partage.h"
 #include "base/plateforme.h"
 #include "calendar/compteurvertical.h"
@@ -124,8 +125,8 @@ void FenCalendrier::appliqueCouleurs()
     a.autresTextes = {AffHeure, AffMois, AffAn, AffCalendrier};
     a.visualisation = {AffHeure, AffMois, AffAn};
     a.fondFenetre = {AffCalendrier};
-    Ui::appliqueCouleurs(a, partage().couleurs);
-    const Couleurs::Schema &s = partage().couleurs;
+    Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
+    const Couleurs::Schema &s = Parametres::courant().couleurs();
     m_texteBoutons = Ui::couleurVb(s.valeur[Couleurs::TexteBoutons]);
     m_autresTextes = Ui::couleurVb(s.valeur[Couleurs::AutresTextes]);
     m_visualisation = Ui::couleurVb(s.valeur[Couleurs::Visualisation]);

@@ -1,5 +1,6 @@
 #include "calendar/fenjourplus.h"
 
+#include "base/parametres.h"
 #include "base/partage.h"
 #include "base/plateforme.h"
 #include "calendar/compteurvertical.h"
@@ -92,7 +93,7 @@ void FenJourPlus::appliqueCouleurs()
     AffectationCouleurs a = couleursCadre();
     a.autresTextes = {JourSemaine, AffJour, AffMois, AffAn};
     a.visualisation = {JourSemaine, AffJour, AffMois, AffAn};
-    Ui::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
 void FenJourPlus::CalculeJour()

@@ -1,5 +1,6 @@
 #include "calendar/fenminicalend.h"
 
+#include "base/parametres.h"
 #include "base/partage.h"
 #include "base/plateforme.h"
 #include "base/twips.h"
@@ -106,7 +107,7 @@ void FenMiniCalend::appliqueCouleurs()
     a.panneaux = {FondMiniCalend};
     a.autresTextes = {Label1, lblPrev, lblMonth, lblNext, picMonth};
     a.visualisation = {picMonth};
-    Ui::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
 int FenMiniCalend::GetDate(const QDate &date)

@@ -1,5 +1,6 @@
 #include "calendar/fenpaques.h"
 
+#include "base/parametres.h"
 #include "base/partage.h"
 #include "base/plateforme.h"
 #include "calendar/compteurvertical.h"
@@ -79,7 +80,7 @@ void FenPaques::appliqueCouleurs()
     a.panneaux = {FondPaques};
     a.autresTextes = {TxtAnnee, Label1, Label2, Label3, orthodoxe};
     a.visualisation = {TxtAnnee};
-    Ui::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
 void FenPaques::Affichage_des_jours_feries()

@@ -1,5 +1,6 @@
 #include "main/fenboutils.h"
 
+#include "base/parametres.h"
 #include "base/partage.h"
 #include "base/twips.h"
 #include "calendar/fencalculs.h"
@@ -194,7 +195,7 @@ void FenBOutils::appliqueCouleurs()
     a.degrade << CmdHorloge << CmdCalendrier << CmdMiniCalend << CmdJourPlus << CmdAn2010 << Cmd2001 << CmdFeries
               << CmdFortune << CmdAide;
     a.panneaux = {FondBOutils};
-    Ui::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
 FenetreZelund *FenBOutils::fenetre(Outil outil)

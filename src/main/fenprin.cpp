@@ -5,6 +5,7 @@
 #include "base/alea.h"
 #include "base/chargement.h"
 #include "base/donnees.h"
+#include "base/parametres.h"
 #include "base/partage.h"
 #include "base/plateforme.h"
 #include "base/reglages.h"
@@ -208,7 +209,12 @@ void FenPrin::creeFond()
     Image2->hide();
 
     popUpInfos = new PopUpInfos(this);
-    connect(popUpInfos, &PopUpInfos::couleursChangees, this, &FenPrin::ProcCoulDefUtil);
+    // A colour changed from the menu shows at once, here alone: the other
+    // windows take the colours when they load.
+    connect(&Parametres::courant(), &Parametres::changee, this, [this](Parametres::Cle cle) {
+        if (cle < Parametres::couleur(Couleurs::Nombre))
+            ProcCoulDefUtil();
+    });
     connect(popUpInfos, &PopUpInfos::aproposDemande, this, &FenPrin::apropos);
     connect(CmdApropos, &VantelBttn::clicked, this, &FenPrin::basculeMenu);
     connect(CmdFuseauxHoraires, &VantelBttn::clicked, this, &FenPrin::fuseauxHoraires);
@@ -244,7 +250,7 @@ void FenPrin::ProcCoulDefUtil()
     for (Ligne *l : popUpInfos->Lignes)
         a.autresTextes << l;
     a.visualisation = {LDAnnee, LDMois};
-    Ui::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
 bool FenPrin::charge(const std::function<void()> &fermeDemarrage)
@@ -264,20 +270,22 @@ bool FenPrin::charge(const std::function<void()> &fermeDemarrage)
                            Base::titreErreur(), Plateforme::Reponse::Ok);
         return false;
     }
-    partage().prend(*valeurs);
+    Parametres &parametres = Parametres::courant();
+    parametres.prend(*valeurs);
     ProcCoulDefUtil();
 
-    const QColor ciel = Ui::couleurRgb(partage().ciel);
-    const QColor etoiles = Ui::couleurRgb(partage().etoiles);
+    const QColor ciel = Ui::couleurRgb(parametres.ciel());
+    const QColor etoiles = Ui::couleurRgb(parametres.etoiles());
     Image2->setCouleurs(ciel, etoiles);
     Image1->setCouleurs(ciel, etoiles);
 
-    if (valeurs->style == Cles::StyleDefaut) {
+    const auto style = Parametres::style(valeurs->style);
+    if (style == Parametres::Style::Normal) {
         appliqueDisposition(false);
         centreSurEcran();
-    } else if (valeurs->style == QLatin1String("AfficheCompteur")) {
+    } else if (style == Parametres::Style::Compteur) {
         ouvreCompteur();
-    } else if (valeurs->style == QLatin1String("AffichePhasesLune")) {
+    } else if (style == Parametres::Style::Lune) {
         ouvreLune();
     }
     // Any other style leaves the window as it is.
@@ -304,10 +312,9 @@ bool FenPrin::charge(const std::function<void()> &fermeDemarrage)
     // The keyboard starts on today, in the day grid.
     Jour[m_jourCourant - 1]->setFocus();
 
-    popUpInfos->CmdBulAide->setCaption(PopUpInfos::legendeInfoBulles(partage().infoBullesActives));
-    partage().fichierAide = Base::cheminAide(SujetAide::Sommaire);
-    popUpInfos->CmdConseilDem->setCaption(PopUpInfos::legendeConseils(partage().conseilDemarrage));
-    if (partage().conseilDemarrage == Cles::Oui) {
+    popUpInfos->CmdBulAide->setCaption(PopUpInfos::legendeInfoBulles(parametres.infoBulles()));
+    popUpInfos->CmdConseilDem->setCaption(PopUpInfos::legendeConseils(parametres.conseilDemarrage()));
+    if (parametres.conseilDemarrage()) {
         // Once the window is on screen, so its first picture does not wait for the tips.
         Ui::apresPremierePeinture(this, [] {
             auto *conseils = new Conseils;
@@ -429,8 +436,8 @@ void FenPrin::RemplitAnnees()
 {
     const QSignalBlocker bloque(LDAnnee);
     QStringList annees;
-    m_premiereAnnee = partage().anneeDebut;
-    for (int a = partage().anneeDebut; a <= partage().anneeFin; ++a)
+    m_premiereAnnee = Parametres::courant().anneeDebut();
+    for (int a = m_premiereAnnee; a <= Parametres::courant().anneeFin(); ++a)
         annees << QString::number(a);
     LDAnnee->addItems(annees);
     // Like a fresh list: nothing selected, so selecting today always fires.
@@ -715,11 +722,7 @@ void FenPrin::configure()
         connect(&dialogue, &Configure::aideDemandee, this, &FenPrin::aideDemandee);
         dialogue.executeModale();
     }
-    // Colours and years take effect at once; the start-up view at the next start.
-    const QColor ciel = Ui::couleurRgb(partage().ciel);
-    const QColor etoiles = Ui::couleurRgb(partage().etoiles);
-    Image2->setCouleurs(ciel, etoiles);
-    Image1->setCouleurs(ciel, etoiles);
+    // The sky recolours itself; the years take effect at once, the start-up view at the next start.
     {
         const QSignalBlocker bloque(LDAnnee);
         LDAnnee->clear();
@@ -755,7 +758,7 @@ void FenPrin::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         CmdDeplaceFen->setCaption(partage().titreAppli);
-        popUpInfos->CmdConseilDem->setCaption(PopUpInfos::legendeConseils(partage().conseilDemarrage));
+        popUpInfos->CmdConseilDem->setCaption(PopUpInfos::legendeConseils(Parametres::courant().conseilDemarrage()));
     }
     FenetreZelund::changeEvent(event);
 }
@@ -841,8 +844,8 @@ void FenPrin::echappe()
 
 bool FenPrin::toucheGrille(int indice, const QKeyEvent *touche)
 {
-    const int debut = partage().anneeDebut;
-    const int fin = partage().anneeFin;
+    const int debut = Parametres::courant().anneeDebut();
+    const int fin = Parametres::courant().anneeFin();
     const Dates::JourMoisAn depart{indice + 1, MoisChoisi(), AnneeChoisie()};
     const auto modificateurs = touche->modifiers() & ~Qt::KeypadModifier;
     const bool ctrl = modificateurs == Qt::ControlModifier;

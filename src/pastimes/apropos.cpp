@@ -1,7 +1,7 @@
 #include "pastimes/apropos.h"
 
 #include "base/donnees.h"
-#include "base/partage.h"
+#include "base/parametres.h"
 #include "base/plateforme.h"
 #include "pastimes/defilement.h"
 #include "ui/appliquecouleurs.h"
@@ -69,7 +69,7 @@ void Apropos::appliqueCouleurs()
     a.lumiere = {CmdDeplaceFen, CmdFermer, CmdSite};
     a.autresTextes = {Image2};
     a.visualisation = {Image1, m_interieur, Image2};
-    Ui::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
 int Apropos::hauteurViewport() const

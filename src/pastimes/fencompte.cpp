@@ -1,5 +1,6 @@
 #include "pastimes/fencompte.h"
 
+#include "base/parametres.h"
 #include "base/partage.h"
 #include "ui/accessible.h"
 #include "ui/appliquecouleurs.h"
@@ -54,7 +55,7 @@ void FenCompte::appliqueCouleurs()
     AffectationCouleurs a = FenOutil::couleursCadre(this, CmdDeplaceFen, CmdFermer, Forme);
     a.autresTextes = {AfficheTemps};
     a.visualisation = {AfficheTemps};
-    Ui::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
 void FenCompte::showEvent(QShowEvent *event)

@@ -1,5 +1,6 @@
 #include "pastimes/fenhorloge.h"
 
+#include "base/parametres.h"
 #include "base/partage.h"
 #include "base/plateforme.h"
 #include "base/twips.h"
@@ -57,8 +58,8 @@ void FenHorloge::appliqueCouleurs()
     a.lumiere = {CmdDeplaceFen};
     a.autresTextes = {FondHorloge};
     a.visualisation = {FondHorloge};
-    Ui::appliqueCouleurs(a, partage().couleurs);
-    FondHorloge->setCouleurAiguilles(Ui::couleurVb(partage().couleurs.valeur[Couleurs::TexteBoutons]));
+    Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
+    FondHorloge->setCouleurAiguilles(Ui::couleurVb(Parametres::courant().couleurs().valeur[Couleurs::TexteBoutons]));
 }
 
 void FenHorloge::tic()

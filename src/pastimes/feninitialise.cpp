@@ -1,5 +1,6 @@
 #include "pastimes/feninitialise.h"
 
+#include "base/parametres.h"
 #include "base/partage.h"
 #include "pastimes/fenloterie.h"
 #include "pastimes/loterie.h"
@@ -134,7 +135,7 @@ void FenInitialise::appliqueCouleurs()
     a.texteBoutons = {CmdDeplaceFen};
     a.lumiere = {CmdDeplaceFen, Command1};
     a.autresTextes = {Command1, Label1, Label2, Label3, Label4};
-    Ui::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
 void FenInitialise::montre()

@@ -1,5 +1,6 @@
 #include "pastimes/fenloterie.h"
 
+#include "base/parametres.h"
 #include "base/partage.h"
 #include "base/plateforme.h"
 #include "pastimes/feninitialise.h"
@@ -124,7 +125,7 @@ void FenLoterie::appliqueCouleurs()
     a.texteBoutons = {CmdDeplaceFen, CmdFermer};
     a.lumiere = {CmdDeplaceFen, CmdFermer, CmdLanceBoule};
     a.autresTextes = {CmdLanceBoule};
-    Ui::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
 void FenLoterie::tic()

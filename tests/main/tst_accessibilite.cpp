@@ -1,6 +1,7 @@
 #include "aide/conseils.h"
 #include "aide/fenaide.h"
 #include "appearance/configure.h"
+#include "base/partage.h"
 #include "calendar/fencalendrier.h"
 #include "calendar/fenminicalend.h"
 #include "calendar/fenpaques.h"

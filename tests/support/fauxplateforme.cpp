@@ -1,5 +1,6 @@
 #include "support/fauxplateforme.h"
 
+#include "base/parametres.h"
 #include "base/partage.h"
 #include "ui/fenetre.h"
 
@@ -39,6 +40,7 @@ Banc::Banc()
     Plateforme::installe(&plateforme);
     Reglages::installe(m_reglages.get());
     partage() = Partage{};
+    Parametres::courant().remetDefauts();
 }
 
 Banc::~Banc()
@@ -54,6 +56,7 @@ Banc::~Banc()
     Plateforme::installe(nullptr);
     Reglages::installe(nullptr);
     partage() = Partage{};
+    Parametres::courant().remetDefauts();
 }
 
 QString Banc::fichierReglages() const
