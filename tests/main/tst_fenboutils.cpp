@@ -2,16 +2,19 @@
 #include "aide/fenaide.h"
 #include "appearance/configure.h"
 #include "base/partage.h"
+#include "calendar/fencalculs.h"
 #include "main/fenboutils.h"
 #include "pastimes/apropos.h"
 #include "pastimes/fenhorloge.h"
 #include "support/aidesdemandees.h"
 #include "support/fauxplateforme.h"
+#include "support/fenprinchargee.h"
 #include "ui/vantelbttn.h"
 #include "ui/vantelpanel.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 
@@ -27,6 +30,14 @@ bool Partage::*marque(int o)
     return std::array{&Partage::horlogeFermee,  &Partage::calendrierFermee, &Partage::miniCalendFermee,
                       &Partage::jourPlusFermee, &Partage::fen2010Fermee,    &Partage::fen2001Fermee,
                       &Partage::paquesFermee,   &Partage::loterieFermee}[std::size_t(o)];
+}
+
+FenCalculs *calculsOuverts()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("FenCalculs") && w->isVisible())
+            return static_cast<FenCalculs *>(w);
+    return nullptr;
 }
 
 bool ouverte(const QPointer<FenetreZelund> &f)
@@ -250,6 +261,27 @@ private slots:
         FenHorloge h;
         QTest::keyClick(h.FondHorloge, Qt::Key_Space);
         QVERIFY(h.estAuPremierPlan());
+    }
+
+    // Ctrl+D in the main window opens the window on the selected date; the
+    // right press of the toolbox's weekday button closes and opens it.
+    void calculsDepuisLaFenetrePrincipale()
+    {
+        FenPrinChargee p;
+        p.choisit(25, 12, 2001);
+        p.f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&p.f));
+        QTest::keyClick(p.f.Jour[24], Qt::Key_D, Qt::ControlModifier);
+        QPointer<FenCalculs> f = calculsOuverts();
+        QVERIFY(f);
+        QCOMPARE(f->findChild<QLineEdit *>("TxtDate")->text(), QStringLiteral("25/12/2001"));
+        FenBOutils boite(&p.f);
+        QTest::mousePress(boite.CmdJourPlus, Qt::RightButton);
+        QTRY_VERIFY(!f);
+        QVERIFY(FenBOutils::fenetre(FenBOutils::JourPlus) == nullptr);
+        QTest::mousePress(boite.CmdJourPlus, Qt::RightButton);
+        QVERIFY(calculsOuverts());
+        calculsOuverts()->close();
     }
 };
 
