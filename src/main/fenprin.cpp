@@ -445,7 +445,7 @@ void FenPrin::RemplitAnnees()
     const QSignalBlocker bloque(LDAnnee);
     QStringList annees;
     m_premiereAnnee = Parametres::courant().anneeDebut();
-    for (int a = Parametres::courant().anneeDebut(); a <= Parametres::courant().anneeFin(); ++a)
+    for (int a = m_premiereAnnee; a <= Parametres::courant().anneeFin(); ++a)
         annees << QString::number(a);
     LDAnnee->addItems(annees);
     // Like a fresh list: nothing selected, so selecting today always fires.

@@ -1,6 +1,7 @@
 #include "calendar/fencalculs.h"
-#include "main/fenboutils.h"
-#include "support/fenprinchargee.h"
+#include "support/cles.h"
+#include "support/fauxplateforme.h"
+#include "ui/vantelbttn.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -23,14 +24,6 @@ QStringList resultats(const QWidget &f)
     for (const char *nom : {"LblAjout", "LblEcart", "LblJourOuvre"})
         r << f.findChild<QLabel *>(nom)->text();
     return r;
-}
-
-FenCalculs *ouverte()
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String("FenCalculs") && w->isVisible())
-            return static_cast<FenCalculs *>(w);
-    return nullptr;
 }
 } // namespace
 
@@ -125,27 +118,6 @@ private slots:
         QTest::keyClick(jours, Qt::Key_Right);
         QTest::keyClick(jours, Qt::Key_Return);
         QCOMPARE(f.findChild<QLineEdit *>("TxtDate")->text(), QStringLiteral("15/10/1582"));
-    }
-
-    // Ctrl+D in the main window opens the window on the selected date; the
-    // right press of the toolbox's weekday button closes and opens it.
-    void ouvertureDepuisLaFenetrePrincipale()
-    {
-        FenPrinChargee p;
-        p.choisit(25, 12, 2001);
-        p.f.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&p.f));
-        QTest::keyClick(p.f.Jour[24], Qt::Key_D, Qt::ControlModifier);
-        QPointer<FenCalculs> f = ouverte();
-        QVERIFY(f);
-        QCOMPARE(f->findChild<QLineEdit *>("TxtDate")->text(), QStringLiteral("25/12/2001"));
-        FenBOutils boite(&p.f);
-        QTest::mousePress(boite.CmdJourPlus, Qt::RightButton);
-        QTRY_VERIFY(!f);
-        QVERIFY(FenBOutils::fenetre(FenBOutils::JourPlus) == nullptr);
-        QTest::mousePress(boite.CmdJourPlus, Qt::RightButton);
-        QVERIFY(ouverte());
-        ouverte()->close();
     }
 };
 

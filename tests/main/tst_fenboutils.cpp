@@ -1,17 +1,20 @@
 #include "aide/conseils.h"
 #include "aide/fenaide.h"
 #include "appearance/configure.h"
+#include "calendar/fencalculs.h"
 #include "main/fenboutils.h"
 #include "pastimes/apropos.h"
 #include "pastimes/fencompte.h"
 #include "pastimes/fenhorloge.h"
 #include "support/aidesdemandees.h"
 #include "support/fauxplateforme.h"
+#include "support/fenprinchargee.h"
 #include "ui/vantelbttn.h"
 #include "ui/vantelpanel.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -31,6 +34,14 @@ struct Touche
     int lu;
     const char *attendu;
 };
+
+FenCalculs *calculsOuverts()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("FenCalculs") && w->isVisible())
+            return static_cast<FenCalculs *>(w);
+    return nullptr;
+}
 
 bool ouverte(const QPointer<FenetreZelund> &f)
 {
@@ -328,6 +339,27 @@ private slots:
             const QString obtenu = t.lu < 0 ? (f->estAuPremierPlan() ? "oui" : "non") : lu(vus[t.lu]);
             QVERIFY2(obtenu.startsWith(t.attendu), qPrintable(obtenu));
         }
+    }
+
+    // Ctrl+D in the main window opens the window on the selected date; the
+    // right press of the toolbox's weekday button closes and opens it.
+    void calculsDepuisLaFenetrePrincipale()
+    {
+        FenPrinChargee p;
+        p.choisit(25, 12, 2001);
+        p.f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&p.f));
+        QTest::keyClick(p.f.Jour[24], Qt::Key_D, Qt::ControlModifier);
+        QPointer<FenCalculs> f = calculsOuverts();
+        QVERIFY(f);
+        QCOMPARE(f->findChild<QLineEdit *>("TxtDate")->text(), QStringLiteral("25/12/2001"));
+        FenBOutils boite(&p.f);
+        QTest::mousePress(boite.CmdJourPlus, Qt::RightButton);
+        QTRY_VERIFY(!f);
+        QVERIFY(FenBOutils::fenetre(FenBOutils::JourPlus) == nullptr);
+        QTest::mousePress(boite.CmdJourPlus, Qt::RightButton);
+        QVERIFY(calculsOuverts());
+        calculsOuverts()->close();
     }
 };
 
