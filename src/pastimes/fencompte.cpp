@@ -20,14 +20,18 @@ FenCompte::FenCompte(const QString &titre, const QFont &police, Marque fermee, M
 {
     setAttribute(Qt::WA_DeleteOnClose);
     // Closed by its own button: the toolbox's next press opens it again.
-    std::tie(CmdDeplaceFen, CmdFermer) = creeBarreTitre(titre, Largeur, [fermee] { partage().*fermee = true; });
-    Forme[1] = creeForme(0, 300, Largeur, 315);
-    Forme[2] = creeForme(0, 615, 600, 205);
-    Forme[3] = creeForme(0, 820, 600, 200);
-    Forme[4] = creeForme(6195, 615, 600, 205);
-    Forme[5] = creeForme(6195, 820, 600, 200);
-    Forme[7] = creeForme(0, 1020, Largeur, 315);
-    Forme[6] = creeForme(0, 1335, Largeur, 315);
+    m_cadre = construitCadre({titre,
+                              Largeur,
+                              true,
+                              false,
+                              {{1, {0, 300, Largeur, 315}, true},
+                               {2, {0, 615, 600, 205}, false},
+                               {3, {0, 820, 600, 200}, true},
+                               {4, {6195, 615, 600, 205}, false},
+                               {5, {6195, 820, 600, 200}, true},
+                               {7, {0, 1020, Largeur, 315}, false},
+                               {6, {0, 1335, Largeur, 315}, true}}},
+                             [fermee] { partage().*fermee = true; });
 
     AfficheTemps = new QLabel(this);
     AfficheTemps->setObjectName(QStringLiteral("AfficheTemps"));
@@ -50,10 +54,11 @@ FenCompte::FenCompte(const QString &titre, const QFont &police, Marque fermee, M
 
 void FenCompte::appliqueCouleurs()
 {
-    // Framed as a tool window, its side strips placed its own way.
-    AffectationCouleurs a = FenOutil::couleursCadre(this, CmdDeplaceFen, CmdFermer, Forme);
+    AffectationCouleurs a;
+    a.fenetre = this;
     a.autresTextes = {AfficheTemps};
     a.visualisation = {AfficheTemps};
+    m_cadre.ajouteCouleurs(a);
     Ui::appliqueCouleurs(a, partage().couleurs);
 }
 

@@ -27,9 +27,6 @@ public:
     // The numbers shown, ball 1 to 7.
     QList<int> numerosAffiches() const;
 
-    VantelBttn *CmdDeplaceFen = nullptr;
-    VantelBttn *CmdFermer = nullptr;
-    std::array<VantelBttn *, 8> Forme{}; // frame strips Forme[1] .. Forme[7]
     VantelPanel *FondLoterie = nullptr;
     std::array<BouleLoterie *, 8> Boule{}; // Boule[1] .. Boule[7]
     std::array<QLabel *, 8> Etiquette1{};  // Etiquette1[1] .. Etiquette1[7]
@@ -46,6 +43,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    Ui::Cadre m_cadre;
     void creeCadre();
     void creeBoules();
     void appliqueCouleurs();

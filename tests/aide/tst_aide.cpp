@@ -5,6 +5,7 @@
 #include "base/chargement.h"
 #include "base/donnees.h"
 #include "base/partage.h"
+#include "support/controle.h"
 #include "support/fauxplateforme.h"
 #include "ui/vantelbttn.h"
 
@@ -192,7 +193,7 @@ private slots:
         QVERIFY(f->isVisible());
         QCOMPARE(f->Texte->source().fileName(), QStringLiteral("index.html"));
         // Closing frees the viewer; the next request opens a fresh one.
-        QTest::mouseClick(f->CmdFermer, Qt::LeftButton);
+        QTest::mouseClick(bouton(f, "CmdFermer"), Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!FenAide::ouverte());
     }

@@ -2,6 +2,7 @@
 #include "appearance/configure.h"
 #include "base/chargement.h"
 #include "base/partage.h"
+#include "support/controle.h"
 #include "support/fauxplateforme.h"
 #include "ui/vantelbttn.h"
 #include "ui/vantelpanel.h"
@@ -193,7 +194,7 @@ private slots:
         if (annuler)
             QTest::mouseClick(d.CmdCoulOK, Qt::LeftButton);
         d.ScrollDeb->setValue(1900);
-        QTest::mouseClick(annuler ? d.CmdAnnul : d.CmdFermer, Qt::LeftButton);
+        QTest::mouseClick(annuler ? d.CmdAnnul : bouton(d, "CmdFermer"), Qt::LeftButton);
 
         QVERIFY(!d.isVisible());
         QCOMPARE(stockees(Reglages(banc.fichierReglages())), avant);

@@ -5,6 +5,7 @@
 #include "main/fenprin.h"
 #include "main/popupinfos.h"
 #include "moon/imagelune.h"
+#include "support/controle.h"
 #include "support/fenprinchargee.h"
 #include "ui/vantelbttn.h"
 
@@ -28,7 +29,7 @@ struct Fenetre : FenPrinChargee
     // What the window shows of its selection.
     QStringList vue() const
     {
-        return {f.CmdDateJour->caption(), f.dateSelection(), f.Forme[3]->caption(),
+        return {f.CmdDateJour->caption(), f.dateSelection(), bouton(f, "Forme3")->caption(),
                 QString::number(f.valeurSelection())};
     }
 };
@@ -189,7 +190,7 @@ private slots:
         QVERIFY(f.boiteOutils() && f.boiteOutils()->isVisible());
         f.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f));
-        f.CmdReduire->setFocus(Qt::TabFocusReason);
+        bouton(f, "CmdReduire")->setFocus(Qt::TabFocusReason);
         const QList<QWidget *> vus = tabulations();
         QVERIFY(vus.contains(f.CmdBOutils));
         for (QWidget *cache : {f.CmdCompteur, f.CmdLune, f.CmdCopier, f.CmdConfig, f.CmdApropos})
@@ -204,7 +205,7 @@ private slots:
         const QString appui = QAccessibleActionInterface::pressAction();
         const QString menu = QAccessibleActionInterface::showMenuAction();
         const QString focus = QAccessibleActionInterface::setFocusAction();
-        const QString lune = f.Forme[3]->caption();
+        const QString lune = bouton(f, "Forme3")->caption();
         QVERIFY(!lune.isEmpty());
         const auto lu = [](QWidget *c) {
             QAccessibleInterface *i = QAccessible::queryAccessibleInterface(c);
@@ -221,9 +222,9 @@ private slots:
             {f.CmdBOutils, attendu(QAccessible::Button, "Zelund + : boîte à outils", {appui, menu, focus})},
             {f.CmdAide, attendu(QAccessible::Button, "Appel de l'aide sur la fenêtre/Appel de l'aide générale",
                                 {appui, menu, focus})},
-            {f.CmdDeplaceFen, attendu(QAccessible::StaticText, "Zelund", {})},
-            {f.Forme[1], attendu(QAccessible::Separator, "", {})},
-            {f.Forme[3], attendu(QAccessible::StaticText, lune, {})}, // the Moon's phase
+            {bouton(f, "CmdDeplaceFen"), attendu(QAccessible::StaticText, "Zelund", {})},
+            {bouton(f, "Forme1"), attendu(QAccessible::Separator, "", {})},
+            {bouton(f, "Forme3"), attendu(QAccessible::StaticText, lune, {})}, // the Moon's phase
             {f.Image1, attendu(QAccessible::Graphic, lune, {})}};
         for (const auto &[controle, ligne] : lignes)
             QCOMPARE(lu(controle), ligne);
@@ -237,14 +238,14 @@ private slots:
         w.choisit(date(3, 2, 2001)); // 29 to 31 disabled
         f.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f));
-        f.CmdReduire->setFocus(Qt::TabFocusReason);
+        bouton(f, "CmdReduire")->setFocus(Qt::TabFocusReason);
         QList<QWidget *> vus;
         for (int i = 0; i < 60 && !vus.contains(QApplication::focusWidget()); ++i) {
             vus << QApplication::focusWidget();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         // The day grid is one stop, on the selected day.
-        QList<QWidget *> attendus{f.CmdReduire, f.CmdFermer, f.CmdDateJour, f.Jour[2]};
+        QList<QWidget *> attendus{bouton(f, "CmdReduire"), bouton(f, "CmdFermer"), f.CmdDateJour, f.Jour[2]};
         attendus << f.CmdBOutils << f.CmdAnMois << f.CmdCompteur << f.CmdLune << f.CmdFuseauxHoraires << f.CmdCopier
                  << f.CmdConfig << f.CmdAide << f.CmdApropos;
         QCOMPARE(vus, attendus);

@@ -5,6 +5,7 @@
 #include "main/fenboutils.h"
 #include "pastimes/apropos.h"
 #include "pastimes/fenhorloge.h"
+#include "support/controle.h"
 #include "support/fauxplateforme.h"
 #include "ui/vantelbttn.h"
 #include "ui/vantelpanel.h"
@@ -153,7 +154,7 @@ private slots:
         QVERIFY(partage().lance2001 && !partage().lance2010); // before the countdown loads
         QPointer<FenetreZelund> c = FenBOutils::fenetre(FenBOutils::Calendrier);
         c->move(5, 5);
-        QTest::mouseClick(b->CmdFermer, Qt::LeftButton);
+        QTest::mouseClick(bouton(b, "CmdFermer"), Qt::LeftButton);
         QVERIFY(!partage().bOutilsAffichee);
         QVERIFY(ouverte(c));
 

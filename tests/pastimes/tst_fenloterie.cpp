@@ -3,6 +3,7 @@
 #include "pastimes/feninitialise.h"
 #include "pastimes/fenloterie.h"
 #include "pastimes/loterie.h"
+#include "support/controle.h"
 #include "support/fauxplateforme.h"
 #include "ui/vantelbttn.h"
 #include "ui/vantelpanel.h"
@@ -130,7 +131,7 @@ private slots:
         l.appuie(arretees);
         l.choisit(5, 20);
         partage().loterieFermee = false;
-        QTest::mouseClick(l.f->CmdFermer, Qt::LeftButton);
+        QTest::mouseClick(bouton(l.f, "CmdFermer"), Qt::LeftButton);
         QVERIFY(partage().loterieFermee && !l.f->Minuterie1->isActive());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!FenLoterie::existante());
@@ -155,7 +156,7 @@ private slots:
         QTest::mouseClick(loterie->CmdNouvelleDonne, Qt::LeftButton);
         FenInitialise *d = FenInitialise::existante();
         QVERIFY(d->isVisible());
-        QTest::mouseClick(loterie->CmdFermer, Qt::LeftButton);
+        QTest::mouseClick(bouton(loterie, "CmdFermer"), Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!loterie);
         d->VScroll1->triggerAction(QAbstractSlider::SliderSingleStepSub);
