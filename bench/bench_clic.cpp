@@ -44,8 +44,9 @@ int main(int argc, char **argv)
     QTemporaryDir dossier;
     Reglages reglages(dossier.filePath(QStringLiteral("Zelund.conf")));
     Reglages::installe(&reglages);
-    reglages.ecrit(Cles::Conseils, Cles::ConseilDemarrage, Cles::Non);
-    reglages.ecrit(Cles::StyleSection, Cles::Style, QStringLiteral("AffichePhasesLune"));
+    reglages.ecrit(QStringLiteral("Conseils du jour"), QStringLiteral("Conseil au démarrage"), QStringLiteral("Non"));
+    reglages.ecrit(QStringLiteral("Style d'affichage au démarrage"), QStringLiteral("Style"),
+                   QStringLiteral("AffichePhasesLune"));
     PlateformeQt plateforme;
     Plateforme::installe(&plateforme);
 

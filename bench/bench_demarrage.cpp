@@ -201,7 +201,8 @@ int main(int argc, char **argv)
     {
         Reglages reglages(config.filePath(QStringLiteral("Zelund/Zelund.conf")));
         Base::chargeReglages(reglages, QDate::currentDate().year());
-        reglages.ecrit(Cles::Conseils, Cles::ConseilDemarrage, Cles::Oui);
+        reglages.ecrit(QStringLiteral("Conseils du jour"), QStringLiteral("Conseil au démarrage"),
+                       QStringLiteral("Oui"));
     }
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     // Its own runtime folder, so the single-instance lock is only ever its own.

@@ -6,7 +6,6 @@
 #include "mesure.h"
 
 #include "app/plateformeqt.h"
-#include "base/partage.h"
 #include "base/reglages.h"
 #include "pastimes/fen2001.h"
 #include "pastimes/fen2010.h"
@@ -77,12 +76,14 @@ int main(int argc, char **argv)
     Reglages::installe(&reglages);
     PlateformeQt plateforme;
     Plateforme::installe(&plateforme);
-    // As the toolbox opens them.
-    partage().lance2001 = partage().lance2010 = true;
-
     CompteMinuteries compte;
     app.installEventFilter(&compte);
-    QList<QPointer<FenetreZelund>> fenetres{new FenHorloge, new Fen2001, new Fen2010, FenLoterie::instance()};
+    auto *f2001 = new Fen2001;
+    auto *f2010 = new Fen2010;
+    // As the toolbox opens them.
+    f2001->lance();
+    f2010->lance();
+    QList<QPointer<FenetreZelund>> fenetres{new FenHorloge, f2001, f2010, FenLoterie::instance()};
     for (FenetreZelund *f : fenetres)
         f->show();
     mesure(1, compte); // shown and painted once

@@ -4,7 +4,7 @@
 #include "base/alea.h"
 #include "base/chargement.h"
 #include "base/donnees.h"
-#include "base/partage.h"
+#include "base/parametres.h"
 #include "base/reglages.h"
 #include "ui/accessible.h"
 #include "ui/appliquecouleurs.h"
@@ -30,13 +30,12 @@ Conseils::Conseils(QWidget *parent)
     appliqueCouleurs();
     tailleTwips(5880, 3600);
 
-    // Checking the box at load stores "Oui", unless the store holds it already.
-    Reglages &reglages = Reglages::courant();
-    const bool stocke = reglages.contient(Cles::Conseils, Cles::ConseilDemarrage);
-    partage().conseilDemarrage = reglages.lit(Cles::Conseils, Cles::ConseilDemarrage, Cles::Oui);
-    chkLoadTipsAtStartup->setChecked(partage().conseilDemarrage == Cles::Oui);
+    // The box shows the store; checked at load, it stores "Oui" unless the store holds it already.
+    Parametres &parametres = Parametres::courant();
+    parametres.relisConseilDemarrage();
+    chkLoadTipsAtStartup->setChecked(parametres.conseilDemarrage());
     connect(chkLoadTipsAtStartup, &QCheckBox::toggled, this, &Conseils::chkLoadTipsAtStartupClick);
-    if (!stocke)
+    if (parametres.conseilDemarrage())
         chkLoadTipsAtStartupClick(true);
 
     // The random source was seeded from the time of day by the main window.
@@ -121,7 +120,7 @@ void Conseils::appliqueCouleurs()
     a.visualisation = {lblTipText, Picture1};
     a.fondFenetre = {chkLoadTipsAtStartup, Label1};
     m_cadre.ajouteCouleurs(a);
-    Ui::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
 bool Conseils::LoadTips(const QString &chemin)
@@ -150,6 +149,5 @@ void Conseils::CmdNextTipClick()
 
 void Conseils::chkLoadTipsAtStartupClick(bool coche)
 {
-    partage().conseilDemarrage = coche ? Cles::Oui : Cles::Non;
-    Reglages::courant().ecrit(Cles::Conseils, Cles::ConseilDemarrage, partage().conseilDemarrage);
+    Parametres::courant().metConseilDemarrage(coche);
 }

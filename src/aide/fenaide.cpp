@@ -3,7 +3,7 @@
 #include "aide/pageaide.h"
 
 #include "base/donnees.h"
-#include "base/partage.h"
+#include "base/parametres.h"
 #include "base/plateforme.h"
 #include "ui/appliquecouleurs.h"
 #include "ui/vantelbttn.h"
@@ -89,7 +89,7 @@ void FenAide::appliqueCouleurs()
     a.texteBoutons = {CmdPrecedent, CmdSommaire, CmdSuivant};
     a.lumiere = {CmdPrecedent, CmdSommaire, CmdSuivant};
     m_cadre.ajouteCouleurs(a);
-    Ui::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
     // The pages are read as a printed sheet: dark text on white, whatever the scheme.
     QPalette page = Texte->palette();
     page.setColor(QPalette::Base, Qt::white);

@@ -4,8 +4,9 @@
 #include "base/plateforme.h"
 #include "main/fenprin.h"
 
-Demarrage::Demarrage()
-    : m_demarre2(std::make_unique<Demarre2>())
+Demarrage::Demarrage(std::optional<Dates::JourMoisAn> dateDemarrage)
+    : m_demarre2(std::make_unique<Demarre2>()),
+      m_dateDemarrage(dateDemarrage)
 {
     connect(m_demarre2.get(), &Demarre2::chargeFenPrin, this, &Demarrage::charge);
 }
@@ -40,11 +41,13 @@ void Demarrage::charge()
         return; // loading a loaded window does nothing
     m_fenPrin = new FenPrin;
     m_fenPrin->setAttribute(Qt::WA_DeleteOnClose);
-    const bool ok = m_fenPrin->charge([this] {
-        // Called from the splash's own signal: hide it now, delete it once that returns.
-        m_demarre2->hide();
-        m_demarre2.release()->deleteLater();
-    });
+    const bool ok = m_fenPrin->charge(
+        [this] {
+            // Called from the splash's own signal: hide it now, delete it once that returns.
+            m_demarre2->hide();
+            m_demarre2.release()->deleteLater();
+        },
+        m_dateDemarrage);
     if (!ok) {
         delete m_fenPrin;
         m_fenPrin = nullptr;

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "dates/texte.h"
+
 #include <QObject>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class Demarre2;
 class FenPrin;
@@ -13,7 +16,8 @@ class Demarrage : public QObject
 {
     Q_OBJECT
 public:
-    Demarrage();
+    // dateDemarrage: the date the main window selects once loaded, if any.
+    explicit Demarrage(std::optional<Dates::JourMoisAn> dateDemarrage = std::nullopt);
     ~Demarrage() override;
 
     // Asks about a copy already running; false when the user declines.
@@ -33,4 +37,5 @@ private:
     std::unique_ptr<Demarre2> m_demarre2;
     FenPrin *m_fenPrin = nullptr;
     std::function<void(bool)> m_fin;
+    std::optional<Dates::JourMoisAn> m_dateDemarrage;
 };

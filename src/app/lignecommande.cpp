@@ -3,6 +3,7 @@
 #include "app/calculsligne.h"
 #include "app/ephemeridecommande.h"
 #include "base/chargement.h"
+#include "base/parametres.h"
 #include "base/reglages.h"
 #include "dates/calendrier.h"
 
@@ -208,8 +209,12 @@ std::optional<QString> refusAnneeDemarrage(const Dates::JourMoisAn &date, int an
 
 std::optional<QString> refusAnneeDemarrage(const Dates::JourMoisAn &date, Reglages &reglages)
 {
-    const auto debut = Base::lisAnnee(reglages.lit(Cles::AnneeDebut, Cles::Valeur, Cles::AnneeDebutDefaut));
-    const auto fin = Base::lisAnnee(reglages.lit(Cles::AnneeFin, Cles::Valeur, Cles::AnneeFinDefaut));
+    const auto lis = [&reglages](Parametres::Cle cle) {
+        const Parametres::Definition &d = Parametres::definition(cle);
+        return Base::lisAnnee(reglages.lit(d.section, d.cle, d.defaut));
+    };
+    const auto debut = lis(Parametres::Cle::AnneeDebut);
+    const auto fin = lis(Parametres::Cle::AnneeFin);
     // An unreadable range is the load's business, with its own message.
     if (!debut || !fin)
         return std::nullopt;

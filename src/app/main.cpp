@@ -2,7 +2,6 @@
 #include "app/demarrage.h"
 #include "app/lignecommande.h"
 #include "app/plateformeqt.h"
-#include "base/partage.h"
 #include "base/reglages.h"
 #include "ui/polices.h"
 #include "ui/styleliste.h"
@@ -17,7 +16,6 @@ int main(int argc, char **argv)
         App::verifieLigneCommande(App::argumentsProgramme(argc, argv), Reglages::courant());
     if (ligne.codeSortie)
         return App::termineLigneCommande(ligne);
-    partage().dateDemarrage = ligne.date;
     App::ArgumentsQt arguments(argc, argv);
     QApplication app(arguments.argc, arguments.argv());
     App::nommeApplication();
@@ -27,7 +25,7 @@ int main(int argc, char **argv)
 
     PlateformeQt plateforme;
     Plateforme::installe(&plateforme);
-    Demarrage demarrage;
+    Demarrage demarrage(ligne.date);
     int code = 0;
     const bool lance = demarrage.lance([&code](bool ok) {
         if (!ok) {

@@ -17,18 +17,17 @@ int CaleAnneeFin(int valeur, int anneeCourante)
 }
 
 namespace {
-const std::array<QString, 3> &styles()
+// The colour and its text as read, or the colour in use when the text is unreadable.
+QString lis(const Reglages &reglages, Parametres::Cle cle)
 {
-    static const std::array<QString, 3> s = {QStringLiteral("Normal"), QStringLiteral("AfficheCompteur"),
-                                             QStringLiteral("AffichePhasesLune")};
-    return s;
+    const Parametres::Definition &d = Parametres::definition(cle);
+    return reglages.lit(d.section, d.cle);
 }
 
-// The colour and its text as read, or the colour in use when the text is unreadable.
-void lisCouleur(const Reglages &reglages, const QString &section, const Base::Rgb &enCours, Base::Rgb &couleur,
+void lisCouleur(const Reglages &reglages, Parametres::Cle cle, const Base::Rgb &enCours, Base::Rgb &couleur,
                 QString &texte)
 {
-    texte = reglages.lit(section, Cles::Couleur);
+    texte = lis(reglages, cle);
     if (const auto lue = Base::lisRgb(texte)) {
         couleur = *lue;
         return;
@@ -37,60 +36,56 @@ void lisCouleur(const Reglages &reglages, const QString &section, const Base::Rg
     texte = Base::texteRgb(enCours);
 }
 
-int lisAnneeOu(const Reglages &reglages, const QString &section, int enCours)
+int lisAnneeOu(const Reglages &reglages, Parametres::Cle cle, int enCours)
 {
-    return Base::lisAnnee(reglages.lit(section, Cles::Valeur)).value_or(enCours);
+    return Base::lisAnnee(lis(reglages, cle)).value_or(enCours);
+}
+
+// The texts OK would store, in table order.
+std::array<QString, 5> textes(const Valeurs &v)
+{
+    return {Base::texteRgb(v.ciel), Base::texteRgb(v.lune), QString::number(v.anneeDebut), QString::number(v.anneeFin),
+            v.style};
 }
 } // namespace
 
 QString StyleOption(int option)
 {
-    return option >= 0 && option < int(styles().size()) ? styles()[std::size_t(option)] : QString();
+    return option >= 0 && option < 3 ? Parametres::texte(Parametres::Style(option)) : QString();
 }
 
 std::optional<int> OptionStyle(const QString &style)
 {
-    const auto &s = styles();
-    const auto it = std::find(s.begin(), s.end(), style);
-    if (it == s.end())
-        return std::nullopt;
-    return int(it - s.begin());
+    const auto s = Parametres::style(style);
+    return s ? std::optional(int(*s)) : std::nullopt;
 }
 
 Valeurs LisValeurs(const Reglages &reglages, const Valeurs &enCours, int anneeCourante)
 {
     Valeurs v;
-    lisCouleur(reglages, Cles::Ciel, enCours.ciel, v.ciel, v.texteCiel);
-    lisCouleur(reglages, Cles::Etoiles, enCours.lune, v.lune, v.texteLune);
+    using Cle = Parametres::Cle;
+    lisCouleur(reglages, Cle::Ciel, enCours.ciel, v.ciel, v.texteCiel);
+    lisCouleur(reglages, Cle::Etoiles, enCours.lune, v.lune, v.texteLune);
     // A year the bar cannot hold, or a range without today, would leave the
     // main window's year list unable to select today: the bars' rules decide.
-    v.anneeDebut = CaleAnneeDebut(Base::corrigeAnneeDebut(lisAnneeOu(reglages, Cles::AnneeDebut, enCours.anneeDebut)),
+    v.anneeDebut = CaleAnneeDebut(Base::corrigeAnneeDebut(lisAnneeOu(reglages, Cle::AnneeDebut, enCours.anneeDebut)),
                                   anneeCourante);
     v.anneeFin =
-        CaleAnneeFin(Base::corrigeAnneeFin(lisAnneeOu(reglages, Cles::AnneeFin, enCours.anneeFin)), anneeCourante);
-    v.style = reglages.lit(Cles::StyleSection, Cles::Style);
+        CaleAnneeFin(Base::corrigeAnneeFin(lisAnneeOu(reglages, Cle::AnneeFin, enCours.anneeFin)), anneeCourante);
+    v.style = lis(reglages, Cle::Style);
     return v;
 }
 
-std::array<Ecriture, 5> Ecritures(const Valeurs &v)
+std::vector<Parametres::Cle> ClesChangees(const Valeurs &ouverture, const Valeurs &v)
 {
-    return {{
-        {Cles::Ciel, Cles::Couleur, Base::texteRgb(v.ciel)},
-        {Cles::Etoiles, Cles::Couleur, Base::texteRgb(v.lune)},
-        {Cles::AnneeDebut, Cles::Valeur, QString::number(v.anneeDebut)},
-        {Cles::AnneeFin, Cles::Valeur, QString::number(v.anneeFin)},
-        {Cles::StyleSection, Cles::Style, v.style},
-    }};
-}
-
-std::vector<Ecriture> EcrituresChangees(const Valeurs &ouverture, const Valeurs &v)
-{
-    const auto avant = Ecritures(ouverture);
-    const auto apres = Ecritures(v);
-    std::vector<Ecriture> changees;
+    static constexpr std::array cinq = {Parametres::Cle::Ciel, Parametres::Cle::Etoiles, Parametres::Cle::AnneeDebut,
+                                        Parametres::Cle::AnneeFin, Parametres::Cle::Style};
+    const auto avant = textes(ouverture);
+    const auto apres = textes(v);
+    std::vector<Parametres::Cle> changees;
     for (std::size_t i = 0; i < apres.size(); ++i)
         if (apres[i] != avant[i])
-            changees.push_back(apres[i]);
+            changees.push_back(cinq[i]);
     return changees;
 }
 

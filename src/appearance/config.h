@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/chargement.h"
+#include "base/parametres.h"
 #include "base/reglages.h"
 
 #include <QString>
@@ -43,12 +44,8 @@ struct Valeurs
 // gives way to the value the program is already using.
 Valeurs LisValeurs(const Reglages &reglages, const Valeurs &enCours, int anneeCourante);
 
-using Ecriture = Reglages::Ecriture;
-
-// The five writes of OK, in the order they are made.
-std::array<Ecriture, 5> Ecritures(const Valeurs &v);
-// Those of OK that the user changed since the dialog opened on ouverture: a
-// value left alone is not written back over what another program may write.
-std::vector<Ecriture> EcrituresChangees(const Valeurs &ouverture, const Valeurs &v);
+// The values of OK that the user changed since the dialog opened on
+// ouverture, as the store would spell them.
+std::vector<Parametres::Cle> ClesChangees(const Valeurs &ouverture, const Valeurs &v);
 
 } // namespace Config

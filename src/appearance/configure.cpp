@@ -1,7 +1,7 @@
 #include "appearance/configure.h"
 
 #include "appearance/config.h"
-#include "base/partage.h"
+#include "base/parametres.h"
 #include "base/plateforme.h"
 #include "base/reglages.h"
 #include "ui/appliquecouleurs.h"
@@ -225,7 +225,7 @@ void Configure::appliqueSchema()
         a.visualisation << o;
     }
     m_cadre.ajouteCouleurs(a);
-    Ui::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
 int Configure::anneeCourante()
@@ -235,15 +235,15 @@ int Configure::anneeCourante()
 
 void Configure::charge()
 {
-    Partage &p = partage();
-    const Config::Valeurs enCours{p.ciel, p.etoiles, {}, {}, p.anneeDebut, p.anneeFin, {}};
+    Parametres &p = Parametres::courant();
+    const Config::Valeurs enCours{p.ciel(), p.etoiles(), {}, {}, p.anneeDebut(), p.anneeFin(), {}};
     // Another copy, or another program, may have changed the store since the start.
     Reglages::courant().relit();
     const Config::Valeurs v = Config::LisValeurs(Reglages::courant(), enCours, anneeCourante());
     m_ouverture = v;
     // Whichever way the dialog is left, the main window rebuilds its year list from these.
-    p.anneeDebut = v.anneeDebut;
-    p.anneeFin = v.anneeFin;
+    p.metAnneeDebut(v.anneeDebut, Parametres::Ecriture::Non);
+    p.metAnneeFin(v.anneeFin, Parametres::Ecriture::Non);
     m_ciel = v.ciel;
     m_lune = v.lune;
     metCouleurPanneau(CoulCiel, m_ciel);
@@ -339,13 +339,23 @@ void Configure::optionChoisie()
 
 void Configure::valide()
 {
-    Partage &p = partage();
-    p.anneeDebut = ScrollDeb->value();
-    p.anneeFin = ScrollFin->value();
-    const Config::Valeurs v{m_ciel, m_lune, {}, {}, p.anneeDebut, p.anneeFin, m_style};
-    Reglages::courant().ecrit(Config::EcrituresChangees(m_ouverture, v));
-    p.ciel = m_ciel;
-    p.etoiles = m_lune;
+    const Config::Valeurs v{m_ciel, m_lune, {}, {}, ScrollDeb->value(), ScrollFin->value(), m_style};
+    const auto changees = Config::ClesChangees(m_ouverture, v);
+    // A value the user left alone is not written back over what another program may have written.
+    const auto ecriture = [&changees](Parametres::Cle cle) {
+        return std::find(changees.begin(), changees.end(), cle) != changees.end() ? Parametres::Ecriture::SiChange
+                                                                                  : Parametres::Ecriture::Non;
+    };
+    using Cle = Parametres::Cle;
+    Parametres &p = Parametres::courant();
+    p.ensemble([&] {
+        p.metCiel(m_ciel, ecriture(Cle::Ciel));
+        p.metEtoiles(m_lune, ecriture(Cle::Etoiles));
+        p.metAnneeDebut(v.anneeDebut, ecriture(Cle::AnneeDebut));
+        p.metAnneeFin(v.anneeFin, ecriture(Cle::AnneeFin));
+        if (ecriture(Cle::Style) == Parametres::Ecriture::SiChange)
+            p.metStyleDemarrage(m_style);
+    });
     close();
 }
 

@@ -1,8 +1,8 @@
 #include "base/chargement.h"
 
+#include "base/parametres.h"
 #include "base/reglages.h"
 
-#include <array>
 #include <limits>
 #include <vector>
 
@@ -59,38 +59,26 @@ int corrigeAnneeFin(int annee)
 
 std::optional<ValeursChargees> chargeReglages(Reglages &reglages, int anneeCourante)
 {
+    using Cle = Parametres::Cle;
+    // A value written back when missing is read without its default.
+    const auto lis = [&reglages](Cle cle) {
+        const Parametres::Definition &d = Parametres::definition(cle);
+        const QString texte = reglages.lit(d.section, d.cle, d.reecrit ? QString() : d.defaut);
+        return texte.isEmpty() && d.reecrit ? d.defaut : texte;
+    };
     ValeursChargees v;
-    const auto &defs = Couleurs::definitions();
     for (int i = 0; i < Couleurs::Nombre; ++i) {
-        v.couleurs.texte[i] = reglages.lit(Couleurs::section(), defs[i].cle, defs[i].defaut);
+        v.couleurs.texte[i] = lis(Parametres::couleur(i));
         const auto n = Couleurs::lisNombre(v.couleurs.texte[i]);
         if (!n)
             return std::nullopt;
         v.couleurs.valeur[i] = *n;
     }
 
-    // The five values written back when missing, in the order they are written.
-    struct Reecrit
-    {
-        QString section, cle, defaut, texte;
-    };
-    std::array<Reecrit, 5> cinq = {{
-        {Cles::Ciel, Cles::Couleur, Cles::CielDefaut, {}},
-        {Cles::Etoiles, Cles::Couleur, Cles::EtoilesDefaut, {}},
-        {Cles::AnneeDebut, Cles::Valeur, Cles::AnneeDebutDefaut, {}},
-        {Cles::AnneeFin, Cles::Valeur, Cles::AnneeFinDefaut, {}},
-        {Cles::StyleSection, Cles::Style, Cles::StyleDefaut, {}},
-    }};
-    for (auto &r : cinq) {
-        r.texte = reglages.lit(r.section, r.cle);
-        if (r.texte.isEmpty())
-            r.texte = r.defaut;
-    }
-
-    const auto ciel = lisRgb(cinq[0].texte);
-    const auto etoiles = lisRgb(cinq[1].texte);
-    const auto debut = lisAnnee(cinq[2].texte);
-    const auto fin = lisAnnee(cinq[3].texte);
+    const auto ciel = lisRgb(lis(Cle::Ciel));
+    const auto etoiles = lisRgb(lis(Cle::Etoiles));
+    const auto debut = lisAnnee(lis(Cle::AnneeDebut));
+    const auto fin = lisAnnee(lis(Cle::AnneeFin));
     if (!ciel || !etoiles || !debut || !fin)
         return std::nullopt;
     v.ciel = *ciel;
@@ -100,20 +88,24 @@ std::optional<ValeursChargees> chargeReglages(Reglages &reglages, int anneeCoura
     // The year list must be able to select today.
     if (anneeCourante < v.anneeDebut || anneeCourante > v.anneeFin)
         return std::nullopt;
-    v.style = cinq[4].texte;
+    v.style = lis(Cle::Style);
 
-    v.infoBulles = reglages.lit(Cles::InfoBulles, Cles::Valeur, Cles::Oui);
-    v.conseilDemarrage = reglages.lit(Cles::Conseils, Cles::ConseilDemarrage, Cles::Oui);
+    v.infoBulles = lis(Cle::InfoBulles);
+    v.conseilDemarrage = lis(Cle::ConseilDemarrage);
     // Missing: the first choice; anything but a listed choice is refused.
-    v.regionCalculs = reglages.lit(Cles::Calculs, Cles::Region, Cles::Regions.first());
-    v.uniteCalculs = reglages.lit(Cles::Calculs, Cles::Unite, Cles::Unites.first());
-    if (!Cles::Regions.contains(v.regionCalculs) || !Cles::Unites.contains(v.uniteCalculs))
+    v.regionCalculs = lis(Cle::RegionCalculs);
+    v.uniteCalculs = lis(Cle::UniteCalculs);
+    if (!Parametres::accepte(Cle::RegionCalculs, v.regionCalculs)
+        || !Parametres::accepte(Cle::UniteCalculs, v.uniteCalculs))
         return std::nullopt;
 
+    // The five values written back when missing, in one write, in table order.
     std::vector<Reglages::Ecriture> manquantes;
-    for (const auto &r : cinq)
-        if (reglages.lit(r.section, r.cle).isEmpty())
-            manquantes.push_back({r.section, r.cle, r.defaut});
+    for (int i = 0; i < int(Cle::Nombre); ++i) {
+        const Parametres::Definition &d = Parametres::definition(Cle(i));
+        if (d.reecrit && reglages.lit(d.section, d.cle).isEmpty())
+            manquantes.push_back({d.section, d.cle, d.defaut});
+    }
     if (!manquantes.empty())
         reglages.ecrit(manquantes);
     return v;

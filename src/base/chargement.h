@@ -3,7 +3,6 @@
 #include "base/couleurs.h"
 
 #include <QString>
-#include <QStringList>
 #include <optional>
 
 class Reglages;
@@ -19,36 +18,6 @@ struct Rgb
 };
 
 } // namespace Base
-
-// Settings sections, keys and defaults read at load.
-namespace Cles {
-inline const QString Ciel = QStringLiteral("Couleur du ciel");
-inline const QString Etoiles = QStringLiteral("Couleur des étoiles");
-inline const QString Couleur = QStringLiteral("Couleur");
-inline const QString AnneeDebut = QStringLiteral("Année de début");
-inline const QString AnneeFin = QStringLiteral("Année de fin");
-inline const QString Valeur = QStringLiteral("Valeur");
-inline const QString StyleSection = QStringLiteral("Style d'affichage au démarrage");
-inline const QString Style = QStringLiteral("Style");
-inline const QString InfoBulles = QStringLiteral("Affichage des info-bulles");
-inline const QString Conseils = QStringLiteral("Conseils du jour");
-inline const QString ConseilDemarrage = QStringLiteral("Conseil au démarrage");
-// The date calculations window's region for holidays and its unit of time.
-inline const QString Calculs = QStringLiteral("Calculs de dates");
-inline const QString Region = QStringLiteral("Région");
-inline const QString Unite = QStringLiteral("Unité");
-
-inline const QString CielDefaut = QStringLiteral("119 119 119");
-inline const QString EtoilesDefaut = QStringLiteral("255 255 255");
-inline const QString AnneeDebutDefaut = QStringLiteral("1700");
-inline const QString AnneeFinDefaut = QStringLiteral("2100");
-inline const QString StyleDefaut = QStringLiteral("Normal");
-inline const QString Oui = QStringLiteral("Oui");
-inline const QString Non = QStringLiteral("Non");
-inline const QStringList Regions = {QStringLiteral("France"), QStringLiteral("Alsace-Moselle")};
-inline const QStringList Unites = {QStringLiteral("Jours"), QStringLiteral("Semaines"), QStringLiteral("Mois"),
-                                   QStringLiteral("Années")};
-} // namespace Cles
 
 namespace Base {
 
@@ -72,10 +41,10 @@ struct ValeursChargees
     QString style;
     QString infoBulles;
     QString conseilDemarrage;
-    QString regionCalculs; // one of Cles::Regions
-    QString uniteCalculs;  // one of Cles::Unites
+    QString regionCalculs; // one of the region's choices
+    QString uniteCalculs;  // one of the unit's choices
 
-    bool infoBullesActives() const { return infoBulles == Cles::Oui; }
+    bool infoBullesActives() const { return infoBulles == QLatin1String("Oui"); }
 };
 
 // Reads every setting, checks it, and only when all are sound writes back the

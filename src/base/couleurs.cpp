@@ -1,27 +1,10 @@
 #include "base/couleurs.h"
 
+#include "base/parametres.h"
+
 #include <cctype>
 
 namespace Couleurs {
-
-QString section()
-{
-    return QStringLiteral("Couleurs de l'interface");
-}
-
-const std::array<Definition, Nombre> &definitions()
-{
-    static const std::array<Definition, Nombre> table = {{
-        {QStringLiteral("Début du dégradé"), QStringLiteral("&H808000"), 8421376},
-        {QStringLiteral("Fin du dégradé"), QStringLiteral("&HE0E0E0"), 14737632},
-        {QStringLiteral("Texte des boutons"), QStringLiteral("&H808000"), 8421376},
-        {QStringLiteral("'Lumière' des boutons"), QStringLiteral("&HDEFF6C"), 14614380},
-        {QStringLiteral("Autres textes"), QStringLiteral("&HFFFFFF"), 16777215},
-        {QStringLiteral("Fond des fenêtres"), QStringLiteral("&H808000"), 8421376},
-        {QStringLiteral("Visualisation, dossiers, etc."), QStringLiteral("&HD2D200"), 13816320},
-    }};
-    return table;
-}
 
 std::optional<quint32> lisNombre(const QString &texte)
 {
@@ -47,7 +30,7 @@ Schema Schema::parDefaut()
 {
     Schema s;
     for (int i = 0; i < Nombre; ++i) {
-        s.texte[i] = definitions()[i].defaut;
+        s.texte[i] = Parametres::definition(Parametres::couleur(i)).defaut;
         s.valeur[i] = *lisNombre(s.texte[i]);
     }
     return s;
@@ -57,12 +40,6 @@ void Schema::change(int indice, quint32 nouvelle)
 {
     valeur[indice] = nouvelle;
     texte[indice] = QString::number(nouvelle);
-}
-
-void Schema::reinitialise()
-{
-    for (int i = 0; i < Nombre; ++i)
-        change(i, definitions()[i].reinitial);
 }
 
 } // namespace Couleurs

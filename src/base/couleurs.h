@@ -18,16 +18,6 @@ enum Indice {
     Nombre
 };
 
-struct Definition
-{
-    QString cle;       // key in the store
-    QString defaut;    // text returned when the key is missing
-    quint32 reinitial; // value written by the reset
-};
-
-QString section();
-const std::array<Definition, Nombre> &definitions();
-
 // Decimal text or "&H" hexadecimal literal; nullopt when it is not a
 // colour number (not a number, or outside 0 to &HFFFFFF).
 std::optional<quint32> lisNombre(const QString &texte);
@@ -41,7 +31,6 @@ struct Schema
 
     static Schema parDefaut();
     void change(int indice, quint32 nouvelle);
-    void reinitialise();
 };
 
 } // namespace Couleurs

@@ -1,9 +1,10 @@
 #include "calendar/fencalculs.h"
 
-#include "base/partage.h"
+#include "base/parametres.h"
 #include "base/plateforme.h"
 #include "base/reglages.h"
 #include "calendar/textecalculs.h"
+#include "dates/texte.h"
 #include "ui/vantelbttn.h"
 #include "ui/vantelpanel.h"
 
@@ -99,8 +100,8 @@ void FenCalculs::remplit(const QString &depart)
     TxtNombre->setText(QStringLiteral("90"));
     TxtFin->setText(debut);
     TxtRang->setText(QStringLiteral("10"));
-    LDUnite->setCurrentIndex(int(qMax<qsizetype>(0, Cles::Unites.indexOf(partage().uniteCalculs))));
-    CaseAlsace->setChecked(partage().regionCalculs == Cles::Regions.value(1));
+    LDUnite->setCurrentIndex(Parametres::courant().uniteCalculs());
+    CaseAlsace->setChecked(Parametres::courant().regionCalculs() == 1);
     relieEtRetient();
     calculeAjout();
     calculeEcart();
@@ -165,7 +166,7 @@ void FenCalculs::appliqueCouleurs()
     for (QLabel *l : m_etiquettes)
         a.autresTextes << l;
     a.visualisation = {TxtDate, TxtNombre, LDUnite, TxtFin, TxtRang, LDRegle};
-    Ui::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
 void FenCalculs::relieEtRetient()
@@ -181,13 +182,11 @@ void FenCalculs::relieEtRetient()
     connect(LDRegle, &QComboBox::currentIndexChanged, this, &FenCalculs::calculeJourOuvre);
     // The unit and the region are remembered at once.
     connect(LDUnite, &QComboBox::currentIndexChanged, this, [this](int i) {
-        partage().uniteCalculs = Cles::Unites.value(i);
-        Reglages::courant().ecrit(Cles::Calculs, Cles::Unite, partage().uniteCalculs);
+        Parametres::courant().metUniteCalculs(i);
         calculeAjout();
     });
     connect(CaseAlsace, &QCheckBox::toggled, this, [this](bool alsace) {
-        partage().regionCalculs = Cles::Regions.value(alsace ? 1 : 0);
-        Reglages::courant().ecrit(Cles::Calculs, Cles::Region, partage().regionCalculs);
+        Parametres::courant().metRegionCalculs(alsace ? 1 : 0);
         calculeEcart();
         calculeJourOuvre();
     });
@@ -252,7 +251,7 @@ void FenCalculs::choisitDate(QLineEdit *boite)
 bool FenCalculs::eventFilter(QObject *objet, QEvent *event)
 {
     // The boxes' tooltips follow the application's switch.
-    if (event->type() == QEvent::ToolTip && !partage().infoBullesActives)
+    if (event->type() == QEvent::ToolTip && !Parametres::courant().infoBulles())
         return true;
     return FenOutil::eventFilter(objet, event);
 }

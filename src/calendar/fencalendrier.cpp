@@ -1,6 +1,6 @@
 #include "calendar/fencalendrier.h"
 
-#include "base/partage.h"
+#include "base/parametres.h"
 #include "base/plateforme.h"
 #include "calendar/compteurvertical.h"
 #include "calendar/imagepremierplan.h"
@@ -50,8 +50,7 @@ void ecrit(QPainter &p, QPointF position, const QString &texte)
 } // namespace
 
 FenCalendrier::FenCalendrier(QWidget *parent)
-    : FenOutil(
-        QStringLiteral("Zelund - Calendrier"), Largeur, Hauteur, [] { partage().calendrierFermee = true; }, parent)
+    : FenOutil(QStringLiteral("Zelund - Calendrier"), Largeur, Hauteur, {}, parent)
 {
     setObjectName(QStringLiteral("FenCalendrier"));
     const QFont comic = police(QStringLiteral("Comic Sans MS"), 11.25, true);
@@ -124,8 +123,8 @@ void FenCalendrier::appliqueCouleurs()
     a.autresTextes = {AffHeure, AffMois, AffAn, AffCalendrier};
     a.visualisation = {AffHeure, AffMois, AffAn};
     a.fondFenetre = {AffCalendrier};
-    Ui::appliqueCouleurs(a, partage().couleurs);
-    const Couleurs::Schema &s = partage().couleurs;
+    Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
+    const Couleurs::Schema &s = Parametres::courant().couleurs();
     m_texteBoutons = Ui::couleurVb(s.valeur[Couleurs::TexteBoutons]);
     m_autresTextes = Ui::couleurVb(s.valeur[Couleurs::AutresTextes]);
     m_visualisation = Ui::couleurVb(s.valeur[Couleurs::Visualisation]);

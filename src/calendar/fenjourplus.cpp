@@ -1,6 +1,6 @@
 #include "calendar/fenjourplus.h"
 
-#include "base/partage.h"
+#include "base/parametres.h"
 #include "base/plateforme.h"
 #include "calendar/compteurvertical.h"
 #include "calendar/jourplus.h"
@@ -25,9 +25,7 @@ QLineEdit *boiteADroite(QWidget *parent, const QString &nom)
 } // namespace
 
 FenJourPlus::FenJourPlus(QWidget *parent)
-    : FenOutil(
-        QStringLiteral("Zelund - Jour de la semaine depuis -1900"), Largeur, Hauteur,
-        [] { partage().jourPlusFermee = true; }, parent)
+    : FenOutil(QStringLiteral("Zelund - Jour de la semaine depuis -1900"), Largeur, Hauteur, {}, parent)
 {
     setObjectName(QStringLiteral("FenJourPlus"));
     const QFont comic = police(QStringLiteral("Comic Sans MS"), 11.25, true);
@@ -92,7 +90,7 @@ void FenJourPlus::appliqueCouleurs()
     AffectationCouleurs a = couleursCadre();
     a.autresTextes = {JourSemaine, AffJour, AffMois, AffAn};
     a.visualisation = {JourSemaine, AffJour, AffMois, AffAn};
-    Ui::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
 void FenJourPlus::CalculeJour()

@@ -1,6 +1,6 @@
 #include "calendar/fenminicalend.h"
 
-#include "base/partage.h"
+#include "base/parametres.h"
 #include "base/plateforme.h"
 #include "base/twips.h"
 #include "calendar/imagepremierplan.h"
@@ -42,8 +42,7 @@ protected:
 } // namespace
 
 FenMiniCalend::FenMiniCalend(QWidget *parent)
-    : FenOutil(
-        QStringLiteral("Zelund - Mini-calendrier"), Largeur, Hauteur, [] { partage().miniCalendFermee = true; }, parent)
+    : FenOutil(QStringLiteral("Zelund - Mini-calendrier"), Largeur, Hauteur, {}, parent)
 {
     setObjectName(QStringLiteral("FenMiniCalend"));
     const QFont titre = police(QStringLiteral("Comic Sans MS"), 9.75, true);
@@ -106,7 +105,7 @@ void FenMiniCalend::appliqueCouleurs()
     a.panneaux = {FondMiniCalend};
     a.autresTextes = {Label1, lblPrev, lblMonth, lblNext, picMonth};
     a.visualisation = {picMonth};
-    Ui::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
 int FenMiniCalend::GetDate(const QDate &date)

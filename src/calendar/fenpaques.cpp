@@ -1,6 +1,6 @@
 #include "calendar/fenpaques.h"
 
-#include "base/partage.h"
+#include "base/parametres.h"
 #include "base/plateforme.h"
 #include "calendar/compteurvertical.h"
 #include "calendar/textespaques.h"
@@ -17,8 +17,7 @@ constexpr int Hauteur = 6390;
 } // namespace
 
 FenPaques::FenPaques(QWidget *parent)
-    : FenOutil(
-        QStringLiteral("Zelund - Jours fériés"), Largeur, Hauteur, [] { partage().paquesFermee = true; }, parent)
+    : FenOutil(QStringLiteral("Zelund - Jours fériés"), Largeur, Hauteur, {}, parent)
 {
     setObjectName(QStringLiteral("FenPaques"));
 
@@ -79,7 +78,7 @@ void FenPaques::appliqueCouleurs()
     a.panneaux = {FondPaques};
     a.autresTextes = {TxtAnnee, Label1, Label2, Label3, orthodoxe};
     a.visualisation = {TxtAnnee};
-    Ui::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
 void FenPaques::Affichage_des_jours_feries()

@@ -1,6 +1,6 @@
 #include "calendar/imagepremierplan.h"
 
-#include "base/partage.h"
+#include "base/parametres.h"
 #include "ui/tableaccessible.h"
 #include "ui/vantelbttn.h"
 #include <QAccessible>
@@ -225,7 +225,7 @@ void ImagePremierPlan::mouseMoveEvent(QMouseEvent *event)
 {
     // Read at every movement, like the buttons' tooltips.
     QString texte;
-    if (partage().infoBullesActives) {
+    if (Parametres::courant().infoBulles()) {
         texte = QStringLiteral("Cliquer pour conserver le calendrier au premier plan");
         const QString point =
             m_infoBullePoint ? m_infoBullePoint(event->position().toPoint() - contentsRect().topLeft()) : QString();

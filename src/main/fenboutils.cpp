@@ -1,6 +1,6 @@
 #include "main/fenboutils.h"
 
-#include "base/partage.h"
+#include "base/parametres.h"
 #include "base/plateforme.h"
 #include "base/twips.h"
 #include "calendar/fencalculs.h"
@@ -10,6 +10,7 @@
 #include "calendar/fenpaques.h"
 #include "pastimes/fen2001.h"
 #include "pastimes/fen2010.h"
+#include "pastimes/fencompte.h"
 #include "pastimes/fenhorloge.h"
 #include "pastimes/fenloterie.h"
 #include "ui/vantelbttn.h"
@@ -67,26 +68,13 @@ FenetreZelund *creeLoterie()
     return FenLoterie::instance();
 }
 
-struct DescriptionOutil
-{
-    bool Partage::*fermee;
-    bool Partage::*lance; // the countdowns may start their timer once shown
-    FenetreZelund *(*fabrique)();
-};
+using Fabrique = FenetreZelund *(*)();
 
-const std::array<DescriptionOutil, FenBOutils::NbOutils> &descriptions()
+const std::array<Fabrique, FenBOutils::NbOutils> &fabriques()
 {
-    static const std::array<DescriptionOutil, FenBOutils::NbOutils> d{{
-        {&Partage::horlogeFermee, nullptr, creeHorloge},
-        {&Partage::calendrierFermee, nullptr, creeCalendrier},
-        {&Partage::miniCalendFermee, nullptr, creeMiniCalend},
-        {&Partage::jourPlusFermee, nullptr, creeJourPlus},
-        {&Partage::fen2010Fermee, &Partage::lance2010, cree2010},
-        {&Partage::fen2001Fermee, &Partage::lance2001, cree2001},
-        {&Partage::paquesFermee, nullptr, creePaques},
-        {&Partage::loterieFermee, nullptr, creeLoterie},
-    }};
-    return d;
+    static const std::array<Fabrique, FenBOutils::NbOutils> f{
+        {creeHorloge, creeCalendrier, creeMiniCalend, creeJourPlus, cree2010, cree2001, creePaques, creeLoterie}};
+    return f;
 }
 
 // Application-wide: the tool windows outlive the toolbox that opened them.
@@ -136,8 +124,7 @@ Ui::DescriptionCadre cadre()
 } // namespace
 
 FenBOutils::FenBOutils(QWidget *parent, std::function<QString()> dateSelection)
-    : FenOutil(
-        cadre(), Hauteur, [] { partage().bOutilsAffichee = false; }, parent)
+    : FenOutil(cadre(), Hauteur, {}, parent)
 {
     setObjectName(QStringLiteral("FenBOutils"));
     // A tool window: X11 window managers learn of its owner (the parent) only
@@ -173,7 +160,7 @@ FenBOutils::FenBOutils(QWidget *parent, std::function<QString()> dateSelection)
             b->annonceCoche();
         });
         // Checked while its window is open.
-        boutons[i]->setCoche([outil] { return ouverte(outil) && !(partage().*descriptions().at(outil).fermee); });
+        boutons[i]->setCoche([this, outil] { return !fermee(outil); });
     }
     connect(CmdAide, &VantelBttn::clicked, this, [] { Plateforme::courante().afficheAide(ContexteAide); });
     connect(CmdAide, &VantelBttn::appuye, this, &FenBOutils::aideAppuyee);
@@ -186,8 +173,18 @@ FenBOutils::FenBOutils(QWidget *parent, std::function<QString()> dateSelection)
 
     appliqueCouleurs();
     placeSurPrincipale();
-    for (const DescriptionOutil &d : descriptions())
-        partage().*d.fermee = true;
+    // The tools open now count as closed for this toolbox until it opens them again.
+    for (int i = 0; i < NbOutils; ++i)
+        m_fermeesAuChargement[std::size_t(i)] = ouverte(Outil(i));
+    // Unless the lottery's new deal brings its window back.
+    if (auto *loterie = qobject_cast<FenLoterie *>(m_fermeesAuChargement[Fortune].data()))
+        connect(loterie, &FenLoterie::reprise, this, [this] { m_fermeesAuChargement[Fortune] = nullptr; });
+}
+
+bool FenBOutils::fermee(Outil outil) const
+{
+    const FenetreZelund *f = ouverte(outil);
+    return !f || f->isHidden() || f == m_fermeesAuChargement.at(outil);
 }
 
 VantelBttn *FenBOutils::creeBouton(const QString &nom, const QString &infoBulle, int g, int h, int l, int ht)
@@ -208,7 +205,7 @@ void FenBOutils::appliqueCouleurs()
     a.degrade << CmdHorloge << CmdCalendrier << CmdMiniCalend << CmdJourPlus << CmdAn2010 << Cmd2001 << CmdFeries
               << CmdFortune << CmdAide;
     a.panneaux = {FondBOutils};
-    Ui::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
 FenetreZelund *FenBOutils::fenetre(Outil outil)
@@ -226,25 +223,20 @@ void FenBOutils::placeSurPrincipale()
 
 void FenBOutils::bascule(Outil outil)
 {
-    const DescriptionOutil &d = descriptions().at(outil);
     QPointer<FenetreZelund> &f = ouverte(outil);
-    Partage &p = partage();
-    // A window closed some other way than by its buttons (the window manager,
-    // say) left its mark open: the press opens it again rather than doing nothing.
-    if (!(p.*d.fermee) && f) {
-        p.*d.fermee = true;
+    // However the window went (its buttons, the window manager), the press opens it again.
+    if (!fermee(outil)) {
         f->close();
         return;
     }
-    p.*d.fermee = false;
-    if (d.lance)
-        p.*d.lance = true;
+    m_fermeesAuChargement.at(outil) = nullptr;
     if (!f)
-        f = d.fabrique();
-    if (!f) {
-        p.*d.fermee = true; // nothing to show
-        return;
-    }
+        f = fabriques().at(outil)();
+    if (!f)
+        return; // nothing to show
+    // A countdown started from here counts once shown.
+    if (auto *compte = qobject_cast<FenCompte *>(f.data()))
+        compte->lance();
     f->show();
 }
 

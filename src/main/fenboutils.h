@@ -5,6 +5,7 @@
 #include "ui/fenoutil.h"
 
 #include <QIcon>
+#include <QPointer>
 #include <array>
 
 class VantelBttn;
@@ -53,6 +54,9 @@ private:
     void appliqueCouleurs();
     void bascule(Outil outil);
     void aideAppuyee(Qt::MouseButton bouton);
+    // Closed, or open since before this toolbox loaded and not opened from it since.
+    bool fermee(Outil outil) const;
 
     std::function<QString()> m_dateSelection;
+    std::array<QPointer<FenetreZelund>, NbOutils> m_fermeesAuChargement;
 };

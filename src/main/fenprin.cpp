@@ -5,7 +5,7 @@
 #include "base/alea.h"
 #include "base/chargement.h"
 #include "base/donnees.h"
-#include "base/partage.h"
+#include "base/parametres.h"
 #include "base/plateforme.h"
 #include "base/reglages.h"
 #include "base/twips.h"
@@ -44,6 +44,12 @@
 namespace {
 constexpr int LargeurFenetre = 5040;
 constexpr int HauteurCourte = 5340;
+
+// The caption of the drag button.
+QString titreAppli()
+{
+    return QStringLiteral("Zelund");
+}
 } // namespace
 
 FenPrin::FenPrin(QWidget *parent)
@@ -76,7 +82,7 @@ void FenPrin::creeCadre()
 {
     // Strip 3 lies over strip 8 and carries the Moon's phase caption; the
     // panel's views move the strips (appliqueDisposition).
-    m_cadre = construitCadre({partage().titreAppli,
+    m_cadre = construitCadre({titreAppli(),
                               LargeurFenetre,
                               true,
                               true,
@@ -131,7 +137,7 @@ void FenPrin::creeFond()
     CmdBOutils->setInfoBulle(QStringLiteral("\"Boîte à outils\"/Masquer la sélection mois-année"));
     connect(CmdBOutils, &VantelBttn::appuye, this, &FenPrin::boiteOutilsAppuyee);
     CmdBOutils->setAccessibleName(QStringLiteral("Zelund + : boîte à outils"));
-    CmdBOutils->setCoche([] { return partage().bOutilsAffichee; });
+    CmdBOutils->setCoche([this] { return boiteOutilsAffichee(); });
 
     LDAnnee = new QComboBox(Fond);
     LDAnnee->setObjectName(QStringLiteral("LDAnnee"));
@@ -203,7 +209,12 @@ void FenPrin::creeFond()
     Image2->hide();
 
     popUpInfos = new PopUpInfos(this);
-    connect(popUpInfos, &PopUpInfos::couleursChangees, this, &FenPrin::ProcCoulDefUtil);
+    // A colour changed from the menu shows at once, here alone: the other
+    // windows take the colours when they load.
+    connect(&Parametres::courant(), &Parametres::changee, this, [this](Parametres::Cle cle) {
+        if (cle < Parametres::couleur(Couleurs::Nombre))
+            ProcCoulDefUtil();
+    });
     connect(popUpInfos, &PopUpInfos::aproposDemande, this, &FenPrin::apropos);
     connect(CmdApropos, &VantelBttn::clicked, this, &FenPrin::basculeMenu);
     connect(CmdFuseauxHoraires, &VantelBttn::clicked, this, &FenPrin::fuseauxHoraires);
@@ -240,14 +251,14 @@ void FenPrin::ProcCoulDefUtil()
         a.autresTextes << l;
     a.visualisation = {LDAnnee, LDMois};
     m_cadre.ajouteCouleurs(a);
-    Ui::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
-bool FenPrin::charge(const std::function<void()> &fermeDemarrage)
+bool FenPrin::charge(const std::function<void()> &fermeDemarrage, const std::optional<Dates::JourMoisAn> &dateDemarrage)
 {
     Plateforme &plateforme = Plateforme::courante();
     tailleTwips(LargeurFenetre, HauteurCourte);
-    m_cadre.deplacement->setCaption(partage().titreAppli);
+    m_cadre.deplacement->setCaption(titreAppli());
 
     if (Reglages::courant().illisible())
         plateforme.message(Base::messageReglagesIllisibles(Reglages::courant().fichier()), Plateforme::Boutons::Ok,
@@ -260,20 +271,22 @@ bool FenPrin::charge(const std::function<void()> &fermeDemarrage)
                            Base::titreErreur(), Plateforme::Reponse::Ok);
         return false;
     }
-    partage().prend(*valeurs);
+    Parametres &parametres = Parametres::courant();
+    parametres.prend(*valeurs);
     ProcCoulDefUtil();
 
-    const QColor ciel = Ui::couleurRgb(partage().ciel);
-    const QColor etoiles = Ui::couleurRgb(partage().etoiles);
+    const QColor ciel = Ui::couleurRgb(parametres.ciel());
+    const QColor etoiles = Ui::couleurRgb(parametres.etoiles());
     Image2->setCouleurs(ciel, etoiles);
     Image1->setCouleurs(ciel, etoiles);
 
-    if (valeurs->style == Cles::StyleDefaut) {
+    const auto style = Parametres::style(valeurs->style);
+    if (style == Parametres::Style::Normal) {
         appliqueDisposition(false);
         centreSurEcran();
-    } else if (valeurs->style == QLatin1String("AfficheCompteur")) {
+    } else if (style == Parametres::Style::Compteur) {
         ouvreCompteur();
-    } else if (valeurs->style == QLatin1String("AffichePhasesLune")) {
+    } else if (style == Parametres::Style::Lune) {
         ouvreLune();
     }
     // Any other style leaves the window as it is.
@@ -287,8 +300,8 @@ bool FenPrin::charge(const std::function<void()> &fermeDemarrage)
     RemplitAnnees();
     SelectionneAujourdhui();
     calculePhase();
-    if (partage().dateDemarrage)
-        choisitDate(*partage().dateDemarrage);
+    if (dateDemarrage)
+        choisitDate(*dateDemarrage);
     // A start on the counter opened it before the first date was selected.
     if (m_panneau.compteurVisible)
         prendPremiereDate();
@@ -300,10 +313,9 @@ bool FenPrin::charge(const std::function<void()> &fermeDemarrage)
     // The keyboard starts on today, in the day grid.
     Jour[m_jourCourant - 1]->setFocus();
 
-    popUpInfos->CmdBulAide->setCaption(PopUpInfos::legendeInfoBulles(partage().infoBullesActives));
-    partage().fichierAide = Base::cheminAide(0);
-    popUpInfos->CmdConseilDem->setCaption(PopUpInfos::legendeConseils(partage().conseilDemarrage));
-    if (partage().conseilDemarrage == Cles::Oui) {
+    popUpInfos->CmdBulAide->setCaption(PopUpInfos::legendeInfoBulles(parametres.infoBulles()));
+    popUpInfos->CmdConseilDem->setCaption(PopUpInfos::legendeConseils(parametres.conseilDemarrage()));
+    if (parametres.conseilDemarrage()) {
         // Once the window is on screen, so its first picture does not wait for the tips.
         Ui::apresPremierePeinture(this, [] {
             auto *conseils = new Conseils;
@@ -423,7 +435,7 @@ void FenPrin::RemplitAnnees()
 {
     const QSignalBlocker bloque(LDAnnee);
     QStringList annees;
-    for (int a = partage().anneeDebut; a <= partage().anneeFin; ++a)
+    for (int a = Parametres::courant().anneeDebut(); a <= Parametres::courant().anneeFin(); ++a)
         annees << QString::number(a);
     LDAnnee->addItems(annees);
     // Like a fresh list: nothing selected, so selecting today always fires.
@@ -433,7 +445,7 @@ void FenPrin::RemplitAnnees()
 void FenPrin::SelectionneAujourdhui()
 {
     const QDate aujourdhui = Plateforme::courante().aujourdhui();
-    LDAnnee->setCurrentIndex(aujourdhui.year() - partage().anneeDebut);
+    LDAnnee->setCurrentIndex(aujourdhui.year() - Parametres::courant().anneeDebut());
     LDMois->setCurrentIndex(aujourdhui.month() - 1);
     m_jourCourant = aujourdhui.day();
 }
@@ -444,7 +456,7 @@ void FenPrin::choisitDate(const Dates::JourMoisAn &date)
     {
         const QSignalBlocker annee(LDAnnee);
         const QSignalBlocker mois(LDMois);
-        LDAnnee->setCurrentIndex(date.annee - partage().anneeDebut);
+        LDAnnee->setCurrentIndex(date.annee - Parametres::courant().anneeDebut());
         LDMois->setCurrentIndex(date.mois - 1);
     }
     RafraichitMois();
@@ -638,10 +650,8 @@ void FenPrin::boiteOutilsAppuyee(Qt::MouseButton bouton)
         couvreListes();
         return;
     }
-    if (partage().bOutilsAffichee) {
-        if (m_boiteOutils)
-            m_boiteOutils->close();
-        partage().bOutilsAffichee = false;
+    if (boiteOutilsAffichee()) {
+        m_boiteOutils->close();
         return;
     }
     if (!m_boiteOutils) {
@@ -652,7 +662,12 @@ void FenPrin::boiteOutilsAppuyee(Qt::MouseButton bouton)
     // The window managers leave a utility window unfocused: give it the
     // keyboard, so that its tools are reached without the mouse.
     m_boiteOutils->activateWindow();
-    partage().bOutilsAffichee = true;
+}
+
+bool FenPrin::boiteOutilsAffichee() const
+{
+    // Closed, it is gone; hidden with the main window, it still counts as shown.
+    return m_boiteOutils && !m_boiteOutils->isHidden();
 }
 
 FenBOutils *FenPrin::boiteOutils() const
@@ -694,11 +709,7 @@ void FenPrin::configure()
         Configure dialogue(this);
         dialogue.executeModale();
     }
-    // Colours and years take effect at once; the start-up view at the next start.
-    const QColor ciel = Ui::couleurRgb(partage().ciel);
-    const QColor etoiles = Ui::couleurRgb(partage().etoiles);
-    Image2->setCouleurs(ciel, etoiles);
-    Image1->setCouleurs(ciel, etoiles);
+    // The sky recolours itself; the years take effect at once, the start-up view at the next start.
     {
         const QSignalBlocker bloque(LDAnnee);
         LDAnnee->clear();
@@ -730,8 +741,8 @@ void FenPrin::closeEvent(QCloseEvent *event)
 void FenPrin::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        m_cadre.deplacement->setCaption(partage().titreAppli);
-        popUpInfos->CmdConseilDem->setCaption(PopUpInfos::legendeConseils(partage().conseilDemarrage));
+        m_cadre.deplacement->setCaption(titreAppli());
+        popUpInfos->CmdConseilDem->setCaption(PopUpInfos::legendeConseils(Parametres::courant().conseilDemarrage()));
     }
     FenetreZelund::changeEvent(event);
 }
@@ -818,8 +829,8 @@ void FenPrin::echappe()
 
 bool FenPrin::toucheGrille(int indice, const QKeyEvent *touche)
 {
-    const int debut = partage().anneeDebut;
-    const int fin = partage().anneeFin;
+    const int debut = Parametres::courant().anneeDebut();
+    const int fin = Parametres::courant().anneeFin();
     const Dates::JourMoisAn depart{indice + 1, MoisChoisi(), AnneeChoisie()};
     const auto modificateurs = touche->modifiers() & ~Qt::KeypadModifier;
     const bool ctrl = modificateurs == Qt::ControlModifier;
@@ -863,7 +874,7 @@ void FenPrin::selectionneAuClavier(const Dates::JourMoisAn &date)
     if (date.annee != AnneeChoisie() || date.mois != MoisChoisi()) {
         const QSignalBlocker bloqueAnnee(LDAnnee);
         const QSignalBlocker bloqueMois(LDMois);
-        LDAnnee->setCurrentIndex(date.annee - partage().anneeDebut);
+        LDAnnee->setCurrentIndex(date.annee - Parametres::courant().anneeDebut());
         LDMois->setCurrentIndex(date.mois - 1);
         RafraichitMois();
     }

@@ -34,8 +34,10 @@ public:
 
     // Reads the settings and lays the window out. On a wrong setting it shows
     // the load error and returns false; the caller then ends the program.
-    // fermeDemarrage closes the splash just before the window shows.
-    bool charge(const std::function<void()> &fermeDemarrage = {});
+    // fermeDemarrage closes the splash just before the window shows;
+    // dateDemarrage, given on the command line, is selected once loaded.
+    bool charge(const std::function<void()> &fermeDemarrage = {},
+                const std::optional<Dates::JourMoisAn> &dateDemarrage = std::nullopt);
 
     // Colours of the main window's controls from the shared scheme.
     void ProcCoulDefUtil();
@@ -83,6 +85,7 @@ public:
     // Desktop programs that open the date and time settings, tried in order.
     static QList<QStringList> reglagesDateHeure();
     FenBOutils *boiteOutils() const;
+    bool boiteOutilsAffichee() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

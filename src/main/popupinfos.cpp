@@ -1,7 +1,7 @@
 #include "main/popupinfos.h"
 
 #include "base/chargement.h"
-#include "base/partage.h"
+#include "base/parametres.h"
 #include "base/plateforme.h"
 #include "base/reglages.h"
 #include "base/twips.h"
@@ -59,12 +59,12 @@ PopUpInfos::PopUpInfos(QWidget *parent)
     connect(CmdReset, &VantelBttn::clicked, this, &PopUpInfos::reinitialiseCouleurs);
     CmdBulAide = entree(legendeInfoBulles(true), 3150);
     connect(CmdBulAide, &VantelBttn::clicked, this, &PopUpInfos::basculeInfoBulles);
-    CmdConseilDem = entree(legendeConseils(Cles::Oui), 3405);
+    CmdConseilDem = entree(legendeConseils(true), 3405);
     // The « the captions end with says on: a screen reader hears a checked state.
     CmdBulAide->setAccessibleName(legendeInfoBulles(false));
-    CmdBulAide->setCoche([] { return partage().infoBullesActives; });
-    CmdConseilDem->setAccessibleName(legendeConseils(Cles::Non));
-    CmdConseilDem->setCoche([] { return partage().conseilDemarrage == Cles::Oui; });
+    CmdBulAide->setCoche([] { return Parametres::courant().infoBulles(); });
+    CmdConseilDem->setAccessibleName(legendeConseils(false));
+    CmdConseilDem->setCoche([] { return Parametres::courant().conseilDemarrage(); });
     connect(CmdConseilDem, &VantelBttn::clicked, this, &PopUpInfos::basculeConseils);
     CmdSupprCle = entree(QStringLiteral("Désinstallation"), 3765);
     connect(CmdSupprCle, &VantelBttn::clicked, this, &PopUpInfos::desinstalle);
@@ -92,57 +92,46 @@ QString PopUpInfos::legendeInfoBulles(bool actives)
     return actives ? QStringLiteral("Affichage des info-bulles «") : QStringLiteral("Affichage des info-bulles");
 }
 
-QString PopUpInfos::legendeConseils(const QString &conseilDemarrage)
+QString PopUpInfos::legendeConseils(bool conseilDemarrage)
 {
-    return conseilDemarrage == Cles::Oui ? QStringLiteral("Conseils au démarrage «")
-                                         : QStringLiteral("Conseils au démarrage");
+    return conseilDemarrage ? QStringLiteral("Conseils au démarrage «") : QStringLiteral("Conseils au démarrage");
 }
 
 void PopUpInfos::changeCouleur(int indice)
 {
     hide();
-    auto &schema = partage().couleurs;
     const auto choix = Plateforme::courante().choisitCouleur(m_couleurSelecteur);
     if (choix) {
         m_couleurSelecteur = *choix;
-        schema.change(indice, *choix);
+        Parametres::courant().metCouleur(Couleurs::Indice(indice), *choix);
+    } else {
+        // Written back even when cancelled, as the text it had.
+        Parametres::courant().confirmeCouleur(Couleurs::Indice(indice));
     }
-    // Written back even when cancelled, as the text it had.
-    Reglages::courant().ecrit(Couleurs::section(), Couleurs::definitions()[indice].cle, schema.texte[indice]);
-    emit couleursChangees();
 }
 
 void PopUpInfos::reinitialiseCouleurs()
 {
     hide();
-    auto &schema = partage().couleurs;
-    schema.reinitialise();
-    std::array<Reglages::Ecriture, Couleurs::Nombre> sept;
-    for (int i = 0; i < Couleurs::Nombre; ++i)
-        sept[std::size_t(i)] = {Couleurs::section(), Couleurs::definitions()[i].cle, schema.texte[i]};
-    Reglages::courant().ecrit(sept);
-    emit couleursChangees();
+    Parametres::courant().reinitialiseCouleurs();
 }
 
 void PopUpInfos::basculeInfoBulles()
 {
     hide();
-    Partage &p = partage();
-    p.infoBullesActives = !p.infoBullesActives;
-    p.infoBulles = p.infoBullesActives ? Cles::Oui : Cles::Non;
-    CmdBulAide->setCaption(legendeInfoBulles(p.infoBullesActives));
+    Parametres &p = Parametres::courant();
+    p.metInfoBulles(!p.infoBulles());
+    CmdBulAide->setCaption(legendeInfoBulles(p.infoBulles()));
     CmdBulAide->annonceCoche();
-    Reglages::courant().ecrit(Cles::InfoBulles, Cles::Valeur, p.infoBulles);
 }
 
 void PopUpInfos::basculeConseils()
 {
     hide();
-    Partage &p = partage();
-    p.conseilDemarrage = p.conseilDemarrage == Cles::Oui ? Cles::Non : Cles::Oui;
-    CmdConseilDem->setCaption(legendeConseils(p.conseilDemarrage));
+    Parametres &p = Parametres::courant();
+    p.metConseilDemarrage(!p.conseilDemarrage());
+    CmdConseilDem->setCaption(legendeConseils(p.conseilDemarrage()));
     CmdConseilDem->annonceCoche();
-    Reglages::courant().ecrit(Cles::Conseils, Cles::ConseilDemarrage, p.conseilDemarrage);
 }
 
 void PopUpInfos::desinstalle()

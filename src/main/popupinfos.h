@@ -19,7 +19,7 @@ public:
 
     // Captions with the " «" marker of a switch that is on.
     static QString legendeInfoBulles(bool actives);
-    static QString legendeConseils(const QString &conseilDemarrage);
+    static QString legendeConseils(bool conseilDemarrage);
 
     void changeCouleur(int indice);
     void reinitialiseCouleurs();
@@ -40,7 +40,6 @@ public:
     std::array<Ligne *, 4> Lignes{};
 
 signals:
-    void couleursChangees();
     void aproposDemande();
 
 private:

@@ -1,7 +1,9 @@
 #include "moon/imageciel.h"
 
 #include "base/alea.h"
+#include "base/parametres.h"
 #include "moon/dessinlune.h"
+#include "ui/couleurqt.h"
 
 #include <QPainter>
 
@@ -9,6 +11,12 @@ ImageCiel::ImageCiel(QWidget *parent)
     : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The configuration dialog's colours show at once.
+    connect(&Parametres::courant(), &Parametres::changee, this, [this](Parametres::Cle cle) {
+        const Parametres &p = Parametres::courant();
+        if (cle == Parametres::Cle::Ciel || cle == Parametres::Cle::Etoiles)
+            setCouleurs(Ui::couleurRgb(p.ciel()), Ui::couleurRgb(p.etoiles()));
+    });
 }
 
 void ImageCiel::setCouleurs(const QColor &ciel, const QColor &etoiles)

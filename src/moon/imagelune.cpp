@@ -1,6 +1,6 @@
 #include "moon/imagelune.h"
 
-#include "base/partage.h"
+#include "base/parametres.h"
 #include "moon/dessinlune.h"
 #include "ui/accessible.h"
 
@@ -26,7 +26,7 @@ void ImageLune::setInfoBulle(const QString &texte)
 void ImageLune::rafraichitInfoBulle()
 {
     // Read at every movement, like the buttons' tooltips.
-    setToolTip(partage().infoBullesActives ? m_infoBulle : QString());
+    setToolTip(Parametres::courant().infoBulles() ? m_infoBulle : QString());
 }
 
 void ImageLune::enterEvent(QEnterEvent *event)

@@ -1,7 +1,7 @@
 #include "pastimes/apropos.h"
 
 #include "base/donnees.h"
-#include "base/partage.h"
+#include "base/parametres.h"
 #include "base/plateforme.h"
 #include "pastimes/defilement.h"
 #include "ui/appliquecouleurs.h"
@@ -72,7 +72,7 @@ void Apropos::appliqueCouleurs()
     a.autresTextes = {Image2};
     a.visualisation = {Image1, m_interieur, Image2};
     m_cadre.ajouteCouleurs(a);
-    Ui::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
 int Apropos::hauteurViewport() const

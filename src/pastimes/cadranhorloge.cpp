@@ -1,6 +1,6 @@
 #include "pastimes/cadranhorloge.h"
 
-#include "base/partage.h"
+#include "base/parametres.h"
 #include "base/twips.h"
 #include "ui/accessible.h"
 #include "ui/vantelbttn.h"
@@ -89,7 +89,8 @@ void CadranHorloge::keyPressEvent(QKeyEvent *event)
 
 void CadranHorloge::mouseMoveEvent(QMouseEvent *event)
 {
-    setToolTip(partage().infoBullesActives ? QStringLiteral("Cliquer pour conserver le calendrier au premier plan")
-                                           : QString());
+    setToolTip(Parametres::courant().infoBulles()
+                   ? QStringLiteral("Cliquer pour conserver le calendrier au premier plan")
+                   : QString());
     QWidget::mouseMoveEvent(event);
 }

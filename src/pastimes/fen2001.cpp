@@ -1,6 +1,5 @@
 #include "pastimes/fen2001.h"
 
-#include "base/partage.h"
 #include "base/plateforme.h"
 #include "pastimes/comptes.h"
 
@@ -18,7 +17,7 @@ QFont police2001()
 } // namespace
 
 Fen2001::Fen2001(QWidget *parent)
-    : FenCompte(Comptes::titre2001(), police2001(), &Partage::fen2001Fermee, &Partage::lance2001, parent)
+    : FenCompte(Comptes::titre2001(), police2001(), parent)
 {
     setObjectName(QStringLiteral("Fen2001"));
 }

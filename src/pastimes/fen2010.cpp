@@ -1,6 +1,5 @@
 #include "pastimes/fen2010.h"
 
-#include "base/partage.h"
 #include "base/plateforme.h"
 #include "pastimes/comptes.h"
 
@@ -16,7 +15,7 @@ QFont police2010()
 } // namespace
 
 Fen2010::Fen2010(QWidget *parent)
-    : FenCompte(Comptes::titre2010(), police2010(), &Partage::fen2010Fermee, &Partage::lance2010, parent)
+    : FenCompte(Comptes::titre2010(), police2010(), parent)
 {
     setObjectName(QStringLiteral("Fen2010"));
 }

@@ -1,6 +1,6 @@
 #include "pastimes/fencompte.h"
 
-#include "base/partage.h"
+#include "base/parametres.h"
 #include "ui/accessible.h"
 #include "ui/appliquecouleurs.h"
 #include "ui/fenoutil.h"
@@ -14,12 +14,10 @@ constexpr int Largeur = 6795;
 constexpr int Hauteur = 1650;
 } // namespace
 
-FenCompte::FenCompte(const QString &titre, const QFont &police, Marque fermee, Marque lance, QWidget *parent)
-    : FenetreZelund(parent),
-      m_lance(lance)
+FenCompte::FenCompte(const QString &titre, const QFont &police, QWidget *parent)
+    : FenetreZelund(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    // Closed by its own button: the toolbox's next press opens it again.
     m_cadre = construitCadre({titre,
                               Largeur,
                               true,
@@ -30,8 +28,7 @@ FenCompte::FenCompte(const QString &titre, const QFont &police, Marque fermee, M
                                {4, {6195, 615, 600, 205}, false},
                                {5, {6195, 820, 600, 200}, true},
                                {7, {0, 1020, Largeur, 315}, false},
-                               {6, {0, 1335, Largeur, 315}, true}}},
-                             [fermee] { partage().*fermee = true; });
+                               {6, {0, 1335, Largeur, 315}, true}}});
 
     AfficheTemps = new QLabel(this);
     AfficheTemps->setObjectName(QStringLiteral("AfficheTemps"));
@@ -59,14 +56,14 @@ void FenCompte::appliqueCouleurs()
     a.autresTextes = {AfficheTemps};
     a.visualisation = {AfficheTemps};
     m_cadre.ajouteCouleurs(a);
-    Ui::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
 void FenCompte::showEvent(QShowEvent *event)
 {
     FenetreZelund::showEvent(event);
     // The first count comes one second after the window shows.
-    if (partage().*m_lance && !m_termine)
+    if (m_lance && !m_termine)
         Timer1->start();
 }
 

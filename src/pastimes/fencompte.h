@@ -7,10 +7,9 @@
 class QLabel;
 class QTimer;
 class VantelBttn;
-struct Partage;
 
-// What the two countdown windows share: the frame, the display label, the
-// one-second timer that the toolbox's start flag allows, the closed mark.
+// What the two countdown windows share: the frame, the display label and the
+// one-second timer, which runs once the toolbox has started the count.
 class FenCompte : public FenetreZelund
 {
     Q_OBJECT
@@ -20,10 +19,11 @@ public:
 
     // Writes the count for the current date and time.
     virtual void tic() = 0;
+    // Started from the toolbox: the timer runs whenever the window shows.
+    void lance() { m_lance = true; }
 
 protected:
-    using Marque = bool Partage::*;
-    FenCompte(const QString &titre, const QFont &police, Marque fermee, Marque lance, QWidget *parent);
+    FenCompte(const QString &titre, const QFont &police, QWidget *parent);
 
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
@@ -34,6 +34,6 @@ private:
     Ui::Cadre m_cadre;
     void appliqueCouleurs();
 
-    Marque m_lance;
+    bool m_lance = false;
     bool m_termine = false;
 };

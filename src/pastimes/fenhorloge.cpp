@@ -1,6 +1,6 @@
 #include "pastimes/fenhorloge.h"
 
-#include "base/partage.h"
+#include "base/parametres.h"
 #include "base/plateforme.h"
 #include "base/twips.h"
 #include "ui/appliquecouleurs.h"
@@ -57,8 +57,8 @@ void FenHorloge::appliqueCouleurs()
     a.autresTextes = {FondHorloge};
     a.visualisation = {FondHorloge};
     m_cadre.ajouteCouleurs(a);
-    Ui::appliqueCouleurs(a, partage().couleurs);
-    FondHorloge->setCouleurAiguilles(Ui::couleurVb(partage().couleurs.valeur[Couleurs::TexteBoutons]));
+    Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
+    FondHorloge->setCouleurAiguilles(Ui::couleurVb(Parametres::courant().couleurs().valeur[Couleurs::TexteBoutons]));
 }
 
 void FenHorloge::tic()
@@ -81,7 +81,6 @@ void FenHorloge::showEvent(QShowEvent *event)
 
 void FenHorloge::echappe()
 {
-    partage().horlogeFermee = true;
     close();
 }
 

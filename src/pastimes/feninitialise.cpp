@@ -1,6 +1,6 @@
 #include "pastimes/feninitialise.h"
 
-#include "base/partage.h"
+#include "base/parametres.h"
 #include "pastimes/fenloterie.h"
 #include "pastimes/loterie.h"
 #include "ui/appliquecouleurs.h"
@@ -136,7 +136,7 @@ void FenInitialise::appliqueCouleurs()
     a.lumiere = {Command1};
     a.autresTextes = {Command1, Label1, Label2, Label3, Label4};
     m_cadre.ajouteCouleurs(a);
-    Ui::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
 void FenInitialise::montre()
@@ -160,12 +160,7 @@ void FenInitialise::echappe()
 void FenInitialise::cestParti()
 {
     // Loading the lottery resets the counts: the shown ones are set after.
-    FenLoterie *loterie = FenLoterie::instance();
-    partage().nbBoules = VScroll1->value();
-    partage().nbPartants = VScroll2->value();
     // The lottery is on screen again: the toolbox's next press closes it.
-    partage().loterieFermee = false;
-    loterie->show();
-    loterie->raise();
+    FenLoterie::instance()->reprend(VScroll1->value(), VScroll2->value());
     hide();
 }

@@ -1,6 +1,6 @@
 #include "pastimes/fenloterie.h"
 
-#include "base/partage.h"
+#include "base/parametres.h"
 #include "base/plateforme.h"
 #include "pastimes/feninitialise.h"
 #include "pastimes/loterie.h"
@@ -56,8 +56,15 @@ FenLoterie::FenLoterie(QWidget *parent)
     centreSurPrincipale();
     setPlaceALActivation(true);
     generateur().InitGenerateur(Loterie::texteGraine(Plateforme::courante().maintenant()));
-    partage().nbBoules = Loterie::BoulesDefaut;
-    partage().nbPartants = Loterie::PartantsDefaut;
+}
+
+void FenLoterie::reprend(int nbBoules, int nbPartants)
+{
+    m_nbBoules = nbBoules;
+    m_nbPartants = nbPartants;
+    show();
+    raise();
+    emit reprise();
 }
 
 void FenLoterie::creeCadre()
@@ -72,8 +79,7 @@ void FenLoterie::creeCadre()
                                {4, {2895, 615, 585, 2550}, false},
                                {5, {2895, 3165, 585, 2550}, true},
                                {7, {0, 5700, Largeur, 315}, false},
-                               {6, {0, 5985, Largeur, 315}, true}}},
-                             [] { partage().loterieFermee = true; });
+                               {6, {0, 5985, Largeur, 315}, true}}});
 }
 
 void FenLoterie::creeBoules()
@@ -126,13 +132,13 @@ void FenLoterie::appliqueCouleurs()
     a.lumiere = {CmdLanceBoule};
     a.autresTextes = {CmdLanceBoule};
     m_cadre.ajouteCouleurs(a);
-    Ui::appliqueCouleurs(a, partage().couleurs);
+    Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
 void FenLoterie::tic()
 {
     Loterie::Tirage &t = Loterie::tirage();
-    Loterie::tourne(generateur(), t.numeros, t.arretees, partage().nbBoules, partage().nbPartants);
+    Loterie::tourne(generateur(), t.numeros, t.arretees, m_nbBoules, m_nbPartants);
     montreNumeros();
 }
 
@@ -144,9 +150,9 @@ void FenLoterie::montreNumeros()
         Etiquette1[k]->setText(numero);
         // A spinning ball is heard once as such, not at each of its numbers;
         // one past the chosen count keeps its last number, out of play.
-        const QString etat = k > partage().nbBoules ? QStringLiteral("hors jeu, ") + numero
-                             : t.arretees[k - 1]    ? numero + QStringLiteral(", arrêtée")
-                                                    : QStringLiteral("tourne");
+        const QString etat = k > m_nbBoules      ? QStringLiteral("hors jeu, ") + numero
+                             : t.arretees[k - 1] ? numero + QStringLiteral(", arrêtée")
+                                                 : QStringLiteral("tourne");
         Boule[k]->setAccessibleName(QStringLiteral("Boule %1 : %2").arg(k).arg(etat));
     }
 }
@@ -163,7 +169,7 @@ void FenLoterie::lanceBoule()
 {
     Loterie::Tirage &t = Loterie::tirage();
     const Loterie::Arretees avant = t.arretees;
-    const Loterie::Legende l = Loterie::lanceBoule(t.arretees, partage().nbBoules);
+    const Loterie::Legende l = Loterie::lanceBoule(t.arretees, m_nbBoules);
     CmdLanceBoule->setCaption(Loterie::texteLegende(l));
     montreNumeros();
     // What the press drew, told on the button that keeps the focus.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pastimes/bouleloterie.h"
+#include "pastimes/loterie.h"
 #include "ui/fenetre.h"
 
 #include <QColor>
@@ -27,12 +28,22 @@ public:
     // The numbers shown, ball 1 to 7.
     QList<int> numerosAffiches() const;
 
+    // The balls in play and the numbers they are drawn from: the defaults
+    // when the window loads, then the new deal's.
+    int nbBoules() const { return m_nbBoules; }
+    int nbPartants() const { return m_nbPartants; }
+    // The new deal: its counts, and the window on screen again.
+    void reprend(int nbBoules, int nbPartants);
+
     VantelPanel *FondLoterie = nullptr;
     std::array<BouleLoterie *, 8> Boule{}; // Boule[1] .. Boule[7]
     std::array<QLabel *, 8> Etiquette1{};  // Etiquette1[1] .. Etiquette1[7]
     VantelBttn *CmdLanceBoule = nullptr;
     VantelBttn *CmdNouvelleDonne = nullptr;
     QTimer *Minuterie1 = nullptr;
+
+signals:
+    void reprise();
 
 protected:
     explicit FenLoterie(QWidget *parent = nullptr);
@@ -50,4 +61,7 @@ private:
     void montreNumeros();
     void lanceBoule();
     void montreZero();
+
+    int m_nbBoules = Loterie::BoulesDefaut;
+    int m_nbPartants = Loterie::PartantsDefaut;
 };

@@ -1,6 +1,6 @@
 #include "ui/vantelbttn.h"
 
-#include "base/partage.h"
+#include "base/parametres.h"
 #include "ui/degrade.h"
 
 #include <QAccessible>
@@ -292,7 +292,7 @@ QSize VantelBttn::sizeHint() const
 void VantelBttn::rafraichitInfoBulle()
 {
     // Read at every movement, so a change of the switch shows at the next one.
-    setToolTip(partage().infoBullesActives ? m_infoBulle : QString());
+    setToolTip(Parametres::courant().infoBulles() ? m_infoBulle : QString());
 }
 
 void VantelBttn::paintEvent(QPaintEvent *)

@@ -4,7 +4,8 @@
 #include "base/alea.h"
 #include "base/chargement.h"
 #include "base/donnees.h"
-#include "base/partage.h"
+#include "base/parametres.h"
+#include "support/cles.h"
 #include "support/controle.h"
 #include "support/fauxplateforme.h"
 #include "ui/vantelbttn.h"
@@ -167,12 +168,12 @@ private slots:
         // A first start stores the checked box; a stored choice is not written again.
         QCOMPARE(banc.relu(Cles::Conseils, Cles::ConseilDemarrage), coche ? Cles::Oui : stocke);
         QCOMPARE(fichier() == avant, !stocke.isEmpty());
-        QCOMPARE(partage().conseilDemarrage, coche ? Cles::Oui : stocke);
+        QCOMPARE(Parametres::courant().conseilDemarrage(), coche);
         c.show();
         QTest::mouseClick(c.chkLoadTipsAtStartup, Qt::LeftButton);
         const QString inverse = coche ? Cles::Non : Cles::Oui;
         QCOMPARE(banc.relu(Cles::Conseils, Cles::ConseilDemarrage), inverse);
-        QCOMPARE(partage().conseilDemarrage, inverse);
+        QCOMPARE(Parametres::courant().conseilDemarrage(), !coche);
         QTest::mouseClick(c.CmdOK, Qt::LeftButton);
         QVERIFY(!c.isVisible());
     }

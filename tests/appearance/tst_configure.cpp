@@ -1,7 +1,8 @@
 #include "appearance/config.h"
 #include "appearance/configure.h"
 #include "base/chargement.h"
-#include "base/partage.h"
+#include "base/parametres.h"
+#include "support/cles.h"
 #include "support/controle.h"
 #include "support/fauxplateforme.h"
 #include "ui/vantelbttn.h"
@@ -16,20 +17,26 @@
 #include <cstdio>
 
 namespace {
-// Sky, stars, first year, last year, style; an empty text stays missing.
+// Sky, stars, first year, last year, style, as the file spells them.
+const std::array<std::pair<QString, QString>, 5> cinqCles = {{{Cles::Ciel, Cles::Couleur},
+                                                              {Cles::Etoiles, Cles::Couleur},
+                                                              {Cles::AnneeDebut, Cles::Valeur},
+                                                              {Cles::AnneeFin, Cles::Valeur},
+                                                              {Cles::StyleSection, Cles::Style}}};
+
+// An empty text stays missing.
 void stocke(Reglages &r, const QStringList &cinq)
 {
-    const auto ecritures = Config::Ecritures({});
     for (qsizetype i = 0; i < cinq.size(); ++i)
         if (!cinq[i].isEmpty())
-            r.ecrit(ecritures[std::size_t(i)].section, ecritures[std::size_t(i)].cle, cinq[i]);
+            r.ecrit(cinqCles[std::size_t(i)].first, cinqCles[std::size_t(i)].second, cinq[i]);
 }
 
 QStringList stockees(const Reglages &r)
 {
     QStringList s;
-    for (const auto &e : Config::Ecritures({}))
-        s << r.lit(e.section, e.cle);
+    for (const auto &[section, cle] : cinqCles)
+        s << r.lit(section, cle);
     return s;
 }
 
@@ -69,7 +76,8 @@ private slots:
         const QStringList vus = {d.TextCiel->caption(), d.TextLune->caption(), d.TextAnDeb->caption(),
                                  d.TextAnFin->caption()};
         QCOMPARE(vus, montre);
-        QCOMPARE(QPoint(partage().anneeDebut, partage().anneeFin), QPoint(montre[2].toInt(), montre[3].toInt()));
+        QCOMPARE(QPoint(Parametres::courant().anneeDebut(), Parametres::courant().anneeFin()),
+                 QPoint(montre[2].toInt(), montre[3].toInt()));
         for (int i = 0; i < 3; ++i)
             QCOMPARE(d.AffDemOpt[i]->isChecked(), i == option);
     }
@@ -94,7 +102,7 @@ private slots:
         d.ScrollDeb->setValue(2500);
         d.ScrollFin->setValue(1990);
         QCOMPARE(d.TextAnDeb->caption() + d.TextAnFin->caption(), QStringLiteral("20012001"));
-        QCOMPARE(partage().anneeDebut, 1700);               // the shared range moves only with OK
+        QCOMPARE(Parametres::courant().anneeDebut(), 1700); // the shared range moves only with OK
         QCOMPARE(Config::CaleAnneeDebut(1600, 1400), 1501); // a clock outside the bars' range
         QCOMPARE(Config::CaleAnneeFin(9000, 10000), 9999);
         QTest::mouseClick(d.CmdAide, Qt::LeftButton);
@@ -125,9 +133,9 @@ private slots:
                  (QStringList{"Année de début/Valeur=1450", "Année de fin/Valeur=3000",
                               "Couleur des étoiles/Couleur=255 8 255", "Couleur du ciel/Couleur=9 119 119",
                               "Style d'affichage au démarrage/Style=AffichePhasesLune"}));
-        QCOMPARE(partage().ciel, (Base::Rgb{9, 119, 119}));
-        QCOMPARE(partage().etoiles, (Base::Rgb{255, 8, 255}));
-        QCOMPARE(QPoint(partage().anneeDebut, partage().anneeFin), QPoint(1600, 3000));
+        QCOMPARE(Parametres::courant().ciel(), (Base::Rgb{9, 119, 119}));
+        QCOMPARE(Parametres::courant().etoiles(), (Base::Rgb{255, 8, 255}));
+        QCOMPARE(QPoint(Parametres::courant().anneeDebut(), Parametres::courant().anneeFin()), QPoint(1600, 3000));
     }
 
     void autreProgramme_data()
@@ -186,7 +194,7 @@ private slots:
         Banc banc;
         const QStringList avant = {"1 2 3", "", "1450", "2300", ""};
         stocke(banc.reglages(), avant);
-        partage().etoiles = Base::Rgb{4, 5, 6};
+        Parametres::courant().metEtoiles(Base::Rgb{4, 5, 6}, Parametres::Ecriture::Non);
         Configure d;
         d.show();
         QTest::mouseClick(d.CmdCoulLune, Qt::LeftButton);
@@ -199,9 +207,9 @@ private slots:
         QVERIFY(!d.isVisible());
         QCOMPARE(stockees(Reglages(banc.fichierReglages())), avant);
         // The main window keeps its colours and takes the range the dialog read.
-        QCOMPARE(partage().ciel, (Base::Rgb{119, 119, 119}));
-        QCOMPARE(partage().etoiles, (Base::Rgb{4, 5, 6}));
-        QCOMPARE(QPoint(partage().anneeDebut, partage().anneeFin), QPoint(1600, 2300));
+        QCOMPARE(Parametres::courant().ciel(), (Base::Rgb{119, 119, 119}));
+        QCOMPARE(Parametres::courant().etoiles(), (Base::Rgb{4, 5, 6}));
+        QCOMPARE(QPoint(Parametres::courant().anneeDebut(), Parametres::courant().anneeFin()), QPoint(1600, 2300));
     }
 
     // Tab reaches every value, and each bar answers the keys of a slider.

@@ -1,6 +1,7 @@
 #include "base/chargement.h"
 #include "base/fichierreglages.h"
 #include "base/reglages.h"
+#include "support/cles.h"
 #include "support/fauxplateforme.h"
 
 #include <QElapsedTimer>

@@ -1,7 +1,8 @@
 #include "base/chargement.h"
-#include "base/partage.h"
+#include "base/parametres.h"
 #include "base/reglages.h"
 #include "main/fenprin.h"
+#include "support/cles.h"
 #include "support/fauxplateforme.h"
 
 #include <QDir>
@@ -73,7 +74,7 @@ private slots:
     void commeQSettings_data()
     {
         QTest::addColumn<QStringList>("ecrit"); // section, key, value
-        QTest::newRow("accents") << QStringList{Couleurs::section(), "'Lumière' des boutons", "&HDEFF6C"};
+        QTest::newRow("accents") << QStringList{Cles::SectionCouleurs, "'Lumière' des boutons", "&HDEFF6C"};
         QTest::newRow("virgules") << QStringList{Cles::Etoiles, Cles::Couleur, "119,119,119"};
         QTest::newRow("blancs autour") << QStringList{Cles::AnneeDebut, Cles::Valeur, " 1700 "};
         QTest::newRow("signes") << QStringList{"a;b=c", "d/e", "x;y=z \"q\" \\ #"};
@@ -212,7 +213,7 @@ private slots:
 
         QVERIFY(!tubeOuvert);
         QVERIFY(charge);
-        QCOMPARE(QPoint(partage().anneeDebut, partage().anneeFin), QPoint(1700, 2100));
+        QCOMPARE(QPoint(Parametres::courant().anneeDebut(), Parametres::courant().anneeFin()), QPoint(1700, 2100));
         QCOMPARE(banc.plateforme.messages.size(), 1);
         QCOMPARE(banc.plateforme.messages[0].titre, QStringLiteral("Zelund - Erreur !"));
         QCOMPARE(banc.plateforme.messages[0].texte,
@@ -335,8 +336,8 @@ private slots:
     void valeurFautiveLaisseLeMagasinIntact_data()
     {
         QTest::addColumn<QStringList>("ecrit"); // section, key, value
-        QTest::newRow("couleur texte") << QStringList{Couleurs::section(), "Fin du dégradé", "gris"};
-        QTest::newRow("couleur hors bornes") << QStringList{Couleurs::section(), "Autres textes", "&H1000000"};
+        QTest::newRow("couleur texte") << QStringList{Cles::SectionCouleurs, "Fin du dégradé", "gris"};
+        QTest::newRow("couleur hors bornes") << QStringList{Cles::SectionCouleurs, "Autres textes", "&H1000000"};
         QTest::newRow("ciel") << QStringList{Cles::Ciel, Cles::Couleur, "119 119"};
         QTest::newRow("étoiles") << QStringList{Cles::Etoiles, Cles::Couleur, "255 255 300"};
         QTest::newRow("année") << QStringList{Cles::AnneeFin, Cles::Valeur, "deux mille"};

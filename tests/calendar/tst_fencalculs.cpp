@@ -1,4 +1,3 @@
-#include "base/partage.h"
 #include "calendar/fencalculs.h"
 #include "main/fenboutils.h"
 #include "support/fenprinchargee.h"

@@ -1,6 +1,6 @@
 #include "appearance/configure.h"
 #include "base/chargement.h"
-#include "base/partage.h"
+#include "base/parametres.h"
 #include "base/twips.h"
 #include "calendar/compteurvertical.h"
 #include "calendar/fencalendrier.h"
@@ -114,7 +114,7 @@ private slots:
         QCOMPARE(f.AffCalendrier->toolTip(),
                  QStringLiteral("Jeudi 1 novembre 2001\nSemaine 44, jour 305 de l'année\nJour férié : Toussaint\n"
                                 "Cliquer pour conserver le calendrier au premier plan"));
-        partage().infoBullesActives = false;
+        Parametres::courant().metInfoBulles(false);
         QTest::mouseMove(f.AffCalendrier, QPoint(30, 30));
         QCOMPARE(f.AffCalendrier->toolTip(), QString());
         QTest::mouseClick(f.AffCalendrier, Qt::MiddleButton);
@@ -176,7 +176,7 @@ private slots:
         QFETCH(int, texte);
         QFETCH(QString, paques);
         Banc banc;
-        partage().infoBullesActives = false;
+        Parametres::courant().metInfoBulles(false);
         FenPaques f;
         f.TxtAnnee->setText(tape);
         QCOMPARE(f.TxtAnnee->text(), QStringLiteral(" %1").arg(texte));
@@ -340,7 +340,7 @@ private slots:
     {
         QFETCH(QColor, couleur);
         Banc banc;
-        partage().couleurs.change(Couleurs::Visualisation, Ui::nombreVb(couleur));
+        Parametres::courant().metCouleur(Couleurs::Visualisation, Ui::nombreVb(couleur));
         FenCalendrier c;
         const QImage image = avecFocus(c.AffMois);
         QVERIFY(!image.isNull());

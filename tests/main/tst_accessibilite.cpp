@@ -223,7 +223,7 @@ private slots:
         QCOMPARE(nom, QStringLiteral("2965 jours, 2 heures, 54 minutes"));
 
         FenLoterie *loterie = FenLoterie::instance();
-        partage().nbBoules = 5;
+        loterie->reprend(5, 49);
         loterie->tic();
         QCOMPARE(acc(loterie->Boule[1])->text(QAccessible::Name), QStringLiteral("Boule 1 : tourne"));
         QCOMPARE(acc(loterie->Boule[6])->text(QAccessible::Name),

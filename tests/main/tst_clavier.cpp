@@ -1,5 +1,4 @@
 #include "base/chargement.h"
-#include "base/partage.h"
 #include "base/reglages.h"
 #include "main/fenboutils.h"
 #include "main/fenprin.h"
@@ -132,9 +131,9 @@ private slots:
         QVERIFY(f.CmdAnMois->isVisibleTo(&f) && f.LDAnnee->isHidden()); // the covered lists leave the Tab order
         actions(f.CmdBOutils)->doAction(QAccessibleActionInterface::pressAction());
         QCoreApplication::processEvents();
-        QVERIFY(f.boiteOutils() && partage().bOutilsAffichee);
+        QVERIFY(f.boiteOutils() && f.boiteOutilsAffichee());
         QTest::keyClick(f.CmdBOutils, Qt::Key_Return);
-        QVERIFY(!partage().bOutilsAffichee);
+        QVERIFY(!f.boiteOutilsAffichee());
         actions(f.CmdAide)->doAction(QAccessibleActionInterface::pressAction());
         QCoreApplication::processEvents();
         QTest::keyClick(f.CmdAide, Qt::Key_Menu);

@@ -1,9 +1,9 @@
 #include "aide/conseils.h"
 #include "aide/fenaide.h"
 #include "appearance/configure.h"
-#include "base/partage.h"
 #include "main/fenboutils.h"
 #include "pastimes/apropos.h"
+#include "pastimes/fencompte.h"
 #include "pastimes/fenhorloge.h"
 #include "support/controle.h"
 #include "support/fauxplateforme.h"
@@ -14,19 +14,13 @@
 #include <QApplication>
 #include <QPointer>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 VantelBttn *bouton(FenBOutils &b, int o)
 {
     return std::array{b.CmdHorloge, b.CmdCalendrier, b.CmdMiniCalend, b.CmdJourPlus,
                       b.CmdAn2010,  b.Cmd2001,       b.CmdFeries,     b.CmdFortune}[std::size_t(o)];
-}
-
-bool Partage::*marque(int o)
-{
-    return std::array{&Partage::horlogeFermee,  &Partage::calendrierFermee, &Partage::miniCalendFermee,
-                      &Partage::jourPlusFermee, &Partage::fen2010Fermee,    &Partage::fen2001Fermee,
-                      &Partage::paquesFermee,   &Partage::loterieFermee}[std::size_t(o)];
 }
 
 bool ouverte(const QPointer<FenetreZelund> &f)
@@ -81,9 +75,8 @@ private slots:
         QTest::mouseClick(b->CmdAide, Qt::LeftButton);
         QTest::mouseClick(b->CmdAide, Qt::RightButton);
         QCOMPARE(banc.plateforme.aides, (QList<int>{4, 0}));
-        partage().bOutilsAffichee = true;
         QTest::keyClick(b, Qt::Key_Escape);
-        QVERIFY(!ouverte(b.data()) && !partage().bOutilsAffichee);
+        QVERIFY(!ouverte(b.data()));
         FenetreZelund::setPrincipale(nullptr);
     }
 
@@ -106,11 +99,10 @@ private slots:
         QFETCH(int, outil);
         QFETCH(int, fermeture);
         Banc banc;
-        partage().*marque(outil) = false;
         FenBOutils b;
         b.show();
-        QVERIFY(partage().*marque(outil)); // every mark is reset at load
-        // Windows open on their first control, never with Space on their close button.
+        // Windows open on their first control, never with Space on their close
+        // button.
         QCOMPARE(b.focusWidget(), bouton(b, FenBOutils::Outil(0)));
         const auto o = FenBOutils::Outil(outil);
         const auto presse = [&] {
@@ -124,7 +116,7 @@ private slots:
         QVERIFY(ouverte(f));
         const auto *fermer = f->findChild<VantelBttn *>(QStringLiteral("CmdFermer"));
         QVERIFY(!fermer || f->focusWidget() != fermer);
-        QVERIFY(!(partage().*marque(outil)));
+        QCOMPARE(bouton(b, o)->coche(), true);
         if (fermeture == 0)
             presse();
         else if (fermeture == 1)
@@ -134,7 +126,7 @@ private slots:
         else
             QTest::keyClick(f, Qt::Key_Escape);
         QVERIFY(!ouverte(f) && f.isNull());
-        QCOMPARE(partage().*marque(outil), fermeture != 2);
+        QCOMPARE(bouton(b, o)->coche(), false);
         // One press opens it again, once only.
         presse();
         QVERIFY(ouverte(FenBOutils::fenetre(o)));
@@ -148,22 +140,23 @@ private slots:
     {
         Banc banc;
         auto *b = new FenBOutils;
-        partage().bOutilsAffichee = true;
         QTest::mouseClick(b->CmdCalendrier, Qt::LeftButton);
         QTest::mouseClick(b->Cmd2001, Qt::LeftButton);
-        QVERIFY(partage().lance2001 && !partage().lance2010); // before the countdown loads
+        // A countdown opened from the toolbox counts.
+        QVERIFY(static_cast<FenCompte *>(FenBOutils::fenetre(FenBOutils::An2001))->Timer1->isActive());
         QPointer<FenetreZelund> c = FenBOutils::fenetre(FenBOutils::Calendrier);
         c->move(5, 5);
         QTest::mouseClick(bouton(b, "CmdFermer"), Qt::LeftButton);
-        QVERIFY(!partage().bOutilsAffichee);
         QVERIFY(ouverte(c));
 
         FenBOutils nouvelle;
-        QVERIFY(partage().calendrierFermee);
+        // Open before this toolbox loaded, it counts as closed: the press brings it
+        // forward.
+        QCOMPARE(nouvelle.CmdCalendrier->coche(), false);
         QTest::mouseClick(nouvelle.CmdCalendrier, Qt::LeftButton);
         QCOMPARE(FenBOutils::fenetre(FenBOutils::Calendrier), c.data());
         QCOMPARE(c->pos(), QPoint(5, 5));
-        QVERIFY(!partage().calendrierFermee);
+        QCOMPARE(nouvelle.CmdCalendrier->coche(), true);
         QTest::mouseClick(nouvelle.CmdCalendrier, Qt::LeftButton);
         QVERIFY(!ouverte(c) && c.isNull());
     }

@@ -1,7 +1,7 @@
 #include "aide/conseils.h"
 #include "appearance/configure.h"
 #include "base/chargement.h"
-#include "base/partage.h"
+#include "base/parametres.h"
 #include "main/fenboutils.h"
 #include "main/fenprin.h"
 #include "main/popupinfos.h"
@@ -42,7 +42,7 @@ struct Fenetre : FenPrinChargee
 {
     PopUpInfos *menu() const { return f.popUpInfos; }
     void changeCouleur(int couleur) { clique(menu()->CmdCouleur[couleur]); }
-    QString lit(int couleur) { return banc.relu(Couleurs::section(), Couleurs::definitions()[couleur].cle); }
+    QString lit(int couleur) { return banc.relu(Cles::SectionCouleurs, Cles::CouleursCles[couleur]); }
 };
 } // namespace
 
@@ -73,7 +73,7 @@ private slots:
         QCOMPARE(bouton(f, "CmdDeplaceFen")->gradientColorStart(), QColor(0, 128, 128));
         QCOMPARE(bouton(f, "Forme2")->gradientColorStart(), QColor(224, 224, 224));
         QCOMPARE(bouton(f, "CmdDeplaceFen")->highlightColor(), QColor(0x6C, 0xFF, 0xDE));
-        QVERIFY(!banc.present(Couleurs::section(), Couleurs::definitions()[0].cle));
+        QVERIFY(!banc.present(Cles::SectionCouleurs, Cles::CouleursCles[0]));
         // The lists drive the grid; the year alone refreshes it too, once start-up is over.
         f.LDMois->setCurrentIndex(1);
         f.LDAnnee->setCurrentIndex(2000 - 1700);
@@ -107,7 +107,7 @@ private slots:
         f.CmdLune->click();
         QTest::mouseMove(f.Image1, QPoint(5, 5));
         QCOMPARE(f.Image1->toolTip(), lune);
-        partage().infoBullesActives = false;
+        Parametres::courant().metInfoBulles(false);
         QTest::mouseMove(f.Image1, QPoint(9, 9));
         QCOMPARE(f.Image1->toolTip(), QString());
     }
@@ -116,10 +116,9 @@ private slots:
     void dateDeDemarrage()
     {
         Banc banc;
-        partage().dateDemarrage = Dates::JourMoisAn{4, 10, 1582};
         banc.reglages().ecrit(Cles::AnneeDebut, Cles::Valeur, QStringLiteral("1550"));
         FenPrin f;
-        QVERIFY(f.charge());
+        QVERIFY(f.charge({}, Dates::JourMoisAn{4, 10, 1582}));
         QCOMPARE(f.CmdDateJour->caption(), QStringLiteral("Jeudi 4 octobre 1582"));
         QCOMPARE(f.dateSelection(), QStringLiteral("04/10/1582"));
         QVERIFY(!f.Jour[9]->isEnabled());
@@ -179,7 +178,7 @@ private slots:
             for (QTimer *t : w->findChildren<QTimer *>())
                 QVERIFY2(!t->isActive(), qPrintable(w->objectName()));
         QTest::mouseClick(f.CmdBOutils, Qt::LeftButton);
-        QVERIFY(partage().bOutilsAffichee);
+        QVERIFY(f.boiteOutilsAffichee());
         QPointer<FenBOutils> boite = f.boiteOutils();
         QVERIFY(boite && boite->isVisible());
         // Owned: above the main window, minimised with it. X11 window managers
@@ -188,7 +187,7 @@ private slots:
         QCOMPARE(boite->windowType(), Qt::Tool);
         QCOMPARE(boite->windowHandle()->transientParent(), f.windowHandle());
         QTest::mouseClick(f.CmdBOutils, Qt::LeftButton);
-        QVERIFY(!partage().bOutilsAffichee);
+        QVERIFY(!f.boiteOutilsAffichee());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!boite);
     }
@@ -264,14 +263,14 @@ private slots:
         QFETCH(QString, cle);
         Fenetre w;
         w.banc.reglages().ecrit(Cles::Conseils, Cles::ConseilDemarrage, Cles::Oui);
-        partage().conseilDemarrage = Cles::Oui;
+        Parametres::courant().metConseilDemarrage(true);
         VantelBttn *bouton = infoBulles ? w.menu()->CmdBulAide : w.menu()->CmdConseilDem;
         // Each press writes the store at once and marks the caption when the switch is on.
         w.clique(bouton);
         QVERIFY(!bouton->caption().endsWith(u'«'));
         QCOMPARE(w.banc.relu(section, cle), Cles::Non);
-        QCOMPARE(infoBulles ? partage().infoBulles : partage().conseilDemarrage, Cles::Non);
-        QCOMPARE(partage().infoBullesActives, !infoBulles);
+        QCOMPARE(Parametres::courant().infoBulles(), !infoBulles);
+        QCOMPARE(Parametres::courant().conseilDemarrage(), infoBulles);
         w.clique(bouton);
         QVERIFY(bouton->caption().endsWith(u'«'));
         QCOMPARE(w.banc.relu(section, cle), Cles::Oui);

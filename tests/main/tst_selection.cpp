@@ -1,5 +1,4 @@
 #include "base/chargement.h"
-#include "base/partage.h"
 #include "dates/jours.h"
 #include "main/compteur.h"
 #include "main/fenprin.h"

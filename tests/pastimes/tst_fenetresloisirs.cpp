@@ -1,5 +1,4 @@
 #include "base/donnees.h"
-#include "base/partage.h"
 #include "pastimes/apropos.h"
 #include "pastimes/fen2001.h"
 #include "pastimes/fen2010.h"
@@ -117,9 +116,9 @@ private slots:
         QFETCH(bool, compteEncore);
         Banc banc;
         banc.plateforme.horloge = maintenant;
-        partage().lance2001 = partage().lance2010 = !texte.isEmpty();
-        partage().fen2001Fermee = partage().fen2010Fermee = false;
         QPointer<FenCompte> f = an2010 ? static_cast<FenCompte *>(new Fen2010) : new Fen2001;
+        if (!texte.isEmpty())
+            f->lance();
         f->show();
         // Empty during the first second; then a count every second.
         QVERIFY(f->AfficheTemps->text().isEmpty());
@@ -135,8 +134,6 @@ private slots:
         QCOMPARE(f->Timer1->isActive(), compteEncore);
         QTest::mouseClick(bouton(f, "CmdFermer"), Qt::LeftButton);
         QVERIFY(!f->Timer1->isActive());
-        QCOMPARE(partage().fen2010Fermee, an2010);
-        QCOMPARE(partage().fen2001Fermee, !an2010);
         supprimeFermees();
         QVERIFY(!f);
     }

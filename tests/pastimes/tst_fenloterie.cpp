@@ -1,4 +1,3 @@
-#include "base/partage.h"
 #include "main/fenboutils.h"
 #include "pastimes/feninitialise.h"
 #include "pastimes/fenloterie.h"
@@ -130,9 +129,8 @@ private slots:
         l.tours(4);
         l.appuie(arretees);
         l.choisit(5, 20);
-        partage().loterieFermee = false;
         QTest::mouseClick(bouton(l.f, "CmdFermer"), Qt::LeftButton);
-        QVERIFY(partage().loterieFermee && !l.f->Minuterie1->isActive());
+        QVERIFY(!l.f->Minuterie1->isActive());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!FenLoterie::existante());
 
@@ -165,7 +163,7 @@ private slots:
         loterie = FenLoterie::existante();
         QVERIFY(loterie && loterie->isVisible());
         // The reopened lottery draws what the set-up window shows.
-        QCOMPARE(QPoint(partage().nbBoules, partage().nbPartants), QPoint(6, 39));
+        QCOMPARE(QPoint(loterie->nbBoules(), loterie->nbPartants()), QPoint(6, 39));
         // Hidden, not destroyed: it shows its values again.
         QVERIFY(!d->isVisible());
         QTest::mouseClick(loterie->CmdNouvelleDonne, Qt::LeftButton);
@@ -175,6 +173,17 @@ private slots:
         QTest::mouseClick(boite.CmdFortune, Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!loterie);
+    }
+    // Open before the toolbox loaded, the lottery counts as closed there until
+    // the new deal brings it back.
+    void nouvelleDonneApresLaBoite()
+    {
+        Loterie7 l;
+        FenBOutils boite;
+        QCOMPARE(boite.CmdFortune->coche(), false);
+        QTest::mouseClick(l.f->CmdNouvelleDonne, Qt::LeftButton);
+        QTest::mouseClick(FenInitialise::existante()->Command1, Qt::LeftButton);
+        QCOMPARE(boite.CmdFortune->coche(), true);
     }
     // Each ball is read once, by its name; its number is not read apart.
     void boulesLuesUneFois()
@@ -206,7 +215,7 @@ private slots:
         d->VScroll2->setValue(20);
         QTest::keyClick(d, Qt::Key_Escape);
         QVERIFY(!d->isVisible());
-        QCOMPARE(QPoint(partage().nbBoules, partage().nbPartants), QPoint(7, 49));
+        QCOMPARE(QPoint(l.f->nbBoules(), l.f->nbPartants()), QPoint(7, 49));
         QCOMPARE(d->Label3->text() + d->Label4->text(), QStringLiteral("749"));
         QVERIFY(l.f->isVisible());
     }
@@ -244,7 +253,7 @@ private slots:
         for (int i = 0; i < 5 && QApplication::focusWidget() != d->Command1; ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClick(d->Command1, Qt::Key_Return);
-        QCOMPARE(QPoint(partage().nbBoules, partage().nbPartants), comptes);
+        QCOMPARE(QPoint(l.f->nbBoules(), l.f->nbPartants()), comptes);
         QVERIFY(QTest::qWaitForWindowActive(l.f));
         l.tours(1);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_0);

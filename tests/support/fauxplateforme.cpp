@@ -1,6 +1,6 @@
 #include "support/fauxplateforme.h"
 
-#include "base/partage.h"
+#include "base/parametres.h"
 #include "ui/fenetre.h"
 
 #include <QFile>
@@ -38,7 +38,7 @@ Banc::Banc()
     m_reglages = std::make_unique<Reglages>(fichierReglages());
     Plateforme::installe(&plateforme);
     Reglages::installe(m_reglages.get());
-    partage() = Partage{};
+    Parametres::courant().remetDefauts();
 }
 
 Banc::~Banc()
@@ -53,7 +53,7 @@ Banc::~Banc()
         delete f.data();
     Plateforme::installe(nullptr);
     Reglages::installe(nullptr);
-    partage() = Partage{};
+    Parametres::courant().remetDefauts();
 }
 
 QString Banc::fichierReglages() const

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "base/partage.h"
+#include "base/parametres.h"
 #include "main/fenprin.h"
+#include "support/cles.h"
 #include "support/fauxplateforme.h"
 #include "ui/vantelbttn.h"
 
@@ -26,7 +27,7 @@ struct FenPrinChargee
     // Picks a day through the lists and the grid, as a user does.
     void choisit(int jour, int mois, int annee)
     {
-        f.LDAnnee->setCurrentIndex(annee - partage().anneeDebut);
+        f.LDAnnee->setCurrentIndex(annee - Parametres::courant().anneeDebut());
         f.LDMois->setCurrentIndex(mois - 1);
         QTest::mouseClick(f.Jour[jour - 1], Qt::LeftButton);
     }
