@@ -46,14 +46,17 @@ Conseils::Conseils(QWidget *parent)
 
 void Conseils::creeControles()
 {
-    CmdDeplaceFen = creeBoutonDeplacement(QStringLiteral("Zelund - Conseil du jour"), 0, 0, 5880, Haut);
-    Forme[1] = creeForme(0, 315, 5880, 90);
-    Forme[2] = creeForme(0, 405, 90, 1500);
-    Forme[6] = creeForme(0, 1905, 90, 1605);
-    Forme[3] = creeForme(5790, 405, 90, 1500);
-    Forme[7] = creeForme(5790, 1905, 90, 1605);
-    Forme[4] = creeForme(0, 3510, 5880, 90);
-    Forme[5] = creeForme(540, Haut + 2160, 4800, 45);
+    m_cadre = construitCadre({QStringLiteral("Zelund - Conseil du jour"),
+                              5880,
+                              false,
+                              false,
+                              {{1, {0, 315, 5880, 90}, true},
+                               {2, {0, 405, 90, 1500}, false},
+                               {6, {0, 1905, 90, 1605}, false},
+                               {3, {5790, 405, 90, 1500}, true},
+                               {7, {5790, 1905, 90, 1605}, true},
+                               {4, {0, 3510, 5880, 90}, false},
+                               {5, {540, Haut + 2160, 4800, 45}, true}}});
 
     // The card the tip is written on, its illustration at the right.
     Picture1 = new QLabel(this);
@@ -109,13 +112,14 @@ void Conseils::appliqueCouleurs()
 {
     AffectationCouleurs a;
     a.fenetre = this;
-    a.degrade = {CmdDeplaceFen, CmdOK, Forme[2], Forme[4], Forme[6]};
-    a.degradeInverse = {CmdNextTip, Forme[1], Forme[3], Forme[5], Forme[7]};
-    a.texteBoutons = {CmdDeplaceFen, CmdNextTip, CmdOK};
-    a.lumiere = {CmdDeplaceFen, CmdOK, CmdNextTip};
+    a.degrade = {CmdOK};
+    a.degradeInverse = {CmdNextTip};
+    a.texteBoutons = {CmdNextTip, CmdOK};
+    a.lumiere = {CmdOK, CmdNextTip};
     a.autresTextes = {lblTipText};
     a.visualisation = {lblTipText, Picture1};
     a.fondFenetre = {chkLoadTipsAtStartup, Label1};
+    m_cadre.ajouteCouleurs(a);
     Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 

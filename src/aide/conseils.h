@@ -23,8 +23,6 @@ public:
     int CurrentTip() const { return m_courant; }
     const QStringList &Tips() const { return m_tips; }
 
-    VantelBttn *CmdDeplaceFen = nullptr;
-    std::array<VantelBttn *, 8> Forme{}; // Forme[1] .. Forme[7]
     QLabel *Picture1 = nullptr;
     QLabel *lblTipText = nullptr;
     QLabel *Label1 = nullptr;
@@ -36,6 +34,7 @@ protected:
     void echappe() override;
 
 private:
+    Ui::Cadre m_cadre;
     void creeControles();
     void appliqueCouleurs();
     void DisplayCurrentTip();

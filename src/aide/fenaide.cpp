@@ -41,11 +41,14 @@ FenAide::FenAide(QWidget *parent)
 
 void FenAide::creeControles()
 {
-    std::tie(CmdDeplaceFen, CmdFermer) = creeBarreTitre(QStringLiteral("Zelund + - Aide"), 8400);
-    Forme[1] = creeForme(0, 315, 8400, 90);
-    Forme[2] = creeForme(0, 405, 90, 6705);
-    Forme[3] = creeForme(8310, 405, 90, 6705);
-    Forme[4] = creeForme(0, 7110, 8400, 90);
+    m_cadre = construitCadre({QStringLiteral("Zelund + - Aide"),
+                              8400,
+                              true,
+                              false,
+                              {{1, {0, 315, 8400, 90}, true},
+                               {2, {0, 405, 90, 6705}, false},
+                               {3, {8310, 405, 90, 6705}, true},
+                               {4, {0, 7110, 8400, 90}, false}}});
 
     Texte = new PageAide(this);
     Texte->setObjectName(QStringLiteral("Texte"));
@@ -82,10 +85,10 @@ void FenAide::appliqueCouleurs()
 {
     AffectationCouleurs a;
     a.fenetre = this;
-    a.degrade = {CmdDeplaceFen, CmdFermer, Forme[2], Forme[4]};
-    a.degradeInverse = {Forme[1], Forme[3], CmdPrecedent, CmdSommaire, CmdSuivant};
-    a.texteBoutons = {CmdDeplaceFen, CmdFermer, CmdPrecedent, CmdSommaire, CmdSuivant};
-    a.lumiere = {CmdDeplaceFen, CmdFermer, CmdPrecedent, CmdSommaire, CmdSuivant};
+    a.degradeInverse = {CmdPrecedent, CmdSommaire, CmdSuivant};
+    a.texteBoutons = {CmdPrecedent, CmdSommaire, CmdSuivant};
+    a.lumiere = {CmdPrecedent, CmdSommaire, CmdSuivant};
+    m_cadre.ajouteCouleurs(a);
     Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
     // The pages are read as a printed sheet: dark text on white, whatever the scheme.
     QPalette page = Texte->palette();

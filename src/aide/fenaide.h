@@ -24,15 +24,13 @@ public:
 
     void afficheSujet(SujetAide sujet);
 
-    VantelBttn *CmdDeplaceFen = nullptr;
-    VantelBttn *CmdFermer = nullptr;
-    std::array<VantelBttn *, 5> Forme{}; // Forme[1] .. Forme[4]
     QTextBrowser *Texte = nullptr;
     VantelBttn *CmdPrecedent = nullptr;
     VantelBttn *CmdSuivant = nullptr;
     VantelBttn *CmdSommaire = nullptr;
 
 private:
+    Ui::Cadre m_cadre;
     void creeControles();
     void appliqueCouleurs();
     void lienClique(const QUrl &lien);

@@ -56,14 +56,17 @@ Configure::Configure(QWidget *parent)
 
 void Configure::creeCadre()
 {
-    std::tie(CmdDeplaceFen, CmdFermer) = creeBarreTitre(QStringLiteral("Zelund - Configuration"), Largeur);
-    Forme[1] = creeForme(0, 300, 5430, 315);
-    Forme[2] = creeForme(0, 600, 600, 2490);
-    Forme[3] = creeForme(0, 3090, 600, 2460);
-    Forme[4] = creeForme(4830, 600, 600, 2490);
-    Forme[5] = creeForme(4830, 3090, 600, 2460);
-    Forme[7] = creeForme(0, 5550, 5430, 315);
-    Forme[6] = creeForme(0, 5865, 5430, 315);
+    m_cadre = construitCadre({QStringLiteral("Zelund - Configuration"),
+                              Largeur,
+                              true,
+                              false,
+                              {{1, {0, 300, 5430, 315}, true},
+                               {2, {0, 600, 600, 2490}, false},
+                               {3, {0, 3090, 600, 2460}, true},
+                               {4, {4830, 600, 600, 2490}, false},
+                               {5, {4830, 3090, 600, 2460}, true},
+                               {7, {0, 5550, 5430, 315}, false},
+                               {6, {0, 5865, 5430, 315}, true}}});
     FondConfig = new VantelPanel(this);
     FondConfig->setObjectName(QStringLiteral("FondConfig"));
     placeTwips(FondConfig, 600, 615, 4245, 4935);
@@ -207,11 +210,9 @@ void Configure::appliqueSchema()
     const QList<VantelPanel *> panneaux = {TextCiel, TextLune, TextCoul, TextAnDeb, TextAnFin, FondAffDem};
     AffectationCouleurs a;
     a.fenetre = this;
-    a.degrade = QList<VantelBttn *>{CmdDeplaceFen, CmdFermer, Forme[2], Forme[4], Forme[7]} + six;
-    a.degradeInverse = {Forme[1], Forme[3], Forme[5], Forme[6]};
+    a.degrade = six;
     a.panneaux = {FondConfig};
-    a.texteBoutons = {CmdDeplaceFen, CmdFermer};
-    a.lumiere = QList<VantelBttn *>{CmdDeplaceFen, CmdFermer} + six;
+    a.lumiere = six;
     for (VantelBttn *b : six)
         a.autresTextes << b;
     for (VantelPanel *p : panneaux) {
@@ -223,6 +224,7 @@ void Configure::appliqueSchema()
         a.autresTextes << o;
         a.visualisation << o;
     }
+    m_cadre.ajouteCouleurs(a);
     Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 

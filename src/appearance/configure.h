@@ -29,9 +29,6 @@ public:
     bool editionCiel() const { return m_editionCiel; }
     QString style() const { return m_style; }
 
-    VantelBttn *CmdDeplaceFen = nullptr;
-    VantelBttn *CmdFermer = nullptr;
-    std::array<VantelBttn *, 8> Forme{}; // Forme[1] .. Forme[7]
     VantelPanel *FondConfig = nullptr;
     VantelBttn *CmdCoulCiel = nullptr;
     VantelPanel *TextCiel = nullptr;
@@ -67,6 +64,7 @@ signals:
     void aideDemandee(SujetAide sujet);
 
 private:
+    Ui::Cadre m_cadre;
     void creeCadre();
     void creeCouleurs();
     VantelPanel *creeBarre(QScrollBar *&barre, const QString &nom, const QColor &fond, int haut);

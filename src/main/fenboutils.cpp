@@ -120,20 +120,32 @@ QIcon icone(const QString &nom)
 {
     return QIcon(QStringLiteral(":/icons/bo_%1.svg").arg(nom));
 }
+
+// A tool window's frame whose side strips meet below the middle.
+Ui::DescriptionCadre cadre()
+{
+    Ui::DescriptionCadre d = Ui::cadreOutil(QStringLiteral("Zelund - Boîte à outils"), Largeur, Hauteur);
+    for (Ui::Bande &b : d.bandes) {
+        switch (b.numero) {
+        case 2: b.place = {0, 600, 600, 1380}; break;
+        case 3: b.place = {0, 1980, 600, 1440}; break;
+        case 4: b.place = {3180, 600, 600, 1380}; break;
+        case 5: b.place = {3180, 1980, 600, 1440}; break;
+        default: break;
+        }
+    }
+    return d;
+}
 } // namespace
 
 FenBOutils::FenBOutils(QWidget *parent, std::function<QString()> dateSelection)
-    : FenOutil(QStringLiteral("Zelund - Boîte à outils"), Largeur, Hauteur, {}, parent)
+    : FenOutil(cadre(), Hauteur, {}, parent)
 {
     setObjectName(QStringLiteral("FenBOutils"));
     // A tool window: X11 window managers learn of its owner (the parent) only
     // for tool windows and dialogs, and then keep it above the main window
     // and minimise and restore it with it.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
-    placeTwips(Forme[2], 0, 600, 600, 1380);
-    placeTwips(Forme[3], 0, 1980, 600, 1440);
-    placeTwips(Forme[4], 3180, 600, 600, 1380);
-    placeTwips(Forme[5], 3180, 1980, 600, 1440);
 
     FondBOutils = new VantelPanel(this);
     placeTwips(FondBOutils, 600, 615, 2595, 2775);

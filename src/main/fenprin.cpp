@@ -83,29 +83,27 @@ VantelBttn *FenPrin::creeBoutonImage(const QString &icone, const QString &infoBu
 
 void FenPrin::creeCadre()
 {
-    CmdDeplaceFen = creeBoutonDeplacement(titreAppli(), 0, 0, 4440, 315);
-    CmdReduire = creeBouton(this, QStringLiteral("-"), 4440, 0, 300, 315);
-    CmdReduire->setObjectName(QStringLiteral("CmdReduire"));
-    CmdReduire->setGradientSens(VantelBttn::Horizontal);
-    CmdReduire->setInfoBulle(QStringLiteral("Réduire"));
-    CmdReduire->setAccessibleName(QStringLiteral("Réduire"));
-    connect(CmdReduire, &VantelBttn::clicked, this, &QWidget::showMinimized);
-    CmdFermer = creeBoutonFermer(4740, 0, 300, 315);
+    // Strip 3 lies over strip 8 and carries the Moon's phase caption; the
+    // panel's views move the strips (appliqueDisposition).
+    m_cadre = construitCadre({titreAppli(),
+                              LargeurFenetre,
+                              true,
+                              true,
+                              {{4, {0, 315, 5040, 315}, true},
+                               {1, {0, 615, 600, 3480}, false},
+                               {5, {4440, 615, 600, 3480}, false},
+                               {2, {0, 4080, 600, 3165}, true},
+                               {6, {4440, 4080, 600, 3165}, true},
+                               {8, {0, 7245, 5040, 315}, false},
+                               {3, {0, 7245, 5040, 315}, false},
+                               {7, {0, 7560, 5040, 315}, true}}});
     // The main window's close button closes every window, newest first.
-    disconnect(CmdFermer, &VantelBttn::clicked, this, &QWidget::close);
-    connect(CmdFermer, &VantelBttn::clicked, this, [] { FenetreZelund::fermeTout(); });
-
-    Forme[4] = creeForme(0, 315, 5040, 315);
-    Forme[1] = creeForme(0, 615, 600, 3480);
-    Forme[5] = creeForme(4440, 615, 600, 3480);
-    Forme[2] = creeForme(0, 4080, 600, 3165);
-    Forme[6] = creeForme(4440, 4080, 600, 3165);
-    Forme[8] = creeForme(0, 7245, 5040, 315);
-    Forme[3] = creeForme(0, 7245, 5040, 315);
-    Forme[3]->setEnabled(true); // carries the Moon's phase caption
-    Forme[3]->hide();           // shown with the Moon view only
-    Forme[3]->setNature(VantelBttn::Nature::Texte);
-    Forme[7] = creeForme(0, 7560, 5040, 315);
+    disconnect(m_cadre.fermer, &VantelBttn::clicked, this, &QWidget::close);
+    connect(m_cadre.fermer, &VantelBttn::clicked, this, [] { FenetreZelund::fermeTout(); });
+    m_legendePhase = m_cadre.bande(3);
+    m_legendePhase->setEnabled(true); // carries the Moon's phase caption
+    m_legendePhase->hide();           // shown with the Moon view only
+    m_legendePhase->setNature(VantelBttn::Nature::Texte);
 }
 
 void FenPrin::creeFond()
@@ -233,15 +231,15 @@ void FenPrin::ProcCoulDefUtil()
 {
     AffectationCouleurs a;
     a.fenetre = this;
-    a.degrade = {CmdDeplaceFen, CmdReduire, CmdFermer, Forme[1], Forme[3], Forme[5], Forme[8], CmdDateJour};
+    a.degrade = {CmdDateJour};
     for (VantelBttn *j : Jour)
         a.degrade << j;
     a.degrade << CmdAnMois << CmdCompteur << CmdLune << CmdFuseauxHoraires << CmdCopier << CmdConfig << CmdAide
               << CmdApropos;
-    a.degradeInverse = {Forme[2], Forme[4], Forme[6], Forme[7], CmdBOutils, CmdPremDate, CmdDeuxDate, CmdDateAJ};
+    a.degradeInverse = {CmdBOutils, CmdPremDate, CmdDeuxDate, CmdDateAJ};
     a.panneauxInverses = {popUpInfos, FondTexteNBJ};
     a.panneaux = {Fond};
-    a.texteBoutons = {CmdDeplaceFen, CmdReduire, CmdFermer, popUpInfos};
+    a.texteBoutons = {popUpInfos};
     QList<VantelBttn *> menu = {popUpInfos->CmdApropos2};
     for (VantelBttn *b : popUpInfos->CmdCouleur)
         menu << b;
@@ -251,13 +249,14 @@ void FenPrin::ProcCoulDefUtil()
     for (VantelBttn *j : Jour)
         textes << j;
     textes << CmdBOutils << CmdAnMois << CmdPremDate << CmdDeuxDate << CmdDateAJ;
-    a.lumiere = QList<VantelBttn *>{CmdDeplaceFen, CmdReduire, CmdFermer} + menu + textes;
+    a.lumiere = menu + textes;
     for (VantelBttn *b : menu + textes)
         a.autresTextes << b;
     a.autresTextes << popUpInfos->LblChangerCoul << LDAnnee << LDMois << TexteNBJ;
     for (Ligne *l : popUpInfos->Lignes)
         a.autresTextes << l;
     a.visualisation = {LDAnnee, LDMois};
+    m_cadre.ajouteCouleurs(a);
     Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
@@ -265,7 +264,7 @@ bool FenPrin::charge(const std::function<void()> &fermeDemarrage, const std::opt
 {
     Plateforme &plateforme = Plateforme::courante();
     tailleTwips(LargeurFenetre, HauteurCourte);
-    CmdDeplaceFen->setCaption(titreAppli());
+    m_cadre.deplacement->setCaption(titreAppli());
 
     if (Reglages::courant().illisible())
         plateforme.message(Base::messageReglagesIllisibles(Reglages::courant().fichier()), Plateforme::Boutons::Ok,
@@ -336,13 +335,13 @@ bool FenPrin::charge(const std::function<void()> &fermeDemarrage, const std::opt
 void FenPrin::appliqueDisposition(bool ouverte)
 {
     const Principal::DispositionCadre d = Principal::disposition(ouverte);
-    placeTwips(Forme[3], 0, d.hautForme3, LargeurFenetre, 315);
-    placeTwips(Forme[8], 0, d.hautForme8, LargeurFenetre, 315);
-    placeTwips(Forme[7], 0, d.hautForme7, LargeurFenetre, 315);
-    placeTwips(Forme[1], 0, 615, 600, d.hauteurForme1);
-    placeTwips(Forme[5], 4440, 615, 600, d.hauteurForme5);
-    placeTwips(Forme[2], 0, d.hautForme2, 600, d.hauteurForme2);
-    placeTwips(Forme[6], 4440, d.hautForme6, 600, d.hauteurForme6);
+    placeTwips(m_legendePhase, 0, d.hautForme3, LargeurFenetre, 315);
+    placeTwips(m_cadre.bande(8), 0, d.hautForme8, LargeurFenetre, 315);
+    placeTwips(m_cadre.bande(7), 0, d.hautForme7, LargeurFenetre, 315);
+    placeTwips(m_cadre.bande(1), 0, 615, 600, d.hauteurForme1);
+    placeTwips(m_cadre.bande(5), 4440, 615, 600, d.hauteurForme5);
+    placeTwips(m_cadre.bande(2), 0, d.hautForme2, 600, d.hauteurForme2);
+    placeTwips(m_cadre.bande(6), 4440, d.hautForme6, 600, d.hauteurForme6);
     tailleTwips(LargeurFenetre, d.hauteurFenetre);
     // Grown, it moves up just enough to keep its bottom on the screen.
     if (ouverte && isVisible())
@@ -365,7 +364,7 @@ void FenPrin::montreVue()
                        static_cast<QWidget *>(FondTexteNBJ), static_cast<QWidget *>(CmdDateAJ)})
         w->setVisible(compteur);
     Image2->setVisible(lune);
-    Forme[3]->setVisible(lune);
+    m_legendePhase->setVisible(lune);
 }
 
 void FenPrin::ouvreCompteur()
@@ -418,7 +417,7 @@ void FenPrin::appuiLune()
         m_panneau = suivant;
         appliqueDisposition(false);
         Image2->hide();
-        Forme[3]->hide();
+        m_legendePhase->hide();
         return;
     }
     ouvreLune();
@@ -566,7 +565,7 @@ void FenPrin::calculePhase()
     m_valeurSelection = Dates::valeurSelection(m_selection->jour, m_selection->mois, m_selection->annee);
     m_fraction = Lune::fractionPhase(m_valeurSelection);
     const QString legende = Lune::legendePhase(m_fraction);
-    Forme[3]->setCaption(legende);
+    m_legendePhase->setCaption(legende);
     Image1->setAccessibleName(legende);
     Image1->setFraction(m_fraction);
 
@@ -576,7 +575,7 @@ void FenPrin::calculePhase()
     const QDateTime instant =
         Lune::instantDuJour(QDate(j.annee, j.mois, j.jour), Plateforme::courante().maintenant(), fuseau);
     const QString texte = Lune::texteLune(instant, fuseau).value_or(QString());
-    Forme[3]->setInfoBulle(texte);
+    m_legendePhase->setInfoBulle(texte);
     Image1->setInfoBulle(texte);
 }
 
@@ -624,7 +623,7 @@ void FenPrin::appliqueLegendes(const Principal::LegendesModifiees &l)
 void FenPrin::copie()
 {
     Plateforme &p = Plateforme::courante();
-    p.copiePressePapiers(Principal::texteCopie(m_compteur, CmdDateJour->caption(), Forme[3]->caption()));
+    p.copiePressePapiers(Principal::texteCopie(m_compteur, CmdDateJour->caption(), m_legendePhase->caption()));
     p.joueSon(19);
 }
 
@@ -771,7 +770,7 @@ void FenPrin::closeEvent(QCloseEvent *event)
 void FenPrin::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        CmdDeplaceFen->setCaption(titreAppli());
+        m_cadre.deplacement->setCaption(titreAppli());
         popUpInfos->CmdConseilDem->setCaption(PopUpInfos::legendeConseils(Parametres::courant().conseilDemarrage()));
     }
     FenetreZelund::changeEvent(event);
@@ -787,7 +786,7 @@ void FenPrin::couvreListes()
 void FenPrin::prepareClavier()
 {
     // Tab goes from the top left to the bottom right, as the controls lie.
-    QList<QWidget *> ordre{CmdReduire, CmdFermer, CmdDateJour};
+    QList<QWidget *> ordre{m_cadre.reduire, m_cadre.fermer, CmdDateJour};
     for (int i = 0; i < 28; ++i)
         ordre << Jour[i];
     ordre << Jour[28] << Jour[29] << Jour[30] << CmdBOutils << CmdAnMois << LDAnnee << LDMois << CmdCompteur << CmdLune

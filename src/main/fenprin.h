@@ -60,10 +60,6 @@ public:
     void choisitDate(const Dates::JourMoisAn &date);
 
     // Controls, by the names the rest of the program and the tests use.
-    VantelBttn *CmdDeplaceFen = nullptr;
-    VantelBttn *CmdReduire = nullptr;
-    VantelBttn *CmdFermer = nullptr;
-    std::array<VantelBttn *, 9> Forme{}; // Forme[1] .. Forme[8]
     VantelPanel *Fond = nullptr;
     VantelBttn *CmdDateJour = nullptr;
     GrilleBoutons *GrilleJours = nullptr; // holds the 31 day buttons
@@ -109,6 +105,8 @@ protected:
     void echappe() override;
 
 private:
+    Ui::Cadre m_cadre;
+    VantelBttn *m_legendePhase = nullptr; // the Moon's phase, under the Moon view
     void creeCadre();
     void creeFond();
     VantelBttn *creeBouton(QWidget *parent, const QString &caption, int g, int h, int l, int ht);

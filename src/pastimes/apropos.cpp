@@ -28,13 +28,16 @@ Apropos::Apropos(QWidget *parent)
 
 void Apropos::creeControles()
 {
-    std::tie(CmdDeplaceFen, CmdFermer) = creeBarreTitre(QStringLiteral("A propos de Zelund +"), 5340);
-    Forme[1] = creeForme(0, 315, 5340, 285);
-    Forme[2] = creeForme(0, 600, 585, 1170);
-    Forme[3] = creeForme(0, 1770, 585, 1170);
-    Forme[4] = creeForme(4740, 600, 600, 1170);
-    Forme[5] = creeForme(4740, 1770, 600, 1170);
-    Forme[6] = creeForme(0, 3255, 5340, 300);
+    m_cadre = construitCadre({QStringLiteral("A propos de Zelund +"),
+                              5340,
+                              true,
+                              false,
+                              {{1, {0, 315, 5340, 285}, true},
+                               {2, {0, 600, 585, 1170}, false},
+                               {3, {0, 1770, 585, 1170}, true},
+                               {4, {4740, 600, 600, 1170}, false},
+                               {5, {4740, 1770, 600, 1170}, true},
+                               {6, {0, 3255, 5340, 300}, true}}});
 
     Image1 = new QFrame(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -63,12 +66,12 @@ void Apropos::appliqueCouleurs()
 {
     AffectationCouleurs a;
     a.fenetre = this;
-    a.degrade = {CmdDeplaceFen, CmdFermer, CmdSite, Forme[2], Forme[4]};
-    a.degradeInverse = {Forme[1], Forme[3], Forme[5], Forme[6]};
-    a.texteBoutons = {CmdDeplaceFen, CmdFermer, CmdSite};
-    a.lumiere = {CmdDeplaceFen, CmdFermer, CmdSite};
+    a.degrade = {CmdSite};
+    a.texteBoutons = {CmdSite};
+    a.lumiere = {CmdSite};
     a.autresTextes = {Image2};
     a.visualisation = {Image1, m_interieur, Image2};
+    m_cadre.ajouteCouleurs(a);
     Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 

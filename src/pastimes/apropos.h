@@ -29,9 +29,6 @@ public:
     int hauteurFeuille() const { return m_hauteur; }
     int hauteurViewport() const;
 
-    VantelBttn *CmdDeplaceFen = nullptr;
-    VantelBttn *CmdFermer = nullptr;
-    std::array<VantelBttn *, 7> Forme{}; // Forme[1] .. Forme[6]
     QFrame *Image1 = nullptr;
     FeuilleApropos *Image2 = nullptr;
     VantelBttn *CmdSite = nullptr;
@@ -48,6 +45,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    Ui::Cadre m_cadre;
     void creeControles();
     void appliqueCouleurs();
     void imprimeTexte();

@@ -18,14 +18,17 @@ FenCompte::FenCompte(const QString &titre, const QFont &police, QWidget *parent)
     : FenetreZelund(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    std::tie(CmdDeplaceFen, CmdFermer) = creeBarreTitre(titre, Largeur);
-    Forme[1] = creeForme(0, 300, Largeur, 315);
-    Forme[2] = creeForme(0, 615, 600, 205);
-    Forme[3] = creeForme(0, 820, 600, 200);
-    Forme[4] = creeForme(6195, 615, 600, 205);
-    Forme[5] = creeForme(6195, 820, 600, 200);
-    Forme[7] = creeForme(0, 1020, Largeur, 315);
-    Forme[6] = creeForme(0, 1335, Largeur, 315);
+    m_cadre = construitCadre({titre,
+                              Largeur,
+                              true,
+                              false,
+                              {{1, {0, 300, Largeur, 315}, true},
+                               {2, {0, 615, 600, 205}, false},
+                               {3, {0, 820, 600, 200}, true},
+                               {4, {6195, 615, 600, 205}, false},
+                               {5, {6195, 820, 600, 200}, true},
+                               {7, {0, 1020, Largeur, 315}, false},
+                               {6, {0, 1335, Largeur, 315}, true}}});
 
     AfficheTemps = new QLabel(this);
     AfficheTemps->setObjectName(QStringLiteral("AfficheTemps"));
@@ -48,10 +51,11 @@ FenCompte::FenCompte(const QString &titre, const QFont &police, QWidget *parent)
 
 void FenCompte::appliqueCouleurs()
 {
-    // Framed as a tool window, its side strips placed its own way.
-    AffectationCouleurs a = FenOutil::couleursCadre(this, CmdDeplaceFen, CmdFermer, Forme);
+    AffectationCouleurs a;
+    a.fenetre = this;
     a.autresTextes = {AfficheTemps};
     a.visualisation = {AfficheTemps};
+    m_cadre.ajouteCouleurs(a);
     Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 

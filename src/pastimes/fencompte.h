@@ -14,9 +14,6 @@ class FenCompte : public FenetreZelund
 {
     Q_OBJECT
 public:
-    VantelBttn *CmdDeplaceFen = nullptr;
-    VantelBttn *CmdFermer = nullptr;
-    std::array<VantelBttn *, 8> Forme{}; // Forme[1] .. Forme[7]
     QLabel *AfficheTemps = nullptr;
     QTimer *Timer1 = nullptr;
 
@@ -34,6 +31,7 @@ protected:
     void termine();
 
 private:
+    Ui::Cadre m_cadre;
     void appliqueCouleurs();
 
     bool m_lance = false;

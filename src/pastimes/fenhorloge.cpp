@@ -19,15 +19,18 @@ FenHorloge::FenHorloge(QWidget *parent)
 {
     setObjectName(QStringLiteral("FenHorloge"));
     setAttribute(Qt::WA_DeleteOnClose);
-    CmdDeplaceFen = creeBoutonDeplacement(QString(), 0, 0, Largeur, 315);
+    m_cadre = construitCadre({QString(),
+                              Largeur,
+                              false,
+                              false,
+                              {{1, {0, 300, Largeur, 315}, true},
+                               {2, {0, 615, 600, 1000}, false},
+                               {3, {0, 1615, 600, 1000}, true},
+                               {4, {2600, 615, 595, 1000}, false},
+                               {5, {2600, 1615, 595, 1000}, true},
+                               {7, {0, 2610, Largeur, 315}, false},
+                               {6, {0, 2910, Largeur, 315}, true}}});
     setWindowTitle(QStringLiteral("Horloge analogique"));
-    Forme[1] = creeForme(0, 300, Largeur, 315);
-    Forme[2] = creeForme(0, 615, 600, 1000);
-    Forme[3] = creeForme(0, 1615, 600, 1000);
-    Forme[4] = creeForme(2600, 615, 595, 1000);
-    Forme[5] = creeForme(2600, 1615, 595, 1000);
-    Forme[7] = creeForme(0, 2610, Largeur, 315);
-    Forme[6] = creeForme(0, 2910, Largeur, 315);
 
     FondHorloge = new CadranHorloge(this);
     placeTwips(FondHorloge, 600, 615, 2000, 2000);
@@ -51,12 +54,9 @@ void FenHorloge::appliqueCouleurs()
 {
     AffectationCouleurs a;
     a.fenetre = this;
-    a.degrade = {CmdDeplaceFen, Forme[2], Forme[4], Forme[7]};
-    a.degradeInverse = {Forme[1], Forme[3], Forme[5], Forme[6]};
-    a.texteBoutons = {CmdDeplaceFen};
-    a.lumiere = {CmdDeplaceFen};
     a.autresTextes = {FondHorloge};
     a.visualisation = {FondHorloge};
+    m_cadre.ajouteCouleurs(a);
     Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
     FondHorloge->setCouleurAiguilles(Ui::couleurVb(Parametres::courant().couleurs().valeur[Couleurs::TexteBoutons]));
 }

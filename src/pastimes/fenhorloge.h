@@ -19,8 +19,6 @@ public:
     // Sets the hands to the time of day and waits for the next wall-clock second.
     void tic();
 
-    VantelBttn *CmdDeplaceFen = nullptr;
-    std::array<VantelBttn *, 8> Forme{}; // Forme[1] .. Forme[7]
     CadranHorloge *FondHorloge = nullptr;
     QTimer *Timer1 = nullptr;
 
@@ -31,5 +29,6 @@ protected:
     void echappe() override;
 
 private:
+    Ui::Cadre m_cadre;
     void appliqueCouleurs();
 };

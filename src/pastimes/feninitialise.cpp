@@ -58,14 +58,17 @@ FenInitialise::FenInitialise(QWidget *parent)
 
 void FenInitialise::creeCadre()
 {
-    CmdDeplaceFen = creeBoutonDeplacement(QStringLiteral("Zelund - La fortune ?"), 0, 0, Largeur, 315);
-    Forme[1] = creeForme(0, 300, Largeur, 315);
-    Forme[2] = creeForme(0, 615, 600, 1140);
-    Forme[3] = creeForme(0, 1755, 600, 1140);
-    Forme[4] = creeForme(2940, 615, 600, 1140);
-    Forme[5] = creeForme(2940, 1755, 600, 1140);
-    Forme[7] = creeForme(0, 2880, Largeur, 315);
-    Forme[6] = creeForme(0, 3195, Largeur, 315);
+    m_cadre = construitCadre({QStringLiteral("Zelund - La fortune ?"),
+                              Largeur,
+                              false,
+                              false,
+                              {{1, {0, 300, Largeur, 315}, true},
+                               {2, {0, 615, 600, 1140}, false},
+                               {3, {0, 1755, 600, 1140}, true},
+                               {4, {2940, 615, 600, 1140}, false},
+                               {5, {2940, 1755, 600, 1140}, true},
+                               {7, {0, 2880, Largeur, 315}, false},
+                               {6, {0, 3195, Largeur, 315}, true}}});
 }
 
 QLabel *FenInitialise::creeLabel(const QString &texte, const QFont &police, int g, int h, int l, int ht)
@@ -128,12 +131,11 @@ void FenInitialise::appliqueCouleurs()
 {
     AffectationCouleurs a;
     a.fenetre = this;
-    a.degrade = {CmdDeplaceFen, Forme[2], Forme[4], Forme[7]};
-    a.degradeInverse = {Forme[1], Forme[3], Forme[5], Forme[6], Command1};
+    a.degradeInverse = {Command1};
     a.panneaux = {FondInitialise};
-    a.texteBoutons = {CmdDeplaceFen};
-    a.lumiere = {CmdDeplaceFen, Command1};
+    a.lumiere = {Command1};
     a.autresTextes = {Command1, Label1, Label2, Label3, Label4};
+    m_cadre.ajouteCouleurs(a);
     Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 

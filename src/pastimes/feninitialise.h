@@ -22,8 +22,6 @@ public:
     // Shows the dialog, not modal.
     void montre();
 
-    VantelBttn *CmdDeplaceFen = nullptr;
-    std::array<VantelBttn *, 8> Forme{}; // Forme[1] .. Forme[7]
     VantelPanel *FondInitialise = nullptr;
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
@@ -42,6 +40,7 @@ protected:
     void echappe() override;
 
 private:
+    Ui::Cadre m_cadre;
     void creeCadre();
     void creeReglages();
     QLabel *creeLabel(const QString &texte, const QFont &police, int g, int h, int l, int ht);

@@ -69,14 +69,17 @@ void FenLoterie::reprend(int nbBoules, int nbPartants)
 
 void FenLoterie::creeCadre()
 {
-    std::tie(CmdDeplaceFen, CmdFermer) = creeBarreTitre(QStringLiteral("Zelund - La fortune ?"), Largeur);
-    Forme[1] = creeForme(0, 300, Largeur, 315);
-    Forme[2] = creeForme(0, 615, 600, 2550);
-    Forme[3] = creeForme(0, 3165, 600, 2550);
-    Forme[4] = creeForme(2895, 615, 585, 2550);
-    Forme[5] = creeForme(2895, 3165, 585, 2550);
-    Forme[7] = creeForme(0, 5700, Largeur, 315);
-    Forme[6] = creeForme(0, 5985, Largeur, 315);
+    m_cadre = construitCadre({QStringLiteral("Zelund - La fortune ?"),
+                              Largeur,
+                              true,
+                              false,
+                              {{1, {0, 300, Largeur, 315}, true},
+                               {2, {0, 615, 600, 2550}, false},
+                               {3, {0, 3165, 600, 2550}, true},
+                               {4, {2895, 615, 585, 2550}, false},
+                               {5, {2895, 3165, 585, 2550}, true},
+                               {7, {0, 5700, Largeur, 315}, false},
+                               {6, {0, 5985, Largeur, 315}, true}}});
 }
 
 void FenLoterie::creeBoules()
@@ -124,12 +127,11 @@ void FenLoterie::appliqueCouleurs()
 {
     AffectationCouleurs a;
     a.fenetre = this;
-    a.degrade = {CmdDeplaceFen, CmdFermer, Forme[2], Forme[4], Forme[7]};
-    a.degradeInverse = {Forme[1], Forme[3], Forme[5], Forme[6], CmdLanceBoule, CmdNouvelleDonne};
+    a.degradeInverse = {CmdLanceBoule, CmdNouvelleDonne};
     a.panneaux = {FondLoterie};
-    a.texteBoutons = {CmdDeplaceFen, CmdFermer};
-    a.lumiere = {CmdDeplaceFen, CmdFermer, CmdLanceBoule};
+    a.lumiere = {CmdLanceBoule};
     a.autresTextes = {CmdLanceBoule};
+    m_cadre.ajouteCouleurs(a);
     Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 

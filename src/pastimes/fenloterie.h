@@ -35,9 +35,6 @@ public:
     // The new deal: its counts, and the window on screen again.
     void reprend(int nbBoules, int nbPartants);
 
-    VantelBttn *CmdDeplaceFen = nullptr;
-    VantelBttn *CmdFermer = nullptr;
-    std::array<VantelBttn *, 8> Forme{}; // frame strips Forme[1] .. Forme[7]
     VantelPanel *FondLoterie = nullptr;
     std::array<BouleLoterie *, 8> Boule{}; // Boule[1] .. Boule[7]
     std::array<QLabel *, 8> Etiquette1{};  // Etiquette1[1] .. Etiquette1[7]
@@ -57,6 +54,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    Ui::Cadre m_cadre;
     void creeCadre();
     void creeBoules();
     void appliqueCouleurs();

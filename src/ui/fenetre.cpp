@@ -4,8 +4,8 @@
 #include "base/twips.h"
 #include "ui/vantelbttn.h"
 
-#include <QApplication>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QEventLoop>
@@ -241,7 +241,12 @@ void FenetreZelund::placeTwips(QWidget *w, int gauche, int haut, int largeur, in
     w->setGeometry(Base::px(gauche), Base::px(haut), Base::px(largeur), Base::px(hauteur));
 }
 
-VantelBttn *FenetreZelund::creeBoutonDeplacement(const QString &titre, int gauche, int haut, int largeur, int hauteur)
+namespace {
+constexpr int HauteurBarre = 315; // the title bar's buttons
+constexpr int LargeurBouton = 300;
+} // namespace
+
+VantelBttn *FenetreZelund::creeBoutonDeplacement(const QString &titre, int largeur)
 {
     auto *b = new VantelBttn(titre, this);
     b->setObjectName(QStringLiteral("CmdDeplaceFen"));
@@ -249,21 +254,32 @@ VantelBttn *FenetreZelund::creeBoutonDeplacement(const QString &titre, int gauch
     b->setInfoBulle(QStringLiteral("Déplacement de la fenêtre"));
     b->setNature(VantelBttn::Nature::Texte); // the window's title
     b->setFocusPolicy(Qt::NoFocus);
-    placeTwips(b, gauche, haut, largeur, hauteur);
+    placeTwips(b, 0, 0, largeur, HauteurBarre);
     new PoigneeDeplacement(b);
     setWindowTitle(titre);
     return b;
 }
 
-VantelBttn *FenetreZelund::creeBoutonFermer(int gauche, int haut, int largeur, int hauteur,
-                                            std::function<void()> aLaFermeture)
+VantelBttn *FenetreZelund::creeBoutonReduire(int gauche, int largeur)
+{
+    auto *b = new VantelBttn(QStringLiteral("-"), this);
+    b->setObjectName(QStringLiteral("CmdReduire"));
+    b->setGradientSens(VantelBttn::Horizontal);
+    b->setInfoBulle(QStringLiteral("Réduire"));
+    b->setAccessibleName(QStringLiteral("Réduire"));
+    placeTwips(b, gauche, 0, largeur, HauteurBarre);
+    connect(b, &VantelBttn::clicked, this, &QWidget::showMinimized);
+    return b;
+}
+
+VantelBttn *FenetreZelund::creeBoutonFermer(int gauche, int largeur, std::function<void()> aLaFermeture)
 {
     auto *b = new VantelBttn(QStringLiteral("x"), this);
     b->setObjectName(QStringLiteral("CmdFermer"));
     b->setGradientSens(VantelBttn::Horizontal);
     b->setInfoBulle(QStringLiteral("Fermer"));
     b->setAccessibleName(QStringLiteral("Fermer"));
-    placeTwips(b, gauche, haut, largeur, hauteur);
+    placeTwips(b, gauche, 0, largeur, HauteurBarre);
     connect(b, &VantelBttn::clicked, this, [this, fin = std::move(aLaFermeture)] {
         if (fin)
             fin();
@@ -273,25 +289,26 @@ VantelBttn *FenetreZelund::creeBoutonFermer(int gauche, int haut, int largeur, i
     return b;
 }
 
-std::pair<VantelBttn *, VantelBttn *> FenetreZelund::creeBarreTitre(const QString &titre, int largeur,
-                                                                    std::function<void()> aLaFermeture)
+Ui::Cadre FenetreZelund::construitCadre(const Ui::DescriptionCadre &d, std::function<void()> aLaFermeture)
 {
-    constexpr int LargeurFermer = 300;
-    constexpr int Hauteur = 315;
-    auto *deplacement = creeBoutonDeplacement(titre, 0, 0, largeur - LargeurFermer, Hauteur);
-    auto *fermer = creeBoutonFermer(largeur - LargeurFermer, 0, LargeurFermer, Hauteur, std::move(aLaFermeture));
-    return {deplacement, fermer};
-}
-
-VantelBttn *FenetreZelund::creeForme(int gauche, int haut, int largeur, int hauteur)
-{
-    auto *b = new VantelBttn(QString(), this);
-    b->setNature(VantelBttn::Nature::Decor);
-    b->setGradientSens(VantelBttn::Horizontal);
-    b->setEnabled(false);
-    b->setFocusPolicy(Qt::NoFocus);
-    placeTwips(b, gauche, haut, largeur, hauteur);
-    return b;
+    Ui::Cadre c;
+    const int boutons = (d.fermer ? LargeurBouton : 0) + (d.reduire ? LargeurBouton : 0);
+    c.deplacement = creeBoutonDeplacement(d.titre, d.largeur - boutons);
+    if (d.reduire)
+        c.reduire = creeBoutonReduire(d.largeur - boutons, LargeurBouton);
+    if (d.fermer)
+        c.fermer = creeBoutonFermer(d.largeur - LargeurBouton, LargeurBouton, std::move(aLaFermeture));
+    for (const Ui::Bande &bande : d.bandes) {
+        auto *b = new VantelBttn(QString(), this);
+        b->setObjectName(QStringLiteral("Forme%1").arg(bande.numero));
+        b->setNature(VantelBttn::Nature::Decor);
+        b->setGradientSens(VantelBttn::Horizontal);
+        b->setEnabled(false);
+        b->setFocusPolicy(Qt::NoFocus);
+        placeTwips(b, bande.place.x(), bande.place.y(), bande.place.width(), bande.place.height());
+        c.bandes.append({bande.numero, b, bande.inverse});
+    }
+    return c;
 }
 
 void FenetreZelund::showEvent(QShowEvent *event)

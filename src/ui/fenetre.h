@@ -1,12 +1,12 @@
 #pragma once
 
+#include "ui/cadre.h"
+
 #include <QList>
 #include <QPoint>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
-#include <tuple>
-#include <utility>
 
 class QEventLoop;
 class VantelBttn;
@@ -66,16 +66,10 @@ protected:
     // what the list is from a label it points to, one that is never shown.
     static void nommeListe(QWidget *liste, const QString &nom);
 
-    VantelBttn *creeBoutonDeplacement(const QString &titre, int gauche, int haut, int largeur, int hauteur);
-    // The close button; aLaFermeture, if any, runs when it is pressed, just
+    // Builds the frame a description tells: the title bar's buttons, then the
+    // strips. aLaFermeture, if any, runs when the close button is pressed, just
     // before the window closes.
-    VantelBttn *creeBoutonFermer(int gauche, int haut, int largeur, int hauteur,
-                                 std::function<void()> aLaFermeture = {});
-    // The title bar across largeur twips: the drag button, the close button at
-    // its right end. Returns both, in that order.
-    std::pair<VantelBttn *, VantelBttn *> creeBarreTitre(const QString &titre, int largeur,
-                                                         std::function<void()> aLaFermeture = {});
-    VantelBttn *creeForme(int gauche, int haut, int largeur, int hauteur);
+    Ui::Cadre construitCadre(const Ui::DescriptionCadre &description, std::function<void()> aLaFermeture = {});
 
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -85,6 +79,10 @@ protected:
     virtual void echappe();
 
 private:
+    VantelBttn *creeBoutonDeplacement(const QString &titre, int largeur);
+    VantelBttn *creeBoutonFermer(int gauche, int largeur, std::function<void()> aLaFermeture);
+    VantelBttn *creeBoutonReduire(int gauche, int largeur);
+
     QEventLoop *m_boucleModale = nullptr;
     bool m_place = false;
     QPointer<VantelBttn> m_fermer;

@@ -1,11 +1,11 @@
 #include "ui/vantelbttn.h"
 
 #include "base/parametres.h"
+#include "ui/degrade.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
-#include <QLinearGradient>
 #include <QMetaMethod>
 #include <QPainter>
 #include <QPointer>
@@ -303,15 +303,10 @@ void VantelBttn::paintEvent(QPaintEvent *)
     const bool enfonce = isDown();
     const bool survol = m_survol && actif;
 
-    if (m_degrade) {
-        QLinearGradient g = m_sens == Horizontal ? QLinearGradient(r.topLeft(), r.topRight())
-                                                 : QLinearGradient(r.topLeft(), r.bottomLeft());
-        g.setColorAt(0, enfonce ? m_fin : m_debut);
-        g.setColorAt(1, enfonce ? m_debut : m_fin);
-        p.fillRect(r, g);
-    } else {
-        p.fillRect(r, survol ? m_fondSurvol : m_fond);
-    }
+    // Pressed, the gradient turns round.
+    Ui::peintFond(
+        p, r,
+        {m_degrade, enfonce ? m_fin : m_debut, enfonce ? m_debut : m_fin, m_sens, survol ? m_fondSurvol : m_fond});
 
     // A thin bevel: light above and at the left, shade below and at the right.
     const QColor clair(255, 255, 255, enfonce ? 40 : 110);

@@ -1,8 +1,9 @@
 #include "ui/vantelpanel.h"
 
+#include "ui/degrade.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -100,15 +101,7 @@ void VantelPanel::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     const QRectF r = rect();
-    if (m_degrade) {
-        QLinearGradient g =
-            m_sens == 1 ? QLinearGradient(r.topLeft(), r.topRight()) : QLinearGradient(r.topLeft(), r.bottomLeft());
-        g.setColorAt(0, m_debut);
-        g.setColorAt(1, m_fin);
-        p.fillRect(r, g);
-    } else {
-        p.fillRect(r, m_fond);
-    }
+    Ui::peintFond(p, r, {m_degrade, m_debut, m_fin, m_sens, m_fond});
     if (!m_caption.isEmpty()) {
         p.setPen(m_texte);
         p.drawText(r.adjusted(4, 2, -4, -2), Qt::AlignHCenter | Qt::AlignTop, m_caption);

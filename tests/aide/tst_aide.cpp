@@ -6,6 +6,7 @@
 #include "base/donnees.h"
 #include "base/parametres.h"
 #include "support/cles.h"
+#include "support/controle.h"
 #include "support/fauxplateforme.h"
 #include "ui/vantelbttn.h"
 
@@ -193,7 +194,7 @@ private slots:
         QVERIFY(f->isVisible());
         QCOMPARE(f->Texte->source().fileName(), QStringLiteral("index.html"));
         // Closing frees the viewer; the next request opens a fresh one.
-        QTest::mouseClick(f->CmdFermer, Qt::LeftButton);
+        QTest::mouseClick(bouton(f, "CmdFermer"), Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!FenAide::ouverte());
     }

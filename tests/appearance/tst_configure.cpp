@@ -4,6 +4,7 @@
 #include "base/parametres.h"
 #include "support/aidesdemandees.h"
 #include "support/cles.h"
+#include "support/controle.h"
 #include "support/fauxplateforme.h"
 #include "ui/vantelbttn.h"
 #include "ui/vantelpanel.h"
@@ -203,7 +204,7 @@ private slots:
         if (annuler)
             QTest::mouseClick(d.CmdCoulOK, Qt::LeftButton);
         d.ScrollDeb->setValue(1900);
-        QTest::mouseClick(annuler ? d.CmdAnnul : d.CmdFermer, Qt::LeftButton);
+        QTest::mouseClick(annuler ? d.CmdAnnul : bouton(d, "CmdFermer"), Qt::LeftButton);
 
         QVERIFY(!d.isVisible());
         QCOMPARE(stockees(Reglages(banc.fichierReglages())), avant);

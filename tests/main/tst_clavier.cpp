@@ -6,6 +6,7 @@
 #include "main/popupinfos.h"
 #include "moon/imagelune.h"
 #include "support/aidesdemandees.h"
+#include "support/controle.h"
 #include "support/fenprinchargee.h"
 #include "ui/vantelbttn.h"
 
@@ -30,7 +31,7 @@ struct Fenetre : FenPrinChargee
     QStringList vue() const
     {
         return {f.CmdDateJour->caption(), Dates::texteCourt(f.selection().value_or(Dates::JourMoisAn{})),
-                f.Forme[3]->caption(), f.Forme[3]->infoBulle(), QString::number(f.valeurSelection())};
+                bouton(f, "Forme3")->caption(), bouton(f, "Forme3")->infoBulle(), QString::number(f.valeurSelection())};
     }
 };
 
@@ -192,7 +193,7 @@ private slots:
         QVERIFY(f.boiteOutils() && f.boiteOutils()->isVisible());
         f.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f));
-        f.CmdReduire->setFocus(Qt::TabFocusReason);
+        bouton(f, "CmdReduire")->setFocus(Qt::TabFocusReason);
         const QList<QWidget *> vus = tabulations();
         QVERIFY(vus.contains(f.CmdBOutils));
         for (QWidget *cache : {f.CmdCompteur, f.CmdLune, f.CmdCopier, f.CmdConfig, f.CmdApropos})
@@ -207,7 +208,7 @@ private slots:
         const QString appui = QAccessibleActionInterface::pressAction();
         const QString menu = QAccessibleActionInterface::showMenuAction();
         const QString focus = QAccessibleActionInterface::setFocusAction();
-        const QString lune = f.Forme[3]->caption();
+        const QString lune = bouton(f, "Forme3")->caption();
         QVERIFY(!lune.isEmpty());
         const auto lu = [](QWidget *c) {
             QAccessibleInterface *i = QAccessible::queryAccessibleInterface(c);
@@ -224,9 +225,9 @@ private slots:
             {f.CmdBOutils, attendu(QAccessible::Button, "Zelund + : boîte à outils", {appui, menu, focus})},
             {f.CmdAide, attendu(QAccessible::Button, "Appel de l'aide sur la fenêtre/Appel de l'aide générale",
                                 {appui, menu, focus})},
-            {f.CmdDeplaceFen, attendu(QAccessible::StaticText, "Zelund", {})},
-            {f.Forme[1], attendu(QAccessible::Separator, "", {})},
-            {f.Forme[3], attendu(QAccessible::StaticText, lune, {})}, // the Moon's phase
+            {bouton(f, "CmdDeplaceFen"), attendu(QAccessible::StaticText, "Zelund", {})},
+            {bouton(f, "Forme1"), attendu(QAccessible::Separator, "", {})},
+            {bouton(f, "Forme3"), attendu(QAccessible::StaticText, lune, {})}, // the Moon's phase
             {f.Image1, attendu(QAccessible::Graphic, lune, {})}};
         for (const auto &[controle, ligne] : lignes)
             QCOMPARE(lu(controle), ligne);
@@ -240,14 +241,14 @@ private slots:
         w.choisit(date(3, 2, 2001)); // 29 to 31 disabled
         f.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f));
-        f.CmdReduire->setFocus(Qt::TabFocusReason);
+        bouton(f, "CmdReduire")->setFocus(Qt::TabFocusReason);
         QList<QWidget *> vus;
         for (int i = 0; i < 60 && !vus.contains(QApplication::focusWidget()); ++i) {
             vus << QApplication::focusWidget();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         // The day grid is one stop, on the selected day.
-        QList<QWidget *> attendus{f.CmdReduire, f.CmdFermer, f.CmdDateJour, f.Jour[2]};
+        QList<QWidget *> attendus{bouton(f, "CmdReduire"), bouton(f, "CmdFermer"), f.CmdDateJour, f.Jour[2]};
         attendus << f.CmdBOutils << f.CmdAnMois << f.CmdCompteur << f.CmdLune << f.CmdFuseauxHoraires << f.CmdCopier
                  << f.CmdConfig << f.CmdAide << f.CmdApropos;
         QCOMPARE(vus, attendus);

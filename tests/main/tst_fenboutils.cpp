@@ -7,6 +7,7 @@
 #include "pastimes/fencompte.h"
 #include "pastimes/fenhorloge.h"
 #include "support/aidesdemandees.h"
+#include "support/controle.h"
 #include "support/fauxplateforme.h"
 #include "support/fenprinchargee.h"
 #include "ui/vantelbttn.h"
@@ -169,7 +170,7 @@ private slots:
         QVERIFY(static_cast<FenCompte *>(FenBOutils::fenetre(FenBOutils::An2001))->Timer1->isActive());
         QPointer<FenetreZelund> c = FenBOutils::fenetre(FenBOutils::Calendrier);
         c->move(5, 5);
-        QTest::mouseClick(b->CmdFermer, Qt::LeftButton);
+        QTest::mouseClick(bouton(b, "CmdFermer"), Qt::LeftButton);
         QVERIFY(ouverte(c));
 
         FenBOutils nouvelle;

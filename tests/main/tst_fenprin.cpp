@@ -6,6 +6,7 @@
 #include "main/fenprin.h"
 #include "main/popupinfos.h"
 #include "moon/imagelune.h"
+#include "support/controle.h"
 #include "support/fenprinchargee.h"
 #include "ui/vantelbttn.h"
 
@@ -69,9 +70,9 @@ private slots:
         QCOMPARE(banc.relu(Cles::Conseils, Cles::ConseilDemarrage), Cles::Oui);
         // The default colours are painted, the lower strips the other way, yet
         // nothing about colours reaches the store until the user changes one.
-        QCOMPARE(f.CmdDeplaceFen->gradientColorStart(), QColor(0, 128, 128));
-        QCOMPARE(f.Forme[2]->gradientColorStart(), QColor(224, 224, 224));
-        QCOMPARE(f.CmdDeplaceFen->highlightColor(), QColor(0x6C, 0xFF, 0xDE));
+        QCOMPARE(bouton(f, "CmdDeplaceFen")->gradientColorStart(), QColor(0, 128, 128));
+        QCOMPARE(bouton(f, "Forme2")->gradientColorStart(), QColor(224, 224, 224));
+        QCOMPARE(bouton(f, "CmdDeplaceFen")->highlightColor(), QColor(0x6C, 0xFF, 0xDE));
         QVERIFY(!banc.present(Cles::SectionCouleurs, Cles::CouleursCles[0]));
         // The lists drive the grid; the year alone refreshes it too, once start-up is over.
         f.LDMois->setCurrentIndex(1);
@@ -100,9 +101,9 @@ private slots:
         // 21 h 42 UT: the 24th or the 25th according to the machine's time zone.
         QVERIFY2(lune.contains(QRegularExpression(QStringLiteral("\nPleine lune : (lundi 24|mardi 25) juin 2002 à "))),
                  qPrintable(lune));
-        QCOMPARE(f.Forme[3]->accessibleDescription(), lune);
+        QCOMPARE(bouton(f, "Forme3")->accessibleDescription(), lune);
         QCOMPARE(f.Image1->accessibleDescription(), lune);
-        QCOMPARE(f.Forme[3]->caption(), QStringLiteral("Lune croissante"));
+        QCOMPARE(bouton(f, "Forme3")->caption(), QStringLiteral("Lune croissante"));
         f.CmdLune->click();
         QTest::mouseMove(f.Image1, QPoint(5, 5));
         QCOMPARE(f.Image1->toolTip(), lune);
@@ -226,12 +227,12 @@ private slots:
         w.changeCouleur(Couleurs::DebutDegrade);
         QVERIFY(w.menu()->isHidden());
         QCOMPARE(w.lit(Couleurs::DebutDegrade), QStringLiteral("255"));
-        QCOMPARE(w.f.CmdDeplaceFen->gradientColorStart(), QColor(255, 0, 0)); // repainted at once
-        QCOMPARE(w.f.Forme[2]->gradientColorEnd(), QColor(255, 0, 0));
+        QCOMPARE(bouton(w.f, "CmdDeplaceFen")->gradientColorStart(), QColor(255, 0, 0)); // repainted at once
+        QCOMPARE(bouton(w.f, "Forme2")->gradientColorEnd(), QColor(255, 0, 0));
         // Cancelled: the colour keeps its value and is written back as it was read.
         w.changeCouleur(Couleurs::FinDegrade);
         QCOMPARE(w.lit(Couleurs::FinDegrade), QStringLiteral("&HE0E0E0"));
-        QCOMPARE(w.f.CmdDeplaceFen->gradientColorEnd(), QColor(224, 224, 224));
+        QCOMPARE(bouton(w.f, "CmdDeplaceFen")->gradientColorEnd(), QColor(224, 224, 224));
         w.changeCouleur(Couleurs::Visualisation);
         QCOMPARE(w.lit(Couleurs::Visualisation), QString::number(0x00FF00));
         QCOMPARE(w.f.LDAnnee->palette().color(QPalette::Base), QColor(0, 255, 0));
@@ -243,7 +244,7 @@ private slots:
         for (int i = 0; i < Couleurs::Nombre; ++i)
             lus << w.lit(i);
         QCOMPARE(lus, (QStringList{"8421376", "14737632", "8421376", "14614380", "16777215", "8421376", "13816320"}));
-        QCOMPARE(w.f.CmdDeplaceFen->gradientColorStart(), QColor(0, 128, 128));
+        QCOMPARE(bouton(w.f, "CmdDeplaceFen")->gradientColorStart(), QColor(0, 128, 128));
     }
 
     void interrupteurs_data()

@@ -4,6 +4,7 @@
 #include "main/fenprin.h"
 #include "moon/imagelune.h"
 #include "support/aidesdemandees.h"
+#include "support/controle.h"
 #include "support/fenprinchargee.h"
 #include "ui/vantelbttn.h"
 #include "ui/vantelpanel.h"
@@ -32,7 +33,7 @@ private slots:
         Fenetre w;
         QCOMPARE(w.legende(), QStringLiteral("Dimanche 18 novembre 2001"));
         QVERIFY(w.f.selection() == (Dates::JourMoisAn{18, 11, 2001}));
-        QCOMPARE(w.f.Forme[3]->caption(), QStringLiteral("Lune croissante"));
+        QCOMPARE(w.bouton(f, "Forme3")->caption(), QStringLiteral("Lune croissante"));
         QCOMPARE(w.f.Image1->fraction(), w.f.fractionPhase());
         // Browse elsewhere, then the caption button comes back to today.
         w.choisit(4, 7, 1969);
@@ -154,7 +155,7 @@ private slots:
             QCOMPARE(w.f.Image2->isVisible(), lune);
         }
         // The bottom strip reads the Moon's phase only under the Moon.
-        QCOMPARE(w.f.Forme[3]->isVisible(), lune);
+        QCOMPARE(bouton(w.f, "Forme3")->isVisible(), lune);
         // The help button opens the counter's page while the counter shows.
         AidesDemandees aides(&w.f);
         w.clique(w.f.CmdAide);

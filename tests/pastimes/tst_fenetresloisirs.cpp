@@ -4,6 +4,7 @@
 #include "pastimes/fen2010.h"
 #include "pastimes/fenhorloge.h"
 #include "support/aidesdemandees.h"
+#include "support/controle.h"
 #include "support/fauxplateforme.h"
 #include "ui/vantelbttn.h"
 
@@ -132,7 +133,7 @@ private slots:
         f->hide();
         f->show();
         QCOMPARE(f->Timer1->isActive(), compteEncore);
-        QTest::mouseClick(f->CmdFermer, Qt::LeftButton);
+        QTest::mouseClick(bouton(f, "CmdFermer"), Qt::LeftButton);
         QVERIFY(!f->Timer1->isActive());
         supprimeFermees();
         QVERIFY(!f);
@@ -181,7 +182,7 @@ private slots:
         QTest::mouseClick(a.CmdSite, Qt::LeftButton);
         QCOMPARE(banc.plateforme.adresses, site.isEmpty() ? QStringList{} : QStringList{site});
         QCOMPARE(aides.sujets(), site.isEmpty() ? QList<int>{0} : QList<int>{});
-        QTest::mouseClick(a.CmdFermer, Qt::LeftButton);
+        QTest::mouseClick(bouton(a, "CmdFermer"), Qt::LeftButton);
         QVERIFY(!a.isVisible() && !a.Minuterie1->isActive());
     }
 };

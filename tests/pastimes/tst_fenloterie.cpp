@@ -2,6 +2,7 @@
 #include "pastimes/feninitialise.h"
 #include "pastimes/fenloterie.h"
 #include "pastimes/loterie.h"
+#include "support/controle.h"
 #include "support/fauxplateforme.h"
 #include "ui/vantelbttn.h"
 #include "ui/vantelpanel.h"
@@ -128,7 +129,7 @@ private slots:
         l.tours(4);
         l.appuie(arretees);
         l.choisit(5, 20);
-        QTest::mouseClick(l.f->CmdFermer, Qt::LeftButton);
+        QTest::mouseClick(bouton(l.f, "CmdFermer"), Qt::LeftButton);
         QVERIFY(!l.f->Minuterie1->isActive());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!FenLoterie::existante());
@@ -153,7 +154,7 @@ private slots:
         QTest::mouseClick(loterie->CmdNouvelleDonne, Qt::LeftButton);
         FenInitialise *d = FenInitialise::existante();
         QVERIFY(d->isVisible());
-        QTest::mouseClick(loterie->CmdFermer, Qt::LeftButton);
+        QTest::mouseClick(bouton(loterie, "CmdFermer"), Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!loterie);
         d->VScroll1->triggerAction(QAbstractSlider::SliderSingleStepSub);

@@ -24,7 +24,7 @@ public:
           m_journal(journal)
     {
         setFixedSize(300, 100);
-        bouton = creeBoutonDeplacement(QStringLiteral("Titre"), 0, 0, 4500, 315);
+        bouton = construitCadre({QStringLiteral("Titre"), 4500, false, false, {}}).deplacement;
     }
     VantelBttn *bouton;
 
