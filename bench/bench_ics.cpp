@@ -6,6 +6,7 @@
 #include "calendar/dialogueics.h"
 #include "dates/exportics.h"
 #include "mesure.h"
+#include "moon/phasesics.h"
 
 #include <QElapsedTimer>
 #include <QSaveFile>
@@ -61,7 +62,8 @@ int main(int argc, char **argv)
     const QDateTime horodatage(QDate(2026, 12, 7), QTime(12, 0), QTimeZone::utc());
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath(QStringLiteral("export.ics"));
-    const auto evenements = Dates::evenementsIcs(debut, fin, Dates::Region::France).size();
+    const Dates::PhasesIcs lune = Lune::phasesIcs();
+    const auto evenements = Dates::evenementsIcs(debut, fin, Dates::Region::France, lune).size();
     const QByteArray un = Dates::ligneIcs("BEGIN:VEVENT") + Dates::ligneIcs("UID:2002-noel@zelund")
                           + Dates::ligneIcs("DTSTAMP:20261207T120000Z") + Dates::ligneIcs("DTSTART:20020624T214200Z")
                           + Dates::ligneIcs("SUMMARY:Pleine lune") + Dates::ligneIcs("CATEGORIES:Lune")
@@ -81,7 +83,7 @@ int main(int argc, char **argv)
         tours);
     const Mesures export200 = millisecondes(
         [&] {
-            if (Calendrier::ecrisIcs(chemin, debut, fin, Dates::Region::France, horodatage))
+            if (Calendrier::ecrisIcs(chemin, debut, fin, Dates::Region::France, horodatage, lune))
                 std::exit(2);
         },
         tours);

@@ -1,6 +1,8 @@
 #include "app/icsligne.h"
 
 #include "dates/exportics.h"
+#include "moon/phasesics.h"
+#include "moon/phasesvraies.h"
 
 #include <QRegularExpression>
 
@@ -39,12 +41,13 @@ std::optional<LigneCommande> lisIcs(const QStringList &arguments, const QDateTim
                          .arg(reste[1]));
     const int debut = m.captured(1).toInt();
     const int fin = m.hasCaptured(2) ? m.captured(2).toInt() : debut;
-    if (const auto r = Dates::refusAnneesIcs(debut, fin))
+    const Dates::PhasesIcs lune = Lune::phasesIcs();
+    if (const auto r = Dates::refusAnneesIcs(debut, fin, lune))
         return refus(*r);
     LigneCommande l;
     l.codeSortie = 0;
-    l.sortie = QString::fromUtf8(
-        Dates::calendrierIcs(debut, fin, alsace ? Dates::Region::AlsaceMoselle : Dates::Region::France, maintenant));
+    l.sortie = QString::fromUtf8(Dates::calendrierIcs(
+        debut, fin, alsace ? Dates::Region::AlsaceMoselle : Dates::Region::France, maintenant, lune));
     return l;
 }
 
@@ -57,8 +60,8 @@ QString texteAideIcs()
                           "                      phases principales de la Lune et les équinoxes et\n"
                           "                      solstices de ces années (%1 à %2), par exemple :\n"
                           "                      zelund --ics 2002-2010 > fetes.ics\n")
-        .arg(Dates::IcsAnneeMin)
-        .arg(Dates::IcsAnneeMax);
+        .arg(Lune::PhasesAnneeMin)
+        .arg(Lune::PhasesAnneeMax);
 }
 
 } // namespace App

@@ -2,7 +2,6 @@
 
 #include "base/chargement.h"
 #include "base/plateforme.h"
-#include "dates/exportics.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -20,9 +19,9 @@
 namespace Calendrier {
 
 std::optional<QString> ecrisIcs(const QString &chemin, int debut, int fin, Dates::Region region,
-                                const QDateTime &horodatage)
+                                const QDateTime &horodatage, const Dates::PhasesIcs &lune)
 {
-    if (const auto refus = Dates::refusAnneesIcs(debut, fin))
+    if (const auto refus = Dates::refusAnneesIcs(debut, fin, lune))
         return QStringLiteral("Rien n'a été écrit : ") + *refus;
     const auto echec = [&chemin](const QString &raison) {
         return QStringLiteral("Le fichier « %1 » n'a pas pu être écrit (%2). Rien n'a été changé.")
@@ -33,7 +32,7 @@ std::optional<QString> ecrisIcs(const QString &chemin, int debut, int fin, Dates
     QSaveFile fichier(chemin);
     if (!fichier.open(QIODevice::WriteOnly))
         return echec(fichier.errorString());
-    fichier.write(Dates::calendrierIcs(debut, fin, region, horodatage));
+    fichier.write(Dates::calendrierIcs(debut, fin, region, horodatage, lune));
     if (!fichier.commit())
         return echec(fichier.errorString());
     return std::nullopt;
@@ -41,8 +40,9 @@ std::optional<QString> ecrisIcs(const QString &chemin, int debut, int fin, Dates
 
 } // namespace Calendrier
 
-DialogueIcs::DialogueIcs(int annee, QWidget *parent)
-    : QDialog(parent)
+DialogueIcs::DialogueIcs(int annee, Dates::PhasesIcs lune, QWidget *parent)
+    : QDialog(parent),
+      m_lune(std::move(lune))
 {
     setObjectName(QStringLiteral("DialogueIcs"));
     setWindowTitle(QStringLiteral("Zelund - Export iCalendar"));
@@ -56,7 +56,7 @@ DialogueIcs::DialogueIcs(int annee, QWidget *parent)
         connect(s, &QSpinBox::valueChanged, this, &DialogueIcs::proposeNom);
         return s;
     };
-    annee = std::clamp(annee, Dates::IcsAnneeMin, Dates::IcsAnneeMax);
+    annee = std::clamp(annee, m_lune.anneeMin, std::max(m_lune.anneeMin, m_lune.anneeMax));
     m_debut = annees(QStringLiteral("AnneeDebutIcs"), QStringLiteral("Première année"), annee);
     m_fin = annees(QStringLiteral("AnneeFinIcs"), QStringLiteral("Dernière année"), annee);
     m_alsace = new QCheckBox(QStringLiteral("Jours fériés d'&Alsace-Moselle"), this);
@@ -80,8 +80,8 @@ DialogueIcs::DialogueIcs(int annee, QWidget *parent)
 
     auto *forme = new QFormLayout(this);
     forme->addRow(QStringLiteral("Jours fériés, phases de la Lune, équinoxes et solstices des années %1 à %2 :")
-                      .arg(Dates::IcsAnneeMin)
-                      .arg(Dates::IcsAnneeMax),
+                      .arg(m_lune.anneeMin)
+                      .arg(m_lune.anneeMax),
                   static_cast<QWidget *>(nullptr));
     forme->addRow(QStringLiteral("&Première année :"), m_debut);
     forme->addRow(QStringLiteral("&Dernière année :"), m_fin);
@@ -93,11 +93,12 @@ DialogueIcs::DialogueIcs(int annee, QWidget *parent)
     proposeNom();
 }
 
-void DialogueIcs::installeRaccourci(QWidget *fenetre, std::function<int()> anneeAffichee)
+void DialogueIcs::installeRaccourci(QWidget *fenetre, std::function<int()> anneeAffichee,
+                                    std::function<Dates::PhasesIcs()> lune)
 {
     auto *raccourci = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_I), fenetre);
-    QObject::connect(raccourci, &QShortcut::activated, fenetre, [fenetre, anneeAffichee] {
-        auto *d = new DialogueIcs(anneeAffichee(), fenetre);
+    QObject::connect(raccourci, &QShortcut::activated, fenetre, [fenetre, anneeAffichee, lune] {
+        auto *d = new DialogueIcs(anneeAffichee(), lune(), fenetre);
         d->setAttribute(Qt::WA_DeleteOnClose);
         d->open();
     });
@@ -119,9 +120,9 @@ void DialogueIcs::proposeNom()
 
 void DialogueIcs::parcourt()
 {
-    const auto choisi = Plateforme::courante().cheminEnregistrement(QStringLiteral("Exporter au format iCalendar"),
-                                                                  m_fichier->text(), QStringLiteral("iCalendar (*.ics)"),
-                                                                  QStringLiteral("ics"));
+    const auto choisi =
+        Plateforme::courante().cheminEnregistrement(QStringLiteral("Exporter au format iCalendar"), m_fichier->text(),
+                                                    QStringLiteral("iCalendar (*.ics)"), QStringLiteral("ics"));
     if (!choisi)
         return;
     m_fichier->setText(*choisi);
@@ -131,7 +132,7 @@ void DialogueIcs::accept()
 {
     const auto region = m_alsace->isChecked() ? Dates::Region::AlsaceMoselle : Dates::Region::France;
     const auto refus = Calendrier::ecrisIcs(m_fichier->text(), m_debut->value(), m_fin->value(), region,
-                                            Plateforme::courante().maintenant().toUTC());
+                                            Plateforme::courante().maintenant().toUTC(), m_lune);
     if (refus) {
         Plateforme::courante().message(*refus, Plateforme::Boutons::Ok, Plateforme::Icone::Exclamation,
                                        Base::titreErreur(), Plateforme::Reponse::Ok);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dates/paques.h"
+#include "dates/exportics.h"
 
 #include <QDateTime>
 #include <QDialog>
@@ -19,10 +19,12 @@ class DialogueIcs : public QDialog
     Q_OBJECT
 public:
     // Opens on the year shown; the file proposed in the documents folder.
-    DialogueIcs(int annee, QWidget *parent = nullptr);
+    DialogueIcs(int annee, Dates::PhasesIcs lune, QWidget *parent = nullptr);
 
-    // Ctrl+I in the window opens the dialog on the year anneeAffichee gives.
-    static void installeRaccourci(QWidget *fenetre, std::function<int()> anneeAffichee);
+    // Ctrl+I in the window opens the dialog on the year anneeAffichee gives,
+    // with the Moon lune gives then.
+    static void installeRaccourci(QWidget *fenetre, std::function<int()> anneeAffichee,
+                                  std::function<Dates::PhasesIcs()> lune);
 
     void accept() override;
 
@@ -35,6 +37,7 @@ private:
     QCheckBox *m_alsace = nullptr;
     QLineEdit *m_fichier = nullptr;
     QString m_nomPropose; // the last file name the dialog proposed
+    Dates::PhasesIcs m_lune;
 };
 
 namespace Calendrier {
@@ -43,6 +46,6 @@ namespace Calendrier {
 // renamed at the end, so that a failure leaves the file as it was. The
 // French message of a refused range or of a failed write; nullopt once written.
 std::optional<QString> ecrisIcs(const QString &chemin, int debut, int fin, Dates::Region region,
-                                const QDateTime &horodatage);
+                                const QDateTime &horodatage, const Dates::PhasesIcs &lune);
 
 } // namespace Calendrier

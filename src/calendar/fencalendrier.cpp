@@ -4,9 +4,9 @@
 #include "base/plateforme.h"
 #include "calendar/compteurvertical.h"
 #include "calendar/dessinpage.h"
-#include "calendar/fenimpression.h"
-#include "calendar/fenephemeride.h"
 #include "calendar/dialogueics.h"
+#include "calendar/fenephemeride.h"
+#include "calendar/fenimpression.h"
 #include "calendar/imagepremierplan.h"
 #include "dates/infojour.h"
 #include "dates/noms.h"
@@ -140,7 +140,8 @@ FenCalendrier::FenCalendrier(QWidget *parent)
     AffAn->setText(QString::number(aujourdhui.year()));
     ChangeAn->setValue(aujourdhui.year());
     RemplitCalendrier();
-    DialogueIcs::installeRaccourci(this, [this] { return m_anneeAffichee; });
+    DialogueIcs::installeRaccourci(
+        this, [this] { return m_anneeAffichee; }, [this] { return m_phasesIcs; });
 }
 
 void FenCalendrier::appliqueCouleurs()

@@ -3,6 +3,7 @@
 #include "calendar/grillecalendrier.h"
 #include "calendar/imagepremierplan.h"
 #include "calendar/pageimprimee.h"
+#include "dates/exportics.h"
 #include "ui/fenoutil.h"
 
 #include <QColor>
@@ -36,6 +37,8 @@ public:
 
     // Where the printed calendar finds the Moon's phases of a year.
     void setSourcePhases(Calendrier::SourcePhases source) { m_phases = std::move(source); }
+    // Where the iCalendar export (Ctrl+I) finds the Moon's principal phases.
+    void setPhasesIcs(Dates::PhasesIcs lune) { m_phasesIcs = std::move(lune); }
 
 public slots:
     // Every second: the time of day.
@@ -68,5 +71,6 @@ private:
     QColor m_autresTextes;
     QColor m_visualisation;
     Calendrier::SourcePhases m_phases;
+    Dates::PhasesIcs m_phasesIcs;
     QAction *m_imprimer = nullptr;
 };

@@ -47,14 +47,14 @@ QDateTime alaMinute(const QDateTime &utc)
     return QDateTime::fromMSecsSinceEpoch(ms - ((ms % 60000) + 60000) % 60000, QTimeZone::utc());
 }
 
-void ajoutePhases(int annee, std::vector<EvenementIcs> &evenements)
+void ajoutePhases(int annee, const PhasesIcs &lune, std::vector<EvenementIcs> &evenements)
 {
     const QDateTime debut(QDate(annee, 1, 1), QTime(0, 0), QTimeZone::utc());
     const QDateTime fin(QDate(annee + 1, 1, 1), QTime(0, 0), QTimeZone::utc());
-    for (InstantPhase p = phase(phaseAvant(debut.addMSecs(-1)).numero + 1); p.utc < fin; p = phase(p.numero + 1)) {
+    for (const PhaseIcs &p : lune.entre(debut, fin)) {
         const QString numero =
             (p.numero < 0 ? QStringLiteral("lune") : QStringLiteral("lune+")) + QString::number(p.numero);
-        evenements.push_back({numero + domaine(), nomPhase(p.phase), QStringLiteral("Lune"), {}, alaMinute(p.utc)});
+        evenements.push_back({numero + domaine(), p.nom, QStringLiteral("Lune"), {}, alaMinute(p.utc)});
     }
 }
 
@@ -112,29 +112,29 @@ void ecrisEvenement(const EvenementIcs &e, const QByteArray &horodatage, QByteAr
 
 } // namespace
 
-std::optional<QString> refusAnneesIcs(int debut, int fin)
+std::optional<QString> refusAnneesIcs(int debut, int fin, const PhasesIcs &lune)
 {
     if (debut > fin)
         return QStringLiteral("la première année (%1) vient après la dernière (%2).").arg(debut).arg(fin);
-    if (debut < IcsAnneeMin || fin > IcsAnneeMax)
+    if (debut < lune.anneeMin || fin > lune.anneeMax)
         return QStringLiteral("les années %1 à %2 ne sont pas toutes offertes : l'export va de %3 à %4.")
             .arg(debut)
             .arg(fin)
-            .arg(IcsAnneeMin)
-            .arg(IcsAnneeMax);
+            .arg(lune.anneeMin)
+            .arg(lune.anneeMax);
     return std::nullopt;
 }
 
-std::vector<EvenementIcs> evenementsIcs(int debut, int fin, Region region)
+std::vector<EvenementIcs> evenementsIcs(int debut, int fin, Region region, const PhasesIcs &lune)
 {
     std::vector<EvenementIcs> evenements;
-    if (refusAnneesIcs(debut, fin))
+    if (refusAnneesIcs(debut, fin, lune) || !lune.entre)
         return evenements;
     evenements.reserve(std::size_t(fin - debut + 1) * 70);
     for (int annee = debut; annee <= fin; ++annee) {
         const auto premier = evenements.size();
         ajouteFeries(annee, region, evenements);
-        ajoutePhases(annee, evenements);
+        ajoutePhases(annee, lune, evenements);
         ajouteSaisons(annee, evenements);
         std::stable_sort(
             evenements.begin() + qsizetype(premier), evenements.end(),
@@ -143,9 +143,9 @@ std::vector<EvenementIcs> evenementsIcs(int debut, int fin, Region region)
     return evenements;
 }
 
-QByteArray calendrierIcs(int debut, int fin, Region region, const QDateTime &horodatage)
+QByteArray calendrierIcs(int debut, int fin, Region region, const QDateTime &horodatage, const PhasesIcs &lune)
 {
-    const std::vector<EvenementIcs> evenements = evenementsIcs(debut, fin, region);
+    const std::vector<EvenementIcs> evenements = evenementsIcs(debut, fin, region, lune);
     QByteArray sortie;
     sortie.reserve(qsizetype(evenements.size()) * 220 + 400);
     sortie += ligneIcs("BEGIN:VCALENDAR");

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "dates/lune.h"
 #include "dates/paques.h"
 
 #include <QByteArray>
 #include <QDate>
 #include <QDateTime>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -15,9 +15,23 @@
 // calendar program to import.
 namespace Dates {
 
-// The years every one of the three is given for: the Moon's.
-inline constexpr int IcsAnneeMin = LuneAnneeMin;
-inline constexpr int IcsAnneeMax = LuneAnneeMax;
+// A principal phase of the Moon as the export writes it.
+struct PhaseIcs
+{
+    qint64 numero = 0; // quarter-lunations since the new moon of 6 January 2000
+    QString nom;       // "Pleine lune"
+    QDateTime utc;
+};
+
+// Where the export finds the Moon: its principal phases from debut
+// (included) to fin (excluded), and the years it gives them for, which are
+// the years of the whole export.
+struct PhasesIcs
+{
+    std::function<std::vector<PhaseIcs>(const QDateTime &debut, const QDateTime &fin)> entre;
+    int anneeMin = 0;
+    int anneeMax = -1;
+};
 
 struct EvenementIcs
 {
@@ -29,14 +43,14 @@ struct EvenementIcs
 };
 
 // The French message refusing a range of years; nullopt when it is exported.
-std::optional<QString> refusAnneesIcs(int debut, int fin);
+std::optional<QString> refusAnneesIcs(int debut, int fin, const PhasesIcs &lune);
 
 // The events of the years debut to fin (both exported), in order of time.
-std::vector<EvenementIcs> evenementsIcs(int debut, int fin, Region region);
+std::vector<EvenementIcs> evenementsIcs(int debut, int fin, Region region, const PhasesIcs &lune);
 
 // The whole file: CRLF line ends, lines folded at 75 octets. horodatage is
 // the DTSTAMP of every event (the time of the export).
-QByteArray calendrierIcs(int debut, int fin, Region region, const QDateTime &horodatage);
+QByteArray calendrierIcs(int debut, int fin, Region region, const QDateTime &horodatage, const PhasesIcs &lune);
 
 // A content line as written: folded at 75 octets between UTF-8 sequences,
 // each piece ended by CRLF.

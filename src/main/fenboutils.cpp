@@ -7,6 +7,7 @@
 #include "calendar/fenjourplus.h"
 #include "calendar/fenminicalend.h"
 #include "calendar/fenpaques.h"
+#include "moon/phasesics.h"
 #include "moon/phasesvraies.h"
 #include "pastimes/fen2001.h"
 #include "pastimes/fen2010.h"
@@ -50,6 +51,7 @@ FenetreZelund *creeCalendrier()
 {
     auto *fenetre = new FenCalendrier;
     fenetre->setSourcePhases(phasesDeLAnnee);
+    fenetre->setPhasesIcs(Lune::phasesIcs());
     return fenetre;
 }
 

@@ -1,6 +1,7 @@
 #include "calendar/dialogueics.h"
 #include "calendar/fencalendrier.h"
 #include "dates/exportics.h"
+#include "moon/phasesics.h"
 #include "support/fauxplateforme.h"
 
 #include <QApplication>
@@ -50,7 +51,7 @@ private slots:
         QVERIFY(occupe.open(QIODevice::WriteOnly));
         occupe.close();
 
-        DialogueIcs d(2001);
+        DialogueIcs d(2001, Lune::phasesIcs());
         d.findChild<QSpinBox *>("AnneeDebutIcs")->setValue(debut);
         d.findChild<QSpinBox *>("AnneeFinIcs")->setValue(fin);
         const QString chemin = fichier.isEmpty() ? QString() : dossier.filePath(fichier);
@@ -65,10 +66,10 @@ private slots:
                      qPrintable(banc.plateforme.messages[0].texte));
         QCOMPARE(d.isVisible(), !message.isEmpty());
         QFile f(chemin);
-        const QByteArray attendu =
-            ecrit ? Dates::calendrierIcs(debut, fin, Dates::Region::France, banc.plateforme.horloge.toUTC())
-            : fichier == "ancien.ics" ? QByteArray("ancien")
-                                      : QByteArray();
+        const QByteArray attendu = ecrit                     ? Dates::calendrierIcs(debut, fin, Dates::Region::France,
+                                                                                    banc.plateforme.horloge.toUTC(), Lune::phasesIcs())
+                                   : fichier == "ancien.ics" ? QByteArray("ancien")
+                                                             : QByteArray();
         QCOMPARE(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(), attendu);
         // Nothing but the file asked for: no temporary file left behind.
         QCOMPARE(QDir(dossier.path()).entryList(QDir::Files).size(), 2 + (ecrit && fichier == "nouveau.ics"));
@@ -78,6 +79,7 @@ private slots:
     {
         Banc banc;
         FenCalendrier f;
+        f.setPhasesIcs(Lune::phasesIcs());
         f.show();
         QApplication::setActiveWindow(&f);
         QVERIFY(QTest::qWaitForWindowActive(&f));

@@ -1,5 +1,7 @@
 #include "dates/exportics.h"
 #include "dates/saisons.h"
+#include "moon/phasesics.h"
+#include "moon/phasesvraies.h"
 
 #include <QSet>
 #include <QTest>
@@ -87,7 +89,7 @@ private slots:
         QFETCH(int, fin);
         QFETCH(Dates::Region, region);
         const QDateTime horodatage(QDate(2026, 12, 7), QTime(15, 4, 5), QTimeZone::utc());
-        const QByteArray texte = Dates::calendrierIcs(debut, fin, region, horodatage);
+        const QByteArray texte = Dates::calendrierIcs(debut, fin, region, horodatage, Lune::phasesIcs());
         verifieLignes(texte);
         const Calendrier c = lis(texte);
         QVERIFY(c);
@@ -138,7 +140,7 @@ private slots:
         const QDateTime ouverture(QDate(debut, 1, 1), QTime(0, 0), QTimeZone::utc());
         const QDateTime cloture(QDate(fin + 1, 1, 1), QTime(0, 0), QTimeZone::utc());
         qsizetype i = 0;
-        for (const Dates::InstantPhase &p : Dates::phasesApres(ouverture.addMSecs(-1), 60 * (fin - debut + 1))) {
+        for (const Lune::InstantPhase &p : Lune::phasesApres(ouverture.addMSecs(-1), 60 * (fin - debut + 1))) {
             if (p.utc >= cloture)
                 break;
             QVERIFY2(i < phases.size(), qPrintable(p.utc.toString(Qt::ISODate)));
@@ -159,7 +161,7 @@ private slots:
     {
         const auto uids = [](int debut, int fin, Dates::Region region) {
             QSet<QString> s;
-            for (const Dates::EvenementIcs &e : Dates::evenementsIcs(debut, fin, region))
+            for (const Dates::EvenementIcs &e : Dates::evenementsIcs(debut, fin, region, Lune::phasesIcs()))
                 if (e.jour.year() == 2002 || e.instant.date().year() == 2002)
                     s << e.uid;
             return s;
@@ -211,8 +213,9 @@ private slots:
         QFETCH(int, debut);
         QFETCH(int, fin);
         QFETCH(bool, refuse);
-        QCOMPARE(Dates::refusAnneesIcs(debut, fin).has_value(), refuse);
-        QCOMPARE(Dates::evenementsIcs(debut, fin, Dates::Region::France).empty(), refuse);
+        const Dates::PhasesIcs lune = Lune::phasesIcs();
+        QCOMPARE(Dates::refusAnneesIcs(debut, fin, lune).has_value(), refuse);
+        QCOMPARE(Dates::evenementsIcs(debut, fin, Dates::Region::France, lune).empty(), refuse);
     }
 };
 
