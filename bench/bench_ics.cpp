@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QSaveFile>
 #include <QTemporaryDir>
+#include <QTimeZone>
 #include <cstdio>
 #include <ctime>
 
