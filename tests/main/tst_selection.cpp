@@ -33,7 +33,7 @@ private slots:
         Fenetre w;
         QCOMPARE(w.legende(), QStringLiteral("Dimanche 18 novembre 2001"));
         QVERIFY(w.f.selection() == (Dates::JourMoisAn{18, 11, 2001}));
-        QCOMPARE(w.bouton(f, "Forme3")->caption(), QStringLiteral("Lune croissante"));
+        QCOMPARE(bouton(w.f, "Forme3")->caption(), QStringLiteral("Lune croissante"));
         QCOMPARE(w.f.Image1->fraction(), w.f.fractionPhase());
         // Browse elsewhere, then the caption button comes back to today.
         w.choisit(4, 7, 1969);
