@@ -21,16 +21,10 @@ class Parametres : public QObject
 {
     Q_OBJECT
 public:
-    // The seven interface colours first, in the order of Couleurs::Indice.
+    // The interface colours first, one key per Couleurs::Indice and in its order.
     enum class Cle {
-        DebutDegrade,
-        FinDegrade,
-        TexteBoutons,
-        LumiereBoutons,
-        AutresTextes,
-        FondFenetres,
-        Visualisation,
-        Ciel,
+        PremiereCouleur,
+        Ciel = PremiereCouleur + Couleurs::Nombre,
         Etoiles,
         AnneeDebut,
         AnneeFin,
@@ -62,7 +56,7 @@ public:
     };
     static const Definition &definition(Cle cle);
     static bool accepte(Cle cle, const QString &texte);
-    static Cle couleur(int indice) { return static_cast<Cle>(indice); }
+    static Cle couleur(int indice) { return static_cast<Cle>(int(Cle::PremiereCouleur) + indice); }
 
     // The start-up views, as the style's choices list them.
     enum class Style { Normal, Compteur, Lune };
