@@ -33,14 +33,14 @@ Conseils::Conseils(QWidget *parent)
     // The box shows the store; checked at load, it stores "Oui" unless the store holds it already.
     Parametres &parametres = Parametres::courant();
     parametres.relisConseilDemarrage();
-    chkLoadTipsAtStartup->setChecked(parametres.conseilDemarrage());
-    connect(chkLoadTipsAtStartup, &QCheckBox::toggled, this, &Conseils::chkLoadTipsAtStartupClick);
+    m_caseDemarrage->setChecked(parametres.conseilDemarrage());
+    connect(m_caseDemarrage, &QCheckBox::toggled, this, &Conseils::caseDemarrageCochee);
     if (parametres.conseilDemarrage())
-        chkLoadTipsAtStartupClick(true);
+        caseDemarrageCochee(true);
 
     // The random source was seeded from the time of day by the main window.
     if (!LoadTips(Base::cheminDonnees(NomFichier)))
-        lblTipText->setText(ListeConseils::messageFichierAbsent(NomFichier));
+        m_texte->setText(ListeConseils::messageFichierAbsent(NomFichier));
     centreSurPrincipale();
 }
 
@@ -59,66 +59,66 @@ void Conseils::creeControles()
                                {5, {540, Haut + 2160, 4800, 45}, true}}});
 
     // The card the tip is written on, its illustration at the right.
-    Picture1 = new QLabel(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setPixmap(Ui::iconeDessinee(QStringLiteral("conseil")).pixmap(40, 40));
-    Picture1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Picture1->setContentsMargins(0, 0, 10, 0);
-    placeTwips(Picture1, 540, Haut + 120, 4800, 1935);
+    m_illustration = new QLabel(this);
+    m_illustration->setObjectName(QStringLiteral("Picture1"));
+    m_illustration->setPixmap(Ui::iconeDessinee(QStringLiteral("conseil")).pixmap(40, 40));
+    m_illustration->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_illustration->setContentsMargins(0, 0, 10, 0);
+    placeTwips(m_illustration, 540, Haut + 120, 4800, 1935);
 
-    lblTipText = new QLabel(this);
-    lblTipText->setObjectName(QStringLiteral("lblTipText"));
-    lblTipText->setTextFormat(Qt::PlainText); // a tip is text, never markup
-    lblTipText->setWordWrap(true);
-    lblTipText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblTipText->setMargin(6);
+    m_texte = new QLabel(this);
+    m_texte->setObjectName(QStringLiteral("lblTipText"));
+    m_texte->setTextFormat(Qt::PlainText); // a tip is text, never markup
+    m_texte->setWordWrap(true);
+    m_texte->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_texte->setMargin(6);
     QFont verdana(QStringLiteral("Verdana"));
     verdana.setPointSizeF(8.25);
-    lblTipText->setFont(verdana);
-    placeTwips(lblTipText, 540, Haut + 180, 3855, 1275);
-    Ui::resultatLisible(lblTipText);
+    m_texte->setFont(verdana);
+    placeTwips(m_texte, 540, Haut + 180, 3855, 1275);
+    Ui::resultatLisible(m_texte);
 
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    placeTwips(Label1, 600, Haut + 2730, 4680, 255);
+    m_bandeCase = new QLabel(this);
+    m_bandeCase->setObjectName(QStringLiteral("Label1"));
+    placeTwips(m_bandeCase, 600, Haut + 2730, 4680, 255);
 
-    chkLoadTipsAtStartup = new QCheckBox(QStringLiteral("Afficher les conseils à l'ouverture"), this);
-    chkLoadTipsAtStartup->setObjectName(QStringLiteral("chkLoadTipsAtStartup"));
-    placeTwips(chkLoadTipsAtStartup, 1575, Haut + 2760, 3675, 195);
+    m_caseDemarrage = new QCheckBox(QStringLiteral("Afficher les conseils à l'ouverture"), this);
+    m_caseDemarrage->setObjectName(QStringLiteral("chkLoadTipsAtStartup"));
+    placeTwips(m_caseDemarrage, 1575, Haut + 2760, 3675, 195);
 
-    CmdOK = new VantelBttn(QStringLiteral("OK"), this);
-    CmdOK->setObjectName(QStringLiteral("CmdOK"));
-    CmdOK->setGradientSens(VantelBttn::Horizontal);
-    placeTwips(CmdOK, 600, Haut + 2250, 2340, 480);
-    connect(CmdOK, &VantelBttn::clicked, this, &QWidget::close);
+    m_ok = new VantelBttn(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("CmdOK"));
+    m_ok->setGradientSens(VantelBttn::Horizontal);
+    placeTwips(m_ok, 600, Haut + 2250, 2340, 480);
+    connect(m_ok, &VantelBttn::clicked, this, &QWidget::close);
 
-    CmdNextTip = new VantelBttn(QStringLiteral("Conseil suivant"), this);
-    CmdNextTip->setObjectName(QStringLiteral("CmdNextTip"));
-    CmdNextTip->setGradientSens(VantelBttn::Horizontal);
-    placeTwips(CmdNextTip, 2940, Haut + 2250, 2340, 480);
-    connect(CmdNextTip, &VantelBttn::clicked, this, &Conseils::CmdNextTipClick);
+    m_suivant = new VantelBttn(QStringLiteral("Conseil suivant"), this);
+    m_suivant->setObjectName(QStringLiteral("CmdNextTip"));
+    m_suivant->setGradientSens(VantelBttn::Horizontal);
+    placeTwips(m_suivant, 2940, Haut + 2250, 2340, 480);
+    connect(m_suivant, &VantelBttn::clicked, this, &Conseils::conseilSuivant);
     // The two buttons lie above the check box.
-    setTabOrder(CmdOK, CmdNextTip);
-    setTabOrder(CmdNextTip, chkLoadTipsAtStartup);
-    CmdOK->setFocus();
+    setTabOrder(m_ok, m_suivant);
+    setTabOrder(m_suivant, m_caseDemarrage);
+    m_ok->setFocus();
 }
 
 void Conseils::echappe()
 {
-    CmdOK->click();
+    m_ok->click();
 }
 
 void Conseils::appliqueCouleurs()
 {
     AffectationCouleurs a;
     a.fenetre = this;
-    a.degrade = {CmdOK};
-    a.degradeInverse = {CmdNextTip};
-    a.texteBoutons = {CmdNextTip, CmdOK};
-    a.lumiere = {CmdOK, CmdNextTip};
-    a.autresTextes = {lblTipText};
-    a.visualisation = {lblTipText, Picture1};
-    a.fondFenetre = {chkLoadTipsAtStartup, Label1};
+    a.degrade = {m_ok};
+    a.degradeInverse = {m_suivant};
+    a.texteBoutons = {m_suivant, m_ok};
+    a.lumiere = {m_ok, m_suivant};
+    a.autresTextes = {m_texte};
+    a.visualisation = {m_texte, m_illustration};
+    a.fondFenetre = {m_caseDemarrage, m_bandeCase};
     m_cadre.ajouteCouleurs(a);
     Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
@@ -138,16 +138,16 @@ void Conseils::DisplayCurrentTip()
 {
     if (m_tips.isEmpty())
         return;
-    lblTipText->setText(m_tips.at(m_courant - 1));
+    m_texte->setText(m_tips.at(m_courant - 1));
 }
 
-void Conseils::CmdNextTipClick()
+void Conseils::conseilSuivant()
 {
     m_courant = ListeConseils::suivant(m_courant, int(m_tips.size()));
     DisplayCurrentTip();
 }
 
-void Conseils::chkLoadTipsAtStartupClick(bool coche)
+void Conseils::caseDemarrageCochee(bool coche)
 {
     Parametres::courant().metConseilDemarrage(coche);
 }

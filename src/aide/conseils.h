@@ -23,13 +23,6 @@ public:
     int CurrentTip() const { return m_courant; }
     const QStringList &Tips() const { return m_tips; }
 
-    QLabel *Picture1 = nullptr;
-    QLabel *lblTipText = nullptr;
-    QLabel *Label1 = nullptr;
-    QCheckBox *chkLoadTipsAtStartup = nullptr;
-    VantelBttn *CmdOK = nullptr;
-    VantelBttn *CmdNextTip = nullptr;
-
 protected:
     void echappe() override;
 
@@ -38,9 +31,15 @@ private:
     void creeControles();
     void appliqueCouleurs();
     void DisplayCurrentTip();
-    void CmdNextTipClick();
-    void chkLoadTipsAtStartupClick(bool coche);
+    void conseilSuivant();
+    void caseDemarrageCochee(bool coche);
 
     QStringList m_tips;
     int m_courant = 0;
+    QLabel *m_illustration = nullptr;
+    QLabel *m_texte = nullptr;
+    QLabel *m_bandeCase = nullptr;
+    QCheckBox *m_caseDemarrage = nullptr;
+    VantelBttn *m_ok = nullptr;
+    VantelBttn *m_suivant = nullptr;
 };

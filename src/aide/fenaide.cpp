@@ -50,15 +50,15 @@ void FenAide::creeControles()
                                {3, {8310, 405, 90, 6705}, true},
                                {4, {0, 7110, 8400, 90}, false}}});
 
-    Texte = new PageAide(this);
-    Texte->setObjectName(QStringLiteral("Texte"));
+    m_page = new PageAide(this);
+    m_page->setObjectName(QStringLiteral("Texte"));
     // Pages of the help are followed here; any other address goes to the browser.
-    Texte->setOpenLinks(false);
+    m_page->setOpenLinks(false);
     QFont police(QStringLiteral("Verdana"));
     police.setPointSize(9);
-    Texte->setFont(police);
-    placeTwips(Texte, 150, 465, 8100, 6060);
-    connect(Texte, &QTextBrowser::anchorClicked, this, &FenAide::lienClique);
+    m_page->setFont(police);
+    placeTwips(m_page, 150, 465, 8100, 6060);
+    connect(m_page, &QTextBrowser::anchorClicked, this, &FenAide::lienClique);
 
     auto bouton = [this](const QString &caption, int gauche) {
         auto *b = new VantelBttn(caption, this);
@@ -66,35 +66,35 @@ void FenAide::creeControles()
         placeTwips(b, gauche, 6585, 2640, 465);
         return b;
     };
-    CmdPrecedent = bouton(QStringLiteral("< Précédent"), 150);
-    CmdPrecedent->setObjectName(QStringLiteral("CmdPrecedent"));
-    CmdSommaire = bouton(QStringLiteral("Sommaire"), 2880);
-    CmdSommaire->setObjectName(QStringLiteral("CmdSommaire"));
-    CmdSuivant = bouton(QStringLiteral("Suivant >"), 5610);
-    CmdSuivant->setObjectName(QStringLiteral("CmdSuivant"));
-    CmdPrecedent->setEnabled(false);
-    CmdSuivant->setEnabled(false);
-    connect(CmdPrecedent, &VantelBttn::clicked, Texte, &QTextBrowser::backward);
-    connect(CmdSuivant, &VantelBttn::clicked, Texte, &QTextBrowser::forward);
-    connect(CmdSommaire, &VantelBttn::clicked, this, [this] { afficheSujet(SujetAide::Sommaire); });
-    connect(Texte, &QTextBrowser::backwardAvailable, CmdPrecedent, &QWidget::setEnabled);
-    connect(Texte, &QTextBrowser::forwardAvailable, CmdSuivant, &QWidget::setEnabled);
+    m_precedent = bouton(QStringLiteral("< Précédent"), 150);
+    m_precedent->setObjectName(QStringLiteral("CmdPrecedent"));
+    m_sommaire = bouton(QStringLiteral("Sommaire"), 2880);
+    m_sommaire->setObjectName(QStringLiteral("CmdSommaire"));
+    m_suivant = bouton(QStringLiteral("Suivant >"), 5610);
+    m_suivant->setObjectName(QStringLiteral("CmdSuivant"));
+    m_precedent->setEnabled(false);
+    m_suivant->setEnabled(false);
+    connect(m_precedent, &VantelBttn::clicked, m_page, &QTextBrowser::backward);
+    connect(m_suivant, &VantelBttn::clicked, m_page, &QTextBrowser::forward);
+    connect(m_sommaire, &VantelBttn::clicked, this, [this] { afficheSujet(SujetAide::Sommaire); });
+    connect(m_page, &QTextBrowser::backwardAvailable, m_precedent, &QWidget::setEnabled);
+    connect(m_page, &QTextBrowser::forwardAvailable, m_suivant, &QWidget::setEnabled);
 }
 
 void FenAide::appliqueCouleurs()
 {
     AffectationCouleurs a;
     a.fenetre = this;
-    a.degradeInverse = {CmdPrecedent, CmdSommaire, CmdSuivant};
-    a.texteBoutons = {CmdPrecedent, CmdSommaire, CmdSuivant};
-    a.lumiere = {CmdPrecedent, CmdSommaire, CmdSuivant};
+    a.degradeInverse = {m_precedent, m_sommaire, m_suivant};
+    a.texteBoutons = {m_precedent, m_sommaire, m_suivant};
+    a.lumiere = {m_precedent, m_sommaire, m_suivant};
     m_cadre.ajouteCouleurs(a);
     Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
     // The pages are read as a printed sheet: dark text on white, whatever the scheme.
-    QPalette page = Texte->palette();
+    QPalette page = m_page->palette();
     page.setColor(QPalette::Base, Qt::white);
     page.setColor(QPalette::Text, Qt::black);
-    Texte->setPalette(page);
+    m_page->setPalette(page);
 }
 
 FenAide *FenAide::affiche(SujetAide sujet)
@@ -127,17 +127,17 @@ void FenAide::afficheSujet(SujetAide sujet)
 {
     const QString page = Base::cheminAide(sujet);
     if (page.isEmpty()) {
-        Texte->setHtml(pageAbsente());
+        m_page->setHtml(pageAbsente());
         return;
     }
-    Texte->setSource(QUrl::fromLocalFile(page));
+    m_page->setSource(QUrl::fromLocalFile(page));
 }
 
 void FenAide::lienClique(const QUrl &lien)
 {
-    const QUrl cible = Texte->source().resolved(lien);
+    const QUrl cible = m_page->source().resolved(lien);
     if (cible.isLocalFile())
-        Texte->setSource(cible);
+        m_page->setSource(cible);
     else
         Plateforme::courante().ouvreAdresse(cible.toString());
 }

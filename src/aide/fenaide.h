@@ -5,7 +5,7 @@
 
 #include <array>
 
-class QTextBrowser;
+class PageAide;
 class QUrl;
 class VantelBttn;
 
@@ -24,14 +24,14 @@ public:
 
     void afficheSujet(SujetAide sujet);
 
-    QTextBrowser *Texte = nullptr;
-    VantelBttn *CmdPrecedent = nullptr;
-    VantelBttn *CmdSuivant = nullptr;
-    VantelBttn *CmdSommaire = nullptr;
-
 private:
     Ui::Cadre m_cadre;
     void creeControles();
     void appliqueCouleurs();
     void lienClique(const QUrl &lien);
+
+    PageAide *m_page = nullptr;
+    VantelBttn *m_precedent = nullptr;
+    VantelBttn *m_suivant = nullptr;
+    VantelBttn *m_sommaire = nullptr;
 };

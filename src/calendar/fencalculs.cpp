@@ -36,72 +36,73 @@ Dates::Region region(const QCheckBox *alsace)
 }
 } // namespace
 
-FenCalculs::FenCalculs(const QString &depart, QWidget *parent)
+FenCalculs::FenCalculs(std::optional<Dates::JourMoisAn> depart, QWidget *parent)
     : FenOutil(QStringLiteral("Zelund - Calculs de dates"), Largeur, Hauteur, {}, parent)
 {
     setObjectName(QStringLiteral("FenCalculs"));
-    FondCalculs = new VantelPanel(this);
-    placeTwips(FondCalculs, 600, 615, Largeur - 1200, Hauteur - 1245);
+    m_fond = new VantelPanel(this);
+    placeTwips(m_fond, 600, 615, Largeur - 1200, Hauteur - 1245);
 
-    TxtDate = boite(QStringLiteral("TxtDate"), QStringLiteral("Date de départ"),
-                    QStringLiteral("Une date JJ/MM/AAAA (julienne avant le 15/10/1582)"), Colonne, 90, 1500);
-    CmdChoixDate = boutonCalendrier(QStringLiteral("CmdChoixDate"), TxtDate, 90);
-    TxtNombre = boite(QStringLiteral("TxtNombre"), QStringLiteral("Nombre à ajouter"),
-                      QStringLiteral("Un nombre négatif retranche"), Colonne, 540, 900);
-    LDUnite = new QComboBox(FondCalculs);
-    LDUnite->setObjectName(QStringLiteral("LDUnite"));
-    LDUnite->addItems(
+    m_boiteDate = boite(QStringLiteral("TxtDate"), QStringLiteral("Date de départ"),
+                        QStringLiteral("Une date JJ/MM/AAAA (julienne avant le 15/10/1582)"), Colonne, 90, 1500);
+    m_choixDate = boutonCalendrier(QStringLiteral("CmdChoixDate"), m_boiteDate, 90);
+    m_boiteNombre = boite(QStringLiteral("TxtNombre"), QStringLiteral("Nombre à ajouter"),
+                          QStringLiteral("Un nombre négatif retranche"), Colonne, 540, 900);
+    m_listeUnite = new QComboBox(m_fond);
+    m_listeUnite->setObjectName(QStringLiteral("LDUnite"));
+    m_listeUnite->addItems(
         {QStringLiteral("jours"), QStringLiteral("semaines"), QStringLiteral("mois"), QStringLiteral("années")});
-    nommeListe(LDUnite, QStringLiteral("Unité"));
-    placeTwips(LDUnite, Colonne + 960, 540, 1500, 375);
-    LblAjout = resultat(QStringLiteral("LblAjout"), QStringLiteral("Date obtenue"), 990, 375);
+    nommeListe(m_listeUnite, QStringLiteral("Unité"));
+    placeTwips(m_listeUnite, Colonne + 960, 540, 1500, 375);
+    m_ajout = resultat(QStringLiteral("LblAjout"), QStringLiteral("Date obtenue"), 990, 375);
 
-    TxtFin = boite(QStringLiteral("TxtFin"), QStringLiteral("Date de fin"),
-                   QStringLiteral("Une date JJ/MM/AAAA (julienne avant le 15/10/1582)"), Colonne, 1440, 1500);
-    CmdChoixFin = boutonCalendrier(QStringLiteral("CmdChoixFin"), TxtFin, 1440);
-    CaseAlsace = new QCheckBox(QStringLiteral("Alsace-Moselle"), FondCalculs);
-    CaseAlsace->setObjectName(QStringLiteral("CaseAlsace"));
-    CaseAlsace->setToolTip(QStringLiteral("Ajoute le Vendredi saint et le 26 décembre aux jours fériés"));
-    CaseAlsace->installEventFilter(this);
-    placeTwips(CaseAlsace, Colonne + 2010, 1440, 2500, 375);
-    LblEcart = resultat(QStringLiteral("LblEcart"), QStringLiteral("Écart entre les deux dates"), 1890, 1140);
+    m_boiteFin = boite(QStringLiteral("TxtFin"), QStringLiteral("Date de fin"),
+                       QStringLiteral("Une date JJ/MM/AAAA (julienne avant le 15/10/1582)"), Colonne, 1440, 1500);
+    m_choixFin = boutonCalendrier(QStringLiteral("CmdChoixFin"), m_boiteFin, 1440);
+    m_alsace = new QCheckBox(QStringLiteral("Alsace-Moselle"), m_fond);
+    m_alsace->setObjectName(QStringLiteral("CaseAlsace"));
+    m_alsace->setToolTip(QStringLiteral("Ajoute le Vendredi saint et le 26 décembre aux jours fériés"));
+    m_alsace->installEventFilter(this);
+    placeTwips(m_alsace, Colonne + 2010, 1440, 2500, 375);
+    m_ecart = resultat(QStringLiteral("LblEcart"), QStringLiteral("Écart entre les deux dates"), 1890, 1140);
 
-    TxtRang = boite(QStringLiteral("TxtRang"), QStringLiteral("Rang du jour ouvré"),
-                    QStringLiteral("Négatif pour compter en arrière"), Colonne, 3090, 900);
-    LDRegle = new QComboBox(FondCalculs);
-    LDRegle->setObjectName(QStringLiteral("LDRegle"));
-    LDRegle->addItems(
+    m_boiteRang = boite(QStringLiteral("TxtRang"), QStringLiteral("Rang du jour ouvré"),
+                        QStringLiteral("Négatif pour compter en arrière"), Colonne, 3090, 900);
+    m_listeRegle = new QComboBox(m_fond);
+    m_listeRegle->setObjectName(QStringLiteral("LDRegle"));
+    m_listeRegle->addItems(
         {QStringLiteral("jour ouvré (lundi à vendredi)"), QStringLiteral("jour ouvrable (lundi à samedi)")});
-    nommeListe(LDRegle, QStringLiteral("Sorte de jour"));
-    placeTwips(LDRegle, Colonne + 960, 3090, 3500, 375);
-    LblJourOuvre = resultat(QStringLiteral("LblJourOuvre"), QStringLiteral("Jour ouvré obtenu"), 3540, 375);
+    nommeListe(m_listeRegle, QStringLiteral("Sorte de jour"));
+    placeTwips(m_listeRegle, Colonne + 960, 3090, 3500, 375);
+    m_jourOuvre = resultat(QStringLiteral("LblJourOuvre"), QStringLiteral("Jour ouvré obtenu"), 3540, 375);
 
-    etiquette(QStringLiteral("Date :"), 90, TxtDate);
-    etiquette(QStringLiteral("Ajouter :"), 540, TxtNombre);
-    etiquette(QStringLiteral("Jusqu'au :"), 1440, TxtFin);
-    etiquette(QStringLiteral("Jour ouvré n° :"), 3090, TxtRang);
+    etiquette(QStringLiteral("Date :"), 90, m_boiteDate);
+    etiquette(QStringLiteral("Ajouter :"), 540, m_boiteNombre);
+    etiquette(QStringLiteral("Jusqu'au :"), 1440, m_boiteFin);
+    etiquette(QStringLiteral("Jour ouvré n° :"), 3090, m_boiteRang);
 
-    CmdCopier = new VantelBttn(QStringLiteral("Copier"), FondCalculs);
-    CmdCopier->setObjectName(QStringLiteral("CmdCopier"));
-    CmdCopier->setInfoBulle(QStringLiteral("Copie les résultats dans le presse-papiers"));
-    placeTwips(CmdCopier, LargeurResultat - 1440, 3960, 1500, 375);
-    connect(CmdCopier, &VantelBttn::clicked, this, &FenCalculs::copie);
+    m_copier = new VantelBttn(QStringLiteral("Copier"), m_fond);
+    m_copier->setObjectName(QStringLiteral("CmdCopier"));
+    m_copier->setInfoBulle(QStringLiteral("Copie les résultats dans le presse-papiers"));
+    placeTwips(m_copier, LargeurResultat - 1440, 3960, 1500, 375);
+    connect(m_copier, &VantelBttn::clicked, this, &FenCalculs::copie);
 
     appliqueCouleurs();
     placeSurPrincipale();
     remplit(depart);
 }
 
-void FenCalculs::remplit(const QString &depart)
+void FenCalculs::remplit(std::optional<Dates::JourMoisAn> depart)
 {
     const QDate a = Plateforme::courante().aujourdhui();
-    const QString debut = Calendrier::lisDateCalcul(depart).date ? depart : texteSaisie({a.day(), a.month(), a.year()});
-    TxtDate->setText(debut);
-    TxtNombre->setText(QStringLiteral("90"));
-    TxtFin->setText(debut);
-    TxtRang->setText(QStringLiteral("10"));
-    LDUnite->setCurrentIndex(Parametres::courant().uniteCalculs());
-    CaseAlsace->setChecked(Parametres::courant().regionCalculs() == 1);
+    const QString debut =
+        texteSaisie(depart && Dates::existe(*depart) ? *depart : Dates::JourMoisAn{a.day(), a.month(), a.year()});
+    m_boiteDate->setText(debut);
+    m_boiteNombre->setText(QStringLiteral("90"));
+    m_boiteFin->setText(debut);
+    m_boiteRang->setText(QStringLiteral("10"));
+    m_listeUnite->setCurrentIndex(Parametres::courant().uniteCalculs());
+    m_alsace->setChecked(Parametres::courant().regionCalculs() == 1);
     relieEtRetient();
     calculeAjout();
     calculeEcart();
@@ -110,7 +111,7 @@ void FenCalculs::remplit(const QString &depart)
 
 QLabel *FenCalculs::etiquette(const QString &texte, int haut, QWidget *pour)
 {
-    auto *l = new QLabel(texte, FondCalculs);
+    auto *l = new QLabel(texte, m_fond);
     l->setBuddy(pour);
     placeTwips(l, 60, haut, Colonne - 90, 375);
     m_etiquettes << l;
@@ -120,7 +121,7 @@ QLabel *FenCalculs::etiquette(const QString &texte, int haut, QWidget *pour)
 QLineEdit *FenCalculs::boite(const QString &objet, const QString &nom, const QString &infoBulle, int gauche, int haut,
                              int largeur)
 {
-    auto *b = new QLineEdit(FondCalculs);
+    auto *b = new QLineEdit(m_fond);
     b->setObjectName(objet);
     b->setAccessibleName(nom);
     b->setToolTip(infoBulle);
@@ -131,7 +132,7 @@ QLineEdit *FenCalculs::boite(const QString &objet, const QString &nom, const QSt
 
 QLabel *FenCalculs::resultat(const QString &nom, const QString &accessible, int haut, int hauteur)
 {
-    auto *l = new QLabel(FondCalculs);
+    auto *l = new QLabel(m_fond);
     l->setObjectName(nom);
     l->setAccessibleDescription(accessible);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -145,7 +146,7 @@ QLabel *FenCalculs::resultat(const QString &nom, const QString &accessible, int 
 
 VantelBttn *FenCalculs::boutonCalendrier(const QString &nom, QLineEdit *boite, int haut)
 {
-    auto *b = new VantelBttn(QStringLiteral("..."), FondCalculs);
+    auto *b = new VantelBttn(QStringLiteral("..."), m_fond);
     b->setObjectName(nom);
     b->setInfoBulle(QStringLiteral("Choisir la date dans un calendrier"));
     b->setNomParDefaut(QStringLiteral("Choisir dans un calendrier"));
@@ -157,35 +158,35 @@ VantelBttn *FenCalculs::boutonCalendrier(const QString &nom, QLineEdit *boite, i
 void FenCalculs::appliqueCouleurs()
 {
     AffectationCouleurs a = couleursCadre();
-    a.panneaux = {FondCalculs};
-    a.degrade << CmdChoixDate << CmdChoixFin << CmdCopier;
-    a.texteBoutons << CmdChoixDate << CmdChoixFin << CmdCopier;
-    a.lumiere << CmdChoixDate << CmdChoixFin << CmdCopier;
-    a.autresTextes = {TxtDate,    TxtNombre, LDUnite, LblAjout, TxtFin,
-                      CaseAlsace, LblEcart,  TxtRang, LDRegle,  LblJourOuvre};
+    a.panneaux = {m_fond};
+    a.degrade << m_choixDate << m_choixFin << m_copier;
+    a.texteBoutons << m_choixDate << m_choixFin << m_copier;
+    a.lumiere << m_choixDate << m_choixFin << m_copier;
+    a.autresTextes = {m_boiteDate, m_boiteNombre, m_listeUnite, m_ajout,      m_boiteFin,
+                      m_alsace,    m_ecart,       m_boiteRang,  m_listeRegle, m_jourOuvre};
     for (QLabel *l : m_etiquettes)
         a.autresTextes << l;
-    a.visualisation = {TxtDate, TxtNombre, LDUnite, TxtFin, TxtRang, LDRegle};
+    a.visualisation = {m_boiteDate, m_boiteNombre, m_listeUnite, m_boiteFin, m_boiteRang, m_listeRegle};
     Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
 void FenCalculs::relieEtRetient()
 {
-    connect(TxtDate, &QLineEdit::textChanged, this, [this] {
+    connect(m_boiteDate, &QLineEdit::textChanged, this, [this] {
         calculeAjout();
         calculeEcart();
         calculeJourOuvre();
     });
-    connect(TxtNombre, &QLineEdit::textChanged, this, &FenCalculs::calculeAjout);
-    connect(TxtFin, &QLineEdit::textChanged, this, &FenCalculs::calculeEcart);
-    connect(TxtRang, &QLineEdit::textChanged, this, &FenCalculs::calculeJourOuvre);
-    connect(LDRegle, &QComboBox::currentIndexChanged, this, &FenCalculs::calculeJourOuvre);
+    connect(m_boiteNombre, &QLineEdit::textChanged, this, &FenCalculs::calculeAjout);
+    connect(m_boiteFin, &QLineEdit::textChanged, this, &FenCalculs::calculeEcart);
+    connect(m_boiteRang, &QLineEdit::textChanged, this, &FenCalculs::calculeJourOuvre);
+    connect(m_listeRegle, &QComboBox::currentIndexChanged, this, &FenCalculs::calculeJourOuvre);
     // The unit and the region are remembered at once.
-    connect(LDUnite, &QComboBox::currentIndexChanged, this, [this](int i) {
+    connect(m_listeUnite, &QComboBox::currentIndexChanged, this, [this](int i) {
         Parametres::courant().metUniteCalculs(i);
         calculeAjout();
     });
-    connect(CaseAlsace, &QCheckBox::toggled, this, [this](bool alsace) {
+    connect(m_alsace, &QCheckBox::toggled, this, [this](bool alsace) {
         Parametres::courant().metRegionCalculs(alsace ? 1 : 0);
         calculeEcart();
         calculeJourOuvre();
@@ -194,27 +195,27 @@ void FenCalculs::relieEtRetient()
 
 void FenCalculs::calculeAjout()
 {
-    LblAjout->setText(
-        Calendrier::texteAjout(TxtDate->text(), TxtNombre->text(), static_cast<Dates::Unite>(LDUnite->currentIndex()))
-            .texte);
+    m_ajout->setText(Calendrier::texteAjout(m_boiteDate->text(), m_boiteNombre->text(),
+                                            static_cast<Dates::Unite>(m_listeUnite->currentIndex()))
+                         .texte);
 }
 
 void FenCalculs::calculeEcart()
 {
-    LblEcart->setText(Calendrier::texteEcart(TxtDate->text(), TxtFin->text(), region(CaseAlsace)).texte);
+    m_ecart->setText(Calendrier::texteEcart(m_boiteDate->text(), m_boiteFin->text(), region(m_alsace)).texte);
 }
 
 void FenCalculs::calculeJourOuvre()
 {
-    const auto regle = LDRegle->currentIndex() == 1 ? Dates::Regle::Ouvrables : Dates::Regle::Ouvres;
-    LblJourOuvre->setText(
-        Calendrier::texteJourOuvre(TxtDate->text(), TxtRang->text(), regle, region(CaseAlsace)).texte);
+    const auto regle = m_listeRegle->currentIndex() == 1 ? Dates::Regle::Ouvrables : Dates::Regle::Ouvres;
+    m_jourOuvre->setText(
+        Calendrier::texteJourOuvre(m_boiteDate->text(), m_boiteRang->text(), regle, region(m_alsace)).texte);
 }
 
 void FenCalculs::copie()
 {
     Plateforme::courante().copiePressePapiers(
-        QStringList{LblAjout->text(), LblEcart->text(), LblJourOuvre->text()}.join(QChar(10)));
+        QStringList{m_ajout->text(), m_ecart->text(), m_jourOuvre->text()}.join(QChar(10)));
 }
 
 void FenCalculs::choisitDate(QLineEdit *boite)

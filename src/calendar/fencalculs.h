@@ -1,6 +1,9 @@
 #pragma once
 
+#include "dates/jours.h"
 #include "ui/fenoutil.h"
+
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -16,8 +19,9 @@ class FenCalculs : public FenOutil
 {
     Q_OBJECT
 public:
-    // depart: the date the boxes start from, JJ/MM/AAAA (today when empty).
-    explicit FenCalculs(const QString &depart, QWidget *parent = nullptr);
+    // depart: the date the boxes start from (today when none, or when it is
+    // not a day of the calculations' years).
+    explicit FenCalculs(std::optional<Dates::JourMoisAn> depart, QWidget *parent = nullptr);
 
 protected:
     bool eventFilter(QObject *objet, QEvent *event) override;
@@ -30,7 +34,7 @@ private:
     VantelBttn *boutonCalendrier(const QString &nom, QLineEdit *boite, int haut);
     void appliqueCouleurs();
     // The boxes' first values and the remembered choices, then the results.
-    void remplit(const QString &depart);
+    void remplit(std::optional<Dates::JourMoisAn> depart);
     void relieEtRetient();
     void choisitDate(QLineEdit *boite);
     void calculeAjout();
@@ -38,19 +42,19 @@ private:
     void calculeJourOuvre();
     void copie();
 
-    VantelPanel *FondCalculs = nullptr;
-    QLineEdit *TxtDate = nullptr;
-    QLineEdit *TxtNombre = nullptr;
-    QComboBox *LDUnite = nullptr;
-    QLabel *LblAjout = nullptr;
-    QLineEdit *TxtFin = nullptr;
-    QCheckBox *CaseAlsace = nullptr;
-    QLabel *LblEcart = nullptr;
-    QLineEdit *TxtRang = nullptr;
-    QComboBox *LDRegle = nullptr;
-    QLabel *LblJourOuvre = nullptr;
-    VantelBttn *CmdChoixDate = nullptr;
-    VantelBttn *CmdChoixFin = nullptr;
-    VantelBttn *CmdCopier = nullptr;
+    VantelPanel *m_fond = nullptr;
+    QLineEdit *m_boiteDate = nullptr;
+    QLineEdit *m_boiteNombre = nullptr;
+    QComboBox *m_listeUnite = nullptr;
+    QLabel *m_ajout = nullptr;
+    QLineEdit *m_boiteFin = nullptr;
+    QCheckBox *m_alsace = nullptr;
+    QLabel *m_ecart = nullptr;
+    QLineEdit *m_boiteRang = nullptr;
+    QComboBox *m_listeRegle = nullptr;
+    QLabel *m_jourOuvre = nullptr;
+    VantelBttn *m_choixDate = nullptr;
+    VantelBttn *m_choixFin = nullptr;
+    VantelBttn *m_copier = nullptr;
     QList<QLabel *> m_etiquettes;
 };

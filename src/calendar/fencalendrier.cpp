@@ -63,48 +63,59 @@ FenCalendrier::FenCalendrier(QWidget *parent)
     setObjectName(QStringLiteral("FenCalendrier"));
     const QFont comic = police(QStringLiteral("Comic Sans MS"), 11.25, true);
 
-    AffHeure = new QLabel(QStringLiteral("00:00:00"), this);
-    AffHeure->setFont(police(QStringLiteral("Comic Sans MS"), 14.25, true));
-    AffHeure->setAlignment(Qt::AlignCenter);
-    placeTwips(AffHeure, 660, 660, 1545, 435);
+    m_heure = new QLabel(QStringLiteral("00:00:00"), this);
 
-    AffMois = new QComboBox(this);
-    AffMois->setFont(comic);
-    nommeListe(AffMois, QStringLiteral("Mois"));
-    RechercheListe::installe(AffMois);
-    AffMois->setMaxVisibleItems(12);
-    placeTwips(AffMois, 3000, 660, 1695, 435);
+    m_heure->setObjectName(QStringLiteral("AffHeure"));
+    m_heure->setFont(police(QStringLiteral("Comic Sans MS"), 14.25, true));
+    m_heure->setAlignment(Qt::AlignCenter);
+    placeTwips(m_heure, 660, 660, 1545, 435);
 
-    AffAn = new QLineEdit(this);
-    AffAn->setFont(comic);
-    AffAn->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    AffAn->setAccessibleName(QStringLiteral("Année"));
-    placeTwips(AffAn, 4920, 660, 1035, 435);
+    m_listeMois = new QComboBox(this);
+
+    m_listeMois->setObjectName(QStringLiteral("AffMois"));
+    m_listeMois->setFont(comic);
+    nommeListe(m_listeMois, QStringLiteral("Mois"));
+    RechercheListe::installe(m_listeMois);
+    m_listeMois->setMaxVisibleItems(12);
+    placeTwips(m_listeMois, 3000, 660, 1695, 435);
+
+    m_boiteAnnee = new QLineEdit(this);
+
+    m_boiteAnnee->setObjectName(QStringLiteral("AffAn"));
+    m_boiteAnnee->setFont(comic);
+    m_boiteAnnee->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_boiteAnnee->setAccessibleName(QStringLiteral("Année"));
+    placeTwips(m_boiteAnnee, 4920, 660, 1035, 435);
     // Over the right end of the year box.
-    ChangeAn = new CompteurVertical(Calendrier::CalendrierAnneeMin, Calendrier::CalendrierAnneeMax, this);
-    ChangeAn->setAccessibleName(QStringLiteral("Changer l'année"));
-    placeTwips(ChangeAn, 5730, 690, 195, 375);
-    AffAn->setTextMargins(0, 0, ChangeAn->width() + 2, 0);
-    ChangeAn->relieBoite(AffAn);
+    m_compteurAnnee = new CompteurVertical(Calendrier::CalendrierAnneeMin, Calendrier::CalendrierAnneeMax, this);
+    m_compteurAnnee->setObjectName(QStringLiteral("ChangeAn"));
+    m_compteurAnnee->setAccessibleName(QStringLiteral("Changer l'année"));
+    placeTwips(m_compteurAnnee, 5730, 690, 195, 375);
+    m_boiteAnnee->setTextMargins(0, 0, m_compteurAnnee->width() + 2, 0);
+    m_compteurAnnee->relieBoite(m_boiteAnnee);
 
-    AffCalendrier = new ImagePremierPlan(this);
-    AffCalendrier->setFont(comic);
-    placeTwips(AffCalendrier, 660, 1140, 5295, 2700);
-    AffCalendrier->setDessin([this](QPainter &p) {
+    m_grille = new ImagePremierPlan(this);
+
+    m_grille->setObjectName(QStringLiteral("AffCalendrier"));
+    m_grille->setFont(comic);
+    placeTwips(m_grille, 660, 1140, 5295, 2700);
+    m_grille->setDessin([this](QPainter &p) {
         DessineCalendrier(p);
         dessineNumeros(p);
     });
-    AffCalendrier->setInfoBullePoint([this](QPoint point) { return infoJourSous(point); });
+    m_grille->setInfoBullePoint([this](QPoint point) { return infoJourSous(point); });
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(1000);
+    m_minuterie = new QTimer(this);
 
-    connect(AffAn, &QLineEdit::textChanged, this, &FenCalendrier::anneeModifiee);
-    connect(ChangeAn, &QAbstractSlider::valueChanged, this, &FenCalendrier::compteurModifie);
-    connect(AffMois, &QComboBox::currentIndexChanged, this, &FenCalendrier::RemplitCalendrier);
-    connect(Timer1, &QTimer::timeout, this, &FenCalendrier::Timer1Tic);
-    connect(AffCalendrier, &ImagePremierPlan::appuye, this, &FenetreZelund::basculePremierPlan);
-    connect(AffCalendrier, &ImagePremierPlan::doubleClic, this, [this](QPoint point) {
+    m_minuterie->setObjectName(QStringLiteral("Timer1"));
+    m_minuterie->setInterval(1000);
+
+    connect(m_boiteAnnee, &QLineEdit::textChanged, this, &FenCalendrier::anneeModifiee);
+    connect(m_compteurAnnee, &QAbstractSlider::valueChanged, this, &FenCalendrier::compteurModifie);
+    connect(m_listeMois, &QComboBox::currentIndexChanged, this, &FenCalendrier::RemplitCalendrier);
+    connect(m_minuterie, &QTimer::timeout, this, &FenCalendrier::afficheHeure);
+    connect(m_grille, &ImagePremierPlan::appuye, this, &FenetreZelund::basculePremierPlan);
+    connect(m_grille, &ImagePremierPlan::doubleClic, this, [this](QPoint point) {
         if (const Calendrier::CaseCalendrier *c = caseSous(point))
             FenEphemeride::montre(QDate(m_anneeAffichee, m_moisAffiche, c->jour));
     });
@@ -115,12 +126,12 @@ FenCalendrier::FenCalendrier(QWidget *parent)
             FenEphemeride::montre(QDate(m_anneeAffichee, m_moisAffiche,
                                         std::min(Plateforme::courante().aujourdhui().day(), m_mois->longueur)));
     });
-    AffCalendrier->setAccessibleName(QStringLiteral("Calendrier"));
-    AffCalendrier->setCases([this] { return casesNommees(); });
+    m_grille->setAccessibleName(QStringLiteral("Calendrier"));
+    m_grille->setCases([this] { return casesNommees(); });
     QStringList entetes;
     for (int j = 1; j <= 7; ++j)
         entetes << Dates::nomJour(j);
-    AffCalendrier->setEntetes(entetes);
+    m_grille->setEntetes(entetes);
 
     m_imprimer = new QAction(QStringLiteral("&Imprimer ou enregistrer en PDF…"), this);
     m_imprimer->setShortcut(QKeySequence::Print);
@@ -132,13 +143,13 @@ FenCalendrier::FenCalendrier(QWidget *parent)
     placeSurPrincipale();
     const QDate aujourdhui = Plateforme::courante().aujourdhui();
     {
-        const QSignalBlocker bloque(AffMois);
-        AffMois->addItems(Dates::textesListeMois());
-        AffMois->setCurrentIndex(-1);
+        const QSignalBlocker bloque(m_listeMois);
+        m_listeMois->addItems(Dates::textesListeMois());
+        m_listeMois->setCurrentIndex(-1);
     }
-    AffMois->setCurrentIndex(aujourdhui.month() - 1);
-    AffAn->setText(QString::number(aujourdhui.year()));
-    ChangeAn->setValue(aujourdhui.year());
+    m_listeMois->setCurrentIndex(aujourdhui.month() - 1);
+    m_boiteAnnee->setText(QString::number(aujourdhui.year()));
+    m_compteurAnnee->setValue(aujourdhui.year());
     RemplitCalendrier();
     DialogueIcs::installeRaccourci(
         this, [this] { return m_anneeAffichee; }, [this] { return m_phasesIcs; });
@@ -147,9 +158,9 @@ FenCalendrier::FenCalendrier(QWidget *parent)
 void FenCalendrier::appliqueCouleurs()
 {
     AffectationCouleurs a = couleursCadre();
-    a.autresTextes = {AffHeure, AffMois, AffAn, AffCalendrier};
-    a.visualisation = {AffHeure, AffMois, AffAn};
-    a.fondFenetre = {AffCalendrier};
+    a.autresTextes = {m_heure, m_listeMois, m_boiteAnnee, m_grille};
+    a.visualisation = {m_heure, m_listeMois, m_boiteAnnee};
+    a.fondFenetre = {m_grille};
     Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
     const Couleurs::Schema &s = Parametres::courant().couleurs();
     m_texteBoutons = Ui::couleurVb(s.valeur[Couleurs::TexteBoutons]);
@@ -159,13 +170,13 @@ void FenCalendrier::appliqueCouleurs()
 
 void FenCalendrier::showEvent(QShowEvent *event)
 {
-    Timer1->start();
+    m_minuterie->start();
     FenOutil::showEvent(event);
 }
 
 void FenCalendrier::hideEvent(QHideEvent *event)
 {
-    Timer1->stop();
+    m_minuterie->stop();
     FenOutil::hideEvent(event);
 }
 
@@ -180,8 +191,8 @@ void FenCalendrier::ouvreImpression()
 {
     if (findChild<FenImpression *>())
         return;
-    const auto annee = Calendrier::borneAnneeCalendrier(AffAn->text());
-    const int mois = AffMois->currentIndex() + 1;
+    const auto annee = Calendrier::borneAnneeCalendrier(m_boiteAnnee->text());
+    const int mois = m_listeMois->currentIndex() + 1;
     if (!annee || mois < 1)
         return;
     auto *dialogue =
@@ -191,9 +202,9 @@ void FenCalendrier::ouvreImpression()
     dialogue->open();
 }
 
-void FenCalendrier::Timer1Tic()
+void FenCalendrier::afficheHeure()
 {
-    AffHeure->setText(Plateforme::courante().maintenant().time().toString(QStringLiteral("HH:mm:ss")));
+    m_heure->setText(Plateforme::courante().maintenant().time().toString(QStringLiteral("HH:mm:ss")));
 }
 
 void FenCalendrier::anneeModifiee(const QString &texte)
@@ -203,38 +214,38 @@ void FenCalendrier::anneeModifiee(const QString &texte)
         return; // not a number: everything stays as it was
     if (annee->remplacement) {
         // The box's own change event does the rest with the clamped text.
-        AffAn->setText(*annee->remplacement);
+        m_boiteAnnee->setText(*annee->remplacement);
         return;
     }
-    ChangeAn->setValue(annee->valeur);
+    m_compteurAnnee->setValue(annee->valeur);
     RemplitCalendrier();
 }
 
 void FenCalendrier::compteurModifie(int valeur)
 {
-    AffAn->setText(Saisie::texteCompteur(valeur));
+    m_boiteAnnee->setText(Saisie::texteCompteur(valeur));
 }
 
 void FenCalendrier::RemplitCalendrier()
 {
-    const auto annee = Calendrier::borneAnneeCalendrier(AffAn->text());
-    const int mois = AffMois->currentIndex() + 1;
+    const auto annee = Calendrier::borneAnneeCalendrier(m_boiteAnnee->text());
+    const int mois = m_listeMois->currentIndex() + 1;
     if (!annee || mois < 1)
         return;
     m_mois = Calendrier::grilleMois(mois, annee->valeur, Plateforme::courante().aujourdhui().day());
     m_moisAffiche = mois;
     m_anneeAffichee = annee->valeur;
-    AffCalendrier->update();
+    m_grille->update();
 }
 
 std::vector<ImagePremierPlan::CaseNommee> FenCalendrier::casesNommees() const
 {
     std::vector<ImagePremierPlan::CaseNommee> cases;
-    const auto annee = Calendrier::borneAnneeCalendrier(AffAn->text());
-    const int mois = AffMois->currentIndex() + 1;
+    const auto annee = Calendrier::borneAnneeCalendrier(m_boiteAnnee->text());
+    const int mois = m_listeMois->currentIndex() + 1;
     if (!m_mois || !annee || mois < 1)
         return cases;
-    const QRect surface = AffCalendrier->contentsRect();
+    const QRect surface = m_grille->contentsRect();
     const QTransform echelle =
         QTransform::fromTranslate(surface.x(), surface.y())
             .scale(surface.width() / Calendrier::EchelleGrille, surface.height() / Calendrier::EchelleGrille);
@@ -254,7 +265,7 @@ std::vector<ImagePremierPlan::CaseNommee> FenCalendrier::casesNommees() const
 
 void FenCalendrier::DessineCalendrier(QPainter &p) const
 {
-    const QSizeF surface = AffCalendrier->contentsRect().size();
+    const QSizeF surface = m_grille->contentsRect().size();
     p.setTransform(QTransform::fromScale(surface.width() / Calendrier::EchelleGrille,
                                          surface.height() / Calendrier::EchelleGrille));
 
@@ -297,7 +308,7 @@ void FenCalendrier::dessineNumeros(QPainter &p) const
 
 const Calendrier::CaseCalendrier *FenCalendrier::caseSous(QPoint point) const
 {
-    const QSizeF surface = AffCalendrier->contentsRect().size();
+    const QSizeF surface = m_grille->contentsRect().size();
     if (!m_mois || surface.isEmpty())
         return nullptr;
     const QPointF unites(point.x() * Calendrier::EchelleGrille / surface.width(),

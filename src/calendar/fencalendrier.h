@@ -28,21 +28,12 @@ public:
     // The month and year shown (the grid of the last readable year).
     const std::optional<Calendrier::MoisCalendrier> &moisAffiche() const { return m_mois; }
 
-    QLabel *AffHeure = nullptr;
-    QComboBox *AffMois = nullptr;
-    QLineEdit *AffAn = nullptr;
-    CompteurVertical *ChangeAn = nullptr;
-    ImagePremierPlan *AffCalendrier = nullptr;
-    QTimer *Timer1 = nullptr;
-
     // Where the printed calendar finds the Moon's phases of a year.
     void setSourcePhases(Calendrier::SourcePhases source) { m_phases = std::move(source); }
     // Where the iCalendar export (Ctrl+I) finds the Moon's principal phases.
     void setPhasesIcs(Dates::PhasesIcs lune) { m_phasesIcs = std::move(lune); }
 
 public slots:
-    // Every second: the time of day.
-    void Timer1Tic();
     // Ctrl+P or the window's context menu: the month shown or its year on paper or in a PDF file.
     void ouvreImpression();
 
@@ -53,6 +44,8 @@ protected:
 
 private:
     void appliqueCouleurs();
+    // Every second: the time of day.
+    void afficheHeure();
     void RemplitCalendrier();
     void DessineCalendrier(QPainter &p) const;
     void dessineNumeros(QPainter &p) const;
@@ -64,6 +57,12 @@ private:
     const Calendrier::CaseCalendrier *caseSous(QPoint point) const;
     QString infoJourSous(QPoint point) const;
 
+    QLabel *m_heure = nullptr;
+    QComboBox *m_listeMois = nullptr;
+    QLineEdit *m_boiteAnnee = nullptr;
+    CompteurVertical *m_compteurAnnee = nullptr;
+    ImagePremierPlan *m_grille = nullptr;
+    QTimer *m_minuterie = nullptr;
     std::optional<Calendrier::MoisCalendrier> m_mois;
     int m_moisAffiche = 0;
     int m_anneeAffichee = 0;

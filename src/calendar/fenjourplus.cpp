@@ -30,74 +30,85 @@ FenJourPlus::FenJourPlus(QWidget *parent)
     setObjectName(QStringLiteral("FenJourPlus"));
     const QFont comic = police(QStringLiteral("Comic Sans MS"), 11.25, true);
 
-    JourSemaine = new QLineEdit(this);
+    m_jourSemaine = new QLineEdit(this);
+
+    m_jourSemaine->setObjectName(QStringLiteral("JourSemaine"));
     // The result only: typing in it would mean nothing.
-    JourSemaine->setReadOnly(true);
-    JourSemaine->setAccessibleName(QStringLiteral("Jour de la semaine"));
-    placeTwips(JourSemaine, 600, 615, 1275, 435);
+    m_jourSemaine->setReadOnly(true);
+    m_jourSemaine->setAccessibleName(QStringLiteral("Jour de la semaine"));
+    placeTwips(m_jourSemaine, 600, 615, 1275, 435);
 
-    AffJour = boiteADroite(this, QStringLiteral("Jour"));
-    placeTwips(AffJour, 1875, 615, 750, 435);
-    ChangeJour = new CompteurVertical(Calendrier::JourPlusJourMin, Calendrier::JourPlusJourMax, this);
-    ChangeJour->setAccessibleName(QStringLiteral("Changer le jour"));
-    placeTwips(ChangeJour, 2400, 645, 195, 375);
+    m_boiteJour = boiteADroite(this, QStringLiteral("Jour"));
 
-    AffMois = new QComboBox(this);
-    nommeListe(AffMois, QStringLiteral("Mois"));
-    RechercheListe::installe(AffMois);
-    AffMois->setMaxVisibleItems(12);
-    placeTwips(AffMois, 2625, 615, 1695, 435);
+    m_boiteJour->setObjectName(QStringLiteral("AffJour"));
+    placeTwips(m_boiteJour, 1875, 615, 750, 435);
+    m_compteurJour = new CompteurVertical(Calendrier::JourPlusJourMin, Calendrier::JourPlusJourMax, this);
+    m_compteurJour->setObjectName(QStringLiteral("ChangeJour"));
+    m_compteurJour->setAccessibleName(QStringLiteral("Changer le jour"));
+    placeTwips(m_compteurJour, 2400, 645, 195, 375);
 
-    AffAn = boiteADroite(this, QStringLiteral("Année"));
-    placeTwips(AffAn, 4320, 615, 1035, 435);
-    ChangeAn = new CompteurVertical(Calendrier::JourPlusAnneeMin, Calendrier::JourPlusAnneeMax, this);
-    ChangeAn->setAccessibleName(QStringLiteral("Changer l'année"));
-    placeTwips(ChangeAn, 5130, 645, 195, 375);
+    m_listeMois = new QComboBox(this);
 
-    for (QWidget *w : {static_cast<QWidget *>(JourSemaine), static_cast<QWidget *>(AffJour),
-                       static_cast<QWidget *>(AffMois), static_cast<QWidget *>(AffAn)})
+    m_listeMois->setObjectName(QStringLiteral("AffMois"));
+    nommeListe(m_listeMois, QStringLiteral("Mois"));
+    RechercheListe::installe(m_listeMois);
+    m_listeMois->setMaxVisibleItems(12);
+    placeTwips(m_listeMois, 2625, 615, 1695, 435);
+
+    m_boiteAnnee = boiteADroite(this, QStringLiteral("Année"));
+
+    m_boiteAnnee->setObjectName(QStringLiteral("AffAn"));
+    placeTwips(m_boiteAnnee, 4320, 615, 1035, 435);
+    m_compteurAnnee = new CompteurVertical(Calendrier::JourPlusAnneeMin, Calendrier::JourPlusAnneeMax, this);
+    m_compteurAnnee->setObjectName(QStringLiteral("ChangeAn"));
+    m_compteurAnnee->setAccessibleName(QStringLiteral("Changer l'année"));
+    placeTwips(m_compteurAnnee, 5130, 645, 195, 375);
+
+    for (QWidget *w : {static_cast<QWidget *>(m_jourSemaine), static_cast<QWidget *>(m_boiteJour),
+                       static_cast<QWidget *>(m_listeMois), static_cast<QWidget *>(m_boiteAnnee)})
         w->setFont(comic);
     // The spin controls lie over the right ends of their boxes.
-    AffJour->setTextMargins(0, 0, ChangeJour->width() + 2, 0);
-    AffAn->setTextMargins(0, 0, ChangeAn->width() + 2, 0);
-    ChangeJour->relieBoite(AffJour);
-    ChangeAn->relieBoite(AffAn);
+    m_boiteJour->setTextMargins(0, 0, m_compteurJour->width() + 2, 0);
+    m_boiteAnnee->setTextMargins(0, 0, m_compteurAnnee->width() + 2, 0);
+    m_compteurJour->relieBoite(m_boiteJour);
+    m_compteurAnnee->relieBoite(m_boiteAnnee);
 
-    connect(AffJour, &QLineEdit::textChanged, this, &FenJourPlus::jourModifie);
-    connect(AffAn, &QLineEdit::textChanged, this, &FenJourPlus::anneeModifiee);
-    connect(ChangeJour, &QAbstractSlider::valueChanged, this,
-            [this](int v) { AffJour->setText(Saisie::texteCompteur(v)); });
-    connect(ChangeAn, &QAbstractSlider::valueChanged, this,
-            [this](int v) { AffAn->setText(Saisie::texteCompteur(v)); });
-    connect(AffMois, &QComboBox::currentIndexChanged, this, &FenJourPlus::CalculeJour);
+    connect(m_boiteJour, &QLineEdit::textChanged, this, &FenJourPlus::jourModifie);
+    connect(m_boiteAnnee, &QLineEdit::textChanged, this, &FenJourPlus::anneeModifiee);
+    connect(m_compteurJour, &QAbstractSlider::valueChanged, this,
+            [this](int v) { m_boiteJour->setText(Saisie::texteCompteur(v)); });
+    connect(m_compteurAnnee, &QAbstractSlider::valueChanged, this,
+            [this](int v) { m_boiteAnnee->setText(Saisie::texteCompteur(v)); });
+    connect(m_listeMois, &QComboBox::currentIndexChanged, this, &FenJourPlus::CalculeJour);
 
     appliqueCouleurs();
     placeSurPrincipale();
     const QDate aujourdhui = Plateforme::courante().aujourdhui();
     {
-        const QSignalBlocker bloque(AffMois);
-        AffMois->addItems(Dates::textesListeMois());
-        AffMois->setCurrentIndex(-1);
+        const QSignalBlocker bloque(m_listeMois);
+        m_listeMois->addItems(Dates::textesListeMois());
+        m_listeMois->setCurrentIndex(-1);
     }
-    AffJour->setText(QString::number(aujourdhui.day()));
-    AffMois->setCurrentIndex(aujourdhui.month() - 1);
-    AffAn->setText(QString::number(aujourdhui.year()));
-    ChangeAn->setValue(aujourdhui.year());
+    m_boiteJour->setText(QString::number(aujourdhui.day()));
+    m_listeMois->setCurrentIndex(aujourdhui.month() - 1);
+    m_boiteAnnee->setText(QString::number(aujourdhui.year()));
+    m_compteurAnnee->setValue(aujourdhui.year());
 }
 
 void FenJourPlus::appliqueCouleurs()
 {
     AffectationCouleurs a = couleursCadre();
-    a.autresTextes = {JourSemaine, AffJour, AffMois, AffAn};
-    a.visualisation = {JourSemaine, AffJour, AffMois, AffAn};
+    a.autresTextes = {m_jourSemaine, m_boiteJour, m_listeMois, m_boiteAnnee};
+    a.visualisation = {m_jourSemaine, m_boiteJour, m_listeMois, m_boiteAnnee};
     Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
 void FenJourPlus::CalculeJour()
 {
-    const auto nom = Calendrier::texteJourSemaine(AffJour->text(), AffMois->currentIndex(), AffAn->text());
+    const auto nom =
+        Calendrier::texteJourSemaine(m_boiteJour->text(), m_listeMois->currentIndex(), m_boiteAnnee->text());
     if (nom)
-        JourSemaine->setText(*nom);
+        m_jourSemaine->setText(*nom);
 }
 
 void FenJourPlus::jourModifie(const QString &texte)
@@ -106,10 +117,10 @@ void FenJourPlus::jourModifie(const QString &texte)
     if (!jour)
         return;
     if (jour->remplacement) {
-        AffJour->setText(*jour->remplacement);
+        m_boiteJour->setText(*jour->remplacement);
         return;
     }
-    ChangeJour->setValue(jour->valeur);
+    m_compteurJour->setValue(jour->valeur);
     CalculeJour();
 }
 
@@ -119,9 +130,9 @@ void FenJourPlus::anneeModifiee(const QString &texte)
     if (!annee)
         return;
     if (annee->remplacement) {
-        AffAn->setText(*annee->remplacement);
+        m_boiteAnnee->setText(*annee->remplacement);
         return;
     }
-    ChangeAn->setValue(annee->valeur);
+    m_compteurAnnee->setValue(annee->valeur);
     CalculeJour();
 }

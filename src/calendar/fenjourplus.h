@@ -14,16 +14,16 @@ class FenJourPlus : public FenOutil
 public:
     explicit FenJourPlus(QWidget *parent = nullptr);
 
-    QLineEdit *JourSemaine = nullptr;
-    QLineEdit *AffJour = nullptr;
-    CompteurVertical *ChangeJour = nullptr;
-    QComboBox *AffMois = nullptr;
-    QLineEdit *AffAn = nullptr;
-    CompteurVertical *ChangeAn = nullptr;
-
 private:
     void appliqueCouleurs();
     void CalculeJour();
     void jourModifie(const QString &texte);
     void anneeModifiee(const QString &texte);
+
+    QLineEdit *m_jourSemaine = nullptr;
+    QLineEdit *m_boiteJour = nullptr;
+    CompteurVertical *m_compteurJour = nullptr;
+    QComboBox *m_listeMois = nullptr;
+    QLineEdit *m_boiteAnnee = nullptr;
+    CompteurVertical *m_compteurAnnee = nullptr;
 };

@@ -49,109 +49,113 @@ FenMiniCalend::FenMiniCalend(QWidget *parent)
     setObjectName(QStringLiteral("FenMiniCalend"));
     const QFont titre = police(QStringLiteral("Comic Sans MS"), 9.75, true);
 
-    FondMiniCalend = new VantelPanel(this);
-    placeTwips(FondMiniCalend, 600, 600, 2355, 2055);
+    m_fond = new VantelPanel(this);
 
-    lblPrev = new EtiquettePressable(QStringLiteral("<<"), FondMiniCalend, [this] { page(-1); });
-    placeTwips(lblPrev, 60, 60, 315, 345);
-    lblMonth = new QLabel(FondMiniCalend);
-    lblMonth->setAlignment(Qt::AlignCenter);
-    placeTwips(lblMonth, 390, 60, 1575, 360);
-    lblNext = new EtiquettePressable(QStringLiteral(">>"), FondMiniCalend, [this] { page(1); });
-    lblNext->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    placeTwips(lblNext, 1980, 60, 315, 345);
-    for (QLabel *l : {lblPrev, lblMonth, lblNext})
+    m_fond->setObjectName(QStringLiteral("FondMiniCalend"));
+    placeTwips(m_fond, 600, 600, 2355, 2055);
+
+    m_moisPrecedent = new EtiquettePressable(QStringLiteral("<<"), m_fond, [this] { page(-1); });
+
+    m_moisPrecedent->setObjectName(QStringLiteral("lblPrev"));
+    placeTwips(m_moisPrecedent, 60, 60, 315, 345);
+    m_titre = new QLabel(m_fond);
+    m_titre->setObjectName(QStringLiteral("lblMonth"));
+    m_titre->setAlignment(Qt::AlignCenter);
+    placeTwips(m_titre, 390, 60, 1575, 360);
+    m_moisSuivant = new EtiquettePressable(QStringLiteral(">>"), m_fond, [this] { page(1); });
+    m_moisSuivant->setObjectName(QStringLiteral("lblNext"));
+    m_moisSuivant->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    placeTwips(m_moisSuivant, 1980, 60, 315, 345);
+    for (QLabel *l : {m_moisPrecedent, m_titre, m_moisSuivant})
         l->setFont(titre);
-    for (QLabel *l : {lblPrev, lblNext}) {
+    for (QLabel *l : {m_moisPrecedent, m_moisSuivant}) {
         l->setCursor(Qt::PointingHandCursor);
         l->installEventFilter(this);
     }
-    lblPrev->setAccessibleName(QStringLiteral("Mois précédent"));
-    lblNext->setAccessibleName(QStringLiteral("Mois suivant"));
+    m_moisPrecedent->setAccessibleName(QStringLiteral("Mois précédent"));
+    m_moisSuivant->setAccessibleName(QStringLiteral("Mois suivant"));
 
-    auto *entete = new EnteteJours(QStringLiteral("D  L  M  M  J  V  S"), FondMiniCalend);
-    Label1 = entete;
-    Label1->setFont(police(QStringLiteral("Comic Sans MS"), 9, true));
+    auto *entete = new EnteteJours(QStringLiteral("D  L  M  M  J  V  S"), m_fond);
+    m_initiales = entete;
+    m_initiales->setObjectName(QStringLiteral("Label1"));
+    m_initiales->setFont(police(QStringLiteral("Comic Sans MS"), 9, true));
     // As wide as the grid, so that no initial is cut whatever the font.
-    placeTwips(Label1, 150, 420, 2055, 240);
+    placeTwips(m_initiales, 150, 420, 2055, 240);
 
-    picMonth = new ImagePremierPlan(FondMiniCalend);
-    picMonth->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    picMonth->setLineWidth(2);
-    picMonth->setFont(police(QStringLiteral("Comic Sans MS"), 9, false));
-    placeTwips(picMonth, 150, 660, 2055, 1215);
-    picMonth->setDessin([this](QPainter &p) { dessineMois(p); });
-    picMonth->setInfoBullePoint([this](QPoint point) { return infoJourSous(point); });
-    connect(picMonth, &ImagePremierPlan::appuye, this, &FenetreZelund::basculePremierPlan);
-    connect(picMonth, &ImagePremierPlan::doubleClic, this, [this](QPoint point) {
+    m_grille = new ImagePremierPlan(m_fond);
+
+    m_grille->setObjectName(QStringLiteral("picMonth"));
+    m_grille->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_grille->setLineWidth(2);
+    m_grille->setFont(police(QStringLiteral("Comic Sans MS"), 9, false));
+    placeTwips(m_grille, 150, 660, 2055, 1215);
+    m_grille->setDessin([this](QPainter &p) { dessineMois(p); });
+    m_grille->setInfoBullePoint([this](QPoint point) { return infoJourSous(point); });
+    connect(m_grille, &ImagePremierPlan::appuye, this, &FenetreZelund::basculePremierPlan);
+    connect(m_grille, &ImagePremierPlan::doubleClic, this, [this](QPoint point) {
         if (const QDate jour = jourSous(point); jour.isValid())
             FenEphemeride::montre(jour);
     });
     // From the keyboard, the day of the month with today's number.
     auto *ephemeride = new QShortcut(FenEphemeride::Touche, this);
     connect(ephemeride, &QShortcut::activated, this, [this] {
-        FenEphemeride::montre(QDate(DateCourante.year(), DateCourante.month(),
-                                    std::min(Plateforme::courante().aujourdhui().day(), DateCourante.daysInMonth())));
+        FenEphemeride::montre(QDate(m_date.year(), m_date.month(),
+                                    std::min(Plateforme::courante().aujourdhui().day(), m_date.daysInMonth())));
     });
-    picMonth->setCases([this] { return casesNommees(); });
-    picMonth->setEntetes({Dates::nomJour(7), Dates::nomJour(1), Dates::nomJour(2), Dates::nomJour(3), Dates::nomJour(4),
+    m_grille->setCases([this] { return casesNommees(); });
+    m_grille->setEntetes({Dates::nomJour(7), Dates::nomJour(1), Dates::nomJour(2), Dates::nomJour(3), Dates::nomJour(4),
                           Dates::nomJour(5), Dates::nomJour(6)});
 
     appliqueCouleurs();
     placeSurPrincipale();
-    const QSize interieur = picMonth->contentsRect().size();
-    const Calendrier::TaillesCase tailles =
-        Calendrier::taillesCase(QSizeF(Base::twips(interieur.width()), Base::twips(interieur.height())),
-                                QSizeF(Base::TwipsParPixel, Base::TwipsParPixel));
-    LargeurCase = tailles.largeur;
-    HauteurCase = tailles.hauteur;
-    const int bordGrille = picMonth->x() + picMonth->contentsRect().x() - Label1->x();
+    const QSize interieur = m_grille->contentsRect().size();
+    m_tailles = Calendrier::taillesCase(QSizeF(Base::twips(interieur.width()), Base::twips(interieur.height())),
+                                        QSizeF(Base::TwipsParPixel, Base::TwipsParPixel));
+    const int bordGrille = m_grille->x() + m_grille->contentsRect().x() - m_initiales->x();
     for (int c = 0; c < 7; ++c)
-        entete->centres[c] = bordGrille + Calendrier::centreColonneMini(c, tailles) / Base::TwipsParPixel;
-    GetDate(Plateforme::courante().aujourdhui());
+        entete->centres[c] = bordGrille + Calendrier::centreColonneMini(c, m_tailles) / Base::TwipsParPixel;
+    afficheMois(Plateforme::courante().aujourdhui());
 }
 
 void FenMiniCalend::appliqueCouleurs()
 {
     AffectationCouleurs a = couleursCadre();
-    a.panneaux = {FondMiniCalend};
-    a.autresTextes = {Label1, lblPrev, lblMonth, lblNext, picMonth};
-    a.visualisation = {picMonth};
+    a.panneaux = {m_fond};
+    a.autresTextes = {m_initiales, m_moisPrecedent, m_titre, m_moisSuivant, m_grille};
+    a.visualisation = {m_grille};
     Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
-int FenMiniCalend::GetDate(const QDate &date)
+void FenMiniCalend::afficheMois(const QDate &date)
 {
-    DateCourante = date;
+    m_date = date;
     redessine();
     show();
-    return 0;
 }
 
-void FenMiniCalend::ChangeDate(const QDate &date)
+void FenMiniCalend::changeDate(const QDate &date)
 {
-    const QDate avant = DateCourante;
-    DateCourante = date;
+    const QDate avant = m_date;
+    m_date = date;
     if (!Calendrier::memeMois(avant, date))
         redessine();
 }
 
 void FenMiniCalend::redessine()
 {
-    lblMonth->setText(Calendrier::titreMiniCalend(DateCourante));
-    picMonth->setAccessibleName(lblMonth->text());
-    picMonth->update();
+    m_titre->setText(Calendrier::titreMiniCalend(m_date));
+    m_grille->setAccessibleName(m_titre->text());
+    m_grille->update();
 }
 
 void FenMiniCalend::dessineMois(QPainter &p) const
 {
-    const Calendrier::TaillesCase tailles{LargeurCase, HauteurCase};
     const QFontMetricsF m(p.font());
     for (const Calendrier::CaseMini &c :
-         Calendrier::casesMiniCalend(DateCourante, Plateforme::courante().aujourdhui(), tailles)) {
+         Calendrier::casesMiniCalend(m_date, Plateforme::courante().aujourdhui(), m_tailles)) {
         const QString texte = QString::number(c.jour);
         const QSizeF taille(Base::twips(1) * m.horizontalAdvance(texte), Base::twips(1) * m.height());
-        const QPointF coin = Calendrier::positionNumeroMini(c, tailles, taille) / Base::TwipsParPixel;
+        const QPointF coin = Calendrier::positionNumeroMini(c, m_tailles, taille) / Base::TwipsParPixel;
         p.setPen(c.rouge ? Rouge : Noir);
         p.drawText(QRectF(coin, QSizeF(m.horizontalAdvance(texte), m.height())), Qt::AlignLeft | Qt::AlignTop, texte);
     }
@@ -159,12 +163,11 @@ void FenMiniCalend::dessineMois(QPainter &p) const
 
 QDate FenMiniCalend::jourSous(QPoint point) const
 {
-    const Calendrier::TaillesCase tailles{LargeurCase, HauteurCase};
     const QPoint enTwips(Base::twips(point.x()), Base::twips(point.y()));
     for (const Calendrier::CaseMini &c :
-         Calendrier::casesMiniCalend(DateCourante, Plateforme::courante().aujourdhui(), tailles))
-        if (QRect(c.coin, QSize(LargeurCase, HauteurCase)).contains(enTwips))
-            return QDate(DateCourante.year(), DateCourante.month(), c.jour);
+         Calendrier::casesMiniCalend(m_date, Plateforme::courante().aujourdhui(), m_tailles))
+        if (QRect(c.coin, QSize(m_tailles.largeur, m_tailles.hauteur)).contains(enTwips))
+            return QDate(m_date.year(), m_date.month(), c.jour);
     return {};
 }
 
@@ -177,17 +180,17 @@ QString FenMiniCalend::infoJourSous(QPoint point) const
 
 void FenMiniCalend::page(int sens)
 {
-    if (const auto date = Calendrier::pageMois(DateCourante, sens))
-        ChangeDate(*date);
+    if (const auto date = Calendrier::pageMois(m_date, sens))
+        changeDate(*date);
 }
 
 bool FenMiniCalend::eventFilter(QObject *objet, QEvent *event)
 {
     // The second press of a double click comes as a double click: it pages too.
     const bool appui = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
-    if (appui && (objet == lblPrev || objet == lblNext)) {
+    if (appui && (objet == m_moisPrecedent || objet == m_moisSuivant)) {
         if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
-            page(objet == lblPrev ? -1 : 1);
+            page(objet == m_moisPrecedent ? -1 : 1);
         return true;
     }
     return FenOutil::eventFilter(objet, event);
@@ -210,11 +213,10 @@ std::vector<ImagePremierPlan::CaseNommee> FenMiniCalend::casesNommees() const
 {
     std::vector<ImagePremierPlan::CaseNommee> cases;
     const QDate aujourdhui = Plateforme::courante().aujourdhui();
-    const Calendrier::TaillesCase tailles{LargeurCase, HauteurCase};
-    const QPoint origine = picMonth->contentsRect().topLeft();
-    const int mois = DateCourante.month();
-    const int annee = DateCourante.year();
-    for (const Calendrier::CaseMini &c : Calendrier::casesMiniCalend(DateCourante, aujourdhui, tailles)) {
+    const QPoint origine = m_grille->contentsRect().topLeft();
+    const int mois = m_date.month();
+    const int annee = m_date.year();
+    for (const Calendrier::CaseMini &c : Calendrier::casesMiniCalend(m_date, aujourdhui, m_tailles)) {
         const QDate jour(annee, mois, c.jour);
         QString nom = Dates::jourSaute(c.jour, mois, annee)
                           ? Dates::nomJourSaute(c.jour, mois, annee)
@@ -222,7 +224,7 @@ std::vector<ImagePremierPlan::CaseNommee> FenMiniCalend::casesNommees() const
         if (jour == aujourdhui)
             nom += QStringLiteral(", aujourd'hui");
         const QRect zone(origine + QPoint(Base::px(c.coin.x()), Base::px(c.coin.y())),
-                         QSize(Base::px(tailles.largeur), Base::px(tailles.hauteur)));
+                         QSize(Base::px(m_tailles.largeur), Base::px(m_tailles.hauteur)));
         cases.push_back({zone, nom, c.ligne, c.colonne, Dates::infoJour(c.jour, mois, annee).value_or(QString())});
     }
     return cases;

@@ -18,21 +18,11 @@ class FenMiniCalend : public FenOutil
 public:
     explicit FenMiniCalend(QWidget *parent = nullptr);
 
-    // Shows the window on the month of date.
-    int GetDate(const QDate &date);
     // Moves to the month of date, redrawing when the month changes.
-    void ChangeDate(const QDate &date);
-
-    QDate DateCourante;
-    int LargeurCase = 0; // twips
-    int HauteurCase = 0;
-
-    VantelPanel *FondMiniCalend = nullptr;
-    QLabel *lblPrev = nullptr;
-    QLabel *lblMonth = nullptr;
-    QLabel *lblNext = nullptr;
-    QLabel *Label1 = nullptr;
-    ImagePremierPlan *picMonth = nullptr;
+    void changeDate(const QDate &date);
+    // The date the month shown was reached from, and the grid's cell size.
+    QDate dateCourante() const { return m_date; }
+    Calendrier::TaillesCase taillesCase() const { return m_tailles; }
 
 protected:
     bool eventFilter(QObject *objet, QEvent *event) override;
@@ -41,6 +31,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // Shows the window on the month of date.
+    void afficheMois(const QDate &date);
     void appliqueCouleurs();
     void redessine();
     void dessineMois(QPainter &p) const;
@@ -49,4 +41,13 @@ private:
     QDate jourSous(QPoint point) const;
     QString infoJourSous(QPoint point) const;
     std::vector<ImagePremierPlan::CaseNommee> casesNommees() const;
+
+    QDate m_date;
+    Calendrier::TaillesCase m_tailles; // twips
+    VantelPanel *m_fond = nullptr;
+    QLabel *m_moisPrecedent = nullptr;
+    QLabel *m_titre = nullptr;
+    QLabel *m_moisSuivant = nullptr;
+    QLabel *m_initiales = nullptr;
+    ImagePremierPlan *m_grille = nullptr;
 };

@@ -15,15 +15,14 @@ class FenPaques : public FenOutil
 public:
     explicit FenPaques(QWidget *parent = nullptr);
 
-    VantelPanel *FondPaques = nullptr;
-    QLabel *Label2 = nullptr;
-    QLineEdit *TxtAnnee = nullptr;
-    CompteurVertical *ChangeAn = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *Label3 = nullptr;
-
 private:
-    QLabel *orthodoxe = nullptr; // Orthodox Easter, below the five dates
+    VantelPanel *m_fond = nullptr;
+    QLabel *m_legendeAnnee = nullptr;
+    QLineEdit *m_boiteAnnee = nullptr;
+    CompteurVertical *m_compteurAnnee = nullptr;
+    QLabel *m_dates = nullptr;
+    QLabel *m_rappel = nullptr;
+    QLabel *m_orthodoxe = nullptr; // Orthodox Easter, below the five dates
 
     void appliqueCouleurs();
     void Affichage_des_jours_feries();

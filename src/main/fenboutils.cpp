@@ -140,7 +140,7 @@ Ui::DescriptionCadre cadre()
 }
 } // namespace
 
-FenBOutils::FenBOutils(QWidget *parent, std::function<QString()> dateSelection)
+FenBOutils::FenBOutils(QWidget *parent, std::function<std::optional<Dates::JourMoisAn>()> dateSelection)
     : FenOutil(cadre(), Hauteur, {}, parent)
 {
     setObjectName(QStringLiteral("FenBOutils"));
@@ -257,7 +257,7 @@ void FenBOutils::bascule(Outil outil)
     f->show();
 }
 
-void FenBOutils::montreCalculs(const QString &date)
+void FenBOutils::montreCalculs(std::optional<Dates::JourMoisAn> date)
 {
     QPointer<FenetreZelund> &f = calculs();
     if (!f)
@@ -272,7 +272,7 @@ void FenBOutils::basculeCalculs()
     if (calculs())
         calculs()->close();
     else
-        montreCalculs(m_dateSelection ? m_dateSelection() : QString());
+        montreCalculs(m_dateSelection ? m_dateSelection() : std::nullopt);
 }
 
 void FenBOutils::aideAppuyee(Qt::MouseButton bouton)

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "base/sujetaide.h"
+#include "dates/jours.h"
 #include "ui/fenoutil.h"
 
 #include <QIcon>
@@ -22,7 +23,8 @@ public:
     enum Outil { Horloge, Calendrier, MiniCalend, JourPlus, An2010, An2001, Feries, Fortune, NbOutils };
 
     // dateSelection gives the date the calculations window starts from.
-    explicit FenBOutils(QWidget *parent = nullptr, std::function<QString()> dateSelection = {});
+    explicit FenBOutils(QWidget *parent = nullptr,
+                        std::function<std::optional<Dates::JourMoisAn>()> dateSelection = {});
 
     // The tool window loaded for a button, or nullptr; each exists at most once,
     // whichever toolbox opened it.
@@ -30,7 +32,7 @@ public:
 
     // The date calculations window, opened from the main window's selected
     // date: shown and brought forward, or toggled like a tool.
-    static void montreCalculs(const QString &date);
+    static void montreCalculs(std::optional<Dates::JourMoisAn> date);
     void basculeCalculs();
 
     // At the main window's Left + 630 and Top + 3210 twips.
@@ -62,6 +64,6 @@ private:
     // Closed, or open since before this toolbox loaded and not opened from it since.
     bool fermee(Outil outil) const;
 
-    std::function<QString()> m_dateSelection;
+    std::function<std::optional<Dates::JourMoisAn>()> m_dateSelection;
     std::array<QPointer<FenetreZelund>, NbOutils> m_fermeesAuChargement;
 };

@@ -601,13 +601,6 @@ void FenPrin::appliqueAuCompteur(
         appliqueLegendes(clic(*s));
 }
 
-QString FenPrin::texteDepartCalculs() const
-{
-    return m_selection
-               ? Dates::texteSelection(m_selection->jour, m_selection->mois, m_selection->annee).value_or(QString())
-               : QString();
-}
-
 void FenPrin::appliqueLegendes(const Principal::LegendesModifiees &l)
 {
     if (l.premiereDate)
@@ -679,7 +672,7 @@ void FenPrin::boiteOutilsAppuyee(Qt::MouseButton bouton)
         return;
     }
     if (!m_boiteOutils) {
-        m_boiteOutils = new FenBOutils(this, [this] { return texteDepartCalculs(); });
+        m_boiteOutils = new FenBOutils(this, [this] { return m_selection; });
         m_boiteOutils->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_boiteOutils, &FenBOutils::aideDemandee, this, &FenPrin::aideDemandee);
     }
@@ -810,7 +803,7 @@ void FenPrin::prepareClavier()
     auto *copier = new QShortcut(QKeySequence::Copy, this);
     connect(copier, &QShortcut::activated, this, &FenPrin::copie);
     auto *calculs = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
-    connect(calculs, &QShortcut::activated, this, [this] { FenBOutils::montreCalculs(texteDepartCalculs()); });
+    connect(calculs, &QShortcut::activated, this, [this] { FenBOutils::montreCalculs(m_selection); });
     auto *ephemeride = new QShortcut(FenEphemeride::Touche, this);
     connect(ephemeride, &QShortcut::activated, this, [this] { FenEphemeride::montre(jourSelection()); });
 }

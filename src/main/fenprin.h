@@ -125,7 +125,6 @@ private:
     std::optional<Principal::SelectionCourante> selectionCourante() const;
     void
     appliqueAuCompteur(const std::function<Principal::LegendesModifiees(const Principal::SelectionCourante &)> &clic);
-    QString texteDepartCalculs() const;
     void copie();
     void copierAppuye(Qt::MouseButton bouton);
     void centreSurEcran();

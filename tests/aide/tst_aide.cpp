@@ -22,24 +22,19 @@
 #include <sys/stat.h>
 
 namespace {
-// Points the data folder elsewhere, holding at most a tips file.
-class DossierDonnees
+// Points the data folder at a new one, holding at most a tips file.
+struct DossierDonnees : QTemporaryDir
 {
-public:
+    const QByteArray ancien = qgetenv("ZELUND_DONNEES");
     explicit DossierDonnees(const std::optional<QByteArray> &conseils = std::nullopt)
-        : m_ancien(qgetenv("ZELUND_DONNEES"))
     {
-        qputenv("ZELUND_DONNEES", m_dossier.path().toLocal8Bit());
-        QFile f(m_dossier.filePath(QStringLiteral("Conseils.txt")));
+        qputenv("ZELUND_DONNEES", path().toLocal8Bit());
+        QFile f(chemin());
         if (conseils && f.open(QIODevice::WriteOnly))
             f.write(*conseils);
     }
-    ~DossierDonnees() { qputenv("ZELUND_DONNEES", m_ancien); }
-    QString chemin() const { return m_dossier.filePath(QStringLiteral("Conseils.txt")); }
-
-private:
-    QByteArray m_ancien;
-    QTemporaryDir m_dossier;
+    ~DossierDonnees() { qputenv("ZELUND_DONNEES", ancien); }
+    QString chemin() const { return filePath(QStringLiteral("Conseils.txt")); }
 };
 } // namespace
 
@@ -73,18 +68,16 @@ private slots:
         QCOMPARE(ListeConseils::lis(d.chemin()), conseils);
     }
 
-    void fichierLivre()
+    void fichiersLivres_data()
     {
-        // The file installed with the program: real tips, readable, one a line.
+        QTest::addColumn<QString>("fichier");
+        // The tips installed with the program: real tips, readable, one a line.
         const auto conseils = ListeConseils::lis(Base::cheminDonnees(QStringLiteral("Conseils.txt")));
         QVERIFY(conseils && conseils->size() >= 25);
         for (const QString &c : *conseils)
             QVERIFY2(!c.trimmed().isEmpty() && !c.contains(QChar::ReplacementCharacter), qPrintable(c));
-    }
-
-    void typographie_data()
-    {
-        QTest::addColumn<QString>("fichier");
+        for (int sujet = 0; sujet <= 4; ++sujet)
+            QVERIFY(QFileInfo::exists(Base::cheminAide(SujetAide(sujet))));
         QTest::newRow("Conseils.txt") << QStringLiteral("Conseils.txt");
         // Every page installed, so that a new one is checked too.
         const QStringList pages = QDir(Base::cheminDonnees(QStringLiteral("aide"))).entryList({"*.html"});
@@ -92,14 +85,16 @@ private slots:
         for (const QString &page : pages)
             QTest::newRow(qPrintable(page)) << QStringLiteral("aide/") + page;
     }
-    void typographie()
+    // Every link leads to a page that is installed. A no-break space inside « »
+    // and before : ; ! ?, so that none of them starts a line, and « never ends one.
+    void fichiersLivres()
     {
-        // A no-break space inside « » and before : ; ! ?, so that none of them
-        // starts a line of the tips or the help, and « never ends one.
         QFETCH(QString, fichier);
         QFile f(Base::cheminDonnees(fichier));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QString texte = QString::fromUtf8(f.readAll());
+        for (const auto &m : QRegularExpression(QStringLiteral("href=\"([^\"#]+)")).globalMatch(texte))
+            QVERIFY2(QFileInfo(f).dir().exists(m.captured(1)), qPrintable(m.captured(1)));
         texte.remove(
             QRegularExpression(QStringLiteral("<style>.*</style>"), QRegularExpression::DotMatchesEverythingOption));
         texte.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
@@ -132,13 +127,14 @@ private slots:
         QCOMPARE(ListeConseils::premier(Alea::suivant(), 3), 3);
         Alea::initialise(1);
         Conseils c;
-        QStringList affiches{c.lblTipText->text()};
+        auto *texte = controle<QLabel>(c, "lblTipText");
+        QStringList affiches{texte->text()};
         while (affiches.size() < vus.size()) {
-            QTest::mouseClick(c.CmdNextTip, Qt::LeftButton);
-            affiches << c.lblTipText->text();
+            QTest::mouseClick(bouton(c, "CmdNextTip"), Qt::LeftButton);
+            affiches << texte->text();
         }
         QCOMPARE(affiches, vus);
-        QCOMPARE(c.lblTipText->textFormat(), Qt::PlainText); // a tip shows its markup as typed
+        QCOMPARE(texte->textFormat(), Qt::PlainText); // a tip shows its markup as typed
     }
 
     void caseACocher_data()
@@ -164,17 +160,18 @@ private slots:
         };
         const auto avant = fichier();
         Conseils c;
-        QCOMPARE(c.chkLoadTipsAtStartup->isChecked(), coche);
+        auto *caseDemarrage = controle<QCheckBox>(c, "chkLoadTipsAtStartup");
+        QCOMPARE(caseDemarrage->isChecked(), coche);
         // A first start stores the checked box; a stored choice is not written again.
         QCOMPARE(banc.relu(Cles::Conseils, Cles::ConseilDemarrage), coche ? Cles::Oui : stocke);
         QCOMPARE(fichier() == avant, !stocke.isEmpty());
         QCOMPARE(Parametres::courant().conseilDemarrage(), coche);
         c.show();
-        QTest::mouseClick(c.chkLoadTipsAtStartup, Qt::LeftButton);
+        QTest::mouseClick(caseDemarrage, Qt::LeftButton);
         const QString inverse = coche ? Cles::Non : Cles::Oui;
         QCOMPARE(banc.relu(Cles::Conseils, Cles::ConseilDemarrage), inverse);
         QCOMPARE(Parametres::courant().conseilDemarrage(), !coche);
-        QTest::mouseClick(c.CmdOK, Qt::LeftButton);
+        QTest::mouseClick(bouton(c, "CmdOK"), Qt::LeftButton);
         QVERIFY(!c.isVisible());
     }
 
@@ -182,33 +179,22 @@ private slots:
     {
         Banc banc;
         FenAide *f = FenAide::affiche(SujetAide::Compteur);
-        QCOMPARE(f->Texte->source().fileName(), QStringLiteral("sujet2.html"));
-        QVERIFY(!f->Texte->documentTitle().isEmpty()); // the page itself, not an error text
-        QVERIFY(!f->CmdPrecedent->isEnabled());
-        QTest::mouseClick(f->CmdSommaire, Qt::LeftButton);
-        QCOMPARE(f->Texte->source().fileName(), QStringLiteral("index.html"));
-        QTest::mouseClick(f->CmdPrecedent, Qt::LeftButton);
-        QCOMPARE(f->Texte->source().fileName(), QStringLiteral("sujet2.html"));
+        auto *page = controle<QTextBrowser>(f, "Texte");
+        QCOMPARE(page->source().fileName(), QStringLiteral("sujet2.html"));
+        QVERIFY(!page->documentTitle().isEmpty()); // the page itself, not an error text
+        QVERIFY(!bouton(f, "CmdPrecedent")->isEnabled());
+        QTest::mouseClick(bouton(f, "CmdSommaire"), Qt::LeftButton);
+        QCOMPARE(page->source().fileName(), QStringLiteral("index.html"));
+        QTest::mouseClick(bouton(f, "CmdPrecedent"), Qt::LeftButton);
+        QCOMPARE(page->source().fileName(), QStringLiteral("sujet2.html"));
         // One viewer answers every request.
         QCOMPARE(FenAide::affiche(SujetAide::Sommaire), f);
         QVERIFY(f->isVisible());
-        QCOMPARE(f->Texte->source().fileName(), QStringLiteral("index.html"));
+        QCOMPARE(page->source().fileName(), QStringLiteral("index.html"));
         // Closing frees the viewer; the next request opens a fresh one.
         QTest::mouseClick(bouton(f, "CmdFermer"), Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!FenAide::ouverte());
-    }
-
-    void liensValides()
-    {
-        // Every link of every page leads to a page that is installed.
-        const QRegularExpression lien(QStringLiteral("href=\"([^\"#]+)"));
-        for (int contexte = 0; contexte <= 4; ++contexte) {
-            QFile f(Base::cheminAide(SujetAide(contexte)));
-            QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(f.fileName()));
-            for (const auto &m : lien.globalMatch(QString::fromUtf8(f.readAll())))
-                QVERIFY2(QFileInfo(f).dir().exists(m.captured(1)), qPrintable(f.fileName() + " -> " + m.captured(1)));
-        }
     }
 
     void depuisUnDialogueModal()

@@ -17,7 +17,7 @@ namespace {
 // The middle of a day's cell in a calendar window's grid, in the widget.
 QPoint centreJour(const FenCalendrier &f, int jour)
 {
-    const QRect c = f.AffCalendrier->contentsRect();
+    const QRect c = f.findChild<QWidget *>("AffCalendrier")->contentsRect();
     for (const auto &k : f.moisAffiche()->jours)
         if (k.jour == jour) {
             const QPointF m = Calendrier::caseGrille(k.colonne, k.ligne).center();
@@ -30,10 +30,10 @@ QPoint centreJour(const FenCalendrier &f, int jour)
 
 QPoint centreJour(const FenMiniCalend &f, int jour)
 {
-    const Calendrier::TaillesCase t{f.LargeurCase, f.HauteurCase};
-    for (const auto &k : Calendrier::casesMiniCalend(f.DateCourante, QDate(2001, 11, 18), t))
+    const Calendrier::TaillesCase t = f.taillesCase();
+    for (const auto &k : Calendrier::casesMiniCalend(f.dateCourante(), QDate(2001, 11, 18), t))
         if (k.jour == jour)
-            return f.picMonth->contentsRect().topLeft()
+            return f.findChild<QFrame *>("picMonth")->contentsRect().topLeft()
                    + (k.coin + QPoint(t.largeur / 2, t.hauteur / 2)) / Base::TwipsParPixel;
     return {};
 }
@@ -85,17 +85,19 @@ private slots:
             clavier ? QTest::keyClick(jour, Qt::Key_E, Qt::ControlModifier) : QTest::mouseDClick(jour, Qt::LeftButton);
         } else if (fenetre == QLatin1String("calendrier")) {
             FenCalendrier f;
-            f.AffMois->setCurrentIndex(montre.month() - 1);
-            f.AffAn->setText(QString::number(montre.year()));
+            f.findChild<QComboBox *>("AffMois")->setCurrentIndex(montre.month() - 1);
+            f.findChild<QLineEdit *>("AffAn")->setText(QString::number(montre.year()));
             active(&f);
-            clavier ? QTest::keyClick(f.AffCalendrier, Qt::Key_E, Qt::ControlModifier)
-                    : QTest::mouseDClick(f.AffCalendrier, Qt::LeftButton, {}, centreJour(f, montre.day()));
+            clavier ? QTest::keyClick(f.findChild<QWidget *>("AffCalendrier"), Qt::Key_E, Qt::ControlModifier)
+                    : QTest::mouseDClick(f.findChild<QWidget *>("AffCalendrier"), Qt::LeftButton, {},
+                                         centreJour(f, montre.day()));
         } else {
             FenMiniCalend f;
-            f.ChangeDate(montre);
+            f.changeDate(montre);
             active(&f);
-            clavier ? QTest::keyClick(f.picMonth, Qt::Key_E, Qt::ControlModifier)
-                    : QTest::mouseDClick(f.picMonth, Qt::LeftButton, {}, centreJour(f, montre.day()));
+            clavier ? QTest::keyClick(f.findChild<QWidget *>("picMonth"), Qt::Key_E, Qt::ControlModifier)
+                    : QTest::mouseDClick(f.findChild<QWidget *>("picMonth"), Qt::LeftButton, {},
+                                         centreJour(f, montre.day()));
         }
         FenEphemeride *e = FenEphemeride::ouverte();
         QVERIFY(e);

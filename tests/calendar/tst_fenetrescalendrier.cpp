@@ -1,17 +1,14 @@
-#include "appearance/configure.h"
-#include "base/chargement.h"
 #include "base/parametres.h"
 #include "base/twips.h"
-#include "calendar/compteurvertical.h"
 #include "calendar/fencalendrier.h"
 #include "calendar/fenjourplus.h"
 #include "calendar/fenminicalend.h"
 #include "calendar/fenpaques.h"
-#include "calendar/imagepremierplan.h"
 #include "calendar/minicalend.h"
 #include "calendar/textespaques.h"
-#include "main/fenprin.h"
-#include "support/fenprinchargee.h"
+#include "support/controle.h"
+#include "support/fauxplateforme.h"
+#include "ui/barrereglable.h"
 #include "ui/couleurqt.h"
 #include "ui/styleliste.h"
 
@@ -71,13 +68,14 @@ QImage avecFocus(QWidget *w)
     return w->grab().toImage();
 }
 
-QStringList nomsDesCases(QWidget *w)
+QString texte(const QWidget &f, const char *nom)
 {
-    QStringList noms;
-    QAccessibleInterface *i = QAccessible::queryAccessibleInterface(w);
-    for (int k = 0; i && k < i->childCount(); ++k)
-        noms << i->child(k)->text(QAccessible::Name);
-    return noms;
+    const auto *l = f.findChild<QLabel *>(nom);
+    return l ? l->text() : controle<QLineEdit>(f, nom)->text();
+}
+void tape(const QWidget &f, const char *nom, const QString &texte)
+{
+    controle<QLineEdit>(f, nom)->setText(texte);
 }
 } // namespace
 
@@ -98,30 +96,30 @@ private slots:
         Banc banc;
         FenCalendrier f;
         // The clock line runs only while the window is shown.
-        QVERIFY(!f.Timer1->isActive());
-        f.show();
-        QVERIFY(f.Timer1->isActive());
+        auto *minuterie = controle<QTimer>(f, "Timer1");
+        QVERIFY(!minuterie->isActive());
         banc.plateforme.horloge.setTime(QTime(9, 4, 3));
-        f.Timer1Tic();
-        QCOMPARE(f.AffHeure->text(), QStringLiteral("09:04:03"));
+        f.show();
+        QTRY_COMPARE(texte(f, "AffHeure"), QStringLiteral("09:04:03"));
         // Over a day, its date, week and holiday come first: 1 November 2001 is
         // a Thursday, column 4 of the first week row.
-        const QRect c = f.AffCalendrier->contentsRect();
+        auto *grille = controle(f, "AffCalendrier");
+        const QRect c = grille->contentsRect();
         const QPointF centre = Calendrier::caseGrille(4, 1).center();
-        QTest::mouseMove(f.AffCalendrier, c.topLeft()
-                                              + QPoint(int(centre.x() * c.width() / Calendrier::EchelleGrille),
-                                                       int(centre.y() * c.height() / Calendrier::EchelleGrille)));
-        QCOMPARE(f.AffCalendrier->toolTip(),
+        QTest::mouseMove(grille, c.topLeft()
+                                     + QPoint(int(centre.x() * c.width() / Calendrier::EchelleGrille),
+                                              int(centre.y() * c.height() / Calendrier::EchelleGrille)));
+        QCOMPARE(grille->toolTip(),
                  QStringLiteral("Jeudi 1 novembre 2001\nSemaine 44, jour 305 de l'année\nJour férié : Toussaint\n"
                                 "Double-clic ou Ctrl+E : éphéméride du jour\n"
                                 "Cliquer pour conserver le calendrier au premier plan"));
         Parametres::courant().metInfoBulles(false);
-        QTest::mouseMove(f.AffCalendrier, QPoint(30, 30));
-        QCOMPARE(f.AffCalendrier->toolTip(), QString());
-        QTest::mouseClick(f.AffCalendrier, Qt::MiddleButton);
+        QTest::mouseMove(grille, QPoint(30, 30));
+        QCOMPARE(grille->toolTip(), QString());
+        QTest::mouseClick(grille, Qt::MiddleButton);
         QVERIFY(f.estAuPremierPlan());
         f.close();
-        QVERIFY(!f.Timer1->isActive());
+        QVERIFY(!minuterie->isActive());
     }
     void calendrierAnnee_data()
     {
@@ -140,9 +138,9 @@ private slots:
         QFETCH(QString, texte);
         Banc banc;
         FenCalendrier f;
-        f.AffAn->setText(tape);
-        QCOMPARE(f.AffAn->text(), texte);
-        QCOMPARE(f.ChangeAn->value(), compteur);
+        ::tape(f, "AffAn", tape);
+        QCOMPARE(::texte(f, "AffAn"), texte);
+        QCOMPARE(controle<QAbstractSlider>(f, "ChangeAn")->value(), compteur);
     }
     // March 2026 on six week rows, cells as (column, row): the first and last
     // days inked, the cells beside them empty, only the 18th in red.
@@ -150,9 +148,9 @@ private slots:
     {
         Banc banc;
         FenCalendrier f;
-        f.AffMois->setCurrentIndex(2);
-        f.AffAn->setText(QStringLiteral("2026"));
-        const QImage image = f.AffCalendrier->grab().toImage();
+        controle<QComboBox>(f, "AffMois")->setCurrentIndex(2);
+        tape(f, "AffAn", QStringLiteral("2026"));
+        const QImage image = controle(f, "AffCalendrier")->grab().toImage();
         for (const QPoint &c : {QPoint(7, 1), QPoint(2, 6)})
             QCOMPARE(encreCase(image, c), Encre::Noire);
         for (const QPoint &c : {QPoint(6, 1), QPoint(3, 6)})
@@ -179,34 +177,31 @@ private slots:
         Banc banc;
         Parametres::courant().metInfoBulles(false);
         FenPaques f;
-        f.TxtAnnee->setText(tape);
-        QCOMPARE(f.TxtAnnee->text(), QStringLiteral(" %1").arg(texte));
-        QCOMPARE(f.Label1->text().section(QChar(10), 0, 0), QStringLiteral("Pâques : ") + paques);
-        QCOMPARE(f.Label1->text().count(QChar(10)), 4);
-        QVERIFY(!f.TxtAnnee->toolTip().isEmpty()); // shown whatever the switch says
+        ::tape(f, "TxtAnnee", tape);
+        QCOMPARE(::texte(f, "TxtAnnee"), QStringLiteral(" %1").arg(texte));
+        const auto *dates = controle<QLabel>(f, "Label1");
+        QCOMPARE(dates->text().section(QChar(10), 0, 0), QStringLiteral("Pâques : ") + paques);
+        QCOMPARE(dates->text().count(QChar(10)), 4);
+        QVERIFY(!controle(f, "TxtAnnee")->toolTip().isEmpty()); // shown whatever the switch says
         // Orthodox Easter below the five lines, whole, clear of the reminder.
-        const auto *orthodoxe = f.findChild<QLabel *>(QStringLiteral("LblOrthodoxe"));
+        const auto *orthodoxe = controle<QLabel>(f, "LblOrthodoxe");
         QCOMPARE(orthodoxe->text(), Calendrier::texteOrthodoxe(qint16(texte)));
-        QVERIFY(orthodoxe->y() >= f.Label1->y() + 5 * f.Label1->fontMetrics().lineSpacing());
-        QVERIFY(orthodoxe->y() + orthodoxe->fontMetrics().height() <= f.Label3->y());
+        QVERIFY(orthodoxe->y() >= dates->y() + 5 * dates->fontMetrics().lineSpacing());
+        QVERIFY(orthodoxe->y() + orthodoxe->fontMetrics().height() <= controle(f, "Label3")->y());
         QVERIFY(orthodoxe->fontMetrics().horizontalAdvance(orthodoxe->text()) <= orthodoxe->width());
     }
+    // The upper arrow steps the year, up to the last.
     void paquesCompteur()
     {
         Banc banc;
         FenPaques f;
-        const QPoint haut(f.ChangeAn->width() / 2, 2);
-        f.TxtAnnee->setText(QStringLiteral("2025"));
-        QTest::mouseClick(f.ChangeAn, Qt::LeftButton, {}, haut);
-        QCOMPARE(f.TxtAnnee->text(), QStringLiteral(" 2026"));
-        f.Label1->setText(QStringLiteral("témoin"));
-        // The spin already holds 2026: nothing is rewritten nor refreshed.
-        f.TxtAnnee->setText(QStringLiteral("2026"));
-        QCOMPARE(f.TxtAnnee->text(), QStringLiteral("2026"));
-        QCOMPARE(f.Label1->text(), QStringLiteral("témoin"));
-        f.TxtAnnee->setText(QStringLiteral("9999"));
-        QTest::mouseClick(f.ChangeAn, Qt::LeftButton, {}, haut);
-        QCOMPARE(f.ChangeAn->value(), 9999);
+        auto *compteur = controle<QAbstractSlider>(f, "ChangeAn");
+        tape(f, "TxtAnnee", QStringLiteral("9999"));
+        QTest::mouseClick(compteur, Qt::LeftButton, {}, QPoint(compteur->width() / 2, 2));
+        QCOMPARE(compteur->value(), 9999);
+        tape(f, "TxtAnnee", QStringLiteral("2025"));
+        QTest::mouseClick(compteur, Qt::LeftButton, {}, QPoint(compteur->width() / 2, 2));
+        QCOMPARE(texte(f, "TxtAnnee"), QStringLiteral(" 2026"));
     }
 
     void jourPlus_data()
@@ -228,10 +223,10 @@ private slots:
         QFETCH(QStringList, montre);
         Banc banc;
         FenJourPlus f;
-        f.AffMois->setCurrentIndex(mois - 1);
-        f.AffAn->setText(annee);
-        f.AffJour->setText(jour);
-        QCOMPARE((QStringList{f.AffJour->text(), f.AffAn->text(), f.JourSemaine->text()}), montre);
+        controle<QComboBox>(f, "AffMois")->setCurrentIndex(mois - 1);
+        tape(f, "AffAn", annee);
+        tape(f, "AffJour", jour);
+        QCOMPARE((QStringList{texte(f, "AffJour"), texte(f, "AffAn"), texte(f, "JourSemaine")}), montre);
     }
 
     void miniPages_data()
@@ -254,15 +249,15 @@ private slots:
         QFETCH(QDate, arrivee);
         Banc banc;
         FenMiniCalend f;
-        f.ChangeDate(depart);
-        QLabel *l = sens < 0 ? f.lblPrev : f.lblNext;
+        f.changeDate(depart);
+        auto *l = controle(f, sens < 0 ? "lblPrev" : "lblNext");
         QTest::mouseClick(l, Qt::RightButton); // only the left button pages
-        QCOMPARE(f.DateCourante, depart);
+        QCOMPARE(f.dateCourante(), depart);
         QTest::mouseClick(l, Qt::LeftButton);
-        QCOMPARE(f.DateCourante, arrivee);
-        QCOMPARE(f.lblMonth->text(), Calendrier::titreMiniCalend(arrivee));
+        QCOMPARE(f.dateCourante(), arrivee);
+        QCOMPARE(texte(f, "lblMonth"), Calendrier::titreMiniCalend(arrivee));
         // Today's number is red in November 2001 only.
-        const QImage image = f.picMonth->grab().toImage();
+        const QImage image = controle(f, "picMonth")->grab().toImage();
         QCOMPARE(encre(image, image.rect()) == Encre::Rouge, arrivee.year() == 2001 && arrivee.month() == 11);
     }
     void miniDoubleClic()
@@ -270,66 +265,16 @@ private slots:
         // Each press pages, the second of a double click too.
         Banc banc;
         FenMiniCalend f;
-        for (QLabel *l : {f.lblNext, f.lblNext, f.lblPrev}) {
-            QTest::mouseClick(l, Qt::LeftButton);
-            QTest::mouseDClick(l, Qt::LeftButton);
-            QTest::mouseRelease(l, Qt::LeftButton);
+        for (const char *nom : {"lblNext", "lblNext", "lblPrev"}) {
+            QTest::mouseClick(controle(f, nom), Qt::LeftButton);
+            QTest::mouseDClick(controle(f, nom), Qt::LeftButton);
+            QTest::mouseRelease(controle(f, nom), Qt::LeftButton);
         }
-        QCOMPARE(f.DateCourante, QDate(2002, 1, 18));
+        QCOMPARE(f.dateCourante(), QDate(2002, 1, 18));
     }
-    void miniInitiales_data()
-    {
-        QTest::addColumn<double>("points");
-        QTest::newRow("9 points") << 9.0;
-        QTest::newRow("14 points") << 14.0;
-    }
-    void miniInitiales()
-    {
-        // Each weekday initial stands centred over its own column of days.
-        QFETCH(double, points);
-        Banc banc;
-        FenMiniCalend f;
-        QFont police = f.Label1->font();
-        police.setPointSizeF(points);
-        f.Label1->setFont(police);
-        const QImage image = f.Label1->grab().toImage();
-        const QRgb fond = image.pixel(0, 0);
-        QList<double> centres; // of each run of inked pixel columns
-        int debut = -1;
-        for (int x = 0; x <= image.width(); ++x) {
-            bool encre = false;
-            for (int y = 0; x < image.width() && y < image.height(); ++y)
-                encre = encre || image.pixel(x, y) != fond;
-            if (encre && debut < 0)
-                debut = x;
-            if (!encre && debut >= 0) {
-                centres << (debut + x) / 2.0;
-                debut = -1;
-            }
-        }
-        QCOMPARE(centres.size(), 7);
-        const int grille =
-            f.picMonth->mapTo(&f, f.picMonth->contentsRect().topLeft()).x() - f.Label1->mapTo(&f, QPoint()).x();
-        for (int c = 0; c < 7; ++c) {
-            const double colonne = grille + (c + 0.5) * f.LargeurCase / 15.0;
-            QVERIFY2(qAbs(centres[c] - colonne) <= 1.5,
-                     qPrintable(QStringLiteral("%1 : %2 / %3").arg(c).arg(centres[c]).arg(colonne)));
-        }
-    }
-
-    // A closed list shows "Visualisation, dossiers, etc." itself, flat.
-    void listesALaCouleur()
-    {
-        FenPrinChargee p;
-        FenCalendrier c;
-        FenJourPlus j;
-        for (QComboBox *l : {p.f.LDAnnee, p.f.LDMois, c.AffMois, j.AffMois}) {
-            const QImage image = l->grab().toImage();
-            for (const QPoint &pt : {QPoint(image.width() / 2, 2), QPoint(image.width() / 2, image.height() - 3)})
-                QCOMPARE(image.pixelColor(pt), QColor(0, 210, 210));
-        }
-    }
-    // The focus frame of a list stands out of the list's colour, whatever it is.
+    // A closed list shows "Visualisation, dossiers, etc." itself, flat; its
+    // focus frame stands out of that colour, whatever it is. The spin arrows
+    // and the scroll bars show where the keyboard is too.
     void focusDesListes_data()
     {
         QTest::addColumn<QColor>("couleur");
@@ -343,23 +288,22 @@ private slots:
         Banc banc;
         Parametres::courant().metCouleur(Couleurs::Visualisation, Ui::nombreVb(couleur));
         FenCalendrier c;
-        const QImage image = avecFocus(c.AffMois);
+        FenJourPlus j;
+        const QImage liste = controle(j, "AffMois")->grab().toImage();
+        for (const QPoint &pt : {QPoint(liste.width() / 2, 2), QPoint(liste.width() / 2, liste.height() - 3)})
+            QCOMPARE(liste.pixelColor(pt), couleur);
+        const QImage image = avecFocus(controle(c, "AffMois"));
         QVERIFY(!image.isNull());
         const int x = image.width() / 2;
         QCOMPARE(image.pixelColor(x, 4), couleur); // inside the frame, above the text
         for (const int y : {1, 2, image.height() - 2, image.height() - 3})
             QVERIFY2(contraste(image.pixelColor(x, y), couleur) >= 3, qPrintable(image.pixelColor(x, y).name()));
-    }
-
-    // The spin arrows and the scroll bars show where the keyboard is.
-    void focusVisible()
-    {
-        Banc banc;
-        FenPaques p;
-        Configure d;
-        for (QWidget *w : {static_cast<QWidget *>(p.ChangeAn), static_cast<QWidget *>(d.Rouge)}) {
+        QScrollBar barre(Qt::Horizontal);
+        barre.resize(180, 20);
+        BarreReglable::installe(&barre);
+        for (QWidget *w : {controle(j, "ChangeAn"), static_cast<QWidget *>(&barre)}) {
             const QImage sans = w->grab().toImage();
-            QVERIFY2(avecFocus(w) != sans, qPrintable(w->accessibleName()));
+            QVERIFY(avecFocus(w) != sans);
         }
     }
 
@@ -368,62 +312,45 @@ private slots:
         Banc banc;
         FenMiniCalend f;
         // 11 November 2001, a Sunday: column 0 of the third row.
-        const QPoint cellule(f.LargeurCase / 2, 2 * f.HauteurCase + f.HauteurCase / 2);
-        QTest::mouseMove(f.picMonth, f.picMonth->contentsRect().topLeft() + cellule / Base::TwipsParPixel);
-        QCOMPARE(f.picMonth->toolTip().section(QLatin1Char('\n'), 0, 2),
+        const Calendrier::TaillesCase t = f.taillesCase();
+        auto *grille = controle<QFrame>(f, "picMonth");
+        const QPoint cellule(t.largeur / 2, 2 * t.hauteur + t.hauteur / 2);
+        QTest::mouseMove(grille, grille->contentsRect().topLeft() + cellule / Base::TwipsParPixel);
+        QCOMPARE(grille->toolTip().section(QLatin1Char('\n'), 0, 2),
                  QStringLiteral("Dimanche 11 novembre 2001\nSemaine 45, jour 315 de l'année\n"
                                 "Jour férié : Armistice 1918"));
     }
 
-    void pagesMiniCalend_data()
+    // The keys that page the mini-calendar, the grid it reads as a table of
+    // named days, and Space and the context-menu key that keep it on top or not.
+    void miniAuClavier()
     {
-        QTest::addColumn<int>("touche");
-        QTest::addColumn<QString>("titre");
-        for (int touche : {Qt::Key_PageUp, Qt::Key_Left, Qt::Key_Up})
-            QTest::newRow(qPrintable(QKeySequence(touche).toString())) << touche << "octobre 2001";
-        for (int touche : {Qt::Key_PageDown, Qt::Key_Right, Qt::Key_Down})
-            QTest::newRow(qPrintable(QKeySequence(touche).toString())) << touche << "décembre 2001";
-    }
-    void pagesMiniCalend()
-    {
-        QFETCH(int, touche);
-        QFETCH(QString, titre);
         Banc banc;
         FenMiniCalend f;
-        QTest::keyClick(f.picMonth, Qt::Key(touche));
-        QCOMPARE(f.lblMonth->text(), titre);
-        QCOMPARE(f.picMonth->accessibleName(), titre);
-    }
-
-    void grillesNommees()
-    {
-        Banc banc;
-        FenMiniCalend mini;
-        const QStringList jours = nomsDesCases(mini.picMonth);
-        QCOMPARE(jours.size(), 30);
-        QCOMPARE(jours[17], QStringLiteral("dimanche 18 novembre 2001, aujourd'hui"));
-        QAccessibleInterface *i = QAccessible::queryAccessibleInterface(mini.picMonth);
+        auto *grille = controle(f, "picMonth");
+        const QString octobre = QStringLiteral("octobre 2001"), novembre = QStringLiteral("novembre 2001");
+        const QList<int> touches{Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Left,
+                                 Qt::Key_Right,  Qt::Key_Up,       Qt::Key_Down};
+        for (int k = 0; k < touches.size(); ++k) {
+            QTest::keyClick(grille, Qt::Key(touches[k]));
+            QCOMPARE(texte(f, "lblMonth"), k % 2 ? QStringLiteral("novembre 2001") : QStringLiteral("octobre 2001"));
+            QCOMPARE(grille->accessibleName(), texte(f, "lblMonth"));
+        }
+        QAccessibleInterface *i = QAccessible::queryAccessibleInterface(grille);
         QCOMPARE(i->role(), QAccessible::Table);
+        QCOMPARE(i->childCount(), 30);
+        QCOMPARE(i->child(17)->text(QAccessible::Name), QStringLiteral("dimanche 18 novembre 2001, aujourd'hui"));
         QCOMPARE(i->child(17)->role(), QAccessible::Cell);
         // The cell a point falls in is the day drawn there.
         QCOMPARE(i->childAt(i->child(4)->rect().center().x(), i->child(4)->rect().center().y()), i->child(4));
-        QTest::keyClick(mini.picMonth, Qt::Key_PageDown);
-        QCOMPARE(nomsDesCases(mini.picMonth).value(24), QStringLiteral("mardi 25 décembre 2001"));
-    }
-
-    // Space keeps the window on top with its sound, the context-menu key releases it.
-    void premierPlanAuClavier()
-    {
-        Banc banc;
-        FenMiniCalend f;
-        QTest::keyClick(f.picMonth, Qt::Key_Space);
+        QTest::keyClick(grille, Qt::Key_PageDown);
+        QCOMPARE(i->child(24)->text(QAccessible::Name), QStringLiteral("mardi 25 décembre 2001"));
+        QTest::keyClick(grille, Qt::Key_Space);
         QVERIFY(f.estAuPremierPlan());
         QCOMPARE(banc.plateforme.sons, QList<int>{19});
-        QTest::keyClick(f.picMonth, Qt::Key_Menu);
+        QTest::keyClick(grille, Qt::Key_Menu);
         QVERIFY(!f.estAuPremierPlan());
-        QAccessible::queryAccessibleInterface(f.picMonth)
-            ->actionInterface()
-            ->doAction(QAccessibleActionInterface::pressAction());
+        i->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QTRY_VERIFY(f.estAuPremierPlan());
     }
 
@@ -432,20 +359,20 @@ private slots:
     {
         Banc banc;
         FenJourPlus f;
-        QTest::keyClick(f.AffAn, Qt::Key_Up);
-        QCOMPARE(f.AffAn->text().trimmed(), QStringLiteral("2002"));
-        QTest::keyClick(f.AffJour, Qt::Key_Down);
-        QCOMPARE(f.AffJour->text().trimmed(), QStringLiteral("17"));
-        QCOMPARE(f.JourSemaine->text().trimmed(), QStringLiteral("Dimanche"));
-        f.AffAn->clear();
-        QTest::keyClicks(f.AffAn, QStringLiteral("1582"));
-        QVERIFY(!f.JourSemaine->text().isEmpty());
+        QTest::keyClick(controle(f, "AffAn"), Qt::Key_Up);
+        QCOMPARE(texte(f, "AffAn").trimmed(), QStringLiteral("2002"));
+        QTest::keyClick(controle(f, "AffJour"), Qt::Key_Down);
+        QCOMPARE(texte(f, "AffJour").trimmed(), QStringLiteral("17"));
+        QCOMPARE(texte(f, "JourSemaine").trimmed(), QStringLiteral("Dimanche"));
+        controle<QLineEdit>(f, "AffAn")->clear();
+        QTest::keyClicks(controle(f, "AffAn"), QStringLiteral("1582"));
+        QVERIFY(!texte(f, "JourSemaine").isEmpty());
         FenCalendrier cal;
-        QTest::keyClick(cal.AffAn, Qt::Key_Down);
+        QTest::keyClick(controle(cal, "AffAn"), Qt::Key_Down);
         QCOMPARE(cal.moisAffiche()->jours.front().colonne, 3); // 1 November 2000, a Wednesday
         FenPaques paques;
-        QTest::keyClick(paques.TxtAnnee, Qt::Key_Up);
-        QCOMPARE(paques.TxtAnnee->text().trimmed(), QStringLiteral("2002"));
+        QTest::keyClick(controle(paques, "TxtAnnee"), Qt::Key_Up);
+        QCOMPARE(texte(paques, "TxtAnnee").trimmed(), QStringLiteral("2002"));
     }
 
     // Letters typed on a closed month list pick the month they begin, blanks,
@@ -466,14 +393,14 @@ private slots:
     {
         QFETCH(QString, tape);
         QFETCH(int, mois);
-        FenPrinChargee p;
+        Banc banc;
         FenCalendrier c;
         FenJourPlus j;
-        for (QComboBox *l : {p.f.LDMois, c.AffMois, j.AffMois}) {
+        for (auto *l : {controle<QComboBox>(c, "AffMois"), controle<QComboBox>(j, "AffMois")}) {
             QTest::keyClicks(l, tape);
             QCOMPARE(l->currentIndex() + 1, mois);
         }
-        QCOMPARE(p.f.MoisChoisi(), mois);
+        QCOMPARE(c.moisAffiche()->jours.size(), std::size_t(QDate(2001, mois, 1).daysInMonth()));
     }
 };
 

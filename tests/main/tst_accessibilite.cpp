@@ -12,6 +12,7 @@
 #include "pastimes/feninitialise.h"
 #include "pastimes/fenloterie.h"
 #include "pastimes/feuilleapropos.h"
+#include "support/controle.h"
 #include "support/fenprinchargee.h"
 #include "ui/grilleboutons.h"
 
@@ -170,22 +171,22 @@ private slots:
     {
         Banc banc;
         FenMiniCalend mini;
-        QAccessibleTableInterface *t = acc(mini.picMonth)->tableInterface();
+        QAccessibleTableInterface *t = acc(controle(mini, "picMonth"))->tableInterface();
         QVERIFY(t);
         QCOMPARE(t->columnDescription(0), QStringLiteral("dimanche"));
         QCOMPARE(t->cellAt(0, 4)->text(QAccessible::Name), QStringLiteral("jeudi 1 novembre 2001"));
         QCOMPARE(t->cellAt(0, 4)->tableCellInterface()->rowIndex(), 0);
         QVERIFY(t->cellAt(3, 0)->text(QAccessible::Description).contains(QStringLiteral("Semaine")));
         // Its paging arrows are buttons whose press answers at once.
-        QAccessibleInterface *precedent = acc(mini.lblPrev);
+        QAccessibleInterface *precedent = acc(controle(mini, "lblPrev"));
         QCOMPARE(precedent->role(), QAccessible::Button);
         precedent->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(mini.lblMonth->text(), Calendrier::titreMiniCalend(QDate(2001, 11, 18)));
-        QTRY_COMPARE(mini.lblMonth->text(), Calendrier::titreMiniCalend(QDate(2001, 10, 18)));
+        QCOMPARE(controle<QLabel>(mini, "lblMonth")->text(), Calendrier::titreMiniCalend(QDate(2001, 11, 18)));
+        QTRY_COMPARE(controle<QLabel>(mini, "lblMonth")->text(), Calendrier::titreMiniCalend(QDate(2001, 10, 18)));
         FenCalendrier cal;
-        cal.AffAn->setText(QStringLiteral("1582"));
-        cal.AffMois->setCurrentIndex(9);
-        t = acc(cal.AffCalendrier)->tableInterface();
+        controle<QLineEdit>(cal, "AffAn")->setText(QStringLiteral("1582"));
+        controle<QComboBox>(cal, "AffMois")->setCurrentIndex(9);
+        t = acc(controle(cal, "AffCalendrier"))->tableInterface();
         QCOMPARE(t->columnDescription(6), QStringLiteral("dimanche"));
         QCOMPARE(t->rowCount(), 5);
         QCOMPARE(t->cellAt(0, 4)->text(QAccessible::Name), QStringLiteral("vendredi 1 octobre 1582"));
@@ -208,9 +209,9 @@ private slots:
         QVERIFY(Ecoute::compte(f.TexteNBJ, QAccessible::NameChanged));
 
         FenPaques paques;
-        paques.TxtAnnee->setText(QStringLiteral("2002"));
-        QVERIFY(Ecoute::compte(paques.Label1, QAccessible::NameChanged));
-        QVERIFY(paques.Label1->focusPolicy() & Qt::TabFocus);
+        controle<QLineEdit>(paques, "TxtAnnee")->setText(QStringLiteral("2002"));
+        QVERIFY(Ecoute::compte(controle(paques, "Label1"), QAccessible::NameChanged));
+        QVERIFY(controle(paques, "Label1")->focusPolicy() & Qt::TabFocus);
 
         Fen2010 compte;
         QVERIFY(compte.AfficheTemps->focusPolicy() & Qt::TabFocus);
@@ -266,9 +267,10 @@ private slots:
         QAccessibleTextInterface *credits = acc(a.Image2)->textInterface();
         QVERIFY(credits && credits->text(0, -1).contains(QStringLiteral("Zelund")));
         FenAide aide;
-        aide.Texte->setHtml(QStringLiteral("<title>Touches</title><p>Avant</p>"
-                                           "<table><tr><td>Espace</td><td>appuie</td></tr></table>"));
-        QAccessibleInterface *page = acc(aide.Texte);
+        controle<QTextBrowser>(aide, "Texte")
+            ->setHtml(QStringLiteral("<title>Touches</title><p>Avant</p>"
+                                     "<table><tr><td>Espace</td><td>appuie</td></tr></table>"));
+        QAccessibleInterface *page = acc(controle(aide, "Texte"));
         QCOMPARE(page->role(), QAccessible::Document);
         QCOMPARE(page->text(QAccessible::Name), QStringLiteral("Touches"));
         QCOMPARE(page->textInterface()->text(0, -1), QStringLiteral("Avant\nEspace ; appuie\n"));
