@@ -357,7 +357,7 @@ private slots:
         Banc banc;
         FenPaques p;
         Configure d;
-        for (QWidget *w : {static_cast<QWidget *>(p.ChangeAn), static_cast<QWidget *>(d.Rouge)}) {
+        for (QWidget *w : {static_cast<QWidget *>(p.ChangeAn), d.findChild<QWidget *>("Rouge")}) {
             const QImage sans = w->grab().toImage();
             QVERIFY2(avecFocus(w) != sans, qPrintable(w->accessibleName()));
         }
