@@ -361,7 +361,7 @@ def main():
         print('Fenêtre : « %s », %s' % (donne[0].name, donne[0].getRoleName()))
         lis(donne[0])
         barre = lambda nom: cherche(donne[0], lambda x: x.name == nom and x.getRole() == pyatspi.ROLE_SCROLL_BAR)
-        touches(app, barre('Nb boules'), ['Up', 'Up'])
+        touches(app, barre('Nb boules'), ['Down', 'Down'])
         touches(app, barre('Partants'), ['Down', 'Next'])
         appuie(par_debut(donne[0], "C'est parti"))
         loterie = fenetre(app, 'La fortune')

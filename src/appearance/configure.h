@@ -29,36 +29,6 @@ public:
     bool editionCiel() const { return m_editionCiel; }
     QString style() const { return m_style; }
 
-    VantelPanel *FondConfig = nullptr;
-    VantelBttn *CmdCoulCiel = nullptr;
-    VantelPanel *TextCiel = nullptr;
-    VantelPanel *CoulCiel = nullptr;
-    VantelBttn *CmdCoulLune = nullptr;
-    VantelPanel *TextLune = nullptr;
-    VantelPanel *CoulLune = nullptr;
-    VantelPanel *VantelPanel1 = nullptr;
-    VantelPanel *VantelPanel2 = nullptr;
-    VantelPanel *VantelPanel3 = nullptr;
-    QScrollBar *Rouge = nullptr;
-    QScrollBar *Vert = nullptr;
-    QScrollBar *Bleu = nullptr;
-    VantelPanel *CoulReg = nullptr;
-    VantelPanel *TextCoul = nullptr;
-    VantelBttn *CmdCoulOK = nullptr;
-    QLabel *LblAnDeb = nullptr;
-    QLabel *LblAnFin = nullptr;
-    VantelPanel *TextAnDeb = nullptr;
-    VantelPanel *TextAnFin = nullptr;
-    VantelPanel *VantelPanel9 = nullptr;
-    VantelPanel *VantelPanel10 = nullptr;
-    QScrollBar *ScrollDeb = nullptr;
-    QScrollBar *ScrollFin = nullptr;
-    VantelPanel *FondAffDem = nullptr;
-    std::array<QRadioButton *, 3> AffDemOpt{};
-    VantelBttn *CmdAnnul = nullptr;
-    VantelBttn *CmdAide = nullptr;
-    VantelBttn *CmdOK = nullptr;
-
 signals:
     // The application opens the help viewer on the topic.
     void aideDemandee(SujetAide sujet);
@@ -71,8 +41,8 @@ private:
     void creeAnnees();
     void creeOptions();
     void creeBoutons();
-    VantelBttn *creeBouton(const QString &caption, int g, int h, int l, int ht);
-    VantelPanel *creeTexte(int g, int h, int l, int ht);
+    VantelBttn *creeBouton(const QString &nom, const QString &caption, int g, int h, int l, int ht);
+    VantelPanel *creeTexte(const QString &nom, int g, int h, int l, int ht);
     void appliqueSchema();
     void charge();
 
@@ -86,6 +56,36 @@ private:
     void valide();
     void aideAppuyee(Qt::MouseButton bouton);
     static int anneeCourante();
+
+    VantelPanel *m_fond = nullptr;
+    VantelBttn *m_boutonCiel = nullptr;
+    VantelPanel *m_texteCiel = nullptr;
+    VantelPanel *m_apercuCiel = nullptr;
+    VantelBttn *m_boutonLune = nullptr;
+    VantelPanel *m_texteLune = nullptr;
+    VantelPanel *m_apercuLune = nullptr;
+    VantelPanel *m_fondRouge = nullptr;
+    VantelPanel *m_fondVert = nullptr;
+    VantelPanel *m_fondBleu = nullptr;
+    QScrollBar *m_rouge = nullptr;
+    QScrollBar *m_vert = nullptr;
+    QScrollBar *m_bleu = nullptr;
+    VantelPanel *m_apercuRegle = nullptr;
+    VantelPanel *m_texteRegle = nullptr;
+    VantelBttn *m_valideCouleur = nullptr;
+    QLabel *m_legendeDebut = nullptr;
+    QLabel *m_legendeFin = nullptr;
+    VantelPanel *m_texteDebut = nullptr;
+    VantelPanel *m_texteFin = nullptr;
+    VantelPanel *m_fondDebut = nullptr;
+    VantelPanel *m_fondFin = nullptr;
+    QScrollBar *m_anneeDebut = nullptr;
+    QScrollBar *m_anneeFin = nullptr;
+    VantelPanel *m_fondOptions = nullptr;
+    std::array<QRadioButton *, 3> m_optionsDemarrage{};
+    VantelBttn *m_annuler = nullptr;
+    VantelBttn *m_aide = nullptr;
+    VantelBttn *m_ok = nullptr;
 
     Base::Rgb m_ciel;
     Base::Rgb m_lune;

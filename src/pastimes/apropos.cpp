@@ -22,7 +22,7 @@ Apropos::Apropos(QWidget *parent)
     appliqueCouleurs();
     tailleTwips(5340, 3555);
     imprimeTexte();
-    Minuterie1->start(Defilement::IntervalleMs);
+    m_defilement->start(Defilement::IntervalleMs);
     centreSurPrincipale();
 }
 
@@ -39,38 +39,40 @@ void Apropos::creeControles()
                                {5, {4740, 1770, 600, 1170}, true},
                                {6, {0, 3255, 5340, 300}, true}}});
 
-    Image1 = new QFrame(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Image1->setLineWidth(2);
-    placeTwips(Image1, 585, 600, 4155, 2355);
-    m_interieur = new QWidget(Image1);
-    m_interieur->setGeometry(Image1->contentsRect());
-    Image2 = new FeuilleApropos(m_interieur);
-    connect(Image2, &FeuilleApropos::clique, this, &Apropos::basculeDefilement);
+    m_cadreFeuille = new QFrame(this);
+    m_cadreFeuille->setObjectName(QStringLiteral("Image1"));
+    m_cadreFeuille->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_cadreFeuille->setLineWidth(2);
+    placeTwips(m_cadreFeuille, 585, 600, 4155, 2355);
+    m_interieur = new QWidget(m_cadreFeuille);
+    m_interieur->setGeometry(m_cadreFeuille->contentsRect());
+    m_feuille = new FeuilleApropos(m_interieur);
+    m_feuille->setObjectName(QStringLiteral("Image2"));
+    connect(m_feuille, &FeuilleApropos::clique, this, &Apropos::basculeDefilement);
 
-    CmdSite = new VantelBttn(siteConfigure().isEmpty() ? QStringLiteral("Sommaire de l'aide de Zelund +")
-                                                       : QStringLiteral("Visiter le site de Zelund +"),
-                             this);
-    CmdSite->setObjectName(QStringLiteral("CmdSite"));
-    CmdSite->setGradientSens(VantelBttn::Horizontal);
-    CmdSite->setInfoBulle(siteConfigure().isEmpty() ? QStringLiteral("Appel du sommaire de l'aide") : siteConfigure());
-    placeTwips(CmdSite, 0, 2940, 5340, 315);
-    connect(CmdSite, &VantelBttn::clicked, this, &Apropos::ouvreSite);
+    m_site = new VantelBttn(siteConfigure().isEmpty() ? QStringLiteral("Sommaire de l'aide de Zelund +")
+                                                      : QStringLiteral("Visiter le site de Zelund +"),
+                            this);
+    m_site->setObjectName(QStringLiteral("CmdSite"));
+    m_site->setGradientSens(VantelBttn::Horizontal);
+    m_site->setInfoBulle(siteConfigure().isEmpty() ? QStringLiteral("Appel du sommaire de l'aide") : siteConfigure());
+    placeTwips(m_site, 0, 2940, 5340, 315);
+    connect(m_site, &VantelBttn::clicked, this, &Apropos::ouvreSite);
 
-    Minuterie1 = new QTimer(this);
-    connect(Minuterie1, &QTimer::timeout, this, &Apropos::Minuterie1Timer);
+    m_defilement = new QTimer(this);
+    m_defilement->setObjectName(QStringLiteral("Minuterie1"));
+    connect(m_defilement, &QTimer::timeout, this, &Apropos::defile);
 }
 
 void Apropos::appliqueCouleurs()
 {
     AffectationCouleurs a;
     a.fenetre = this;
-    a.degrade = {CmdSite};
-    a.texteBoutons = {CmdSite};
-    a.lumiere = {CmdSite};
-    a.autresTextes = {Image2};
-    a.visualisation = {Image1, m_interieur, Image2};
+    a.degrade = {m_site};
+    a.texteBoutons = {m_site};
+    a.lumiere = {m_site};
+    a.autresTextes = {m_feuille};
+    a.visualisation = {m_cadreFeuille, m_interieur, m_feuille};
     m_cadre.ajouteCouleurs(a);
     Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
@@ -83,10 +85,10 @@ int Apropos::hauteurViewport() const
 void Apropos::imprimeTexte()
 {
     // One viewport of empty sheet, the text, and room for it to leave at the top.
-    const int huit = QFontMetrics(FeuilleApropos::police(10), Image2).height();
+    const int huit = QFontMetrics(FeuilleApropos::police(10), m_feuille).height();
     m_hauteur = Defilement::hauteurFeuille(huit, hauteurViewport());
-    Image2->setGeometry(0, 0, m_interieur->width(), m_hauteur);
-    Image2->imprime(lignes(siteConfigure()), hauteurViewport());
+    m_feuille->setGeometry(0, 0, m_interieur->width(), m_hauteur);
+    m_feuille->imprime(lignes(siteConfigure()), hauteurViewport());
     m_p = 0;
 }
 
@@ -109,18 +111,18 @@ QString Apropos::siteConfigure()
     return QStringLiteral(ZELUND_SITE);
 }
 
-void Apropos::Minuterie1Timer()
+void Apropos::defile()
 {
-    Image2->move(0, m_p);
+    m_feuille->move(0, m_p);
     m_p = Defilement::positionSuivante(m_p, m_hauteur);
 }
 
 void Apropos::basculeDefilement()
 {
-    if (Minuterie1->isActive())
-        Minuterie1->stop();
+    if (m_defilement->isActive())
+        m_defilement->stop();
     else
-        Minuterie1->start();
+        m_defilement->start();
 }
 
 void Apropos::ouvreSite()
@@ -134,6 +136,6 @@ void Apropos::ouvreSite()
 
 void Apropos::closeEvent(QCloseEvent *event)
 {
-    Minuterie1->stop();
+    m_defilement->stop();
     FenetreZelund::closeEvent(event);
 }

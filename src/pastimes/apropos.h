@@ -29,17 +29,13 @@ public:
     int hauteurFeuille() const { return m_hauteur; }
     int hauteurViewport() const;
 
-    QFrame *Image1 = nullptr;
-    FeuilleApropos *Image2 = nullptr;
-    VantelBttn *CmdSite = nullptr;
-    QTimer *Minuterie1 = nullptr;
-
 signals:
     // The application opens the help viewer on the topic.
     void aideDemandee(SujetAide sujet);
 
 public slots:
-    void Minuterie1Timer();
+    // One step of the scrolling: what the timer runs.
+    void defile();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -52,7 +48,11 @@ private:
     void basculeDefilement();
     void ouvreSite();
 
+    QFrame *m_cadreFeuille = nullptr;
     QWidget *m_interieur = nullptr; // the viewport's inner area, which clips the sheet
+    FeuilleApropos *m_feuille = nullptr;
+    VantelBttn *m_site = nullptr;
+    QTimer *m_defilement = nullptr;
     int m_p = 0;
     int m_hauteur = 0;
 };

@@ -3,8 +3,6 @@
 #include "base/plateforme.h"
 #include "pastimes/comptes.h"
 
-#include <QLabel>
-
 namespace {
 QFont police2001()
 {
@@ -24,5 +22,5 @@ Fen2001::Fen2001(QWidget *parent)
 
 void Fen2001::tic()
 {
-    AfficheTemps->setText(Comptes::texte2001(Plateforme::courante().aujourdhui()));
+    affiche(Comptes::texte2001(Plateforme::courante().aujourdhui()));
 }

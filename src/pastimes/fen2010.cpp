@@ -3,8 +3,6 @@
 #include "base/plateforme.h"
 #include "pastimes/comptes.h"
 
-#include <QLabel>
-
 namespace {
 QFont police2010()
 {
@@ -23,9 +21,8 @@ Fen2010::Fen2010(QWidget *parent)
 void Fen2010::tic()
 {
     const Comptes::Texte2010 t = Comptes::texte2010(Plateforme::courante().maintenant());
-    AfficheTemps->setText(t.texte);
     // Heard at most once a minute while it has the focus, not every second.
-    AfficheTemps->setAccessibleName(t.sansSecondes);
+    affiche(t.texte, t.sansSecondes);
     if (t.termine)
         termine();
 }

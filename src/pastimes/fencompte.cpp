@@ -30,18 +30,19 @@ FenCompte::FenCompte(const QString &titre, const QFont &police, QWidget *parent)
                                {7, {0, 1020, Largeur, 315}, false},
                                {6, {0, 1335, Largeur, 315}, true}}});
 
-    AfficheTemps = new QLabel(this);
-    AfficheTemps->setObjectName(QStringLiteral("AfficheTemps"));
-    AfficheTemps->setAlignment(Qt::AlignCenter);
-    AfficheTemps->setFrameShape(QFrame::Box);
-    AfficheTemps->setLineWidth(1);
-    AfficheTemps->setFont(police);
-    placeTwips(AfficheTemps, 600, 615, 5595, 405);
-    Ui::resultatLisible(AfficheTemps);
+    m_affichage = new QLabel(this);
+    m_affichage->setObjectName(QStringLiteral("AfficheTemps"));
+    m_affichage->setAlignment(Qt::AlignCenter);
+    m_affichage->setFrameShape(QFrame::Box);
+    m_affichage->setLineWidth(1);
+    m_affichage->setFont(police);
+    placeTwips(m_affichage, 600, 615, 5595, 405);
+    Ui::resultatLisible(m_affichage);
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &FenCompte::tic);
+    m_minuterie = new QTimer(this);
+    m_minuterie->setObjectName(QStringLiteral("Timer1"));
+    m_minuterie->setInterval(1000);
+    connect(m_minuterie, &QTimer::timeout, this, &FenCompte::tic);
 
     appliqueCouleurs();
     tailleTwips(Largeur, Hauteur);
@@ -53,8 +54,8 @@ void FenCompte::appliqueCouleurs()
 {
     AffectationCouleurs a;
     a.fenetre = this;
-    a.autresTextes = {AfficheTemps};
-    a.visualisation = {AfficheTemps};
+    a.autresTextes = {m_affichage};
+    a.visualisation = {m_affichage};
     m_cadre.ajouteCouleurs(a);
     Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
@@ -64,17 +65,24 @@ void FenCompte::showEvent(QShowEvent *event)
     FenetreZelund::showEvent(event);
     // The first count comes one second after the window shows.
     if (m_lance && !m_termine)
-        Timer1->start();
+        m_minuterie->start();
 }
 
 void FenCompte::hideEvent(QHideEvent *event)
 {
-    Timer1->stop();
+    m_minuterie->stop();
     FenetreZelund::hideEvent(event);
 }
 
 void FenCompte::termine()
 {
     m_termine = true;
-    Timer1->stop();
+    m_minuterie->stop();
+}
+
+void FenCompte::affiche(const QString &texte, const QString &nomLu)
+{
+    m_affichage->setText(texte);
+    if (!nomLu.isNull())
+        m_affichage->setAccessibleName(nomLu);
 }

@@ -14,9 +14,6 @@ class FenCompte : public FenetreZelund
 {
     Q_OBJECT
 public:
-    QLabel *AfficheTemps = nullptr;
-    QTimer *Timer1 = nullptr;
-
     // Writes the count for the current date and time.
     virtual void tic() = 0;
     // Started from the toolbox: the timer runs whenever the window shows.
@@ -29,11 +26,15 @@ protected:
     void hideEvent(QHideEvent *event) override;
     // The count has reached its end: the timer stops for good.
     void termine();
+    // Shows the count; nomLu, when given, is what a screen reader is told instead.
+    void affiche(const QString &texte, const QString &nomLu = QString());
 
 private:
     Ui::Cadre m_cadre;
     void appliqueCouleurs();
 
+    QLabel *m_affichage = nullptr;
+    QTimer *m_minuterie = nullptr;
     bool m_lance = false;
     bool m_termine = false;
 };

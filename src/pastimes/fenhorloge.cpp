@@ -19,9 +19,10 @@ FenHorloge::FenHorloge(QWidget *parent)
 {
     setObjectName(QStringLiteral("FenHorloge"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // A close button, as every tool has, so that the keyboard reaches one.
     m_cadre = construitCadre({QString(),
                               Largeur,
-                              false,
+                              true,
                               false,
                               {{1, {0, 300, Largeur, 315}, true},
                                {2, {0, 615, 600, 1000}, false},
@@ -32,16 +33,17 @@ FenHorloge::FenHorloge(QWidget *parent)
                                {6, {0, 2910, Largeur, 315}, true}}});
     setWindowTitle(QStringLiteral("Horloge analogique"));
 
-    FondHorloge = new CadranHorloge(this);
-    placeTwips(FondHorloge, 600, 615, 2000, 2000);
-    connect(FondHorloge, &CadranHorloge::appuye, this, &FenetreZelund::basculePremierPlan);
+    m_cadran = new CadranHorloge(this);
+    placeTwips(m_cadran, 600, 615, 2000, 2000);
+    connect(m_cadran, &CadranHorloge::appuye, this, &FenetreZelund::basculePremierPlan);
 
     // Single shots, each one re-armed for the next wall-clock second, so
     // that the second hand never lags the real second.
-    Timer1 = new QTimer(this);
-    Timer1->setSingleShot(true);
-    Timer1->setTimerType(Qt::PreciseTimer);
-    connect(Timer1, &QTimer::timeout, this, &FenHorloge::tic);
+    m_minuterie = new QTimer(this);
+    m_minuterie->setObjectName(QStringLiteral("Timer1"));
+    m_minuterie->setSingleShot(true);
+    m_minuterie->setTimerType(Qt::PreciseTimer);
+    connect(m_minuterie, &QTimer::timeout, this, &FenHorloge::tic);
 
     appliqueCouleurs();
     tailleTwips(Largeur, Hauteur);
@@ -54,23 +56,23 @@ void FenHorloge::appliqueCouleurs()
 {
     AffectationCouleurs a;
     a.fenetre = this;
-    a.autresTextes = {FondHorloge};
-    a.visualisation = {FondHorloge};
+    a.autresTextes = {m_cadran};
+    a.visualisation = {m_cadran};
     m_cadre.ajouteCouleurs(a);
     Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
-    FondHorloge->setCouleurAiguilles(Ui::couleurVb(Parametres::courant().couleurs().valeur[Couleurs::TexteBoutons]));
+    m_cadran->setCouleurAiguilles(Ui::couleurVb(Parametres::courant().couleurs().valeur[Couleurs::TexteBoutons]));
 }
 
 void FenHorloge::tic()
 {
     const QTime maintenant = Plateforme::courante().maintenant().time();
-    FondHorloge->setAiguilles(Horloge::aiguilles(maintenant));
+    m_cadran->setAiguilles(Horloge::aiguilles(maintenant));
     // What a screen reader reads of the dial: the time it shows, to the
     // minute, so that it speaks once a minute while it has the focus.
-    FondHorloge->setAccessibleName(maintenant.toString(QStringLiteral("H 'h' mm")));
+    m_cadran->setAccessibleName(maintenant.toString(QStringLiteral("H 'h' mm")));
     // Nothing runs while the clock is not on screen.
     if (isVisible())
-        Timer1->start(Horloge::msAvantSecondeSuivante(maintenant));
+        m_minuterie->start(Horloge::msAvantSecondeSuivante(maintenant));
 }
 
 void FenHorloge::showEvent(QShowEvent *event)
@@ -79,13 +81,8 @@ void FenHorloge::showEvent(QShowEvent *event)
     tic();
 }
 
-void FenHorloge::echappe()
-{
-    close();
-}
-
 void FenHorloge::hideEvent(QHideEvent *event)
 {
-    Timer1->stop();
+    m_minuterie->stop();
     FenetreZelund::hideEvent(event);
 }

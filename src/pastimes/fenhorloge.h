@@ -9,7 +9,7 @@
 class QTimer;
 class VantelBttn;
 
-// The analog clock, opened and closed from the toolbox only.
+// The analog clock, opened and closed from the toolbox or its own close button.
 class FenHorloge : public FenetreZelund
 {
     Q_OBJECT
@@ -19,16 +19,14 @@ public:
     // Sets the hands to the time of day and waits for the next wall-clock second.
     void tic();
 
-    CadranHorloge *FondHorloge = nullptr;
-    QTimer *Timer1 = nullptr;
-
 protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
-    // No close button: Escape closes it as the toolbox would.
-    void echappe() override;
 
 private:
     Ui::Cadre m_cadre;
     void appliqueCouleurs();
+
+    CadranHorloge *m_cadran = nullptr;
+    QTimer *m_minuterie = nullptr;
 };

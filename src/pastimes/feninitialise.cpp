@@ -73,7 +73,7 @@ void FenInitialise::creeCadre()
 
 QLabel *FenInitialise::creeLabel(const QString &texte, const QFont &police, int g, int h, int l, int ht)
 {
-    auto *label = new QLabel(texte, FondInitialise);
+    auto *label = new QLabel(texte, m_fond);
     label->setFont(police);
     placeTwips(label, g, h, l, ht);
     return label;
@@ -81,7 +81,7 @@ QLabel *FenInitialise::creeLabel(const QString &texte, const QFont &police, int 
 
 QScrollBar *FenInitialise::creeBarre(int minimum, int maximum, int grandPas, QLabel *valeur, int h)
 {
-    auto *barre = new QScrollBar(Qt::Horizontal, FondInitialise);
+    auto *barre = new QScrollBar(Qt::Horizontal, m_fond);
     BarreReglable::installe(barre);
     barre->setRange(minimum, maximum);
     barre->setValue(maximum);
@@ -95,46 +95,48 @@ QScrollBar *FenInitialise::creeBarre(int minimum, int maximum, int grandPas, QLa
 
 void FenInitialise::creeReglages()
 {
-    FondInitialise = new VantelPanel(this);
-    FondInitialise->setObjectName(QStringLiteral("FondInitialise"));
-    placeTwips(FondInitialise, 600, 615, 2340, 2265);
+    m_fond = new VantelPanel(this);
+    m_fond->setObjectName(QStringLiteral("FondInitialise"));
+    placeTwips(m_fond, 600, 615, 2340, 2265);
 
     const QFont titre = comic(12, false);
     const QFont valeur = comic(9.75, true);
-    Label1 = creeLabel(QStringLiteral("Nb boules"), titre, 120, 60, 2100, 360);
-    Label5 = creeLabel(QString(), valeur, 120, 420, 1560, 315);
-    Label3 = creeLabel(QString(), valeur, 1740, 420, 480, 315);
-    Label2 = creeLabel(QStringLiteral("'Partants'"), titre, 120, 840, 2100, 360);
-    Label6 = creeLabel(QString(), valeur, 120, 1200, 1560, 315);
-    Label4 = creeLabel(QString(), valeur, 1740, 1200, 480, 315);
-    for (QLabel *l : {Label3, Label4, Label5, Label6})
+    m_titreBoules = creeLabel(QStringLiteral("Nb boules"), titre, 120, 60, 2100, 360);
+    m_cadreBoules = creeLabel(QString(), valeur, 120, 420, 1560, 315);
+    m_valeurBoules = creeLabel(QString(), valeur, 1740, 420, 480, 315);
+    m_titrePartants = creeLabel(QStringLiteral("'Partants'"), titre, 120, 840, 2100, 360);
+    m_cadrePartants = creeLabel(QString(), valeur, 120, 1200, 1560, 315);
+    m_valeurPartants = creeLabel(QString(), valeur, 1740, 1200, 480, 315);
+    for (QLabel *l : {m_valeurBoules, m_valeurPartants, m_cadreBoules, m_cadrePartants})
         l->setFrameShape(QFrame::Box);
-    for (QLabel *l : {Label3, Label4})
+    for (QLabel *l : {m_valeurBoules, m_valeurPartants})
         l->setAlignment(Qt::AlignCenter);
+    m_valeurBoules->setObjectName(QStringLiteral("Label3"));
+    m_valeurPartants->setObjectName(QStringLiteral("Label4"));
 
-    VScroll1 = creeBarre(1, Loterie::MaxBoules, 1, Label3, 420);
-    VScroll1->setObjectName(QStringLiteral("VScroll1"));
-    VScroll1->setAccessibleName(QStringLiteral("Nb boules"));
-    VScroll2 = creeBarre(Loterie::MaxBoules, Loterie::PartantsDefaut, 10, Label4, 1200);
-    VScroll2->setObjectName(QStringLiteral("VScroll2"));
-    VScroll2->setAccessibleName(QStringLiteral("Partants"));
-    Label3->setText(QString::number(VScroll1->value()));
-    Label4->setText(QString::number(VScroll2->value()));
+    m_boules = creeBarre(1, Loterie::MaxBoules, 1, m_valeurBoules, 420);
+    m_boules->setObjectName(QStringLiteral("VScroll1"));
+    m_boules->setAccessibleName(QStringLiteral("Nb boules"));
+    m_partants = creeBarre(Loterie::MaxBoules, Loterie::PartantsDefaut, 10, m_valeurPartants, 1200);
+    m_partants->setObjectName(QStringLiteral("VScroll2"));
+    m_partants->setAccessibleName(QStringLiteral("Partants"));
+    m_valeurBoules->setText(QString::number(m_boules->value()));
+    m_valeurPartants->setText(QString::number(m_partants->value()));
 
-    Command1 = new VantelBttn(QStringLiteral("C'est parti..."), FondInitialise);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    placeTwips(Command1, 120, 1680, 2100, 480);
-    connect(Command1, &VantelBttn::clicked, this, &FenInitialise::cestParti);
+    m_cestParti = new VantelBttn(QStringLiteral("C'est parti..."), m_fond);
+    m_cestParti->setObjectName(QStringLiteral("Command1"));
+    placeTwips(m_cestParti, 120, 1680, 2100, 480);
+    connect(m_cestParti, &VantelBttn::clicked, this, &FenInitialise::cestParti);
 }
 
 void FenInitialise::appliqueCouleurs()
 {
     AffectationCouleurs a;
     a.fenetre = this;
-    a.degradeInverse = {Command1};
-    a.panneaux = {FondInitialise};
-    a.lumiere = {Command1};
-    a.autresTextes = {Command1, Label1, Label2, Label3, Label4};
+    a.degradeInverse = {m_cestParti};
+    a.panneaux = {m_fond};
+    a.lumiere = {m_cestParti};
+    a.autresTextes = {m_cestParti, m_titreBoules, m_titrePartants, m_valeurBoules, m_valeurPartants};
     m_cadre.ajouteCouleurs(a);
     Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
@@ -142,8 +144,8 @@ void FenInitialise::appliqueCouleurs()
 void FenInitialise::montre()
 {
     if (!isVisible()) {
-        m_boulesAOuverture = VScroll1->value();
-        m_partantsAOuverture = VScroll2->value();
+        m_boulesAOuverture = m_boules->value();
+        m_partantsAOuverture = m_partants->value();
     }
     show();
     raise();
@@ -152,8 +154,8 @@ void FenInitialise::montre()
 
 void FenInitialise::echappe()
 {
-    VScroll1->setValue(m_boulesAOuverture);
-    VScroll2->setValue(m_partantsAOuverture);
+    m_boules->setValue(m_boulesAOuverture);
+    m_partants->setValue(m_partantsAOuverture);
     hide();
 }
 
@@ -161,6 +163,6 @@ void FenInitialise::cestParti()
 {
     // Loading the lottery resets the counts: the shown ones are set after.
     // The lottery is on screen again: the toolbox's next press closes it.
-    FenLoterie::instance()->reprend(VScroll1->value(), VScroll2->value());
+    FenLoterie::instance()->reprend(m_boules->value(), m_partants->value());
     hide();
 }

@@ -22,17 +22,6 @@ public:
     // Shows the dialog, not modal.
     void montre();
 
-    VantelPanel *FondInitialise = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QLabel *Label4 = nullptr;
-    QLabel *Label5 = nullptr;
-    QLabel *Label6 = nullptr;
-    QScrollBar *VScroll1 = nullptr;
-    QScrollBar *VScroll2 = nullptr;
-    VantelBttn *Command1 = nullptr;
-
 protected:
     explicit FenInitialise(QWidget *parent = nullptr);
     // Escape leaves it as if it had not been opened: the counts stay, the
@@ -48,6 +37,16 @@ private:
     void appliqueCouleurs();
     void cestParti();
 
+    VantelPanel *m_fond = nullptr;
+    QLabel *m_titreBoules = nullptr;
+    QLabel *m_titrePartants = nullptr;
+    QLabel *m_valeurBoules = nullptr;
+    QLabel *m_valeurPartants = nullptr;
+    QLabel *m_cadreBoules = nullptr; // the frames drawn around the bars
+    QLabel *m_cadrePartants = nullptr;
+    QScrollBar *m_boules = nullptr;
+    QScrollBar *m_partants = nullptr;
+    VantelBttn *m_cestParti = nullptr;
     int m_boulesAOuverture = 0;
     int m_partantsAOuverture = 0;
 };

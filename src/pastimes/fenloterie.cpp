@@ -47,9 +47,10 @@ FenLoterie::FenLoterie(QWidget *parent)
     creeCadre();
     creeBoules();
 
-    Minuterie1 = new QTimer(this);
-    Minuterie1->setInterval(100);
-    connect(Minuterie1, &QTimer::timeout, this, &FenLoterie::tic);
+    m_animation = new QTimer(this);
+    m_animation->setObjectName(QStringLiteral("Minuterie1"));
+    m_animation->setInterval(100);
+    connect(m_animation, &QTimer::timeout, this, &FenLoterie::tic);
 
     appliqueCouleurs();
     tailleTwips(Largeur, Hauteur);
@@ -62,6 +63,7 @@ void FenLoterie::reprend(int nbBoules, int nbPartants)
 {
     m_nbBoules = nbBoules;
     m_nbPartants = nbPartants;
+    montreNumeros(); // the balls out of play lose their number at once
     show();
     raise();
     emit reprise();
@@ -84,10 +86,10 @@ void FenLoterie::creeCadre()
 
 void FenLoterie::creeBoules()
 {
-    FondLoterie = new VantelPanel(this);
-    FondLoterie->setObjectName(QStringLiteral("FondLoterie"));
-    placeTwips(FondLoterie, 600, 600, 2295, 5115);
-    connect(FondLoterie, &VantelPanel::clique, this, &FenLoterie::montreZero);
+    m_fond = new VantelPanel(this);
+    m_fond->setObjectName(QStringLiteral("FondLoterie"));
+    placeTwips(m_fond, 600, 600, 2295, 5115);
+    connect(m_fond, &VantelPanel::clique, this, &FenLoterie::montreZero);
 
     // The numbers go with the window; only the stopped flags outlive it, so
     // balls left stopped stand on "1" until the next press.
@@ -95,42 +97,45 @@ void FenLoterie::creeBoules()
     QFont impact(QStringLiteral("Impact"));
     impact.setPointSize(24);
     for (int k = 1; k <= Loterie::MaxBoules; ++k) {
-        Boule[k] = new BouleLoterie(Ui::couleurVb(Loterie::couleurBoule(k)), FondLoterie);
+        auto *boule = new BouleLoterie(Ui::couleurVb(Loterie::couleurBoule(k)), m_fond);
+        boule->setObjectName(QStringLiteral("Boule%1").arg(k));
         const QRect b = Loterie::placeBoule(k);
-        placeTwips(Boule[k], b.x(), b.y(), b.width(), b.height());
+        placeTwips(boule, b.x(), b.y(), b.width(), b.height());
         // The number is part of its ball: a screen reader reads the ball once.
-        Etiquette1[k] = new QLabel(Boule[k]);
-        Etiquette1[k]->setObjectName(QStringLiteral("Etiquette1_%1").arg(k));
-        Etiquette1[k]->setAttribute(Qt::WA_TransparentForMouseEvents);
-        Etiquette1[k]->setAlignment(Qt::AlignCenter);
-        Etiquette1[k]->setFont(impact);
+        auto *numero = new QLabel(boule);
+        numero->setObjectName(QStringLiteral("Etiquette1_%1").arg(k));
+        numero->setAttribute(Qt::WA_TransparentForMouseEvents);
+        numero->setAlignment(Qt::AlignCenter);
+        numero->setFont(impact);
         const QRect e = Loterie::placeEtiquette(k);
-        placeTwips(Etiquette1[k], e.x(), e.y(), e.width(), e.height());
-        Etiquette1[k]->move(Etiquette1[k]->pos() - Boule[k]->pos());
+        placeTwips(numero, e.x(), e.y(), e.width(), e.height());
+        numero->move(numero->pos() - boule->pos());
+        m_boules[std::size_t(k - 1)] = boule;
+        m_numeros[std::size_t(k - 1)] = numero;
     }
     montreNumeros();
 
     // Placed in window twips over the panel.
-    CmdLanceBoule = new VantelBttn(Loterie::texteLegende(Loterie::Legende::PremiereBoule), FondLoterie);
-    CmdLanceBoule->setObjectName(QStringLiteral("CmdLanceBoule"));
-    placeTwips(CmdLanceBoule, 630 - 600, 4860 - 600, 1515, 795);
-    connect(CmdLanceBoule, &VantelBttn::clicked, this, &FenLoterie::lanceBoule);
-    CmdNouvelleDonne = new VantelBttn(QString(), FondLoterie);
-    CmdNouvelleDonne->setObjectName(QStringLiteral("CmdNouvelleDonne"));
-    CmdNouvelleDonne->setAccessibleName(QStringLiteral("Nombre de boules et de partants"));
-    CmdNouvelleDonne->setPicture(QIcon(QStringLiteral(":/icons/donne.svg")));
-    placeTwips(CmdNouvelleDonne, 2160 - 600, 4860 - 600, 705, 795);
-    connect(CmdNouvelleDonne, &VantelBttn::clicked, this, [] { FenInitialise::instance()->montre(); });
+    m_lanceBoule = new VantelBttn(Loterie::texteLegende(Loterie::Legende::PremiereBoule), m_fond);
+    m_lanceBoule->setObjectName(QStringLiteral("CmdLanceBoule"));
+    placeTwips(m_lanceBoule, 630 - 600, 4860 - 600, 1515, 795);
+    connect(m_lanceBoule, &VantelBttn::clicked, this, &FenLoterie::lanceBoule);
+    m_nouvelleDonne = new VantelBttn(QString(), m_fond);
+    m_nouvelleDonne->setObjectName(QStringLiteral("CmdNouvelleDonne"));
+    m_nouvelleDonne->setAccessibleName(QStringLiteral("Nombre de boules et de partants"));
+    m_nouvelleDonne->setPicture(QIcon(QStringLiteral(":/icons/donne.svg")));
+    placeTwips(m_nouvelleDonne, 2160 - 600, 4860 - 600, 705, 795);
+    connect(m_nouvelleDonne, &VantelBttn::clicked, this, [] { FenInitialise::instance()->montre(); });
 }
 
 void FenLoterie::appliqueCouleurs()
 {
     AffectationCouleurs a;
     a.fenetre = this;
-    a.degradeInverse = {CmdLanceBoule, CmdNouvelleDonne};
-    a.panneaux = {FondLoterie};
-    a.lumiere = {CmdLanceBoule};
-    a.autresTextes = {CmdLanceBoule};
+    a.degradeInverse = {m_lanceBoule, m_nouvelleDonne};
+    a.panneaux = {m_fond};
+    a.lumiere = {m_lanceBoule};
+    a.autresTextes = {m_lanceBoule};
     m_cadre.ajouteCouleurs(a);
     Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
@@ -146,22 +151,27 @@ void FenLoterie::montreNumeros()
 {
     const Loterie::Tirage &t = Loterie::tirage();
     for (int k = 1; k <= Loterie::MaxBoules; ++k) {
-        const QString numero = QString::number(t.numeros[k - 1]);
-        Etiquette1[k]->setText(numero);
-        // A spinning ball is heard once as such, not at each of its numbers;
-        // one past the chosen count keeps its last number, out of play.
-        const QString etat = k > m_nbBoules      ? QStringLiteral("hors jeu, ") + numero
-                             : t.arretees[k - 1] ? numero + QStringLiteral(", arrêtée")
-                                                 : QStringLiteral("tourne");
-        Boule[k]->setAccessibleName(QStringLiteral("Boule %1 : %2").arg(k).arg(etat));
+        const std::size_t i = std::size_t(k - 1);
+        // A ball past the chosen count is out of play: it shows no number, so
+        // that no stale number passes for part of the draw.
+        const bool enJeu = k <= m_nbBoules;
+        const QString numero = enJeu ? QString::number(t.numeros[i]) : QString();
+        m_numeros[i]->setText(numero);
+        // A spinning ball is heard once as such, not at each of its numbers.
+        const QString etat = !enJeu          ? QStringLiteral("hors jeu")
+                             : t.arretees[i] ? numero + QStringLiteral(", arrêtée")
+                                             : QStringLiteral("tourne");
+        m_boules[i]->setAccessibleName(QStringLiteral("Boule %1 : %2").arg(k).arg(etat));
+        m_boules[i]->setAccessibleDescription(enJeu ? QString()
+                                                    : QStringLiteral("Au-delà des %1 boules tirées").arg(m_nbBoules));
     }
 }
 
 QList<int> FenLoterie::numerosAffiches() const
 {
     QList<int> n;
-    for (int k = 1; k <= Loterie::MaxBoules; ++k)
-        n << Etiquette1[k]->text().toInt();
+    for (const QLabel *numero : m_numeros)
+        n << numero->text().toInt();
     return n;
 }
 
@@ -170,14 +180,14 @@ void FenLoterie::lanceBoule()
     Loterie::Tirage &t = Loterie::tirage();
     const Loterie::Arretees avant = t.arretees;
     const Loterie::Legende l = Loterie::lanceBoule(t.arretees, m_nbBoules);
-    CmdLanceBoule->setCaption(Loterie::texteLegende(l));
+    m_lanceBoule->setCaption(Loterie::texteLegende(l));
     montreNumeros();
     // What the press drew, told on the button that keeps the focus.
     QString tire = QStringLiteral("Toutes les boules tournent");
     for (int k = 0; k < Loterie::MaxBoules; ++k)
         if (t.arretees[k] && !avant[k])
             tire = QStringLiteral("Boule %1 tirée : %2").arg(k + 1).arg(t.numeros[k]);
-    CmdLanceBoule->setAccessibleDescription(tire);
+    m_lanceBoule->setAccessibleDescription(tire);
 }
 
 void FenLoterie::montreZero()
@@ -206,12 +216,12 @@ void FenLoterie::keyPressEvent(QKeyEvent *event)
 void FenLoterie::showEvent(QShowEvent *event)
 {
     FenetreZelund::showEvent(event);
-    Minuterie1->start();
+    m_animation->start();
 }
 
 void FenLoterie::hideEvent(QHideEvent *event)
 {
     // Nothing spins while the window is not on screen.
-    Minuterie1->stop();
+    m_animation->stop();
     FenetreZelund::hideEvent(event);
 }

@@ -35,13 +35,6 @@ public:
     // The new deal: its counts, and the window on screen again.
     void reprend(int nbBoules, int nbPartants);
 
-    VantelPanel *FondLoterie = nullptr;
-    std::array<BouleLoterie *, 8> Boule{}; // Boule[1] .. Boule[7]
-    std::array<QLabel *, 8> Etiquette1{};  // Etiquette1[1] .. Etiquette1[7]
-    VantelBttn *CmdLanceBoule = nullptr;
-    VantelBttn *CmdNouvelleDonne = nullptr;
-    QTimer *Minuterie1 = nullptr;
-
 signals:
     void reprise();
 
@@ -62,6 +55,12 @@ private:
     void lanceBoule();
     void montreZero();
 
+    VantelPanel *m_fond = nullptr;
+    std::array<BouleLoterie *, Loterie::MaxBoules> m_boules{};
+    std::array<QLabel *, Loterie::MaxBoules> m_numeros{}; // the number written on each ball
+    VantelBttn *m_lanceBoule = nullptr;
+    VantelBttn *m_nouvelleDonne = nullptr;
+    QTimer *m_animation = nullptr;
     int m_nbBoules = Loterie::BoulesDefaut;
     int m_nbPartants = Loterie::PartantsDefaut;
 };

@@ -1,14 +1,13 @@
 #include "appearance/config.h"
 #include "appearance/configure.h"
-#include "base/chargement.h"
 #include "base/parametres.h"
 #include "support/aidesdemandees.h"
 #include "support/cles.h"
 #include "support/controle.h"
 #include "support/fauxplateforme.h"
-#include "ui/vantelbttn.h"
 #include "ui/vantelpanel.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -41,6 +40,28 @@ QStringList stockees(const Reglages &r)
     return s;
 }
 
+// What a value panel of the dialog shows.
+QString vu(const Configure &d, const QString &nom)
+{
+    return controle<VantelPanel>(d, nom)->caption();
+}
+
+void clique(const Configure &d, const char *nom)
+{
+    QTest::mouseClick(bouton(d, nom), Qt::LeftButton);
+}
+
+void regle(const Configure &d, const char *barre, int valeur)
+{
+    controle<QScrollBar>(d, barre)->setValue(valeur);
+}
+
+void active(Configure &d)
+{
+    d.show();
+    d.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+}
 } // namespace
 
 // The configuration dialog: what it opens on, its colour editor, the year
@@ -64,7 +85,6 @@ private slots:
         QTest::newRow("illisibles") << QStringList{"119,119,119", "1 2 300", "mil", "", "normal"}
                                     << QStringList{gris, blanc, "1700", "2100"} << -1;
     }
-
     // What the dialog shows, and the range the main window will take back.
     void ouverture()
     {
@@ -74,97 +94,84 @@ private slots:
         Banc banc;
         stocke(banc.reglages(), store);
         Configure d;
-        const QStringList vus = {d.TextCiel->caption(), d.TextLune->caption(), d.TextAnDeb->caption(),
-                                 d.TextAnFin->caption()};
-        QCOMPARE(vus, montre);
+        QCOMPARE((QStringList{vu(d, "TextCiel"), vu(d, "TextLune"), vu(d, "TextAnDeb"), vu(d, "TextAnFin")}), montre);
         QCOMPARE(QPoint(Parametres::courant().anneeDebut(), Parametres::courant().anneeFin()),
                  QPoint(montre[2].toInt(), montre[3].toInt()));
         for (int i = 0; i < 3; ++i)
-            QCOMPARE(d.AffDemOpt[i]->isChecked(), i == option);
+            QCOMPARE(controle<QRadioButton>(d, QStringLiteral("AffDemOpt_%1").arg(i))->isChecked(), i == option);
     }
 
-    void edition()
+    // Each colour is edited alone and kept by its own OK; the dialog's OK
+    // writes only what was changed, as the file spells it, while the run
+    // takes every value shown.
+    void editionPuisOk()
     {
         Banc banc;
-        stocke(banc.reglages(), {"", "200 100 50"});
+        stocke(banc.reglages(), {"", "200 100 50", "1450", "", "Normal"});
         Configure d;
-        d.Vert->setValue(7); // no edit under way: only the preview moves, the colour's OK is refused
-        QTest::mouseClick(d.CmdCoulOK, Qt::LeftButton);
-        QCOMPARE(d.TextCoul->caption(), QStringLiteral("0 7 0"));
-        QTest::mouseClick(d.CmdCoulLune, Qt::LeftButton);
-        QTest::mouseClick(d.CmdCoulCiel, Qt::LeftButton); // refused while the Moon's colour is edited
-        d.Bleu->setValue(5);
-        QCOMPARE(d.CoulReg->backcolor(), QColor(200, 100, 5));
-        QCOMPARE(d.TextLune->caption(), QStringLiteral("200 100 50")); // not before the colour's OK
-        QTest::mouseClick(d.CmdCoulOK, Qt::LeftButton);
-        QCOMPARE(d.TextLune->caption(), QStringLiteral("200 100 5"));
-        QCOMPARE(d.CoulLune->backcolor(), QColor(200, 100, 5));
-        // The year bars snap to the current year as they move.
-        d.ScrollDeb->setValue(2500);
-        d.ScrollFin->setValue(1990);
-        QCOMPARE(d.TextAnDeb->caption() + d.TextAnFin->caption(), QStringLiteral("20012001"));
-        QCOMPARE(Parametres::courant().anneeDebut(), 1700); // the shared range moves only with OK
+        regle(d, "Vert", 7); // no edit under way: only the preview moves, the colour's OK is refused
+        clique(d, "CmdCoulOK");
+        QCOMPARE(vu(d, "TextCoul"), QStringLiteral("0 7 0"));
+        clique(d, "CmdCoulLune");
+        clique(d, "CmdCoulCiel"); // refused while the Moon's colour is edited
+        regle(d, "Bleu", 5);
+        QCOMPARE(controle<VantelPanel>(d, "CoulReg")->backcolor(), QColor(200, 100, 5));
+        clique(d, "CmdOK");                                        // refused while editing
+        QCOMPARE(vu(d, "TextLune"), QStringLiteral("200 100 50")); // not before the colour's OK
+        clique(d, "CmdCoulOK");
+        QCOMPARE(vu(d, "TextLune"), QStringLiteral("200 100 5"));
+        QCOMPARE(controle<VantelPanel>(d, "CoulLune")->backcolor(), QColor(200, 100, 5));
+        clique(d, "CmdCoulCiel");
+        regle(d, "Rouge", 9);
+        clique(d, "CmdCoulOK");
+        // The year bars snap to the current year as they move; the shared range moves only with OK.
+        regle(d, "ScrollDeb", 2500);
+        regle(d, "ScrollFin", 1990);
+        QCOMPARE(vu(d, "TextAnDeb") + vu(d, "TextAnFin"), QStringLiteral("20012001"));
+        QCOMPARE(Parametres::courant().anneeDebut(), 1600);
         QCOMPARE(Config::CaleAnneeDebut(1600, 1400), 1501); // a clock outside the bars' range
         QCOMPARE(Config::CaleAnneeFin(9000, 10000), 9999);
+        regle(d, "ScrollDeb", 1600);
+        regle(d, "ScrollFin", 3000);
+        QTest::mouseClick(controle(d, "AffDemOpt_2"), Qt::LeftButton);
         AidesDemandees aides(&d);
-        QTest::mouseClick(d.CmdAide, Qt::LeftButton);
-        QTest::mouseClick(d.CmdAide, Qt::RightButton);
+        clique(d, "CmdAide");
+        QTest::mouseClick(bouton(d, "CmdAide"), Qt::RightButton);
         QCOMPARE(aides.sujets(), (QList<int>{3, 0}));
-    }
-
-    void ok()
-    {
-        Banc banc;
-        stocke(banc.reglages(), {"", "255 255  255", "1450", "", "Normal"});
-        Configure d;
-        QTest::mouseClick(d.CmdCoulCiel, Qt::LeftButton);
-        d.Rouge->setValue(9);
-        QTest::mouseClick(d.CmdOK, Qt::LeftButton); // refused while editing
-        QVERIFY(!banc.present(Cles::Ciel, Cles::Couleur));
-        QTest::mouseClick(d.CmdCoulOK, Qt::LeftButton);
-        QTest::mouseClick(d.CmdCoulLune, Qt::LeftButton);
-        d.Vert->setValue(8);
-        QTest::mouseClick(d.CmdCoulOK, Qt::LeftButton);
-        QTest::mouseClick(d.AffDemOpt[2], Qt::LeftButton);
-        d.ScrollFin->setValue(3000);
-        QTest::mouseClick(d.CmdOK, Qt::LeftButton);
-
-        // Only what was changed is written, as the file spells it: the first year
-        // left alone stays as stored, while the run takes every value shown.
+        clique(d, "CmdOK");
         QCOMPARE(banc.contenuFichier(),
                  (QStringList{"Année de début/Valeur=1450", "Année de fin/Valeur=3000",
-                              "Couleur des étoiles/Couleur=255 8 255", "Couleur du ciel/Couleur=9 119 119",
+                              "Couleur des étoiles/Couleur=200 100 5", "Couleur du ciel/Couleur=9 119 119",
                               "Style d'affichage au démarrage/Style=AffichePhasesLune"}));
         QCOMPARE(Parametres::courant().ciel(), (Base::Rgb{9, 119, 119}));
-        QCOMPARE(Parametres::courant().etoiles(), (Base::Rgb{255, 8, 255}));
+        QCOMPARE(Parametres::courant().etoiles(), (Base::Rgb{200, 100, 5}));
         QCOMPARE(QPoint(Parametres::courant().anneeDebut(), Parametres::courant().anneeFin()), QPoint(1600, 3000));
     }
 
+    // Another copy of the program, or any program, changes the store while
+    // this one runs: the dialog shows it, and OK puts back only what was changed.
     void autreProgramme_data()
     {
         QTest::addColumn<bool>("pendant"); // the other program writes while the dialog is open
         QTest::addColumn<bool>("changeCiel");
-        QTest::addColumn<QStringList>("attendu");
-        const QStringList autre = {"1 2 3", "4 5 6", "1800", "2200", "AfficheCompteur"};
-        QTest::newRow("avant l'ouverture, OK sans rien toucher") << false << false << autre;
-        QTest::newRow("pendant le dialogue, OK sans rien toucher") << true << false << autre;
-        QTest::newRow("pendant le dialogue, le ciel changé")
-            << true << true << QStringList{"0 119 119", "4 5 6", "1800", "2200", "AfficheCompteur"};
+        QTest::addColumn<QString>("ciel");
+        QTest::newRow("avant l'ouverture, OK sans rien toucher") << false << false << "1 2 3";
+        QTest::newRow("pendant le dialogue, OK sans rien toucher") << true << false << "1 2 3";
+        QTest::newRow("pendant le dialogue, le ciel changé") << true << true << "0 119 119";
     }
-    // Another copy of the program, or any program, changes the store while
-    // this one runs: the dialog shows it, and OK puts back only what was changed.
     void autreProgramme()
     {
         QFETCH(bool, pendant);
         QFETCH(bool, changeCiel);
-        QFETCH(QStringList, attendu);
+        QFETCH(QString, ciel);
         Banc banc;
         stocke(banc.reglages(), {"119 119 119", "255 255 255", "1700", "2100", "Normal"});
+        const QStringList autre = {"1 2 3", "4 5 6", "1800", "2200", "AfficheCompteur"};
         const auto ecritAutre = [&] {
             QTemporaryDir ailleurs;
             const QString copie = ailleurs.filePath(QStringLiteral("Zelund.conf"));
-            Reglages autre(copie);
-            stocke(autre, {"1 2 3", "4 5 6", "1800", "2200", "AfficheCompteur"});
+            Reglages r(copie);
+            stocke(r, autre);
             QVERIFY(std::rename(QFile::encodeName(copie), QFile::encodeName(banc.fichierReglages())) == 0);
         };
         if (!pendant)
@@ -173,48 +180,48 @@ private slots:
         if (pendant)
             ecritAutre();
         else
-            QCOMPARE(d.TextCiel->caption() + d.TextAnDeb->caption(), QStringLiteral("1 2 31800"));
+            QCOMPARE(vu(d, "TextCiel") + vu(d, "TextAnDeb"), QStringLiteral("1 2 31800"));
         if (changeCiel) {
-            QTest::mouseClick(d.CmdCoulCiel, Qt::LeftButton);
-            d.Rouge->setValue(0);
-            QTest::mouseClick(d.CmdCoulOK, Qt::LeftButton);
+            clique(d, "CmdCoulCiel");
+            regle(d, "Rouge", 0);
+            clique(d, "CmdCoulOK");
         }
-        QTest::mouseClick(d.CmdOK, Qt::LeftButton);
-        QCOMPARE(stockees(Reglages(banc.fichierReglages())), attendu);
+        clique(d, "CmdOK");
+        QCOMPARE(stockees(Reglages(banc.fichierReglages())), QStringList(autre).replaceInStrings("1 2 3", ciel));
     }
 
+    // Annuler, or the close button in the middle of an edit: nothing written,
+    // the main window keeps its colours and takes the range the dialog read.
     void sortieSansEcrire_data()
     {
-        QTest::addColumn<bool>("annuler"); // otherwise closed while a colour is being edited
-        QTest::newRow("Annuler") << true;
-        QTest::newRow("Fermer pendant une édition") << false;
+        QTest::addColumn<QString>("sortie");
+        QTest::newRow("Annuler") << "CmdAnnul";
+        QTest::newRow("Fermer pendant une édition") << "CmdFermer";
     }
-
     void sortieSansEcrire()
     {
-        QFETCH(bool, annuler);
+        QFETCH(QString, sortie);
         Banc banc;
         const QStringList avant = {"1 2 3", "", "1450", "2300", ""};
         stocke(banc.reglages(), avant);
         Parametres::courant().metEtoiles(Base::Rgb{4, 5, 6}, Parametres::Ecriture::Non);
         Configure d;
         d.show();
-        QTest::mouseClick(d.CmdCoulLune, Qt::LeftButton);
-        d.Rouge->setValue(99);
-        if (annuler)
-            QTest::mouseClick(d.CmdCoulOK, Qt::LeftButton);
-        d.ScrollDeb->setValue(1900);
-        QTest::mouseClick(annuler ? d.CmdAnnul : bouton(d, "CmdFermer"), Qt::LeftButton);
-
+        clique(d, "CmdCoulLune");
+        regle(d, "Rouge", 99);
+        if (sortie == "CmdAnnul")
+            clique(d, "CmdCoulOK");
+        regle(d, "ScrollDeb", 1900);
+        QTest::mouseClick(bouton(d, sortie), Qt::LeftButton);
         QVERIFY(!d.isVisible());
         QCOMPARE(stockees(Reglages(banc.fichierReglages())), avant);
-        // The main window keeps its colours and takes the range the dialog read.
         QCOMPARE(Parametres::courant().ciel(), (Base::Rgb{119, 119, 119}));
         QCOMPARE(Parametres::courant().etoiles(), (Base::Rgb{4, 5, 6}));
         QCOMPARE(QPoint(Parametres::courant().anneeDebut(), Parametres::courant().anneeFin()), QPoint(1600, 2300));
     }
 
-    // Tab reaches every value, and each bar answers the keys of a slider.
+    // Tab reaches every value, and each bar answers the keys of a slider; a
+    // year bar and its label point at each other.
     void barresAuClavier_data()
     {
         QTest::addColumn<QString>("barre");
@@ -228,7 +235,6 @@ private slots:
         QTest::newRow("bleu, début") << "Bleu" << int(Qt::Key_Home) << "119 119 0";
         QTest::newRow("début, fin: cette année") << "ScrollDeb" << int(Qt::Key_End) << "2001";
         QTest::newRow("fin, page précédente") << "ScrollFin" << int(Qt::Key_PageUp) << "2200";
-        QTest::newRow("fin, page suivante: cette année") << "ScrollFin" << int(Qt::Key_PageDown) << "2001";
     }
     void barresAuClavier()
     {
@@ -237,25 +243,26 @@ private slots:
         QFETCH(QString, vu);
         Banc banc;
         Configure d;
-        d.show();
-        d.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&d));
+        active(d);
         const bool couleur = barre.size() < 6;
         if (couleur)
-            QTest::keyClick(d.CmdCoulCiel, Qt::Key_Space);
-        QWidget *cible = d.findChild<QWidget *>(barre);
+            QTest::keyClick(bouton(d, "CmdCoulCiel"), Qt::Key_Space);
+        QWidget *cible = controle(d, barre);
         for (int i = 0; i < 20 && QApplication::focusWidget() != cible; ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), cible);
         QTest::keyClick(cible, Qt::Key(touche));
-        QCOMPARE(couleur                ? d.TextCoul->caption()
-                 : barre == "ScrollDeb" ? d.TextAnDeb->caption()
-                                        : d.TextAnFin->caption(),
-                 vu);
+        QCOMPARE(::vu(d, couleur ? "TextCoul" : barre == "ScrollDeb" ? "TextAnDeb" : "TextAnFin"), vu);
+        if (!couleur) {
+            QAccessibleInterface *lue = QAccessible::queryAccessibleInterface(cible);
+            QAccessibleInterface *etiquette = lue->relations(QAccessible::Label).value(0).first;
+            QVERIFY(etiquette && etiquette->text(QAccessible::Name).startsWith(lue->text(QAccessible::Name)));
+            QCOMPARE(etiquette->relations(QAccessible::Labelled).value(0).first, lue);
+        }
         // Return confirms the colour, then keeps the edits and closes.
         QTest::keyClick(cible, Qt::Key_Return);
         if (couleur) {
-            QCOMPARE(d.TextCiel->caption(), vu);
+            QCOMPARE(::vu(d, "TextCiel"), vu);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         }
         QVERIFY(!d.isVisible());
@@ -270,13 +277,13 @@ private slots:
         QTest::addColumn<bool>("ouverte");
         QTest::addColumn<bool>("valide"); // OK pressed
         QTest::addColumn<QList<int>>("aides");
-        QTest::newRow("Entrée sur Annuler") << "Annuler" << int(Qt::Key_Return) << false << false << QList<int>{};
-        QTest::newRow("Entrée sur Aide") << "Aide" << int(Qt::Key_Return) << true << false << QList<int>{3};
-        QTest::newRow("Entrée du pavé sur Aide") << "Aide" << int(Qt::Key_Enter) << true << false << QList<int>{3};
+        QTest::newRow("Entrée sur Annuler") << "CmdAnnul" << int(Qt::Key_Return) << false << false << QList<int>{};
+        QTest::newRow("Entrée sur Aide") << "CmdAide" << int(Qt::Key_Return) << true << false << QList<int>{3};
+        QTest::newRow("Entrée du pavé sur Aide") << "CmdAide" << int(Qt::Key_Enter) << true << false << QList<int>{3};
         QTest::newRow("Entrée sur Couleur du ciel")
-            << "Couleur du ciel" << int(Qt::Key_Return) << true << false << QList<int>{};
-        QTest::newRow("Échap sur Aide") << "Aide" << int(Qt::Key_Escape) << false << false << QList<int>{};
-        QTest::newRow("Entrée sur une option") << "Normal" << int(Qt::Key_Return) << false << true << QList<int>{};
+            << "CmdCoulCiel" << int(Qt::Key_Return) << true << false << QList<int>{};
+        QTest::newRow("Échap sur Aide") << "CmdAide" << int(Qt::Key_Escape) << false << false << QList<int>{};
+        QTest::newRow("Entrée sur une option") << "AffDemOpt_0" << int(Qt::Key_Return) << false << true << QList<int>{};
     }
     void entreeSurUnBouton()
     {
@@ -287,21 +294,17 @@ private slots:
         QFETCH(QList<int>, aides);
         Banc banc;
         Configure d;
-        d.show();
-        d.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&d));
-        const QList<QWidget *> controles{d.CmdAnnul, d.CmdAide, d.CmdCoulCiel, d.AffDemOpt[0]};
-        QWidget *cible = *std::find_if(controles.begin(), controles.end(),
-                                       [&](QWidget *w) { return w->property("text").toString() == controle; });
+        active(d);
+        QWidget *cible = d.findChild<QWidget *>(controle);
         cible->setFocus(Qt::TabFocusReason);
         // OK writes only what changed, so the press itself is what is watched.
-        QSignalSpy appuis(d.CmdOK, &VantelBttn::clicked);
+        QSignalSpy appuis(bouton(d, "CmdOK"), &VantelBttn::clicked);
         AidesDemandees demandees(&d);
         QTest::keyClick(cible, Qt::Key(touche));
         QCOMPARE(d.isVisible(), ouverte);
         QCOMPARE(appuis.count(), valide ? 1 : 0);
         QCOMPARE(demandees.sujets(), aides);
-        QCOMPARE(d.editionEnCours(), controle == "Couleur du ciel");
+        QCOMPARE(d.editionEnCours(), controle == "CmdCoulCiel");
     }
 };
 

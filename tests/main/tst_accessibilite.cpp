@@ -214,25 +214,28 @@ private slots:
         QVERIFY(controle(paques, "Label1")->focusPolicy() & Qt::TabFocus);
 
         Fen2010 compte;
-        QVERIFY(compte.AfficheTemps->focusPolicy() & Qt::TabFocus);
+        QVERIFY(compte.findChild<QWidget *>("AfficheTemps")->focusPolicy() & Qt::TabFocus);
         w.banc.plateforme.horloge = QDateTime(QDate(2001, 11, 18), QTime(21, 5, 7));
         compte.tic();
-        const QString nom = acc(compte.AfficheTemps)->text(QAccessible::Name);
+        const QString nom = acc(compte.findChild<QWidget *>("AfficheTemps"))->text(QAccessible::Name);
         w.banc.plateforme.horloge = w.banc.plateforme.horloge.addSecs(1);
         compte.tic();
-        QCOMPARE(acc(compte.AfficheTemps)->text(QAccessible::Name), nom);
+        QCOMPARE(acc(compte.findChild<QWidget *>("AfficheTemps"))->text(QAccessible::Name), nom);
         QCOMPARE(nom, QStringLiteral("2965 jours, 2 heures, 54 minutes"));
 
         FenLoterie *loterie = FenLoterie::instance();
         loterie->reprend(5, 49);
         loterie->tic();
-        QCOMPARE(acc(loterie->Boule[1])->text(QAccessible::Name), QStringLiteral("Boule 1 : tourne"));
-        QCOMPARE(acc(loterie->Boule[6])->text(QAccessible::Name),
-                 QStringLiteral("Boule 6 : hors jeu, %1").arg(loterie->numerosAffiches()[5]));
-        QTest::keyClick(loterie->CmdLanceBoule, Qt::Key_Space);
+        QCOMPARE(acc(loterie->findChild<QWidget *>("Boule1"))->text(QAccessible::Name),
+                 QStringLiteral("Boule 1 : tourne"));
+        QCOMPARE(acc(loterie->findChild<QWidget *>("Boule6"))->text(QAccessible::Name),
+                 QStringLiteral("Boule 6 : hors jeu"));
+        QTest::keyClick(loterie->findChild<QWidget *>("CmdLanceBoule"), Qt::Key_Space);
         const QString tiree = QStringLiteral("Boule 1 tirée : %1").arg(loterie->numerosAffiches().first());
-        QCOMPARE(acc(loterie->CmdLanceBoule)->text(QAccessible::Description), tiree);
-        QVERIFY(acc(loterie->Boule[1])->text(QAccessible::Name).endsWith(QStringLiteral(", arrêtée")));
+        QCOMPARE(acc(loterie->findChild<QWidget *>("CmdLanceBoule"))->text(QAccessible::Description), tiree);
+        QVERIFY(acc(loterie->findChild<QWidget *>("Boule1"))
+                    ->text(QAccessible::Name)
+                    .endsWith(QStringLiteral(", arrêtée")));
         loterie->close();
     }
 
@@ -255,7 +258,8 @@ private slots:
                 noms << i->text(QAccessible::Name);
         }
         QCOMPARE(QSet<QString>(noms.begin(), noms.end()).size(), noms.size());
-        QCOMPARE(acc(c.LblAnDeb)->relations(QAccessible::Labelled).value(0).first, acc(c.ScrollDeb));
+        QCOMPARE(acc(c.findChild<QWidget *>("LblAnDeb"))->relations(QAccessible::Labelled).value(0).first,
+                 acc(c.findChild<QWidget *>("ScrollDeb")));
     }
 
     // The about box's credits and a help page are read as text; a page's
@@ -264,7 +268,7 @@ private slots:
     {
         FenPrinChargee w;
         Apropos a;
-        QAccessibleTextInterface *credits = acc(a.Image2)->textInterface();
+        QAccessibleTextInterface *credits = acc(a.findChild<QWidget *>("Image2"))->textInterface();
         QVERIFY(credits && credits->text(0, -1).contains(QStringLiteral("Zelund")));
         FenAide aide;
         controle<QTextBrowser>(aide, "Texte")

@@ -4,7 +4,6 @@
 #include "ui/icones.h"
 #include "ui/vantelbttn.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -15,30 +14,16 @@ static_assert(Base::px(0) == 0 && Base::px(22) == 1 && Base::px(23) == 2 && Base
               && Base::px(5040) == 336);
 
 namespace {
-// A window with a move button across its top, that notes when it is closed.
+// A window with a move button across its top.
 class FenetreTemoin : public FenetreZelund
 {
 public:
-    explicit FenetreTemoin(QString nom = {}, QStringList *journal = nullptr)
-        : m_nom(std::move(nom)),
-          m_journal(journal)
+    FenetreTemoin()
     {
         setFixedSize(300, 100);
         bouton = construitCadre({QStringLiteral("Titre"), 4500, false, false, {}}).deplacement;
     }
     VantelBttn *bouton;
-
-protected:
-    void closeEvent(QCloseEvent *e) override
-    {
-        if (m_journal)
-            *m_journal << m_nom;
-        FenetreZelund::closeEvent(e);
-    }
-
-private:
-    QString m_nom;
-    QStringList *m_journal;
 };
 
 // A mouse event at a point of the screen.
@@ -82,7 +67,6 @@ private slots:
         QTest::addColumn<QList<int>>("tailles");
         QTest::newRow("fenêtres") << "zelund" << QList<int>{16, 32, 48, 64};
         QTest::newRow("bouton") << "compteur" << QList<int>{35, 70};
-        QTest::newRow("conseils") << "conseil" << QList<int>{40, 80};
         QTest::newRow("absente") << "absente" << QList<int>{};
     }
     void iconesDessinees()
@@ -105,14 +89,15 @@ private slots:
         Banc banc;
         QStringList journal;
         for (const char *nom : {"principale", "boîte", "horloge"}) {
-            auto *f = new FenetreTemoin(QString::fromUtf8(nom), &journal);
+            auto *f = new FenetreZelund;
             f->setAttribute(Qt::WA_DeleteOnClose);
+            connect(f, &QObject::destroyed, [&journal, nom] { journal << QString::fromUtf8(nom); });
             if (nom[0] != 'b') // "boîte" stays loaded but hidden: it is closed too
                 f->show();
         }
         FenetreZelund::fermeTout();
-        QCOMPARE(journal, (QStringList{"horloge", "boîte", "principale"}));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(journal, (QStringList{"horloge", "boîte", "principale"}));
         QVERIFY(FenetreZelund::chargees().isEmpty());
     }
 
