@@ -323,7 +323,8 @@ private slots:
         FenPrinChargee p;
         FenCalendrier c;
         FenJourPlus j;
-        for (QComboBox *l : {p.f.LDAnnee, p.f.LDMois, c.AffMois, j.AffMois}) {
+        for (QComboBox *l :
+             {controle<QComboBox>(p.f, "LDAnnee"), controle<QComboBox>(p.f, "LDMois"), c.AffMois, j.AffMois}) {
             const QImage image = l->grab().toImage();
             for (const QPoint &pt : {QPoint(image.width() / 2, 2), QPoint(image.width() / 2, image.height() - 3)})
                 QCOMPARE(image.pixelColor(pt), QColor(0, 210, 210));
@@ -469,11 +470,11 @@ private slots:
         FenPrinChargee p;
         FenCalendrier c;
         FenJourPlus j;
-        for (QComboBox *l : {p.f.LDMois, c.AffMois, j.AffMois}) {
+        for (QComboBox *l : {controle<QComboBox>(p.f, "LDMois"), c.AffMois, j.AffMois}) {
             QTest::keyClicks(l, tape);
             QCOMPARE(l->currentIndex() + 1, mois);
         }
-        QCOMPARE(p.f.MoisChoisi(), mois);
+        QCOMPARE(p.f.moisChoisi(), mois);
     }
 };
 

@@ -148,7 +148,7 @@ private slots:
         Loterie7 l;
         delete FenLoterie::existante();
         FenBOutils boite;
-        QTest::mouseClick(boite.CmdFortune, Qt::LeftButton);
+        QTest::mouseClick(bouton(boite, "CmdFortune"), Qt::LeftButton);
         QPointer<FenLoterie> loterie = FenLoterie::existante();
         QVERIFY(loterie && loterie->isVisible());
         QTest::mouseClick(loterie->CmdNouvelleDonne, Qt::LeftButton);
@@ -170,7 +170,7 @@ private slots:
         QCOMPARE(FenInitialise::existante(), d);
         QCOMPARE(d->VScroll1->value(), 6);
         // The toolbox knows the reopened window: its next press closes it.
-        QTest::mouseClick(boite.CmdFortune, Qt::LeftButton);
+        QTest::mouseClick(bouton(boite, "CmdFortune"), Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!loterie);
     }
@@ -180,10 +180,10 @@ private slots:
     {
         Loterie7 l;
         FenBOutils boite;
-        QCOMPARE(boite.CmdFortune->coche(), false);
+        QCOMPARE(bouton(boite, "CmdFortune")->coche(), false);
         QTest::mouseClick(l.f->CmdNouvelleDonne, Qt::LeftButton);
         QTest::mouseClick(FenInitialise::existante()->Command1, Qt::LeftButton);
-        QCOMPARE(boite.CmdFortune->coche(), true);
+        QCOMPARE(bouton(boite, "CmdFortune")->coche(), true);
     }
     // Each ball is read once, by its name; its number is not read apart.
     void boulesLuesUneFois()
