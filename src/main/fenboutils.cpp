@@ -149,44 +149,51 @@ FenBOutils::FenBOutils(QWidget *parent, std::function<std::optional<Dates::JourM
     // and minimise and restore it with it.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
 
-    FondBOutils = new VantelPanel(this);
-    placeTwips(FondBOutils, 600, 615, 2595, 2775);
-    CmdHorloge = creeBouton(QStringLiteral("horloge"), QStringLiteral("Horloge analogique"), 60, 60, 855, 915);
-    CmdCalendrier = creeBouton(QStringLiteral("calendrier"), QStringLiteral("Calendrier"), 900, 60, 795, 915);
-    CmdMiniCalend = creeBouton(QStringLiteral("minicalend"), QStringLiteral("Mini-calendrier"), 1680, 60, 855, 915);
-    CmdJourPlus = creeBouton(QStringLiteral("jourplus"), QStringLiteral("Jour de la semaine ( de -1900 à 9999)"), 60,
-                             960, 855, 855);
-    CmdAn2010 = creeBouton(QStringLiteral("an2010"), QStringLiteral("2010 : Odyssée II"), 900, 960, 795, 855);
-    Cmd2001 = creeBouton(QStringLiteral("an2001"), QStringLiteral("3ème millénaire..."), 1680, 960, 855, 855);
-    CmdFeries = creeBouton(QStringLiteral("feries"), QStringLiteral("Jours fériés"), 60, 1800, 855, 915);
-    CmdFortune = creeBouton(QStringLiteral("fortune"), QStringLiteral("La fortune ?"), 900, 1800, 795, 915);
-    CmdAide =
-        creeBouton(QStringLiteral("aide"), QStringLiteral("Appel de l'aide sur la fenêtre/Appel de l'aide générale"),
-                   1680, 1800, 855, 915);
+    m_fond = new VantelPanel(this);
+    m_fond->setObjectName(QStringLiteral("FondBOutils"));
+    placeTwips(m_fond, 600, 615, 2595, 2775);
+    m_outils = {creeBouton(QStringLiteral("CmdHorloge"), QStringLiteral("horloge"),
+                           QStringLiteral("Horloge analogique"), 60, 60, 855, 915),
+                creeBouton(QStringLiteral("CmdCalendrier"), QStringLiteral("calendrier"), QStringLiteral("Calendrier"),
+                           900, 60, 795, 915),
+                creeBouton(QStringLiteral("CmdMiniCalend"), QStringLiteral("minicalend"),
+                           QStringLiteral("Mini-calendrier"), 1680, 60, 855, 915),
+                creeBouton(QStringLiteral("CmdJourPlus"), QStringLiteral("jourplus"),
+                           QStringLiteral("Jour de la semaine ( de -1900 à 9999)"), 60, 960, 855, 855),
+                creeBouton(QStringLiteral("CmdAn2010"), QStringLiteral("an2010"), QStringLiteral("2010 : Odyssée II"),
+                           900, 960, 795, 855),
+                creeBouton(QStringLiteral("Cmd2001"), QStringLiteral("an2001"), QStringLiteral("3ème millénaire..."),
+                           1680, 960, 855, 855),
+                creeBouton(QStringLiteral("CmdFeries"), QStringLiteral("feries"), QStringLiteral("Jours fériés"), 60,
+                           1800, 855, 915),
+                creeBouton(QStringLiteral("CmdFortune"), QStringLiteral("fortune"), QStringLiteral("La fortune ?"), 900,
+                           1800, 795, 915)};
+    m_aide =
+        creeBouton(QStringLiteral("CmdAide"), QStringLiteral("aide"),
+                   QStringLiteral("Appel de l'aide sur la fenêtre/Appel de l'aide générale"), 1680, 1800, 855, 915);
 
     // Names that say what the tools are, where the tooltips only hint.
-    CmdAn2010->setAccessibleName(QStringLiteral("2010 : Odyssée II, compte à rebours jusqu'au 1er janvier 2010"));
-    Cmd2001->setAccessibleName(QStringLiteral("3ème millénaire, jours écoulés depuis le 1er janvier 2001"));
-    CmdFortune->setAccessibleName(QStringLiteral("La fortune ? Tirage de loterie"));
-    const std::array<VantelBttn *, NbOutils> boutons{CmdHorloge, CmdCalendrier, CmdMiniCalend, CmdJourPlus,
-                                                     CmdAn2010,  Cmd2001,       CmdFeries,     CmdFortune};
+    m_outils[An2010]->setAccessibleName(
+        QStringLiteral("2010 : Odyssée II, compte à rebours jusqu'au 1er janvier 2010"));
+    m_outils[An2001]->setAccessibleName(QStringLiteral("3ème millénaire, jours écoulés depuis le 1er janvier 2001"));
+    m_outils[Fortune]->setAccessibleName(QStringLiteral("La fortune ? Tirage de loterie"));
     for (int i = 0; i < NbOutils; ++i) {
         const auto outil = static_cast<Outil>(i);
-        connect(boutons[i], &VantelBttn::clicked, this, [this, outil, b = boutons[i]] {
+        connect(m_outils[i], &VantelBttn::clicked, this, [this, outil, b = m_outils[i]] {
             bascule(outil);
             b->annonceCoche();
         });
         // Checked while its window is open.
-        boutons[i]->setCoche([this, outil] { return !fermee(outil); });
+        m_outils[i]->setCoche([this, outil] { return !fermee(outil); });
     }
-    connect(CmdAide, &VantelBttn::clicked, this, [this] { emit aideDemandee(SujetAide::BoiteOutils); });
-    connect(CmdAide, &VantelBttn::appuye, this, &FenBOutils::aideAppuyee);
+    connect(m_aide, &VantelBttn::clicked, this, [this] { emit aideDemandee(SujetAide::BoiteOutils); });
+    connect(m_aide, &VantelBttn::appuye, this, &FenBOutils::aideAppuyee);
     m_dateSelection = std::move(dateSelection);
-    connect(CmdJourPlus, &VantelBttn::appuye, this, [this](Qt::MouseButton bouton) {
+    connect(m_outils[JourPlus], &VantelBttn::appuye, this, [this](Qt::MouseButton bouton) {
         if (bouton == Qt::RightButton)
             basculeCalculs();
     });
-    CmdJourPlus->setAccessibleDescription(QStringLiteral("Clic droit ou touche Menu : calculs de dates"));
+    m_outils[JourPlus]->setAccessibleDescription(QStringLiteral("Clic droit ou touche Menu : calculs de dates"));
 
     appliqueCouleurs();
     placeSurPrincipale();
@@ -204,13 +211,14 @@ bool FenBOutils::fermee(Outil outil) const
     return !f || f->isHidden() || f == m_fermeesAuChargement.at(outil);
 }
 
-VantelBttn *FenBOutils::creeBouton(const QString &nom, const QString &infoBulle, int g, int h, int l, int ht)
+VantelBttn *FenBOutils::creeBouton(const QString &nom, const QString &image, const QString &infoBulle, int g, int h,
+                                   int l, int ht)
 {
-    auto *b = new VantelBttn(QString(), FondBOutils);
+    auto *b = new VantelBttn(QString(), m_fond);
     b->setObjectName(nom);
     placeTwips(b, g, h, l, ht);
-    b->setPicture(icone(nom));
-    b->setProperty("icone", nom);
+    b->setPicture(icone(image));
+    b->setProperty("icone", image);
     b->setInfoBulle(infoBulle);
     b->installEventFilter(this);
     return b;
@@ -219,9 +227,10 @@ VantelBttn *FenBOutils::creeBouton(const QString &nom, const QString &infoBulle,
 void FenBOutils::appliqueCouleurs()
 {
     AffectationCouleurs a = couleursCadre();
-    a.degrade << CmdHorloge << CmdCalendrier << CmdMiniCalend << CmdJourPlus << CmdAn2010 << Cmd2001 << CmdFeries
-              << CmdFortune << CmdAide;
-    a.panneaux = {FondBOutils};
+    for (VantelBttn *b : m_outils)
+        a.degrade << b;
+    a.degrade << m_aide;
+    a.panneaux = {m_fond};
     Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
@@ -286,8 +295,9 @@ bool FenBOutils::eventFilter(QObject *objet, QEvent *event)
     // The arrows move about the 3 x 3 grid as it lies, stopping at its edges.
     if (event->type() == QEvent::KeyPress) {
         const auto *touche = static_cast<QKeyEvent *>(event);
-        const std::array<VantelBttn *, 9> grille{CmdHorloge, CmdCalendrier, CmdMiniCalend, CmdJourPlus, CmdAn2010,
-                                                 Cmd2001,    CmdFeries,     CmdFortune,    CmdAide};
+        std::array<VantelBttn *, 9> grille;
+        std::copy(m_outils.begin(), m_outils.end(), grille.begin());
+        grille[NbOutils] = m_aide;
         const auto i = std::find(grille.begin(), grille.end(), objet) - grille.begin();
         const int k = touche->key();
         const bool fleche = k == Qt::Key_Left || k == Qt::Key_Right || k == Qt::Key_Up || k == Qt::Key_Down;

@@ -38,17 +38,6 @@ public:
     // At the main window's Left + 630 and Top + 3210 twips.
     void placeSurPrincipale() override;
 
-    VantelPanel *FondBOutils = nullptr;
-    VantelBttn *CmdHorloge = nullptr;
-    VantelBttn *CmdCalendrier = nullptr;
-    VantelBttn *CmdMiniCalend = nullptr;
-    VantelBttn *CmdJourPlus = nullptr;
-    VantelBttn *CmdAn2010 = nullptr;
-    VantelBttn *Cmd2001 = nullptr;
-    VantelBttn *CmdFeries = nullptr;
-    VantelBttn *CmdFortune = nullptr;
-    VantelBttn *CmdAide = nullptr;
-
 signals:
     // The application opens the help viewer on the topic.
     void aideDemandee(SujetAide sujet);
@@ -57,13 +46,17 @@ protected:
     bool eventFilter(QObject *objet, QEvent *event) override;
 
 private:
-    VantelBttn *creeBouton(const QString &icone, const QString &infoBulle, int g, int h, int l, int ht);
+    VantelBttn *creeBouton(const QString &nom, const QString &image, const QString &infoBulle, int g, int h, int l,
+                           int ht);
     void appliqueCouleurs();
     void bascule(Outil outil);
     void aideAppuyee(Qt::MouseButton bouton);
     // Closed, or open since before this toolbox loaded and not opened from it since.
     bool fermee(Outil outil) const;
 
+    VantelPanel *m_fond = nullptr;
+    std::array<VantelBttn *, NbOutils> m_outils{}; // in the order of Outil
+    VantelBttn *m_aide = nullptr;
     std::function<std::optional<Dates::JourMoisAn>()> m_dateSelection;
     std::array<QPointer<FenetreZelund>, NbOutils> m_fermeesAuChargement;
 };

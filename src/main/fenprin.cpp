@@ -66,16 +66,19 @@ FenPrin::FenPrin(QWidget *parent)
     setPrincipale(this);
 }
 
-VantelBttn *FenPrin::creeBouton(QWidget *parent, const QString &caption, int g, int h, int l, int ht)
+VantelBttn *FenPrin::creeBouton(QWidget *parent, const QString &nom, const QString &caption, int g, int h, int l,
+                                int ht)
 {
     auto *b = new VantelBttn(caption, parent);
+    b->setObjectName(nom);
     placeTwips(b, g, h, l, ht);
     return b;
 }
 
-VantelBttn *FenPrin::creeBoutonImage(const QString &icone, const QString &infoBulle, int g, int h, int l, int ht)
+VantelBttn *FenPrin::creeBoutonImage(const QString &nom, const QString &icone, const QString &infoBulle, int g, int h,
+                                     int l, int ht)
 {
-    auto *b = creeBouton(Fond, QString(), g, h, l, ht);
+    auto *b = creeBouton(m_fond, nom, QString(), g, h, l, ht);
     b->setPicture(Ui::iconeDessinee(icone));
     b->setInfoBulle(infoBulle);
     return b;
@@ -108,154 +111,158 @@ void FenPrin::creeCadre()
 
 void FenPrin::creeFond()
 {
-    Fond = new VantelPanel(this);
-    placeTwips(Fond, 600, 630, 3840, 6615);
+    m_fond = new VantelPanel(this);
+    m_fond->setObjectName(QStringLiteral("Fond"));
+    placeTwips(m_fond, 600, 630, 3840, 6615);
 
-    CmdDateJour = creeBouton(Fond, QString(), 30, 30, 3780, 435);
-    CmdDateJour->setGradientSens(VantelBttn::Horizontal);
+    m_legendeDate = creeBouton(m_fond, QStringLiteral("CmdDateJour"), QString(), 30, 30, 3780, 435);
+    m_legendeDate->setGradientSens(VantelBttn::Horizontal);
     QFont gras = font();
     gras.setBold(true);
-    CmdDateJour->setFont(gras);
-    connect(CmdDateJour, &VantelBttn::clicked, this, &FenPrin::afficheAujourdhui);
+    m_legendeDate->setFont(gras);
+    connect(m_legendeDate, &VantelBttn::clicked, this, &FenPrin::afficheAujourdhui);
     // The date shown, then what a press shows.
-    CmdDateJour->setNomCalcule([this] {
+    m_legendeDate->setNomCalcule([this] {
         const auto aujourdhui = Dates::legendeAujourdhui(Plateforme::courante().aujourdhui());
-        if (!aujourdhui || *aujourdhui == CmdDateJour->caption())
-            return CmdDateJour->caption() + QStringLiteral(", aujourd'hui");
-        return CmdDateJour->caption() + QStringLiteral(" ; appuyer : aujourd'hui, ") + aujourdhui->toLower();
+        if (!aujourdhui || *aujourdhui == m_legendeDate->caption())
+            return m_legendeDate->caption() + QStringLiteral(", aujourd'hui");
+        return m_legendeDate->caption() + QStringLiteral(" ; appuyer : aujourd'hui, ") + aujourdhui->toLower();
     });
 
-    GrilleJours = new GrilleBoutons(7, Fond);
-    GrilleJours->setObjectName(QStringLiteral("GrilleJours"));
-    GrilleJours->setAccessibleName(QStringLiteral("Jours du mois"));
-    placeTwips(GrilleJours, 30, 480, 540 * 7, 420 * 4 + 435);
+    m_grilleJours = new GrilleBoutons(7, m_fond);
+    m_grilleJours->setObjectName(QStringLiteral("GrilleJours"));
+    m_grilleJours->setAccessibleName(QStringLiteral("Jours du mois"));
+    placeTwips(m_grilleJours, 30, 480, 540 * 7, 420 * 4 + 435);
     for (int i = 0; i < 31; ++i) {
-        Jour[i] = creeBouton(GrilleJours, QString::number(i + 1), 540 * (i % 7), 420 * (i / 7), 540, 435);
-        GrilleJours->ajoute(Jour[i]);
-        connect(Jour[i], &VantelBttn::clicked, this, [this, i] { cliqueJour(i); });
+        m_jours[i] = creeBouton(m_grilleJours, QStringLiteral("Jour(%1)").arg(i), QString::number(i + 1), 540 * (i % 7),
+                                420 * (i / 7), 540, 435);
+        m_grilleJours->ajoute(m_jours[i]);
+        connect(m_jours[i], &VantelBttn::clicked, this, [this, i] { cliqueJour(i); });
     }
 
-    CmdBOutils = creeBouton(Fond, QStringLiteral("Zelund +"), 1650, 2160, 2160, 435);
-    CmdBOutils->setGradientSens(VantelBttn::Horizontal);
-    CmdBOutils->setInfoBulle(QStringLiteral("\"Boîte à outils\"/Masquer la sélection mois-année"));
-    connect(CmdBOutils, &VantelBttn::appuye, this, &FenPrin::boiteOutilsAppuyee);
-    CmdBOutils->setAccessibleName(QStringLiteral("Zelund + : boîte à outils"));
-    CmdBOutils->setCoche([this] { return boiteOutilsAffichee(); });
+    m_boutonBoiteOutils =
+        creeBouton(m_fond, QStringLiteral("CmdBOutils"), QStringLiteral("Zelund +"), 1650, 2160, 2160, 435);
+    m_boutonBoiteOutils->setGradientSens(VantelBttn::Horizontal);
+    m_boutonBoiteOutils->setInfoBulle(QStringLiteral("\"Boîte à outils\"/Masquer la sélection mois-année"));
+    connect(m_boutonBoiteOutils, &VantelBttn::appuye, this, &FenPrin::boiteOutilsAppuyee);
+    m_boutonBoiteOutils->setAccessibleName(QStringLiteral("Zelund + : boîte à outils"));
+    m_boutonBoiteOutils->setCoche([this] { return boiteOutilsAffichee(); });
 
-    LDAnnee = new QComboBox(Fond);
-    LDAnnee->setObjectName(QStringLiteral("LDAnnee"));
-    nommeListe(LDAnnee, QStringLiteral("Année"));
-    placeTwips(LDAnnee, 30, 2580, 1635, 360);
-    LDMois = new QComboBox(Fond);
-    LDMois->setObjectName(QStringLiteral("LDMois"));
-    nommeListe(LDMois, QStringLiteral("Mois"));
-    RechercheListe::installe(LDMois);
-    LDMois->setMaxVisibleItems(12);
-    placeTwips(LDMois, 1650, 2580, 2190, 360);
-    connect(LDAnnee, &QComboBox::currentIndexChanged, this, &FenPrin::anneeSelectionnee);
-    connect(LDMois, &QComboBox::currentIndexChanged, this, &FenPrin::moisSelectionne);
+    m_listeAnnees = new QComboBox(m_fond);
+    m_listeAnnees->setObjectName(QStringLiteral("LDAnnee"));
+    nommeListe(m_listeAnnees, QStringLiteral("Année"));
+    placeTwips(m_listeAnnees, 30, 2580, 1635, 360);
+    m_listeMois = new QComboBox(m_fond);
+    m_listeMois->setObjectName(QStringLiteral("LDMois"));
+    nommeListe(m_listeMois, QStringLiteral("Mois"));
+    RechercheListe::installe(m_listeMois);
+    m_listeMois->setMaxVisibleItems(12);
+    placeTwips(m_listeMois, 1650, 2580, 2190, 360);
+    connect(m_listeAnnees, &QComboBox::currentIndexChanged, this, &FenPrin::anneeSelectionnee);
+    connect(m_listeMois, &QComboBox::currentIndexChanged, this, &FenPrin::moisSelectionne);
     // Created after the lists so that it covers them.
-    CmdAnMois = creeBouton(Fond, QString(), 30, 2580, 3780, 435);
-    CmdAnMois->setGradientSens(VantelBttn::Horizontal);
-    CmdAnMois->setNomParDefaut(QStringLiteral("Choisir le mois et l'année"));
-    connect(CmdAnMois, &VantelBttn::appuye, this, &FenPrin::anMoisAppuye);
+    m_anMois = creeBouton(m_fond, QStringLiteral("CmdAnMois"), QString(), 30, 2580, 3780, 435);
+    m_anMois->setGradientSens(VantelBttn::Horizontal);
+    m_anMois->setNomParDefaut(QStringLiteral("Choisir le mois et l'année"));
+    connect(m_anMois, &VantelBttn::appuye, this, &FenPrin::anMoisAppuye);
 
-    CmdCompteur = creeBoutonImage(QStringLiteral("compteur"), QStringLiteral("Compteur"), 30, 3000, 645, 1095);
-    CmdLune = creeBoutonImage(QStringLiteral("lune"), QStringLiteral("Phases de la Lune"), 660, 3000, 645, 1095);
-    CmdFuseauxHoraires =
-        creeBoutonImage(QStringLiteral("fuseaux"), QStringLiteral("Fuseaux horaires"), 1290, 3000, 645, 1095);
-    CmdCopier = creeBoutonImage(QStringLiteral("copier"), QStringLiteral("Copier/Appel du presse-papiers"), 1920, 3000,
-                                645, 1095);
-    CmdConfig = creeBoutonImage(QStringLiteral("config"), QStringLiteral("Configuration"), 2550, 3000, 645, 1095);
-    CmdAide = creeBoutonImage(QStringLiteral("aide"),
-                              QStringLiteral("Appel de l'aide sur la fenêtre/Appel de l'aide générale"), 3180, 3000,
-                              630, 555);
-    connect(CmdAide, &VantelBttn::appuye, this, &FenPrin::aideAppuyee);
-    CmdApropos = creeBoutonImage(QStringLiteral("menu"),
-                                 QStringLiteral("Menu : A propos, couleurs de l'interface, info-bulles..."), 3180, 3540,
-                                 630, 555);
+    m_boutonCompteur = creeBoutonImage(QStringLiteral("CmdCompteur"), QStringLiteral("compteur"),
+                                       QStringLiteral("Compteur"), 30, 3000, 645, 1095);
+    m_boutonLune = creeBoutonImage(QStringLiteral("CmdLune"), QStringLiteral("lune"),
+                                   QStringLiteral("Phases de la Lune"), 660, 3000, 645, 1095);
+    m_boutonFuseaux = creeBoutonImage(QStringLiteral("CmdFuseauxHoraires"), QStringLiteral("fuseaux"),
+                                      QStringLiteral("Fuseaux horaires"), 1290, 3000, 645, 1095);
+    m_boutonCopier = creeBoutonImage(QStringLiteral("CmdCopier"), QStringLiteral("copier"),
+                                     QStringLiteral("Copier/Appel du presse-papiers"), 1920, 3000, 645, 1095);
+    m_boutonConfig = creeBoutonImage(QStringLiteral("CmdConfig"), QStringLiteral("config"),
+                                     QStringLiteral("Configuration"), 2550, 3000, 645, 1095);
+    m_boutonAide = creeBoutonImage(QStringLiteral("CmdAide"), QStringLiteral("aide"),
+                                   QStringLiteral("Appel de l'aide sur la fenêtre/Appel de l'aide générale"), 3180,
+                                   3000, 630, 555);
+    connect(m_boutonAide, &VantelBttn::appuye, this, &FenPrin::aideAppuyee);
+    m_boutonMenu = creeBoutonImage(QStringLiteral("CmdApropos"), QStringLiteral("menu"),
+                                   QStringLiteral("Menu : A propos, couleurs de l'interface, info-bulles..."), 3180,
+                                   3540, 630, 555);
 
-    CmdPremDate = creeBouton(Fond, QStringLiteral("Première date"), 60, 4140, 3720, 390);
-    CmdDeuxDate = creeBouton(Fond, QStringLiteral("Deuxième date"), 60, 4560, 3720, 390);
-    FondTexteNBJ = new VantelPanel(Fond);
-    placeTwips(FondTexteNBJ, 60, 4980, 3720, 1155);
-    TexteNBJ = new QLabel(QStringLiteral("Temps écoulé entre les deux dates :"), FondTexteNBJ);
-    TexteNBJ->setWordWrap(true);
-    TexteNBJ->setAlignment(Qt::AlignCenter);
-    TexteNBJ->setGeometry(FondTexteNBJ->rect().adjusted(4, 4, -4, -4));
-    Ui::resultatLisible(TexteNBJ);
-    CmdDateAJ = creeBouton(Fond, QStringLiteral("Date affichée / Date du jour"), 60, 6180, 3720, 390);
-    for (VantelBttn *b : {CmdPremDate, CmdDeuxDate, CmdDateAJ})
+    m_premiereDate =
+        creeBouton(m_fond, QStringLiteral("CmdPremDate"), QStringLiteral("Première date"), 60, 4140, 3720, 390);
+    m_deuxiemeDate =
+        creeBouton(m_fond, QStringLiteral("CmdDeuxDate"), QStringLiteral("Deuxième date"), 60, 4560, 3720, 390);
+    m_fondEcart = new VantelPanel(m_fond);
+    m_fondEcart->setObjectName(QStringLiteral("FondTexteNBJ"));
+    placeTwips(m_fondEcart, 60, 4980, 3720, 1155);
+    m_ecart = new QLabel(QStringLiteral("Temps écoulé entre les deux dates :"), m_fondEcart);
+    m_ecart->setObjectName(QStringLiteral("TexteNBJ"));
+    m_ecart->setWordWrap(true);
+    m_ecart->setAlignment(Qt::AlignCenter);
+    m_ecart->setGeometry(m_fondEcart->rect().adjusted(4, 4, -4, -4));
+    Ui::resultatLisible(m_ecart);
+    m_dateAujourdhui = creeBouton(m_fond, QStringLiteral("CmdDateAJ"), QStringLiteral("Date affichée / Date du jour"),
+                                  60, 6180, 3720, 390);
+    for (VantelBttn *b : {m_premiereDate, m_deuxiemeDate, m_dateAujourdhui})
         b->setGradientSens(VantelBttn::Horizontal);
-    connect(CmdPremDate, &VantelBttn::clicked, this, [this] {
+    connect(m_premiereDate, &VantelBttn::clicked, this, [this] {
         appliqueAuCompteur([this](const auto &s) { return Principal::cliquePremiereDate(m_compteur, s); });
     });
-    connect(CmdDeuxDate, &VantelBttn::clicked, this, [this] {
+    connect(m_deuxiemeDate, &VantelBttn::clicked, this, [this] {
         appliqueAuCompteur([this](const auto &s) { return Principal::cliqueDeuxiemeDate(m_compteur, s); });
     });
-    connect(CmdDateAJ, &VantelBttn::clicked, this, [this] {
+    connect(m_dateAujourdhui, &VantelBttn::clicked, this, [this] {
         appliqueAuCompteur([this](const auto &s) {
             return Principal::cliqueDateAujourdhui(m_compteur, s, Plateforme::courante().aujourdhui());
         });
     });
-    CmdCompteur->setCoche([this] { return m_panneau.compteurVisible; });
-    CmdLune->setCoche([this] { return m_panneau.luneVisible; });
-    connect(CmdCompteur, &VantelBttn::clicked, this, &FenPrin::appuiCompteur);
-    connect(CmdLune, &VantelBttn::clicked, this, &FenPrin::appuiLune);
-    connect(CmdCopier, &VantelBttn::clicked, this, &FenPrin::copie);
-    connect(CmdCopier, &VantelBttn::appuye, this, &FenPrin::copierAppuye);
+    m_boutonCompteur->setCoche([this] { return m_panneau.compteurVisible; });
+    m_boutonLune->setCoche([this] { return m_panneau.luneVisible; });
+    connect(m_boutonCompteur, &VantelBttn::clicked, this, &FenPrin::appuiCompteur);
+    connect(m_boutonLune, &VantelBttn::clicked, this, &FenPrin::appuiLune);
+    connect(m_boutonCopier, &VantelBttn::clicked, this, &FenPrin::copie);
+    connect(m_boutonCopier, &VantelBttn::appuye, this, &FenPrin::copierAppuye);
 
     // Created last so that the sky covers the counter's controls.
-    Image2 = new ImageCiel(Fond);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    placeTwips(Image2, 0, 4080, 3840, 2535);
-    Image1 = new ImageLune(Image2);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    placeTwips(Image1, 1320, 30, 2400, 2415);
-    Image2->hide();
+    m_ciel = new ImageCiel(m_fond);
+    m_ciel->setObjectName(QStringLiteral("Image2"));
+    placeTwips(m_ciel, 0, 4080, 3840, 2535);
+    m_lune = new ImageLune(m_ciel);
+    m_lune->setObjectName(QStringLiteral("Image1"));
+    placeTwips(m_lune, 1320, 30, 2400, 2415);
+    m_ciel->hide();
 
-    popUpInfos = new PopUpInfos(this);
+    m_menu = new PopUpInfos(this);
     // A colour changed from the menu shows at once, here alone: the other
     // windows take the colours when they load.
     connect(&Parametres::courant(), &Parametres::changee, this, [this](Parametres::Cle cle) {
         if (cle < Parametres::couleur(Couleurs::Nombre))
-            ProcCoulDefUtil();
+            appliqueCouleurs();
     });
-    connect(popUpInfos, &PopUpInfos::aproposDemande, this, &FenPrin::apropos);
-    connect(CmdApropos, &VantelBttn::clicked, this, &FenPrin::basculeMenu);
-    connect(CmdFuseauxHoraires, &VantelBttn::clicked, this, &FenPrin::fuseauxHoraires);
-    connect(CmdConfig, &VantelBttn::clicked, this, &FenPrin::configure);
+    connect(m_menu, &PopUpInfos::aproposDemande, this, &FenPrin::apropos);
+    connect(m_boutonMenu, &VantelBttn::clicked, this, &FenPrin::basculeMenu);
+    connect(m_boutonFuseaux, &VantelBttn::clicked, this, &FenPrin::fuseauxHoraires);
+    connect(m_boutonConfig, &VantelBttn::clicked, this, &FenPrin::configure);
 }
 
-void FenPrin::ProcCoulDefUtil()
+void FenPrin::appliqueCouleurs()
 {
     AffectationCouleurs a;
     a.fenetre = this;
-    a.degrade = {CmdDateJour};
-    for (VantelBttn *j : Jour)
+    m_menu->ajouteCouleurs(a);
+    a.degrade = {m_legendeDate};
+    for (VantelBttn *j : m_jours)
         a.degrade << j;
-    a.degrade << CmdAnMois << CmdCompteur << CmdLune << CmdFuseauxHoraires << CmdCopier << CmdConfig << CmdAide
-              << CmdApropos;
-    a.degradeInverse = {CmdBOutils, CmdPremDate, CmdDeuxDate, CmdDateAJ};
-    a.panneauxInverses = {popUpInfos, FondTexteNBJ};
-    a.panneaux = {Fond};
-    a.texteBoutons = {popUpInfos};
-    QList<VantelBttn *> menu = {popUpInfos->CmdApropos2};
-    for (VantelBttn *b : popUpInfos->CmdCouleur)
-        menu << b;
-    menu << popUpInfos->CmdReset << popUpInfos->CmdBulAide << popUpInfos->CmdConseilDem << popUpInfos->CmdSupprCle
-         << popUpInfos->CmdRegEdit << popUpInfos->CmdFerMnu;
-    QList<VantelBttn *> textes = {CmdDateJour};
-    for (VantelBttn *j : Jour)
+    a.degrade << m_anMois << m_boutonCompteur << m_boutonLune << m_boutonFuseaux << m_boutonCopier << m_boutonConfig
+              << m_boutonAide << m_boutonMenu;
+    a.degradeInverse = {m_boutonBoiteOutils, m_premiereDate, m_deuxiemeDate, m_dateAujourdhui};
+    a.panneauxInverses << m_fondEcart;
+    a.panneaux = {m_fond};
+    QList<VantelBttn *> textes = {m_legendeDate};
+    for (VantelBttn *j : m_jours)
         textes << j;
-    textes << CmdBOutils << CmdAnMois << CmdPremDate << CmdDeuxDate << CmdDateAJ;
-    a.lumiere = menu + textes;
-    for (VantelBttn *b : menu + textes)
+    textes << m_boutonBoiteOutils << m_anMois << m_premiereDate << m_deuxiemeDate << m_dateAujourdhui;
+    a.lumiere << textes;
+    for (VantelBttn *b : textes)
         a.autresTextes << b;
-    a.autresTextes << popUpInfos->LblChangerCoul << LDAnnee << LDMois << TexteNBJ;
-    for (Ligne *l : popUpInfos->Lignes)
-        a.autresTextes << l;
-    a.visualisation = {LDAnnee, LDMois};
+    a.autresTextes << m_listeAnnees << m_listeMois << m_ecart;
+    a.visualisation = {m_listeAnnees, m_listeMois};
     m_cadre.ajouteCouleurs(a);
     Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
@@ -279,12 +286,12 @@ bool FenPrin::charge(const std::function<void()> &fermeDemarrage, const std::opt
     }
     Parametres &parametres = Parametres::courant();
     parametres.prend(*valeurs);
-    ProcCoulDefUtil();
+    appliqueCouleurs();
 
     const QColor ciel = Ui::couleurRgb(parametres.ciel());
     const QColor etoiles = Ui::couleurRgb(parametres.etoiles());
-    Image2->setCouleurs(ciel, etoiles);
-    Image1->setCouleurs(ciel, etoiles);
+    m_ciel->setCouleurs(ciel, etoiles);
+    m_lune->setCouleurs(ciel, etoiles);
 
     const auto style = Parametres::style(valeurs->style);
     if (style == Parametres::Style::Normal) {
@@ -302,9 +309,9 @@ bool FenPrin::charge(const std::function<void()> &fermeDemarrage, const std::opt
     show();
 
     m_jourCourant = plateforme.aujourdhui().day();
-    RemplitMois();
-    RemplitAnnees();
-    SelectionneAujourdhui();
+    remplitMois();
+    remplitAnnees();
+    selectionneAujourdhui();
     calculePhase();
     if (dateDemarrage)
         choisitDate(*dateDemarrage);
@@ -313,14 +320,13 @@ bool FenPrin::charge(const std::function<void()> &fermeDemarrage, const std::opt
         prendPremiereDate();
     Alea::initialise(quint32(plateforme.maintenant().time().msecsSinceStartOfDay() / 1000));
 
-    LDAnnee->hide();
-    LDMois->hide();
-    CmdAnMois->setCaption(QString());
+    m_listeAnnees->hide();
+    m_listeMois->hide();
+    m_anMois->setCaption(QString());
     // The keyboard starts on today, in the day grid.
-    Jour[m_jourCourant - 1]->setFocus();
+    m_jours[m_jourCourant - 1]->setFocus();
 
-    popUpInfos->CmdBulAide->setCaption(PopUpInfos::legendeInfoBulles(parametres.infoBulles()));
-    popUpInfos->CmdConseilDem->setCaption(PopUpInfos::legendeConseils(parametres.conseilDemarrage()));
+    m_menu->actualiseInterrupteurs();
     if (parametres.conseilDemarrage()) {
         // Once the window is on screen, so its first picture does not wait for the tips.
         Ui::apresPremierePeinture(this, [] {
@@ -346,13 +352,13 @@ void FenPrin::appliqueDisposition(bool ouverte)
     // Grown, it moves up just enough to keep its bottom on the screen.
     if (ouverte && isVisible())
         placeDansEcran(pos());
-    CmdCompteur->annonceCoche();
-    CmdLune->annonceCoche();
+    m_boutonCompteur->annonceCoche();
+    m_boutonLune->annonceCoche();
     // Below the short window's edge the counter's controls are out of sight:
     // out of the Tab order and of what a screen reader lists too.
     if (!ouverte)
-        for (QWidget *w : {static_cast<QWidget *>(CmdPremDate), static_cast<QWidget *>(CmdDeuxDate),
-                           static_cast<QWidget *>(FondTexteNBJ), static_cast<QWidget *>(CmdDateAJ)})
+        for (QWidget *w : {static_cast<QWidget *>(m_premiereDate), static_cast<QWidget *>(m_deuxiemeDate),
+                           static_cast<QWidget *>(m_fondEcart), static_cast<QWidget *>(m_dateAujourdhui)})
             w->hide();
 }
 
@@ -360,10 +366,10 @@ void FenPrin::montreVue()
 {
     const bool compteur = m_panneau.compteurVisible;
     const bool lune = m_panneau.luneVisible;
-    for (QWidget *w : {static_cast<QWidget *>(CmdPremDate), static_cast<QWidget *>(CmdDeuxDate),
-                       static_cast<QWidget *>(FondTexteNBJ), static_cast<QWidget *>(CmdDateAJ)})
+    for (QWidget *w : {static_cast<QWidget *>(m_premiereDate), static_cast<QWidget *>(m_deuxiemeDate),
+                       static_cast<QWidget *>(m_fondEcart), static_cast<QWidget *>(m_dateAujourdhui)})
         w->setVisible(compteur);
-    Image2->setVisible(lune);
+    m_ciel->setVisible(lune);
     m_legendePhase->setVisible(lune);
 }
 
@@ -396,13 +402,13 @@ void FenPrin::ouvreLune()
 
 void FenPrin::appuiCompteur()
 {
-    popUpInfos->hide();
+    m_menu->hide();
     const EtatPanneau suivant = Principal::appuiCompteur(m_panneau);
     if (!suivant.panneauOuvert) {
         m_panneau = suivant;
         appliqueDisposition(false);
         couvreListes();
-        CmdAnMois->setCaption(QString());
+        m_anMois->setCaption(QString());
         return;
     }
     ouvreCompteur();
@@ -412,11 +418,11 @@ void FenPrin::appuiLune()
 {
     const EtatPanneau suivant = Principal::appuiLune(m_panneau);
     couvreListes();
-    CmdAnMois->setCaption(QString());
+    m_anMois->setCaption(QString());
     if (!suivant.panneauOuvert) {
         m_panneau = suivant;
         appliqueDisposition(false);
-        Image2->hide();
+        m_ciel->hide();
         m_legendePhase->hide();
         return;
     }
@@ -432,30 +438,30 @@ void FenPrin::centreSurEcran()
     placeDansEcran(QPoint(e.x() + (e.width() - width()) / 2, e.y() + (e.height() - height()) / 2));
 }
 
-void FenPrin::RemplitMois()
+void FenPrin::remplitMois()
 {
-    const QSignalBlocker bloque(LDMois);
-    LDMois->addItems(Dates::textesListeMois());
-    LDMois->setCurrentIndex(-1);
+    const QSignalBlocker bloque(m_listeMois);
+    m_listeMois->addItems(Dates::textesListeMois());
+    m_listeMois->setCurrentIndex(-1);
 }
 
-void FenPrin::RemplitAnnees()
+void FenPrin::remplitAnnees()
 {
-    const QSignalBlocker bloque(LDAnnee);
+    const QSignalBlocker bloque(m_listeAnnees);
     QStringList annees;
     m_premiereAnnee = Parametres::courant().anneeDebut();
     for (int a = m_premiereAnnee; a <= Parametres::courant().anneeFin(); ++a)
         annees << QString::number(a);
-    LDAnnee->addItems(annees);
+    m_listeAnnees->addItems(annees);
     // Like a fresh list: nothing selected, so selecting today always fires.
-    LDAnnee->setCurrentIndex(-1);
+    m_listeAnnees->setCurrentIndex(-1);
 }
 
-void FenPrin::SelectionneAujourdhui()
+void FenPrin::selectionneAujourdhui()
 {
     const QDate aujourdhui = Plateforme::courante().aujourdhui();
-    LDAnnee->setCurrentIndex(aujourdhui.year() - m_premiereAnnee);
-    LDMois->setCurrentIndex(aujourdhui.month() - 1);
+    m_listeAnnees->setCurrentIndex(aujourdhui.year() - m_premiereAnnee);
+    m_listeMois->setCurrentIndex(aujourdhui.month() - 1);
     m_jourCourant = aujourdhui.day();
 }
 
@@ -463,41 +469,41 @@ void FenPrin::choisitDate(const Dates::JourMoisAn &date)
 {
     // As if the user had picked the year, the month, then the day.
     {
-        const QSignalBlocker annee(LDAnnee);
-        const QSignalBlocker mois(LDMois);
-        LDAnnee->setCurrentIndex(date.annee - m_premiereAnnee);
-        LDMois->setCurrentIndex(date.mois - 1);
+        const QSignalBlocker annee(m_listeAnnees);
+        const QSignalBlocker mois(m_listeMois);
+        m_listeAnnees->setCurrentIndex(date.annee - m_premiereAnnee);
+        m_listeMois->setCurrentIndex(date.mois - 1);
     }
-    RafraichitMois();
+    rafraichitMois();
     cliqueJour(date.jour - 1);
 }
 
-int FenPrin::AnneeChoisie() const
+int FenPrin::anneeChoisie() const
 {
-    return LDAnnee->currentIndex() < 0 ? 0 : m_premiereAnnee + LDAnnee->currentIndex();
+    return m_listeAnnees->currentIndex() < 0 ? 0 : m_premiereAnnee + m_listeAnnees->currentIndex();
 }
 
-int FenPrin::MoisChoisi() const
+int FenPrin::moisChoisi() const
 {
-    return LDMois->currentIndex() + 1;
+    return m_listeMois->currentIndex() + 1;
 }
 
-void FenPrin::RafraichitMois()
+void FenPrin::rafraichitMois()
 {
-    ActualiseGrille(MoisChoisi(), AnneeChoisie());
+    actualiseGrille(moisChoisi(), anneeChoisie());
 }
 
-void FenPrin::ActualiseGrille(int mois, int annee)
+void FenPrin::actualiseGrille(int mois, int annee)
 {
     if (mois < 1 || annee == 0)
         return;
     m_periode = Dates::periodeDuMois(mois, annee);
     const auto actifs = Dates::joursActifs(mois, annee);
     for (int i = 0; i < 31; ++i) {
-        Jour[i]->setEnabled(actifs[i]);
+        m_jours[i]->setEnabled(actifs[i]);
         const auto info = Dates::infoJourGrille(i + 1, mois, annee, m_periode);
-        Jour[i]->setInfoBulle(info ? FenEphemeride::infoBulle(*info, QDate(annee, mois, i + 1)) : QString());
-        Jour[i]->annonceNom();
+        m_jours[i]->setInfoBulle(info ? FenEphemeride::infoBulle(*info, QDate(annee, mois, i + 1)) : QString());
+        m_jours[i]->annonceNom();
     }
 }
 
@@ -513,14 +519,14 @@ void FenPrin::anneeSelectionnee()
 
 void FenPrin::moisSelectionne()
 {
-    RafraichitMois();
+    rafraichitMois();
     cliqueJour(m_jourCourant - 1);
 }
 
 void FenPrin::cliqueJour(int indice)
 {
     m_jourCourant = indice + 1;
-    const Dates::JourMoisAn date{m_jourCourant, MoisChoisi(), AnneeChoisie()};
+    const Dates::JourMoisAn date{m_jourCourant, moisChoisi(), anneeChoisie()};
     montreSelection(Dates::legendeJour(date.jour, date.mois, date.annee, m_periode), date);
 }
 
@@ -537,7 +543,7 @@ void FenPrin::montreSelection(const std::optional<QString> &legende, const Dates
         ++ancienChoisi;
     // No caption for a remembered day the new month lacks: the last selection stays shown.
     if (legende) {
-        CmdDateJour->setCaption(*legende);
+        m_legendeDate->setCaption(*legende);
         m_selection = date;
         calculePhase();
         redessineLune();
@@ -550,12 +556,12 @@ void FenPrin::montreSelection(const std::optional<QString> &legende, const Dates
 void FenPrin::grilleChangee(int ancienChoisi)
 {
     int arret = std::clamp(m_jourCourant, 1, 31) - 1;
-    while (arret > 0 && !Jour[arret]->isEnabled())
+    while (arret > 0 && !m_jours[arret]->isEnabled())
         --arret;
-    GrilleJours->setArretTab(Jour[arret]);
+    m_grilleJours->setArretTab(m_jours[arret]);
     for (int i = 0; i < 31; ++i)
         if (i == ancienChoisi || jourChoisi(i))
-            Jour[i]->annonceChoix();
+            m_jours[i]->annonceChoix();
 }
 
 void FenPrin::calculePhase()
@@ -566,8 +572,8 @@ void FenPrin::calculePhase()
     m_fraction = Lune::fractionPhase(m_valeurSelection);
     const QString legende = Lune::legendePhase(m_fraction);
     m_legendePhase->setCaption(legende);
-    Image1->setAccessibleName(legende);
-    Image1->setFraction(m_fraction);
+    m_lune->setAccessibleName(legende);
+    m_lune->setFraction(m_fraction);
 
     // The true Moon of that day, told on hovering the picture or its caption.
     const Dates::JourMoisAn j = Dates::dateDeValeur(m_valeurSelection);
@@ -576,21 +582,21 @@ void FenPrin::calculePhase()
         Lune::instantDuJour(QDate(j.annee, j.mois, j.jour), Plateforme::courante().maintenant(), fuseau);
     const QString texte = Lune::texteLune(instant, fuseau).value_or(QString());
     m_legendePhase->setInfoBulle(texte);
-    Image1->setInfoBulle(texte);
+    m_lune->setInfoBulle(texte);
 }
 
 void FenPrin::redessineLune()
 {
     // The sky first, then the Moon standing on it.
-    Image2->update();
-    Image1->update();
+    m_ciel->update();
+    m_lune->update();
 }
 
 std::optional<Principal::SelectionCourante> FenPrin::selectionCourante() const
 {
     if (!m_selection)
         return std::nullopt;
-    return Principal::SelectionCourante{*m_selection, m_valeurSelection, CmdDateJour->caption()};
+    return Principal::SelectionCourante{*m_selection, m_valeurSelection, m_legendeDate->caption()};
 }
 
 void FenPrin::appliqueAuCompteur(
@@ -604,19 +610,19 @@ void FenPrin::appliqueAuCompteur(
 void FenPrin::appliqueLegendes(const Principal::LegendesModifiees &l)
 {
     if (l.premiereDate)
-        CmdPremDate->setCaption(*l.premiereDate);
+        m_premiereDate->setCaption(*l.premiereDate);
     if (l.deuxiemeDate)
-        CmdDeuxDate->setCaption(*l.deuxiemeDate);
+        m_deuxiemeDate->setCaption(*l.deuxiemeDate);
     if (l.anMois)
-        CmdAnMois->setCaption(*l.anMois);
+        m_anMois->setCaption(*l.anMois);
     if (l.texteNBJ)
-        TexteNBJ->setText(*l.texteNBJ);
+        m_ecart->setText(*l.texteNBJ);
 }
 
 void FenPrin::copie()
 {
     Plateforme &p = Plateforme::courante();
-    p.copiePressePapiers(Principal::texteCopie(m_compteur, CmdDateJour->caption(), m_legendePhase->caption()));
+    p.copiePressePapiers(Principal::texteCopie(m_compteur, m_legendeDate->caption(), m_legendePhase->caption()));
     p.joueSon(19);
 }
 
@@ -645,20 +651,20 @@ void FenPrin::copierAppuye(Qt::MouseButton bouton)
 
 void FenPrin::anMoisAppuye(Qt::MouseButton bouton)
 {
-    popUpInfos->hide();
+    m_menu->hide();
     if (bouton == Qt::RightButton) {
-        if (!CmdAnMois->caption().isEmpty())
-            CmdAnMois->setCaption(QString());
+        if (!m_anMois->caption().isEmpty())
+            m_anMois->setCaption(QString());
         else if (m_selection)
-            CmdAnMois->setCaption(Dates::texteCourt(*m_selection));
+            m_anMois->setCaption(Dates::texteCourt(*m_selection));
         return;
     }
-    const bool avaitFocus = CmdAnMois->hasFocus();
-    CmdAnMois->hide();
-    LDAnnee->show();
-    LDMois->show();
+    const bool avaitFocus = m_anMois->hasFocus();
+    m_anMois->hide();
+    m_listeAnnees->show();
+    m_listeMois->show();
     if (avaitFocus)
-        LDAnnee->setFocus();
+        m_listeAnnees->setFocus();
 }
 
 void FenPrin::boiteOutilsAppuyee(Qt::MouseButton bouton)
@@ -695,10 +701,10 @@ FenBOutils *FenPrin::boiteOutils() const
 
 void FenPrin::basculeMenu()
 {
-    popUpInfos->setVisible(popUpInfos->isHidden());
-    popUpInfos->raise();
-    if (popUpInfos->isVisible() && CmdApropos->hasFocus())
-        popUpInfos->CmdApropos2->setFocus(Qt::TabFocusReason);
+    m_menu->setVisible(m_menu->isHidden());
+    m_menu->raise();
+    if (m_menu->isVisible() && m_boutonMenu->hasFocus())
+        m_menu->prendLeClavier();
 }
 
 QList<QStringList> FenPrin::reglagesDateHeure()
@@ -722,7 +728,7 @@ void FenPrin::fuseauxHoraires()
 
 void FenPrin::configure()
 {
-    popUpInfos->hide();
+    m_menu->hide();
     {
         Configure dialogue(this);
         connect(&dialogue, &Configure::aideDemandee, this, &FenPrin::aideDemandee);
@@ -730,11 +736,11 @@ void FenPrin::configure()
     }
     // The sky recolours itself; the years take effect at once, the start-up view at the next start.
     {
-        const QSignalBlocker bloque(LDAnnee);
-        LDAnnee->clear();
+        const QSignalBlocker bloque(m_listeAnnees);
+        m_listeAnnees->clear();
     }
-    RemplitAnnees();
-    SelectionneAujourdhui();
+    remplitAnnees();
+    selectionneAujourdhui();
 }
 
 void FenPrin::apropos()
@@ -764,41 +770,38 @@ void FenPrin::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         m_cadre.deplacement->setCaption(titreAppli());
-        popUpInfos->CmdConseilDem->setCaption(PopUpInfos::legendeConseils(Parametres::courant().conseilDemarrage()));
+        m_menu->actualiseConseils();
     }
     FenetreZelund::changeEvent(event);
 }
 
 void FenPrin::couvreListes()
 {
-    CmdAnMois->show();
-    LDAnnee->hide();
-    LDMois->hide();
+    m_anMois->show();
+    m_listeAnnees->hide();
+    m_listeMois->hide();
 }
 
 void FenPrin::prepareClavier()
 {
     // Tab goes from the top left to the bottom right, as the controls lie.
-    QList<QWidget *> ordre{m_cadre.reduire, m_cadre.fermer, CmdDateJour};
+    QList<QWidget *> ordre{m_cadre.reduire, m_cadre.fermer, m_legendeDate};
     for (int i = 0; i < 28; ++i)
-        ordre << Jour[i];
-    ordre << Jour[28] << Jour[29] << Jour[30] << CmdBOutils << CmdAnMois << LDAnnee << LDMois << CmdCompteur << CmdLune
-          << CmdFuseauxHoraires << CmdCopier << CmdConfig << CmdAide << CmdApropos << CmdPremDate << CmdDeuxDate
-          << TexteNBJ << CmdDateAJ << popUpInfos->CmdApropos2;
-    for (VantelBttn *b : popUpInfos->CmdCouleur)
-        ordre << b;
-    ordre << popUpInfos->CmdReset << popUpInfos->CmdBulAide << popUpInfos->CmdConseilDem << popUpInfos->CmdSupprCle
-          << popUpInfos->CmdRegEdit << popUpInfos->CmdFerMnu;
+        ordre << m_jours[i];
+    ordre << m_jours[28] << m_jours[29] << m_jours[30] << m_boutonBoiteOutils << m_anMois << m_listeAnnees
+          << m_listeMois << m_boutonCompteur << m_boutonLune << m_boutonFuseaux << m_boutonCopier << m_boutonConfig
+          << m_boutonAide << m_boutonMenu << m_premiereDate << m_deuxiemeDate << m_ecart << m_dateAujourdhui;
     for (qsizetype i = 1; i < ordre.size(); ++i)
         setTabOrder(ordre[i - 1], ordre[i]);
+    m_menu->suitDansLOrdreTab(m_dateAujourdhui);
 
     for (int i = 0; i < 31; ++i) {
-        Jour[i]->installEventFilter(this);
-        Jour[i]->setNomCalcule([this, i] { return nomCaseJour(i); });
-        Jour[i]->setCellule({i / 7, i % 7, [this, i] { return jourChoisi(i); }});
+        m_jours[i]->installEventFilter(this);
+        m_jours[i]->setNomCalcule([this, i] { return nomCaseJour(i); });
+        m_jours[i]->setCellule({i / 7, i % 7, [this, i] { return jourChoisi(i); }});
     }
 
-    m_parcoursTab = new ParcoursTab(this, popUpInfos, CmdApropos, [this] { return m_boiteOutils.data(); });
+    m_parcoursTab = new ParcoursTab(this, m_menu, m_boutonMenu, [this] { return m_boiteOutils.data(); });
 
     auto *copier = new QShortcut(QKeySequence::Copy, this);
     connect(copier, &QShortcut::activated, this, &FenPrin::copie);
@@ -811,8 +814,8 @@ void FenPrin::prepareClavier()
 QString FenPrin::nomCaseJour(int indice) const
 {
     const int jour = indice + 1;
-    const int mois = MoisChoisi();
-    const int annee = AnneeChoisie();
+    const int mois = moisChoisi();
+    const int annee = anneeChoisie();
     if (Dates::jourSaute(jour, mois, annee))
         return Dates::nomJourSaute(jour, mois, annee);
     auto texte = Dates::legendeJour(jour, mois, annee, m_periode);
@@ -826,7 +829,7 @@ QString FenPrin::nomCaseJour(int indice) const
 
 bool FenPrin::jourChoisi(int indice) const
 {
-    return m_selection == Dates::JourMoisAn{indice + 1, MoisChoisi(), AnneeChoisie()};
+    return m_selection == Dates::JourMoisAn{indice + 1, moisChoisi(), anneeChoisie()};
 }
 
 QDate FenPrin::jourSelection() const
@@ -839,12 +842,12 @@ bool FenPrin::eventFilter(QObject *objet, QEvent *event)
 {
     // A double click on a day: the first click chose it, the almanac opens on it.
     if (event->type() == QEvent::MouseButtonDblClick && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton
-        && std::find(Jour.begin(), Jour.end(), objet) != Jour.end())
+        && std::find(m_jours.begin(), m_jours.end(), objet) != m_jours.end())
         FenEphemeride::montre(jourSelection());
     if (event->type() != QEvent::KeyPress)
         return FenetreZelund::eventFilter(objet, event);
     const auto *touche = static_cast<QKeyEvent *>(event);
-    const auto indice = std::find(Jour.begin(), Jour.end(), objet) - Jour.begin();
+    const auto indice = std::find(m_jours.begin(), m_jours.end(), objet) - m_jours.begin();
     if (indice < 31 && toucheGrille(int(indice), touche))
         return true;
     return FenetreZelund::eventFilter(objet, event);
@@ -857,14 +860,14 @@ bool FenPrin::focusNextPrevChild(bool suivant)
 
 void FenPrin::echappe()
 {
-    popUpInfos->hide(); // the focus, if it was in it, goes back to the menu button
+    m_menu->hide(); // the focus, if it was in it, goes back to the menu button
 }
 
 bool FenPrin::toucheGrille(int indice, const QKeyEvent *touche)
 {
     const int debut = Parametres::courant().anneeDebut();
     const int fin = Parametres::courant().anneeFin();
-    const Dates::JourMoisAn depart{indice + 1, MoisChoisi(), AnneeChoisie()};
+    const Dates::JourMoisAn depart{indice + 1, moisChoisi(), anneeChoisie()};
     const auto modificateurs = touche->modifiers() & ~Qt::KeypadModifier;
     const bool ctrl = modificateurs == Qt::ControlModifier;
     if (modificateurs != Qt::NoModifier && !ctrl)
@@ -904,15 +907,15 @@ bool FenPrin::toucheGrille(int indice, const QKeyEvent *touche)
 
 void FenPrin::selectionneAuClavier(const Dates::JourMoisAn &date)
 {
-    if (date.annee != AnneeChoisie() || date.mois != MoisChoisi()) {
-        const QSignalBlocker bloqueAnnee(LDAnnee);
-        const QSignalBlocker bloqueMois(LDMois);
-        LDAnnee->setCurrentIndex(date.annee - m_premiereAnnee);
-        LDMois->setCurrentIndex(date.mois - 1);
-        RafraichitMois();
+    if (date.annee != anneeChoisie() || date.mois != moisChoisi()) {
+        const QSignalBlocker bloqueAnnee(m_listeAnnees);
+        const QSignalBlocker bloqueMois(m_listeMois);
+        m_listeAnnees->setCurrentIndex(date.annee - m_premiereAnnee);
+        m_listeMois->setCurrentIndex(date.mois - 1);
+        rafraichitMois();
     }
     // Then exactly what a click on that day does.
     cliqueJour(date.jour - 1);
     setAttribute(Qt::WA_KeyboardFocusChange);
-    Jour[date.jour - 1]->setFocus(Qt::OtherFocusReason);
+    m_jours[date.jour - 1]->setFocus(Qt::OtherFocusReason);
 }

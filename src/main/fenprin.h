@@ -41,9 +41,6 @@ public:
     bool charge(const std::function<void()> &fermeDemarrage = {},
                 const std::optional<Dates::JourMoisAn> &dateDemarrage = std::nullopt);
 
-    // Colours of the main window's controls from the shared scheme.
-    void ProcCoulDefUtil();
-
     int jourCourant() const { return m_jourCourant; }
     // The selected day as written, Julian before the reform; none before the first.
     std::optional<Dates::JourMoisAn> selection() const { return m_selection; }
@@ -54,36 +51,10 @@ public:
     double fractionPhase() const { return m_fraction; }
     EtatPanneau panneau() const { return m_panneau; }
     const Principal::EtatCompteur &compteur() const { return m_compteur; }
-    int AnneeChoisie() const;
-    int MoisChoisi() const;
+    int anneeChoisie() const;
+    int moisChoisi() const;
     // Selects a date of the year list as the lists and a day button would.
     void choisitDate(const Dates::JourMoisAn &date);
-
-    // Controls, by the names the rest of the program and the tests use.
-    VantelPanel *Fond = nullptr;
-    VantelBttn *CmdDateJour = nullptr;
-    GrilleBoutons *GrilleJours = nullptr; // holds the 31 day buttons
-    std::array<VantelBttn *, 31> Jour{};
-    VantelBttn *CmdBOutils = nullptr;
-    VantelBttn *CmdAnMois = nullptr;
-    QComboBox *LDAnnee = nullptr;
-    QComboBox *LDMois = nullptr;
-    VantelBttn *CmdCompteur = nullptr;
-    VantelBttn *CmdLune = nullptr;
-    VantelBttn *CmdFuseauxHoraires = nullptr;
-    VantelBttn *CmdCopier = nullptr;
-    VantelBttn *CmdConfig = nullptr;
-    VantelBttn *CmdAide = nullptr;
-    VantelBttn *CmdApropos = nullptr;
-    VantelBttn *CmdPremDate = nullptr;
-    VantelBttn *CmdDeuxDate = nullptr;
-    VantelPanel *FondTexteNBJ = nullptr;
-    QLabel *TexteNBJ = nullptr;
-    VantelBttn *CmdDateAJ = nullptr;
-    ImageCiel *Image2 = nullptr;
-    ImageLune *Image1 = nullptr;
-
-    PopUpInfos *popUpInfos = nullptr;
 
     // Programs tried, in order, as the clipboard viewer.
     static QStringList visionneusesPressePapiers();
@@ -105,12 +76,40 @@ protected:
     void echappe() override;
 
 private:
+    // Colours of the main window's controls from the shared scheme.
+    void appliqueCouleurs();
+
+    // The controls; their object names are those the help and the tests know.
+    VantelPanel *m_fond = nullptr;
+    VantelBttn *m_legendeDate = nullptr; // the selected date in words
+    GrilleBoutons *m_grilleJours = nullptr;
+    std::array<VantelBttn *, 31> m_jours{}; // day i + 1 at i
+    VantelBttn *m_boutonBoiteOutils = nullptr;
+    VantelBttn *m_anMois = nullptr; // covers the two lists
+    QComboBox *m_listeAnnees = nullptr;
+    QComboBox *m_listeMois = nullptr;
+    VantelBttn *m_boutonCompteur = nullptr;
+    VantelBttn *m_boutonLune = nullptr;
+    VantelBttn *m_boutonFuseaux = nullptr;
+    VantelBttn *m_boutonCopier = nullptr;
+    VantelBttn *m_boutonConfig = nullptr;
+    VantelBttn *m_boutonAide = nullptr;
+    VantelBttn *m_boutonMenu = nullptr;
+    VantelBttn *m_premiereDate = nullptr;
+    VantelBttn *m_deuxiemeDate = nullptr;
+    VantelPanel *m_fondEcart = nullptr;
+    QLabel *m_ecart = nullptr; // the days between the two dates
+    VantelBttn *m_dateAujourdhui = nullptr;
+    ImageCiel *m_ciel = nullptr;
+    ImageLune *m_lune = nullptr;
+    PopUpInfos *m_menu = nullptr;
     Ui::Cadre m_cadre;
     VantelBttn *m_legendePhase = nullptr; // the Moon's phase, under the Moon view
     void creeCadre();
     void creeFond();
-    VantelBttn *creeBouton(QWidget *parent, const QString &caption, int g, int h, int l, int ht);
-    VantelBttn *creeBoutonImage(const QString &icone, const QString &infoBulle, int g, int h, int l, int ht);
+    VantelBttn *creeBouton(QWidget *parent, const QString &nom, const QString &caption, int g, int h, int l, int ht);
+    VantelBttn *creeBoutonImage(const QString &nom, const QString &icone, const QString &infoBulle, int g, int h, int l,
+                                int ht);
 
     void appliqueDisposition(bool ouverte);
     void montreVue();
@@ -128,11 +127,11 @@ private:
     void copie();
     void copierAppuye(Qt::MouseButton bouton);
     void centreSurEcran();
-    void RemplitMois();
-    void RemplitAnnees();
-    void SelectionneAujourdhui();
-    void RafraichitMois();
-    void ActualiseGrille(int mois, int annee);
+    void remplitMois();
+    void remplitAnnees();
+    void selectionneAujourdhui();
+    void rafraichitMois();
+    void actualiseGrille(int mois, int annee);
     void anneeSelectionnee();
     void moisSelectionne();
     void cliqueJour(int indice);

@@ -5,6 +5,7 @@
 #include "base/plateforme.h"
 #include "base/reglages.h"
 #include "base/twips.h"
+#include "ui/appliquecouleurs.h"
 #include "ui/ligne.h"
 #include "ui/vantelbttn.h"
 
@@ -31,18 +32,20 @@ PopUpInfos::PopUpInfos(QWidget *parent)
     setGradientSens(1);
     placeTwips(this, 1140, 300, 3255, 4755);
 
-    CmdApropos2 = entree(QStringLiteral("A propos..."), 360);
-    connect(CmdApropos2, &VantelBttn::clicked, this, [this] {
+    m_apropos = entree(QStringLiteral("CmdApropos2"), QStringLiteral("A propos..."), 360);
+    connect(m_apropos, &VantelBttn::clicked, this, [this] {
         hide();
         emit aproposDemande();
     });
     for (int i = 0; i < 4; ++i) {
-        Lignes[i] = new Ligne(this);
-        placeTwips(Lignes[i], GaucheEntree, std::array{660, 3075, 3705, 4320}[i], LargeurEntree, 45);
+        m_lignes[i] = new Ligne(this);
+        m_lignes[i]->setObjectName(QStringLiteral("Line%1").arg(i + 1));
+        placeTwips(m_lignes[i], GaucheEntree, std::array{660, 3075, 3705, 4320}[i], LargeurEntree, 45);
     }
-    LblChangerCoul = new QLabel(QStringLiteral("[COULEURS]"), this);
-    LblChangerCoul->setAlignment(Qt::AlignCenter);
-    placeTwips(LblChangerCoul, GaucheEntree, 720, LargeurEntree, HauteurEntree);
+    m_titreCouleurs = new QLabel(QStringLiteral("[COULEURS]"), this);
+    m_titreCouleurs->setObjectName(QStringLiteral("LblChangerCoul"));
+    m_titreCouleurs->setAlignment(Qt::AlignCenter);
+    placeTwips(m_titreCouleurs, GaucheEntree, 720, LargeurEntree, HauteurEntree);
 
     static const char *const legendes[7] = {"Début du dégradé",
                                             "Fin du dégradé",
@@ -51,40 +54,88 @@ PopUpInfos::PopUpInfos(QWidget *parent)
                                             "Autres textes",
                                             "Fond des fenêtres",
                                             "Visualisation, dossiers, etc."};
+    static const char *const noms[7] = {"CmdCoulDeb", "CmdCoulFin",     "CmdCoulTxt", "CmdLumiere",
+                                        "CmdAutrTxt", "CmdCoulFondFen", "CmdCoulVisu"};
     for (int i = 0; i < 7; ++i) {
-        CmdCouleur[i] = entree(QString::fromUtf8(legendes[i]), 990 + HauteurEntree * i);
-        connect(CmdCouleur[i], &VantelBttn::clicked, this, [this, i] { changeCouleur(i); });
+        m_couleurs[i] = entree(QString::fromUtf8(noms[i]), QString::fromUtf8(legendes[i]), 990 + HauteurEntree * i);
+        connect(m_couleurs[i], &VantelBttn::clicked, this, [this, i] { changeCouleur(i); });
     }
-    CmdReset = entree(QStringLiteral("Réinitialiser les couleurs"), 990 + HauteurEntree * 7);
-    connect(CmdReset, &VantelBttn::clicked, this, &PopUpInfos::reinitialiseCouleurs);
-    CmdBulAide = entree(legendeInfoBulles(true), 3150);
-    connect(CmdBulAide, &VantelBttn::clicked, this, &PopUpInfos::basculeInfoBulles);
-    CmdConseilDem = entree(legendeConseils(true), 3405);
+    m_reinitialise =
+        entree(QStringLiteral("CmdReset"), QStringLiteral("Réinitialiser les couleurs"), 990 + HauteurEntree * 7);
+    connect(m_reinitialise, &VantelBttn::clicked, this, &PopUpInfos::reinitialiseCouleurs);
+    m_infoBulles = entree(QStringLiteral("CmdBulAide"), legendeInfoBulles(true), 3150);
+    connect(m_infoBulles, &VantelBttn::clicked, this, &PopUpInfos::basculeInfoBulles);
+    m_conseils = entree(QStringLiteral("CmdConseilDem"), legendeConseils(true), 3405);
     // The « the captions end with says on: a screen reader hears a checked state.
-    CmdBulAide->setAccessibleName(legendeInfoBulles(false));
-    CmdBulAide->setCoche([] { return Parametres::courant().infoBulles(); });
-    CmdConseilDem->setAccessibleName(legendeConseils(false));
-    CmdConseilDem->setCoche([] { return Parametres::courant().conseilDemarrage(); });
-    connect(CmdConseilDem, &VantelBttn::clicked, this, &PopUpInfos::basculeConseils);
-    CmdSupprCle = entree(QStringLiteral("Désinstallation"), 3765);
-    connect(CmdSupprCle, &VantelBttn::clicked, this, &PopUpInfos::desinstalle);
-    CmdRegEdit = entree(QStringLiteral("Editeur du registre"), 4020);
-    CmdRegEdit->setInfoBulle(QStringLiteral("Ouvre le fichier des paramètres de Zelund +"));
-    connect(CmdRegEdit, &VantelBttn::clicked, this, &PopUpInfos::ouvreReglages);
-    CmdFerMnu = entree(QStringLiteral("Fermer le menu"), 4380);
-    connect(CmdFerMnu, &VantelBttn::clicked, this, &QWidget::hide);
+    m_infoBulles->setAccessibleName(legendeInfoBulles(false));
+    m_infoBulles->setCoche([] { return Parametres::courant().infoBulles(); });
+    m_conseils->setAccessibleName(legendeConseils(false));
+    m_conseils->setCoche([] { return Parametres::courant().conseilDemarrage(); });
+    connect(m_conseils, &VantelBttn::clicked, this, &PopUpInfos::basculeConseils);
+    m_desinstalle = entree(QStringLiteral("CmdSupprCle"), QStringLiteral("Désinstallation"), 3765);
+    connect(m_desinstalle, &VantelBttn::clicked, this, &PopUpInfos::desinstalle);
+    m_fichierReglages = entree(QStringLiteral("CmdRegEdit"), QStringLiteral("Editeur du registre"), 4020);
+    m_fichierReglages->setInfoBulle(QStringLiteral("Ouvre le fichier des paramètres de Zelund +"));
+    connect(m_fichierReglages, &VantelBttn::clicked, this, &PopUpInfos::ouvreReglages);
+    m_ferme = entree(QStringLiteral("CmdFerMnu"), QStringLiteral("Fermer le menu"), 4380);
+    connect(m_ferme, &VantelBttn::clicked, this, &QWidget::hide);
     hide();
 }
 
-VantelBttn *PopUpInfos::entree(const QString &caption, int haut)
+VantelBttn *PopUpInfos::entree(const QString &nom, const QString &caption, int haut)
 {
     auto *b = new VantelBttn(caption, this);
+    b->setObjectName(nom);
     b->setGradientBackColor(false);
     b->setBackcolor(QColor(0, 0x80, 0x80));
     b->setBackcolorOver(QColor(0, 0xD2, 0xD2));
     b->setCaptionAGauche(true);
     placeTwips(b, GaucheEntree, haut, LargeurEntree, HauteurEntree);
     return b;
+}
+
+QList<VantelBttn *> PopUpInfos::entrees() const
+{
+    QList<VantelBttn *> e{m_apropos};
+    for (VantelBttn *b : m_couleurs)
+        e << b;
+    return e << m_reinitialise << m_infoBulles << m_conseils << m_desinstalle << m_fichierReglages << m_ferme;
+}
+
+void PopUpInfos::ajouteCouleurs(AffectationCouleurs &a)
+{
+    a.panneauxInverses << this;
+    a.texteBoutons << this;
+    a.lumiere << entrees();
+    for (VantelBttn *b : entrees())
+        a.autresTextes << b;
+    a.autresTextes << m_titreCouleurs;
+    for (Ligne *l : m_lignes)
+        a.autresTextes << l;
+}
+
+void PopUpInfos::suitDansLOrdreTab(QWidget *apres) const
+{
+    for (VantelBttn *b : entrees()) {
+        QWidget::setTabOrder(apres, b);
+        apres = b;
+    }
+}
+
+void PopUpInfos::prendLeClavier()
+{
+    m_apropos->setFocus(Qt::TabFocusReason);
+}
+
+void PopUpInfos::actualiseInterrupteurs()
+{
+    m_infoBulles->setCaption(legendeInfoBulles(Parametres::courant().infoBulles()));
+    actualiseConseils();
+}
+
+void PopUpInfos::actualiseConseils()
+{
+    m_conseils->setCaption(legendeConseils(Parametres::courant().conseilDemarrage()));
 }
 
 QString PopUpInfos::legendeInfoBulles(bool actives)
@@ -121,8 +172,8 @@ void PopUpInfos::basculeInfoBulles()
     hide();
     Parametres &p = Parametres::courant();
     p.metInfoBulles(!p.infoBulles());
-    CmdBulAide->setCaption(legendeInfoBulles(p.infoBulles()));
-    CmdBulAide->annonceCoche();
+    m_infoBulles->setCaption(legendeInfoBulles(p.infoBulles()));
+    m_infoBulles->annonceCoche();
 }
 
 void PopUpInfos::basculeConseils()
@@ -130,8 +181,8 @@ void PopUpInfos::basculeConseils()
     hide();
     Parametres &p = Parametres::courant();
     p.metConseilDemarrage(!p.conseilDemarrage());
-    CmdConseilDem->setCaption(legendeConseils(p.conseilDemarrage()));
-    CmdConseilDem->annonceCoche();
+    m_conseils->setCaption(legendeConseils(p.conseilDemarrage()));
+    m_conseils->annonceCoche();
 }
 
 void PopUpInfos::desinstalle()

@@ -4,6 +4,7 @@
 
 #include <array>
 
+struct AffectationCouleurs;
 class Ligne;
 class QLabel;
 class VantelBttn;
@@ -28,22 +29,33 @@ public:
     void desinstalle();
     void ouvreReglages();
 
-    VantelBttn *CmdApropos2 = nullptr;
-    QLabel *LblChangerCoul = nullptr;
-    std::array<VantelBttn *, 7> CmdCouleur{}; // CmdCoulDeb ... CmdCoulVisu, in table order
-    VantelBttn *CmdReset = nullptr;
-    VantelBttn *CmdBulAide = nullptr;
-    VantelBttn *CmdConseilDem = nullptr;
-    VantelBttn *CmdSupprCle = nullptr;
-    VantelBttn *CmdRegEdit = nullptr;
-    VantelBttn *CmdFerMnu = nullptr;
-    std::array<Ligne *, 4> Lignes{};
+    // Its entries, label and lines take the main window's colours with it.
+    void ajouteCouleurs(AffectationCouleurs &a);
+    // Its entries follow apres in the Tab order, top to bottom.
+    void suitDansLOrdreTab(QWidget *apres) const;
+    // Opened from the keyboard, the keyboard goes to its first entry.
+    void prendLeClavier();
+    // The two switches' captions as the settings have them; the tips' alone.
+    void actualiseInterrupteurs();
+    void actualiseConseils();
 
 signals:
     void aproposDemande();
 
 private:
-    VantelBttn *entree(const QString &caption, int haut);
+    VantelBttn *entree(const QString &nom, const QString &caption, int haut);
+    QList<VantelBttn *> entrees() const;
+
+    VantelBttn *m_apropos = nullptr;
+    QLabel *m_titreCouleurs = nullptr;
+    std::array<VantelBttn *, 7> m_couleurs{}; // in the order of the colour table
+    VantelBttn *m_reinitialise = nullptr;
+    VantelBttn *m_infoBulles = nullptr;
+    VantelBttn *m_conseils = nullptr;
+    VantelBttn *m_desinstalle = nullptr;
+    VantelBttn *m_fichierReglages = nullptr;
+    VantelBttn *m_ferme = nullptr;
+    std::array<Ligne *, 4> m_lignes{};
     // The colour picker opens on the colour last chosen in it, black at first.
     quint32 m_couleurSelecteur = 0;
 };

@@ -80,7 +80,7 @@ private slots:
         p.banc.plateforme.horloge.setDate(QDate(2001, 11, aujourdhui));
         if (fenetre == QLatin1String("grille")) {
             p.choisit(montre.day(), montre.month(), montre.year());
-            QWidget *jour = p.f.Jour[montre.day() - 1];
+            QWidget *jour = ::jour(p.f, montre.day() - 1);
             active(&p.f);
             clavier ? QTest::keyClick(jour, Qt::Key_E, Qt::ControlModifier) : QTest::mouseDClick(jour, Qt::LeftButton);
         } else if (fenetre == QLatin1String("calendrier")) {
@@ -116,9 +116,9 @@ private slots:
         p.choisit(31, 12, 2001);
         FenEphemeride::montre(p.f.jourSelection());
         active(&p.f);
-        QTest::keyClick(p.f.Jour[30], Qt::Key_Right);
+        QTest::keyClick(jour(p.f, 30), Qt::Key_Right);
         QCOMPARE(FenEphemeride::ouverte()->jour(), QDate(2002, 1, 1));
-        QTest::mouseClick(p.f.CmdDateJour, Qt::LeftButton);
+        QTest::mouseClick(bouton(p.f, "CmdDateJour"), Qt::LeftButton);
         QCOMPARE(FenEphemeride::ouverte()->jour(), QDate(2001, 11, 18));
         FenEphemeride::ouverte()->close();
         QTRY_VERIFY(!FenEphemeride::ouverte());

@@ -106,34 +106,25 @@ private slots:
         FenPrinChargee w;
         Ecoute ecoute;
         FenPrin &f = w.f;
-        QVERIFY(acc(f.CmdCompteur)->state().checkable && !acc(f.CmdCompteur)->state().checked);
-        QTest::keyClick(f.CmdCompteur, Qt::Key_Space);
-        QVERIFY(acc(f.CmdCompteur)->state().checked);
-        QTest::keyClick(f.CmdLune, Qt::Key_Space); // the Moon replaces the counter
-        QVERIFY(!acc(f.CmdCompteur)->state().checked && acc(f.CmdLune)->state().checked);
-        QCOMPARE(Ecoute::compte(f.CmdCompteur, QAccessible::StateChanged), 2);
-        QCOMPARE(acc(f.popUpInfos->CmdBulAide)->text(QAccessible::Name), QStringLiteral("Affichage des info-bulles"));
-        const bool bulles = acc(f.popUpInfos->CmdBulAide)->state().checked;
-        QTest::keyClick(f.popUpInfos->CmdBulAide, Qt::Key_Space);
-        QCOMPARE(acc(f.popUpInfos->CmdBulAide)->state().checked, !bulles);
-        QVERIFY(!acc(f.CmdBOutils)->state().checked);
-        QTest::keyClick(f.CmdBOutils, Qt::Key_Space);
-        QVERIFY(acc(f.CmdBOutils)->state().checked);
+        QVERIFY(acc(bouton(f, "CmdCompteur"))->state().checkable && !acc(bouton(f, "CmdCompteur"))->state().checked);
+        QTest::keyClick(bouton(f, "CmdCompteur"), Qt::Key_Space);
+        QVERIFY(acc(bouton(f, "CmdCompteur"))->state().checked);
+        QTest::keyClick(bouton(f, "CmdLune"), Qt::Key_Space); // the Moon replaces the counter
+        QVERIFY(!acc(bouton(f, "CmdCompteur"))->state().checked && acc(bouton(f, "CmdLune"))->state().checked);
+        QCOMPARE(Ecoute::compte(bouton(f, "CmdCompteur"), QAccessible::StateChanged), 2);
+        QCOMPARE(acc(bouton(f, "CmdBulAide"))->text(QAccessible::Name), QStringLiteral("Affichage des info-bulles"));
+        const bool bulles = acc(bouton(f, "CmdBulAide"))->state().checked;
+        QTest::keyClick(bouton(f, "CmdBulAide"), Qt::Key_Space);
+        QCOMPARE(acc(bouton(f, "CmdBulAide"))->state().checked, !bulles);
+        QVERIFY(!acc(bouton(f, "CmdBOutils"))->state().checked);
+        QTest::keyClick(bouton(f, "CmdBOutils"), Qt::Key_Space);
+        QVERIFY(acc(bouton(f, "CmdBOutils"))->state().checked);
         FenBOutils *boite = f.boiteOutils();
-        QVERIFY(!acc(boite->CmdMiniCalend)->state().checked);
-        QTest::keyClick(boite->CmdMiniCalend, Qt::Key_Space);
-        QVERIFY(acc(boite->CmdMiniCalend)->state().checked);
+        QVERIFY(!acc(bouton(boite, "CmdMiniCalend"))->state().checked);
+        QTest::keyClick(bouton(boite, "CmdMiniCalend"), Qt::Key_Space);
+        QVERIFY(acc(bouton(boite, "CmdMiniCalend"))->state().checked);
         QTest::keyClick(FenBOutils::fenetre(FenBOutils::MiniCalend), Qt::Key_Escape);
-        QVERIFY(!acc(boite->CmdMiniCalend)->state().checked);
-    }
-
-    // A press answers at once; what it does comes just after.
-    void appuiEnFile()
-    {
-        FenPrinChargee w;
-        acc(w.f.CmdCompteur)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QVERIFY(w.f.CmdPremDate->isHidden());
-        QTRY_VERIFY(w.f.CmdPremDate->isVisible());
+        QVERIFY(!acc(bouton(boite, "CmdMiniCalend"))->state().checked);
     }
 
     // The main grid: a table of 5 rows of 7, its selected day a state that
@@ -143,26 +134,29 @@ private slots:
         FenPrinChargee w;
         Ecoute ecoute;
         FenPrin &f = w.f;
-        QAccessibleTableInterface *t = acc(f.GrilleJours)->tableInterface();
+        QAccessibleTableInterface *t = acc(controle(f, "GrilleJours"))->tableInterface();
         QVERIFY(t);
         QCOMPARE(t->rowCount(), 5);
         QCOMPARE(t->columnCount(), 7);
-        QCOMPARE(t->cellAt(2, 3), acc(f.Jour[17]));
+        QCOMPARE(t->cellAt(2, 3), acc(jour(f, 17)));
         QCOMPARE(t->cellAt(4, 3), nullptr);
-        QCOMPARE(t->selectedCells(), QList<QAccessibleInterface *>{acc(f.Jour[17])});
-        QVERIFY(acc(f.Jour[17])->text(QAccessible::Description).contains(QStringLiteral("Semaine")));
-        QTest::keyClick(f.Jour[17], Qt::Key_Right);
-        QCOMPARE(t->selectedCells(), QList<QAccessibleInterface *>{acc(f.Jour[18])});
-        QVERIFY(Ecoute::compte(f.Jour[17], QAccessible::StateChanged)
-                && Ecoute::compte(f.Jour[18], QAccessible::StateChanged));
+        QCOMPARE(t->selectedCells(), QList<QAccessibleInterface *>{acc(jour(f, 17))});
+        QVERIFY(acc(jour(f, 17))->text(QAccessible::Description).contains(QStringLiteral("Semaine")));
+        QTest::keyClick(jour(f, 17), Qt::Key_Right);
+        QCOMPARE(t->selectedCells(), QList<QAccessibleInterface *>{acc(jour(f, 18))});
+        QVERIFY(Ecoute::compte(jour(f, 17), QAccessible::StateChanged)
+                && Ecoute::compte(jour(f, 18), QAccessible::StateChanged));
         const auto arrets = [&f] {
-            return std::count_if(f.Jour.begin(), f.Jour.end(),
-                                 [](QWidget *j) { return j->focusPolicy() & Qt::TabFocus; });
+            int n = 0;
+            for (int i = 0; i < 31; ++i)
+                n += bool(jour(f, i)->focusPolicy() & Qt::TabFocus);
+            return n;
         };
         QCOMPARE(arrets(), 1);
-        QVERIFY(f.Jour[18]->focusPolicy() & Qt::TabFocus);
+        QVERIFY(jour(f, 18)->focusPolicy() & Qt::TabFocus);
         w.choisit(15, 10, 1582);
-        QCOMPARE(acc(f.Jour[4])->text(QAccessible::Name), QStringLiteral("5 octobre 1582, jour qui n'a jamais existé"));
+        QCOMPARE(acc(jour(f, 4))->text(QAccessible::Name),
+                 QStringLiteral("5 octobre 1582, jour qui n'a jamais existé"));
         QCOMPARE(arrets(), 1);
     }
 
@@ -201,12 +195,12 @@ private slots:
         FenPrinChargee w;
         Ecoute ecoute;
         FenPrin &f = w.f;
-        QTest::keyClick(f.CmdCompteur, Qt::Key_Space);
+        QTest::keyClick(bouton(f, "CmdCompteur"), Qt::Key_Space);
         w.choisit(25, 11, 2001);
-        QTest::keyClick(f.CmdDeuxDate, Qt::Key_Space);
-        QVERIFY(f.TexteNBJ->focusPolicy() & Qt::TabFocus);
-        QVERIFY(acc(f.TexteNBJ)->text(QAccessible::Name).contains(QStringLiteral("7 jours")));
-        QVERIFY(Ecoute::compte(f.TexteNBJ, QAccessible::NameChanged));
+        QTest::keyClick(bouton(f, "CmdDeuxDate"), Qt::Key_Space);
+        QVERIFY(controle<QLabel>(f, "TexteNBJ")->focusPolicy() & Qt::TabFocus);
+        QVERIFY(acc(controle<QLabel>(f, "TexteNBJ"))->text(QAccessible::Name).contains(QStringLiteral("7 jours")));
+        QVERIFY(Ecoute::compte(controle<QLabel>(f, "TexteNBJ"), QAccessible::NameChanged));
 
         FenPaques paques;
         controle<QLineEdit>(paques, "TxtAnnee")->setText(QStringLiteral("2002"));
@@ -247,9 +241,9 @@ private slots:
         Ecoute ecoute;
         FenPrin &f = w.f;
         w.choisit(5, 11, 2001);
-        QCOMPARE(acc(f.CmdDateJour)->text(QAccessible::Name),
+        QCOMPARE(acc(bouton(f, "CmdDateJour"))->text(QAccessible::Name),
                  QStringLiteral("Lundi 5 novembre 2001 ; appuyer : aujourd'hui, dimanche 18 novembre 2001"));
-        QVERIFY(Ecoute::compte(f.CmdDateJour, QAccessible::NameChanged));
+        QVERIFY(Ecoute::compte(bouton(f, "CmdDateJour"), QAccessible::NameChanged));
         Configure c;
         QStringList noms;
         for (QWidget *enfant : c.findChildren<QWidget *>()) {

@@ -26,11 +26,11 @@ Dates::JourMoisAn date(int j, int m, int a)
 struct Fenetre : FenPrinChargee
 {
     void choisit(const Dates::JourMoisAn &d) { FenPrinChargee::choisit(d.jour, d.mois, d.annee); }
-    Dates::JourMoisAn selection() const { return {f.jourCourant(), f.MoisChoisi(), f.AnneeChoisie()}; }
+    Dates::JourMoisAn selection() const { return {f.jourCourant(), f.moisChoisi(), f.anneeChoisie()}; }
     // What the window shows of its selection.
     QStringList vue() const
     {
-        return {f.CmdDateJour->caption(), Dates::texteCourt(f.selection().value_or(Dates::JourMoisAn{})),
+        return {bouton(f, "CmdDateJour")->caption(), Dates::texteCourt(f.selection().value_or(Dates::JourMoisAn{})),
                 bouton(f, "Forme3")->caption(), bouton(f, "Forme3")->infoBulle(), QString::number(f.valeurSelection())};
     }
 };
@@ -89,9 +89,9 @@ private slots:
         QFETCH(Dates::JourMoisAn, arrivee);
         Fenetre w;
         w.choisit(depart);
-        QTest::keyClick(w.f.Jour[depart.jour - 1], Qt::Key(touche), Qt::KeyboardModifiers(modificateurs));
+        QTest::keyClick(jour(w.f, depart.jour - 1), Qt::Key(touche), Qt::KeyboardModifiers(modificateurs));
         QCOMPARE(w.selection(), arrivee);
-        QVERIFY(w.f.Jour[arrivee.jour - 1]->hasFocus() || !w.f.isActiveWindow());
+        QVERIFY(jour(w.f, arrivee.jour - 1)->hasFocus() || !w.f.isActiveWindow());
         // Exactly what the mouse shows for that day.
         const QStringList auClavier = w.vue();
         w.choisit(date(1, 1, 2001));
@@ -102,10 +102,9 @@ private slots:
     void copieAuClavier()
     {
         Fenetre w;
-        w.f.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w.f));
-        QTest::keyClick(w.f.Jour[4], Qt::Key_C, Qt::ControlModifier);
-        QTest::mouseClick(w.f.CmdCopier, Qt::LeftButton);
+        w.active();
+        QTest::keyClick(jour(w.f, 4), Qt::Key_C, Qt::ControlModifier);
+        QTest::mouseClick(bouton(w.f, "CmdCopier"), Qt::LeftButton);
         QCOMPARE(w.banc.plateforme.pressePapiers.size(), 2);
         QCOMPARE(w.banc.plateforme.pressePapiers[0], w.banc.plateforme.pressePapiers[1]);
     }
@@ -116,40 +115,42 @@ private slots:
     {
         Fenetre w;
         FenPrin &f = w.f;
-        QCOMPARE(QApplication::focusWidget() ? QApplication::focusWidget() : f.focusWidget(), f.Jour[17]);
+        QCOMPARE(QApplication::focusWidget() ? QApplication::focusWidget() : f.focusWidget(), jour(f, 17));
         // A list's name is its value; its label says what it is.
-        const auto etiquettes = QAccessible::queryAccessibleInterface(f.LDAnnee)->relations(QAccessible::Label);
+        const auto etiquettes =
+            QAccessible::queryAccessibleInterface(controle<QComboBox>(f, "LDAnnee"))->relations(QAccessible::Label);
         QVERIFY(!etiquettes.isEmpty());
         QCOMPARE(etiquettes.first().first->text(QAccessible::Name), QStringLiteral("Année"));
-        QCOMPARE(nom(f.CmdAnMois), QStringLiteral("Choisir le mois et l'année"));
-        QTest::keyClick(f.CmdAnMois, Qt::Key_Menu);
-        QCOMPARE(nom(f.CmdAnMois), QStringLiteral("18/11/2001"));
-        QTest::keyClick(f.CmdAnMois, Qt::Key_F10, Qt::ShiftModifier);
+        QCOMPARE(nom(bouton(f, "CmdAnMois")), QStringLiteral("Choisir le mois et l'année"));
+        QTest::keyClick(bouton(f, "CmdAnMois"), Qt::Key_Menu);
+        QCOMPARE(nom(bouton(f, "CmdAnMois")), QStringLiteral("18/11/2001"));
+        QTest::keyClick(bouton(f, "CmdAnMois"), Qt::Key_F10, Qt::ShiftModifier);
         // The name comes back with the empty caption.
-        QCOMPARE(nom(f.CmdAnMois), QStringLiteral("Choisir le mois et l'année"));
-        QTest::keyClick(f.CmdAnMois, Qt::Key_Space);
-        QVERIFY(f.CmdAnMois->isHidden() && f.LDAnnee->isVisibleTo(&f));
-        actions(f.CmdBOutils)->doAction(QAccessibleActionInterface::showMenuAction());
-        QCoreApplication::processEvents();                              // the press comes queued
-        QVERIFY(f.CmdAnMois->isVisibleTo(&f) && f.LDAnnee->isHidden()); // the covered lists leave the Tab order
-        actions(f.CmdBOutils)->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(nom(bouton(f, "CmdAnMois")), QStringLiteral("Choisir le mois et l'année"));
+        QTest::keyClick(bouton(f, "CmdAnMois"), Qt::Key_Space);
+        QVERIFY(bouton(f, "CmdAnMois")->isHidden() && controle<QComboBox>(f, "LDAnnee")->isVisibleTo(&f));
+        actions(bouton(f, "CmdBOutils"))->doAction(QAccessibleActionInterface::showMenuAction());
+        QCoreApplication::processEvents(); // the press comes queued
+        QVERIFY(bouton(f, "CmdAnMois")->isVisibleTo(&f)
+                && controle<QComboBox>(f, "LDAnnee")->isHidden()); // the covered lists leave the Tab order
+        actions(bouton(f, "CmdBOutils"))->doAction(QAccessibleActionInterface::pressAction());
         QCoreApplication::processEvents();
         QVERIFY(f.boiteOutils() && f.boiteOutilsAffichee());
-        QTest::keyClick(f.CmdBOutils, Qt::Key_Return);
+        QTest::keyClick(bouton(f, "CmdBOutils"), Qt::Key_Return);
         QVERIFY(!f.boiteOutilsAffichee());
         AidesDemandees aides(&f);
-        actions(f.CmdAide)->doAction(QAccessibleActionInterface::pressAction());
+        actions(bouton(f, "CmdAide"))->doAction(QAccessibleActionInterface::pressAction());
         QCoreApplication::processEvents();
-        QTest::keyClick(f.CmdAide, Qt::Key_Menu);
+        QTest::keyClick(bouton(f, "CmdAide"), Qt::Key_Menu);
         QCOMPARE(aides.sujets(), (QList<int>{1, 0}));
-        QTest::keyClick(f.CmdApropos, Qt::Key_Space);
-        QVERIFY(f.popUpInfos->isVisible());
-        QTest::keyClick(f.popUpInfos->CmdReset, Qt::Key_Escape);
-        QVERIFY(f.popUpInfos->isHidden());
+        QTest::keyClick(bouton(f, "CmdApropos"), Qt::Key_Space);
+        QVERIFY(controle(f, "PopUpInfos")->isVisible());
+        QTest::keyClick(bouton(f, "CmdReset"), Qt::Key_Escape);
+        QVERIFY(controle(f, "PopUpInfos")->isHidden());
         // The counter's controls below the short window's edge are out of reach.
-        QVERIFY(f.CmdPremDate->isHidden() && f.CmdDateAJ->isHidden());
-        QTest::keyClick(f.CmdCompteur, Qt::Key_Space);
-        QVERIFY(f.CmdPremDate->isVisible() && f.CmdDateAJ->isVisible());
+        QVERIFY(bouton(f, "CmdPremDate")->isHidden() && bouton(f, "CmdDateAJ")->isHidden());
+        QTest::keyClick(bouton(f, "CmdCompteur"), Qt::Key_Space);
+        QVERIFY(bouton(f, "CmdPremDate")->isVisible() && bouton(f, "CmdDateAJ")->isVisible());
     }
 
     // While the menu is open Tab goes round its entries; however it closes,
@@ -168,20 +169,19 @@ private slots:
         QFETCH(int, touche);
         Fenetre w;
         FenPrin &f = w.f;
-        f.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f));
-        f.CmdApropos->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(f.CmdApropos, Qt::Key_Space);
+        w.active();
+        bouton(f, "CmdApropos")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(bouton(f, "CmdApropos"), Qt::Key_Space);
         const QList<QWidget *> vus = tabulations();
-        QCOMPARE(QApplication::focusWidget(), f.popUpInfos->CmdApropos2);
+        QCOMPARE(QApplication::focusWidget(), bouton(f, "CmdApropos2"));
         QCOMPARE(vus.size(), 14);
         for (QWidget *v : vus)
-            QVERIFY2(f.popUpInfos->isAncestorOf(v), qPrintable(v->objectName()));
+            QVERIFY2(controle(f, "PopUpInfos")->isAncestorOf(v), qPrintable(v->objectName()));
         QWidget *cible = vus.at(entree);
         cible->setFocus(Qt::TabFocusReason);
         QTest::keyClick(cible, Qt::Key(touche));
-        QVERIFY(f.popUpInfos->isHidden());
-        QCOMPARE(QApplication::focusWidget(), f.CmdApropos);
+        QVERIFY(controle(f, "PopUpInfos")->isHidden());
+        QCOMPARE(QApplication::focusWidget(), bouton(f, "CmdApropos"));
     }
 
     // What the toolbox covers is out of the Tab order while it is shown.
@@ -189,14 +189,14 @@ private slots:
     {
         Fenetre w;
         FenPrin &f = w.f;
-        QTest::keyClick(f.CmdBOutils, Qt::Key_Return);
+        QTest::keyClick(bouton(f, "CmdBOutils"), Qt::Key_Return);
         QVERIFY(f.boiteOutils() && f.boiteOutils()->isVisible());
-        f.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f));
+        w.active();
         bouton(f, "CmdReduire")->setFocus(Qt::TabFocusReason);
         const QList<QWidget *> vus = tabulations();
-        QVERIFY(vus.contains(f.CmdBOutils));
-        for (QWidget *cache : {f.CmdCompteur, f.CmdLune, f.CmdCopier, f.CmdConfig, f.CmdApropos})
+        QVERIFY(vus.contains(bouton(f, "CmdBOutils")));
+        for (QWidget *cache : {bouton(f, "CmdCompteur"), bouton(f, "CmdLune"), bouton(f, "CmdCopier"),
+                               bouton(f, "CmdConfig"), bouton(f, "CmdApropos")})
             QVERIFY2(!vus.contains(cache), qPrintable(cache->objectName()));
     }
 
@@ -219,16 +219,18 @@ private slots:
             return QStringList{QString::number(r), nom, a.join(u',')}.join(u'|');
         };
         const QList<std::pair<QWidget *, QString>> lignes{
-            {f.CmdDateJour, attendu(QAccessible::Button, "Dimanche 18 novembre 2001, aujourd'hui", {appui, focus})},
-            {f.Jour[17], attendu(QAccessible::Cell, "dimanche 18 novembre 2001, aujourd'hui", {appui, focus})},
-            {f.Jour[4], attendu(QAccessible::Cell, "lundi 5 novembre 2001", {appui, focus})},
-            {f.CmdBOutils, attendu(QAccessible::Button, "Zelund + : boîte à outils", {appui, menu, focus})},
-            {f.CmdAide, attendu(QAccessible::Button, "Appel de l'aide sur la fenêtre/Appel de l'aide générale",
-                                {appui, menu, focus})},
+            {bouton(f, "CmdDateJour"),
+             attendu(QAccessible::Button, "Dimanche 18 novembre 2001, aujourd'hui", {appui, focus})},
+            {jour(f, 17), attendu(QAccessible::Cell, "dimanche 18 novembre 2001, aujourd'hui", {appui, focus})},
+            {jour(f, 4), attendu(QAccessible::Cell, "lundi 5 novembre 2001", {appui, focus})},
+            {bouton(f, "CmdBOutils"), attendu(QAccessible::Button, "Zelund + : boîte à outils", {appui, menu, focus})},
+            {bouton(f, "CmdAide"),
+             attendu(QAccessible::Button, "Appel de l'aide sur la fenêtre/Appel de l'aide générale",
+                     {appui, menu, focus})},
             {bouton(f, "CmdDeplaceFen"), attendu(QAccessible::StaticText, "Zelund", {})},
             {bouton(f, "Forme1"), attendu(QAccessible::Separator, "", {})},
             {bouton(f, "Forme3"), attendu(QAccessible::StaticText, lune, {})}, // the Moon's phase
-            {f.Image1, attendu(QAccessible::Graphic, lune, {})}};
+            {controle<ImageLune>(f, "Image1"), attendu(QAccessible::Graphic, lune, {})}};
         for (const auto &[controle, ligne] : lignes)
             QCOMPARE(lu(controle), ligne);
     }
@@ -239,18 +241,15 @@ private slots:
         Fenetre w;
         FenPrin &f = w.f;
         w.choisit(date(3, 2, 2001)); // 29 to 31 disabled
-        f.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f));
+        w.active();
         bouton(f, "CmdReduire")->setFocus(Qt::TabFocusReason);
-        QList<QWidget *> vus;
-        for (int i = 0; i < 60 && !vus.contains(QApplication::focusWidget()); ++i) {
-            vus << QApplication::focusWidget();
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        }
+        const QList<QWidget *> vus = tabulations();
         // The day grid is one stop, on the selected day.
-        QList<QWidget *> attendus{bouton(f, "CmdReduire"), bouton(f, "CmdFermer"), f.CmdDateJour, f.Jour[2]};
-        attendus << f.CmdBOutils << f.CmdAnMois << f.CmdCompteur << f.CmdLune << f.CmdFuseauxHoraires << f.CmdCopier
-                 << f.CmdConfig << f.CmdAide << f.CmdApropos;
+        QList<QWidget *> attendus{bouton(f, "CmdReduire"), bouton(f, "CmdFermer"), bouton(f, "CmdDateJour"),
+                                  jour(f, 2)};
+        attendus << bouton(f, "CmdBOutils") << bouton(f, "CmdAnMois") << bouton(f, "CmdCompteur")
+                 << bouton(f, "CmdLune") << bouton(f, "CmdFuseauxHoraires") << bouton(f, "CmdCopier")
+                 << bouton(f, "CmdConfig") << bouton(f, "CmdAide") << bouton(f, "CmdApropos");
         QCOMPARE(vus, attendus);
     }
 };

@@ -3,11 +3,18 @@
 #include "base/parametres.h"
 #include "main/fenprin.h"
 #include "support/cles.h"
+#include "support/controle.h"
 #include "support/fauxplateforme.h"
 #include "ui/vantelbttn.h"
 
 #include <QComboBox>
 #include <QTest>
+
+// The day button Jour(i), day i + 1 of the month shown.
+inline VantelBttn *jour(const FenPrin &f, int i)
+{
+    return bouton(f, QStringLiteral("Jour(%1)").arg(i));
+}
 
 // The main window loaded on a fresh bench, without its tips, its year list
 // from 1501 so that the reform is in reach; header only, for the tests that
@@ -27,9 +34,16 @@ struct FenPrinChargee
     // Picks a day through the lists and the grid, as a user does.
     void choisit(int jour, int mois, int annee)
     {
-        f.LDAnnee->setCurrentIndex(annee - Parametres::courant().anneeDebut());
-        f.LDMois->setCurrentIndex(mois - 1);
-        QTest::mouseClick(f.Jour[jour - 1], Qt::LeftButton);
+        controle<QComboBox>(f, "LDAnnee")->setCurrentIndex(annee - Parametres::courant().anneeDebut());
+        controle<QComboBox>(f, "LDMois")->setCurrentIndex(mois - 1);
+        QTest::mouseClick(::jour(f, jour - 1), Qt::LeftButton);
+    }
+    void active()
+    {
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
     }
     void clique(QWidget *w, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseClick(w, b); }
+    void clique(const char *nom, Qt::MouseButton b = Qt::LeftButton) { clique(bouton(f, nom), b); }
+    QString legende(const char *nom) const { return bouton(f, nom)->caption(); }
 };
