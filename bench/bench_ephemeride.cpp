@@ -34,7 +34,14 @@ int instants()
         if (c.size() == 2 && c[0] == QLatin1String("saisons")) {
             for (int p = 0; p < 4; ++p)
                 sortie << Dates::instantSaison(c[1].toInt(), Dates::PointSaison(p)).toString(Qt::ISODate) << ' ';
-            sortie << Dates::jourEquinoxeAutomneParis(c[1].toInt()) << '\n';
+            sortie << Dates::jourEquinoxeAutomneParis(c[1].toInt());
+            // Then each instant as a Julian ephemeris day, and ΔT in seconds.
+            for (int p = 0; p < 4; ++p) {
+                const double jde = Dates::jourJulienSaison(c[1].toInt(), Dates::PointSaison(p));
+                sortie << ' ' << QString::number(jde, 'f', 6) << ' '
+                       << QString::number((jde - Dates::jourJulienUT(jde)) * Dates::SecondesParJour, 'f', 1);
+            }
+            sortie << '\n';
             continue;
         }
         if (c.size() != 4)

@@ -8,10 +8,10 @@
 #include "ui/vantelpanel.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCompleter>
 #include <QEvent>
 #include <QFile>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -19,6 +19,9 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStandardItemModel>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace {
 constexpr int Largeur = 7200;
@@ -26,6 +29,7 @@ constexpr int Hauteur = 9000;
 constexpr int Interieur = Largeur - 1200; // the panel between the side strips
 constexpr int Colonne = 780;              // the place box, right of its label
 constexpr int HautTexte = 900;
+constexpr int BarreTitre = 315; // the windows' title bar, with their drag and close buttons
 
 QPointer<FenEphemeride> &instance()
 {
@@ -51,6 +55,27 @@ std::vector<Dates::Lieu> lieuxDuFichier()
     return Dates::lisLieux(QString::fromUtf8(f.readAll())).lieux;
 }
 
+// Only the lines that changed are laid out and painted again: from one day
+// to the next, the place, the seasons and the Moon's coming phases stay.
+void remplace(QPlainTextEdit *boite, const QString &texte)
+{
+    QTextDocument *document = boite->document();
+    const QStringList lignes = texte.split(QLatin1Char('\n'));
+    if (document->isEmpty() || document->blockCount() != lignes.size()) {
+        boite->setPlainText(texte);
+        return;
+    }
+    QTextBlock bloc = document->firstBlock();
+    for (const QString &ligne : lignes) {
+        if (bloc.text() != ligne) {
+            QTextCursor c(bloc);
+            c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+            c.insertText(ligne);
+        }
+        bloc = bloc.next();
+    }
+}
+
 // What the box shows of a place: its name, or its coordinates when it has none.
 QString texteLieu(const Dates::Lieu &lieu)
 {
@@ -63,9 +88,20 @@ QString texteLieu(const Dates::Lieu &lieu)
 
 FenEphemeride *FenEphemeride::montre(const QDate &jour)
 {
+    // Asked before it shows: the window the day was chosen in.
+    const QWidget *origine = QApplication::activeWindow();
     QPointer<FenEphemeride> &f = instance();
     if (!f)
         f = new FenEphemeride;
+    else if (!f->isVisible())
+        f->rouvre();
+    // Above the window it is opened from, even one kept on top.
+    const bool dessus = origine && origine != f && origine->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    if (dessus != f->estAuPremierPlan()) {
+        const QPoint position = f->pos();
+        f->setWindowFlag(Qt::WindowStaysOnTopHint, dessus);
+        f->move(position);
+    }
     f->setJour(jour);
     f->show();
     f->raise();
@@ -82,7 +118,7 @@ void FenEphemeride::setLune(Dates::PhasesLune phases, int derniereAnnee)
 
 FenEphemeride *FenEphemeride::ouverte()
 {
-    // Closed, it is only waiting to be deleted.
+    // Closed, it is only hidden.
     return instance() && instance()->isVisible() ? instance().data() : nullptr;
 }
 
@@ -98,6 +134,8 @@ FenEphemeride::FenEphemeride()
       m_lieux(lieuxDuFichier())
 {
     setObjectName(QStringLiteral("FenEphemeride"));
+    // Closed, it is only hidden, to open again at once.
+    setAttribute(Qt::WA_DeleteOnClose, false);
     // Placed once beside the main window, then left where the user puts it:
     // it is read while days are picked there.
     setPlaceALActivation(false);
@@ -120,9 +158,13 @@ FenEphemeride::FenEphemeride()
     setTabOrder(CmdListeLieux, TxtEphemeride);
     appliqueCouleurs();
     montreLieu();
+    TxtEphemeride->document()->setUndoRedoEnabled(false);
     connect(&Parametres::courant(), &Parametres::changee, this, [this](Parametres::Cle cle) {
         if (cle == Parametres::Cle::LieuNom)
             remplit();
+        // Read again when it opens, as every window reads them when it loads.
+        if (cle <= Parametres::Cle::Visualisation)
+            m_couleursChangees = true;
     });
     placeSurPrincipale();
 }
@@ -156,8 +198,10 @@ void FenEphemeride::creeChoixLieu()
 
     CmdListeLieux = new VantelBttn(QStringLiteral("..."), FondEphemeride);
     CmdListeLieux->setObjectName(QStringLiteral("CmdListeLieux"));
-    CmdListeLieux->setInfoBulle(QStringLiteral("Choisir la ville dans la liste"));
-    CmdListeLieux->setNomParDefaut(QStringLiteral("Liste des villes"));
+    // Its caption says nothing: its name and its tooltip say what it does.
+    CmdListeLieux->setInfoBulle(QStringLiteral("Choisir le lieu dans la liste des villes"));
+    CmdListeLieux->setAccessibleName(CmdListeLieux->infoBulle());
+    CmdListeLieux->setAccessibleDescription(QString());
     placeTwips(CmdListeLieux, Interieur - 480, 90, 420, 375);
     connect(CmdListeLieux, &VantelBttn::clicked, this, [this, completeur] {
         TxtLieu->setFocus(Qt::OtherFocusReason);
@@ -170,6 +214,16 @@ void FenEphemeride::creeChoixLieu()
     LblRefusLieu->setWordWrap(true);
     LblRefusLieu->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     placeTwips(LblRefusLieu, 60, 480, Interieur - 120, 390);
+}
+
+void FenEphemeride::rouvre()
+{
+    if (m_couleursChangees)
+        appliqueCouleurs();
+    m_couleursChangees = false;
+    montreLieu();
+    TxtEphemeride->verticalScrollBar()->setValue(0);
+    placeSurPrincipale();
 }
 
 void FenEphemeride::appliqueCouleurs()
@@ -196,11 +250,11 @@ void FenEphemeride::remplit()
 {
     const int defilement = TxtEphemeride->verticalScrollBar() ? TxtEphemeride->verticalScrollBar()->value() : 0;
     if (Dates::ephemerideDisponible(m_jour, s_derniereAnnee))
-        TxtEphemeride->setPlainText(Dates::texteEphemeride(m_jour, Parametres::courant().lieu(), s_phases));
+        remplace(TxtEphemeride, Dates::texteEphemeride(m_jour, Parametres::courant().lieu(), s_phases));
     else
-        TxtEphemeride->setPlainText(QStringLiteral("L'éphéméride va du 15 octobre 1582 au 31 décembre %1 "
-                                                   "(calendrier grégorien) : choisissez un jour entre ces dates.")
-                                        .arg(s_derniereAnnee));
+        remplace(TxtEphemeride, QStringLiteral("L'éphéméride va du 15 octobre 1582 au 31 décembre %1 "
+                                               "(calendrier grégorien) : choisissez un jour entre ces dates.")
+                                    .arg(s_derniereAnnee));
     // Day after day, the eye stays on the same line.
     TxtEphemeride->verticalScrollBar()->setValue(defilement);
 }
@@ -229,16 +283,36 @@ void FenEphemeride::choisitLieu(const QString &texte)
 void FenEphemeride::placeSurPrincipale()
 {
     const FenetreZelund *p = principale();
-    if (!p || p == this)
+    if (!p || p == this || !p->screen())
         return;
-    const QRect g = p->frameGeometry();
-    const QScreen *ecran = p->screen();
+    move(placeACote(p->frameGeometry(), frameGeometry().size(), p->screen()->availableGeometry()));
+}
+
+QPoint FenEphemeride::placeACote(const QRect &principale, const QSize &taille, const QRect &zone)
+{
     const int ecart = Base::px(60);
-    QPoint coin(g.right() + 1 + ecart, g.top());
-    if (ecran && coin.x() + width() > ecran->availableGeometry().right() + 1
-        && g.left() - ecart - width() >= ecran->availableGeometry().left())
-        coin.setX(g.left() - ecart - width());
-    placeDansEcran(coin);
+    const QRect &g = principale;
+    const auto dansZone = [&](QPoint coin) {
+        const Base::Position pos = Base::dansZone({coin.x(), coin.y()}, taille.width(), taille.height(), zone.x(),
+                                                  zone.y(), zone.width(), zone.height());
+        return QPoint(pos.x, pos.y);
+    };
+    // Slid along the main window's edge, each side where the window fits whole.
+    const QPoint cotes[] = {{g.right() + 1 + ecart, g.top()},
+                            {g.left() - ecart - taille.width(), g.top()},
+                            {g.left(), g.bottom() + 1 + ecart},
+                            {g.left(), g.top() - ecart - taille.height()}};
+    for (int i = 0; i < 4; ++i) {
+        const QPoint coin = cotes[i];
+        const QPoint glisse = i < 2 ? QPoint(coin.x(), dansZone(coin).y()) : QPoint(dansZone(coin).x(), coin.y());
+        if (zone.contains(QRect(glisse, taille)))
+            return glisse;
+    }
+    // Over the main window's edge, on the side with more room, but under its
+    // title bar: its drag and close buttons stay within reach.
+    const bool droite = zone.right() - g.right() >= g.left() - zone.left();
+    const int haut = g.top() + Base::px(BarreTitre) + ecart;
+    return dansZone({droite ? zone.right() + 1 - taille.width() : zone.left(), haut});
 }
 
 bool FenEphemeride::eventFilter(QObject *objet, QEvent *event)

@@ -38,6 +38,11 @@ public:
 
     // Beside the main window, on the side where it fits, else as near as the screen allows.
     void placeSurPrincipale() override;
+    // Where a window of a size goes beside a main window's frame, within the
+    // screen's available area: right, left, below or above it, where it
+    // fits whole; else on the side with more room, under the main window's
+    // title bar, which stays uncovered with its buttons.
+    static QPoint placeACote(const QRect &principale, const QSize &taille, const QRect &zone);
 
 protected:
     bool eventFilter(QObject *objet, QEvent *event) override;
@@ -46,6 +51,8 @@ private:
     FenEphemeride();
     void creeChoixLieu();
     void appliqueCouleurs();
+    // Opened again after being closed: as it was first shown, on the day asked.
+    void rouvre();
     // A town of the list, or coordinates typed; anything else is refused
     // with its reason beside the box, and nothing changes.
     void choisitLieu(const QString &texte);
@@ -57,6 +64,7 @@ private:
     static inline int s_derniereAnnee = 3000;
 
     QDate m_jour;
+    bool m_couleursChangees = false;
     std::vector<Dates::Lieu> m_lieux;
     VantelPanel *FondEphemeride = nullptr;
     QLabel *LblLieu = nullptr;
