@@ -162,8 +162,8 @@ FenEphemeride::FenEphemeride()
     connect(&Parametres::courant(), &Parametres::changee, this, [this](Parametres::Cle cle) {
         if (cle == Parametres::Cle::LieuNom)
             remplit();
-        // Read again when it opens, as every window reads them when it loads.
-        if (cle <= Parametres::Cle::Visualisation)
+        // A colour: read again when it opens, as every window reads them when it loads.
+        if (cle < Parametres::Cle::Ciel)
             m_couleursChangees = true;
     });
     placeSurPrincipale();

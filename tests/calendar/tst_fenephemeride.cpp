@@ -107,7 +107,7 @@ private slots:
         FenCalendrier c;
         c.basculePremierPlan(Qt::LeftButton);
         active(&c);
-        QTest::keyClick(c.AffCalendrier, Qt::Key_E, Qt::ControlModifier);
+        QTest::keyClick(controle(c, "AffCalendrier"), Qt::Key_E, Qt::ControlModifier);
         QVERIFY(FenEphemeride::ouverte()->estAuPremierPlan());
         QTRY_VERIFY(FenEphemeride::ouverte()->isActiveWindow());
         active(&p.f);

@@ -210,10 +210,10 @@ private slots:
         Banc banc;
         FenLoterie::instance()->show();
         FenBOutils boite;
-        QCOMPARE(boite.CmdFortune->coche(), false);
+        QCOMPARE(bouton(boite, "CmdFortune")->coche(), false);
         QTest::mouseClick(bouton(FenLoterie::existante(), "CmdNouvelleDonne"), Qt::LeftButton);
         QTest::mouseClick(bouton(FenInitialise::existante(), "Command1"), Qt::LeftButton);
-        QCOMPARE(boite.CmdFortune->coche(), true);
+        QCOMPARE(bouton(boite, "CmdFortune")->coche(), true);
         QPointer<FenLoterie> loterie = FenLoterie::existante();
         QTest::mouseClick(bouton(loterie, "CmdNouvelleDonne"), Qt::LeftButton);
         QTest::mouseClick(bouton(loterie, "CmdFermer"), Qt::LeftButton);
@@ -225,7 +225,7 @@ private slots:
         loterie = FenLoterie::existante();
         QVERIFY(loterie && loterie->isVisible() && !d->isVisible());
         QCOMPARE(QPoint(loterie->nbBoules(), loterie->nbPartants()), QPoint(6, 39));
-        QTest::mouseClick(boite.CmdFortune, Qt::LeftButton);
+        QTest::mouseClick(bouton(boite, "CmdFortune"), Qt::LeftButton);
         QVERIFY(!ouverte(loterie.data()));
     }
 
