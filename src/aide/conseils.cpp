@@ -39,7 +39,7 @@ Conseils::Conseils(QWidget *parent)
         caseDemarrageCochee(true);
 
     // The random source was seeded from the time of day by the main window.
-    if (!LoadTips(Base::cheminDonnees(NomFichier)))
+    if (!litConseils(Base::cheminDonnees(NomFichier)))
         m_texte->setText(ListeConseils::messageFichierAbsent(NomFichier));
     centreSurPrincipale();
 }
@@ -123,18 +123,18 @@ void Conseils::appliqueCouleurs()
     Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
-bool Conseils::LoadTips(const QString &chemin)
+bool Conseils::litConseils(const QString &chemin)
 {
     const auto tips = ListeConseils::lis(chemin);
     if (!tips)
         return false;
     m_tips = *tips;
     m_courant = ListeConseils::premier(Alea::suivant(), int(m_tips.size()));
-    DisplayCurrentTip();
+    afficheConseil();
     return true;
 }
 
-void Conseils::DisplayCurrentTip()
+void Conseils::afficheConseil()
 {
     if (m_tips.isEmpty())
         return;
@@ -144,7 +144,7 @@ void Conseils::DisplayCurrentTip()
 void Conseils::conseilSuivant()
 {
     m_courant = ListeConseils::suivant(m_courant, int(m_tips.size()));
-    DisplayCurrentTip();
+    afficheConseil();
 }
 
 void Conseils::caseDemarrageCochee(bool coche)

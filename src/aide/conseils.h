@@ -17,12 +17,6 @@ class Conseils : public FenetreZelund
 public:
     explicit Conseils(QWidget *parent = nullptr);
 
-    // Reads the tips and shows a first one at random; false when the file
-    // cannot be read.
-    bool LoadTips(const QString &chemin);
-    int CurrentTip() const { return m_courant; }
-    const QStringList &Tips() const { return m_tips; }
-
 protected:
     void echappe() override;
 
@@ -30,7 +24,10 @@ private:
     Ui::Cadre m_cadre;
     void creeControles();
     void appliqueCouleurs();
-    void DisplayCurrentTip();
+    // Reads the tips and shows a first one at random; false when the file
+    // cannot be read.
+    bool litConseils(const QString &chemin);
+    void afficheConseil();
     void conseilSuivant();
     void caseDemarrageCochee(bool coche);
 

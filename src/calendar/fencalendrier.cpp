@@ -100,7 +100,7 @@ FenCalendrier::FenCalendrier(QWidget *parent)
     m_grille->setFont(comic);
     placeTwips(m_grille, 660, 1140, 5295, 2700);
     m_grille->setDessin([this](QPainter &p) {
-        DessineCalendrier(p);
+        dessineCalendrier(p);
         dessineNumeros(p);
     });
     m_grille->setInfoBullePoint([this](QPoint point) { return infoJourSous(point); });
@@ -112,7 +112,7 @@ FenCalendrier::FenCalendrier(QWidget *parent)
 
     connect(m_boiteAnnee, &QLineEdit::textChanged, this, &FenCalendrier::anneeModifiee);
     connect(m_compteurAnnee, &QAbstractSlider::valueChanged, this, &FenCalendrier::compteurModifie);
-    connect(m_listeMois, &QComboBox::currentIndexChanged, this, &FenCalendrier::RemplitCalendrier);
+    connect(m_listeMois, &QComboBox::currentIndexChanged, this, &FenCalendrier::remplitCalendrier);
     connect(m_minuterie, &QTimer::timeout, this, &FenCalendrier::afficheHeure);
     connect(m_grille, &ImagePremierPlan::appuye, this, &FenetreZelund::basculePremierPlan);
     connect(m_grille, &ImagePremierPlan::doubleClic, this, [this](QPoint point) {
@@ -150,7 +150,7 @@ FenCalendrier::FenCalendrier(QWidget *parent)
     m_listeMois->setCurrentIndex(aujourdhui.month() - 1);
     m_boiteAnnee->setText(QString::number(aujourdhui.year()));
     m_compteurAnnee->setValue(aujourdhui.year());
-    RemplitCalendrier();
+    remplitCalendrier();
     DialogueIcs::installeRaccourci(
         this, [this] { return m_anneeAffichee; }, [this] { return m_phasesIcs; });
 }
@@ -218,7 +218,7 @@ void FenCalendrier::anneeModifiee(const QString &texte)
         return;
     }
     m_compteurAnnee->setValue(annee->valeur);
-    RemplitCalendrier();
+    remplitCalendrier();
 }
 
 void FenCalendrier::compteurModifie(int valeur)
@@ -226,7 +226,7 @@ void FenCalendrier::compteurModifie(int valeur)
     m_boiteAnnee->setText(Saisie::texteCompteur(valeur));
 }
 
-void FenCalendrier::RemplitCalendrier()
+void FenCalendrier::remplitCalendrier()
 {
     const auto annee = Calendrier::borneAnneeCalendrier(m_boiteAnnee->text());
     const int mois = m_listeMois->currentIndex() + 1;
@@ -263,7 +263,7 @@ std::vector<ImagePremierPlan::CaseNommee> FenCalendrier::casesNommees() const
     return cases;
 }
 
-void FenCalendrier::DessineCalendrier(QPainter &p) const
+void FenCalendrier::dessineCalendrier(QPainter &p) const
 {
     const QSizeF surface = m_grille->contentsRect().size();
     p.setTransform(QTransform::fromScale(surface.width() / Calendrier::EchelleGrille,

@@ -46,8 +46,8 @@ private:
     void appliqueCouleurs();
     // Every second: the time of day.
     void afficheHeure();
-    void RemplitCalendrier();
-    void DessineCalendrier(QPainter &p) const;
+    void remplitCalendrier();
+    void dessineCalendrier(QPainter &p) const;
     void dessineNumeros(QPainter &p) const;
     void anneeModifiee(const QString &texte);
     void compteurModifie(int valeur);

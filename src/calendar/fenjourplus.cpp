@@ -79,7 +79,7 @@ FenJourPlus::FenJourPlus(QWidget *parent)
             [this](int v) { m_boiteJour->setText(Saisie::texteCompteur(v)); });
     connect(m_compteurAnnee, &QAbstractSlider::valueChanged, this,
             [this](int v) { m_boiteAnnee->setText(Saisie::texteCompteur(v)); });
-    connect(m_listeMois, &QComboBox::currentIndexChanged, this, &FenJourPlus::CalculeJour);
+    connect(m_listeMois, &QComboBox::currentIndexChanged, this, &FenJourPlus::calculeJour);
 
     appliqueCouleurs();
     placeSurPrincipale();
@@ -103,7 +103,7 @@ void FenJourPlus::appliqueCouleurs()
     Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
-void FenJourPlus::CalculeJour()
+void FenJourPlus::calculeJour()
 {
     const auto nom =
         Calendrier::texteJourSemaine(m_boiteJour->text(), m_listeMois->currentIndex(), m_boiteAnnee->text());
@@ -121,7 +121,7 @@ void FenJourPlus::jourModifie(const QString &texte)
         return;
     }
     m_compteurJour->setValue(jour->valeur);
-    CalculeJour();
+    calculeJour();
 }
 
 void FenJourPlus::anneeModifiee(const QString &texte)
@@ -134,5 +134,5 @@ void FenJourPlus::anneeModifiee(const QString &texte)
         return;
     }
     m_compteurAnnee->setValue(annee->valeur);
-    CalculeJour();
+    calculeJour();
 }

@@ -16,7 +16,7 @@ public:
 
 private:
     void appliqueCouleurs();
-    void CalculeJour();
+    void calculeJour();
     void jourModifie(const QString &texte);
     void anneeModifiee(const QString &texte);
 

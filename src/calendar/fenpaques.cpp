@@ -80,7 +80,7 @@ FenPaques::FenPaques(QWidget *parent)
     placeSurPrincipale();
     m_boiteAnnee->setText(Saisie::texteCompteur(Plateforme::courante().aujourdhui().year()));
     m_rappel->setText(Calendrier::texteRappel());
-    Affichage_des_jours_feries();
+    afficheJoursFeries();
 }
 
 void FenPaques::appliqueCouleurs()
@@ -92,7 +92,7 @@ void FenPaques::appliqueCouleurs()
     Ui::appliqueCouleurs(a, Parametres::courant().couleurs());
 }
 
-void FenPaques::Affichage_des_jours_feries()
+void FenPaques::afficheJoursFeries()
 {
     const auto annee = Calendrier::borneAnneePaques(m_boiteAnnee->text());
     if (!annee)
@@ -118,5 +118,5 @@ void FenPaques::anneeModifiee(const QString &texte)
 void FenPaques::compteurModifie(int valeur)
 {
     m_boiteAnnee->setText(Saisie::texteCompteur(valeur));
-    Affichage_des_jours_feries();
+    afficheJoursFeries();
 }

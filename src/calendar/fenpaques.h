@@ -25,7 +25,7 @@ private:
     QLabel *m_orthodoxe = nullptr; // Orthodox Easter, below the five dates
 
     void appliqueCouleurs();
-    void Affichage_des_jours_feries();
+    void afficheJoursFeries();
     void anneeModifiee(const QString &texte);
     void compteurModifie(int valeur);
 };

@@ -121,27 +121,6 @@ private slots:
         f.close();
         QVERIFY(!minuterie->isActive());
     }
-    void calendrierAnnee_data()
-    {
-        QTest::addColumn<QString>("tape");
-        QTest::addColumn<int>("compteur");
-        QTest::addColumn<QString>("texte");
-        QTest::newRow("au-delà de 9999") << "12000" << 9999 << " 9999";
-        QTest::newRow("en deçà de -1900") << "-2500" << -1900 << " -1900";
-        QTest::newRow("an 0") << "0" << 0 << " 0";
-        QTest::newRow("lettres") << "abc" << 2001 << "abc";
-    }
-    void calendrierAnnee()
-    {
-        QFETCH(QString, tape);
-        QFETCH(int, compteur);
-        QFETCH(QString, texte);
-        Banc banc;
-        FenCalendrier f;
-        ::tape(f, "AffAn", tape);
-        QCOMPARE(::texte(f, "AffAn"), texte);
-        QCOMPARE(controle<QAbstractSlider>(f, "ChangeAn")->value(), compteur);
-    }
     // March 2026 on six week rows, cells as (column, row): the first and last
     // days inked, the cells beside them empty, only the 18th in red.
     void calendrierPeint()
@@ -160,32 +139,19 @@ private slots:
                 QCOMPARE(encreCase(image, {c, r}) == Encre::Rouge, QPoint(c, r) == QPoint(3, 4));
     }
 
-    void paquesAnnee_data()
+    // Orthodox Easter below the five dates, whole, clear of the reminder;
+    // the year box's tooltip shown whatever the switch says.
+    void paquesOrthodoxe()
     {
-        QTest::addColumn<QString>("tape");
-        QTest::addColumn<int>("texte");      // the year written back
-        QTest::addColumn<QString>("paques"); // first line of the dates
-        QTest::newRow("0, sous le minimum") << "0" << 1 << "dimanche 1 avril ";
-        QTest::newRow("10000") << "10000" << 9999 << "dimanche 28 mars ";
-        QTest::newRow("demi, au pair") << "2038,5" << 2038 << "dimanche 25 avril ";
-    }
-    void paquesAnnee()
-    {
-        QFETCH(QString, tape);
-        QFETCH(int, texte);
-        QFETCH(QString, paques);
         Banc banc;
         Parametres::courant().metInfoBulles(false);
         FenPaques f;
-        ::tape(f, "TxtAnnee", tape);
-        QCOMPARE(::texte(f, "TxtAnnee"), QStringLiteral(" %1").arg(texte));
+        tape(f, "TxtAnnee", QStringLiteral("1582"));
         const auto *dates = controle<QLabel>(f, "Label1");
-        QCOMPARE(dates->text().section(QChar(10), 0, 0), QStringLiteral("Pâques : ") + paques);
         QCOMPARE(dates->text().count(QChar(10)), 4);
-        QVERIFY(!controle(f, "TxtAnnee")->toolTip().isEmpty()); // shown whatever the switch says
-        // Orthodox Easter below the five lines, whole, clear of the reminder.
+        QVERIFY(!controle(f, "TxtAnnee")->toolTip().isEmpty());
         const auto *orthodoxe = controle<QLabel>(f, "LblOrthodoxe");
-        QCOMPARE(orthodoxe->text(), Calendrier::texteOrthodoxe(qint16(texte)));
+        QCOMPARE(orthodoxe->text(), Calendrier::texteOrthodoxe(1582));
         QVERIFY(orthodoxe->y() >= dates->y() + 5 * dates->fontMetrics().lineSpacing());
         QVERIFY(orthodoxe->y() + orthodoxe->fontMetrics().height() <= controle(f, "Label3")->y());
         QVERIFY(orthodoxe->fontMetrics().horizontalAdvance(orthodoxe->text()) <= orthodoxe->width());
@@ -204,29 +170,54 @@ private slots:
         QCOMPARE(texte(f, "TxtAnnee"), QStringLiteral(" 2026"));
     }
 
-    void jourPlus_data()
+    // What is typed in a year or day box is brought within its bounds (a
+    // half to the even number) and the spin control and the window follow;
+    // what is not a number leaves everything as it was.
+    void boites_data()
     {
-        QTest::addColumn<QString>("jour");
-        QTest::addColumn<int>("mois");
-        QTest::addColumn<QString>("annee");
-        QTest::addColumn<QStringList>("montre"); // day, year, weekday
-        QTest::newRow("jour 45 ramené à 31") << "45" << 12 << "9999" << QStringList{" 31", " 9999", " Vendredi "};
-        QTest::newRow("an -2000 ramené à -1900") << "1" << 1 << "-2000" << QStringList{" 1", " -1900", " Mardi "};
+        QTest::addColumn<int>("fenetre");       // 0 the calendar, 1 Easter, 2 the weekday
+        QTest::addColumn<QStringList>("tapes"); // control, text typed (a month list: its index)
+        QTest::addColumn<QStringList>("lus");   // control, what it shows first
+        const auto ligne = [](const char *nom, int fenetre, const QStringList &tapes, const QStringList &lus) {
+            QTest::newRow(nom) << fenetre << tapes << lus;
+        };
+        ligne("calendrier, au-delà de 9999", 0, {"AffAn", "12000"}, {"AffAn", " 9999", "ChangeAn", "9999"});
+        ligne("calendrier, en deçà de -1900", 0, {"AffAn", "-2500"}, {"AffAn", " -1900", "ChangeAn", "-1900"});
+        ligne("calendrier, an 0", 0, {"AffAn", "0"}, {"AffAn", " 0", "ChangeAn", "0"});
+        ligne("calendrier, lettres", 0, {"AffAn", "abc"}, {"AffAn", "abc", "ChangeAn", "2001"});
+        ligne("Pâques, 0 sous le minimum", 1, {"TxtAnnee", "0"},
+              {"TxtAnnee", " 1", "Label1", "Pâques : dimanche 1 avril \n"});
+        ligne("Pâques, 10000", 1, {"TxtAnnee", "10000"},
+              {"TxtAnnee", " 9999", "Label1", "Pâques : dimanche 28 mars \n"});
+        ligne("Pâques, demi au pair", 1, {"TxtAnnee", "2038,5"},
+              {"TxtAnnee", " 2038", "Label1", "Pâques : dimanche 25 avril \n"});
+        ligne("jour 45 ramené à 31", 2, {"AffMois", "11", "AffAn", "9999", "AffJour", "45"},
+              {"AffJour", " 31", "AffAn", " 9999", "JourSemaine", " Vendredi "});
+        ligne("an -2000 ramené à -1900", 2, {"AffMois", "0", "AffAn", "-2000", "AffJour", "1"},
+              {"AffJour", " 1", "AffAn", " -1900", "JourSemaine", " Mardi "});
         // Not a number: the weekday shown stays (18 January 2001 after the month).
-        QTest::newRow("jour illisible") << "premier" << 1 << "2001" << QStringList{"premier", "2001", " Jeudi "};
+        ligne("jour illisible", 2, {"AffMois", "0", "AffAn", "2001", "AffJour", "premier"},
+              {"AffJour", "premier", "AffAn", "2001", "JourSemaine", " Jeudi "});
     }
-    void jourPlus()
+    void boites()
     {
-        QFETCH(QString, jour);
-        QFETCH(int, mois);
-        QFETCH(QString, annee);
-        QFETCH(QStringList, montre);
+        QFETCH(int, fenetre);
+        QFETCH(QStringList, tapes);
+        QFETCH(QStringList, lus);
         Banc banc;
-        FenJourPlus f;
-        controle<QComboBox>(f, "AffMois")->setCurrentIndex(mois - 1);
-        tape(f, "AffAn", annee);
-        tape(f, "AffJour", jour);
-        QCOMPARE((QStringList{texte(f, "AffJour"), texte(f, "AffAn"), texte(f, "JourSemaine")}), montre);
+        const std::unique_ptr<QWidget> f(fenetre == 0   ? static_cast<QWidget *>(new FenCalendrier)
+                                         : fenetre == 1 ? static_cast<QWidget *>(new FenPaques)
+                                                        : static_cast<QWidget *>(new FenJourPlus));
+        for (int i = 0; i < tapes.size(); i += 2)
+            if (auto *liste = f->findChild<QComboBox *>(tapes[i]))
+                liste->setCurrentIndex(tapes[i + 1].toInt());
+            else
+                tape(*f, qPrintable(tapes[i]), tapes[i + 1]);
+        for (int i = 0; i < lus.size(); i += 2) {
+            const auto *compteur = f->findChild<QAbstractSlider *>(lus[i]);
+            const QString lu = compteur ? QString::number(compteur->value()) : texte(*f, qPrintable(lus[i]));
+            QVERIFY2(lu.startsWith(lus[i + 1]), qPrintable(lus[i] + QStringLiteral(": ") + lu));
+        }
     }
 
     void miniPages_data()
