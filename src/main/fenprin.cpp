@@ -115,6 +115,15 @@ void FenPrin::creeFond()
     m_fond->setObjectName(QStringLiteral("Fond"));
     placeTwips(m_fond, 600, 630, 3840, 6615);
 
+    creeDateEtJours();
+    creeListes();
+    creeBoutonsImages();
+    creeCompteur();
+    creeCielEtMenu();
+}
+
+void FenPrin::creeDateEtJours()
+{
     m_legendeDate = creeBouton(m_fond, QStringLiteral("CmdDateJour"), QString(), 30, 30, 3780, 435);
     m_legendeDate->setGradientSens(VantelBttn::Horizontal);
     QFont gras = font();
@@ -139,7 +148,10 @@ void FenPrin::creeFond()
         m_grilleJours->ajoute(m_jours[i]);
         connect(m_jours[i], &VantelBttn::clicked, this, [this, i] { cliqueJour(i); });
     }
+}
 
+void FenPrin::creeListes()
+{
     m_boutonBoiteOutils =
         creeBouton(m_fond, QStringLiteral("CmdBOutils"), QStringLiteral("Zelund +"), 1650, 2160, 2160, 435);
     m_boutonBoiteOutils->setGradientSens(VantelBttn::Horizontal);
@@ -165,7 +177,10 @@ void FenPrin::creeFond()
     m_anMois->setGradientSens(VantelBttn::Horizontal);
     m_anMois->setNomParDefaut(QStringLiteral("Choisir le mois et l'année"));
     connect(m_anMois, &VantelBttn::appuye, this, &FenPrin::anMoisAppuye);
+}
 
+void FenPrin::creeBoutonsImages()
+{
     m_boutonCompteur = creeBoutonImage(QStringLiteral("CmdCompteur"), QStringLiteral("compteur"),
                                        QStringLiteral("Compteur"), 30, 3000, 645, 1095);
     m_boutonLune = creeBoutonImage(QStringLiteral("CmdLune"), QStringLiteral("lune"),
@@ -183,7 +198,10 @@ void FenPrin::creeFond()
     m_boutonMenu = creeBoutonImage(QStringLiteral("CmdApropos"), QStringLiteral("menu"),
                                    QStringLiteral("Menu : A propos, couleurs de l'interface, info-bulles..."), 3180,
                                    3540, 630, 555);
+}
 
+void FenPrin::creeCompteur()
+{
     m_premiereDate =
         creeBouton(m_fond, QStringLiteral("CmdPremDate"), QStringLiteral("Première date"), 60, 4140, 3720, 390);
     m_deuxiemeDate =
@@ -218,7 +236,10 @@ void FenPrin::creeFond()
     connect(m_boutonLune, &VantelBttn::clicked, this, &FenPrin::appuiLune);
     connect(m_boutonCopier, &VantelBttn::clicked, this, &FenPrin::copie);
     connect(m_boutonCopier, &VantelBttn::appuye, this, &FenPrin::copierAppuye);
+}
 
+void FenPrin::creeCielEtMenu()
+{
     // Created last so that the sky covers the counter's controls.
     m_ciel = new ImageCiel(m_fond);
     m_ciel->setObjectName(QStringLiteral("Image2"));

@@ -107,6 +107,11 @@ private:
     VantelBttn *m_legendePhase = nullptr; // the Moon's phase, under the Moon view
     void creeCadre();
     void creeFond();
+    void creeDateEtJours();
+    void creeListes();
+    void creeBoutonsImages();
+    void creeCompteur();
+    void creeCielEtMenu();
     VantelBttn *creeBouton(QWidget *parent, const QString &nom, const QString &caption, int g, int h, int l, int ht);
     VantelBttn *creeBoutonImage(const QString &nom, const QString &icone, const QString &infoBulle, int g, int h, int l,
                                 int ht);
