@@ -87,6 +87,9 @@ private slots:
         QVERIFY(!Calendrier::borneAnneeCalendrier(QStringLiteral("-")));
         const auto demi = Calendrier::borneAnneeJourPlus(QStringLiteral(" -1.5"));
         QVERIFY(demi && !demi->remplacement && demi->valeur == -2);
+        // Half a year under the first is brought back, text and value, not left to the spin box.
+        const auto sous = Calendrier::borneAnneePaques(QStringLiteral("0,5"));
+        QVERIFY(sous && sous->remplacement == QStringLiteral("1") && sous->valeur == 1);
     }
 
     void miniCases_data()
