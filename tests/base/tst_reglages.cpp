@@ -3,29 +3,13 @@
 #include "base/reglages.h"
 #include "support/cles.h"
 #include "support/fauxplateforme.h"
+#include "support/octets.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-QByteArray octets(const QString &chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(absent)");
-}
-
-void ecritOctets(const QString &chemin, const QByteArray &octets)
-{
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(octets);
-}
-
-} // namespace
 
 // The settings file: read and written as QSettings does, values kept as text;
 // and the checks of the values read.

@@ -4,6 +4,7 @@
 #include "main/fenprin.h"
 #include "support/cles.h"
 #include "support/fauxplateforme.h"
+#include "support/octets.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,19 +20,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray octets(const QString &chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(absent)");
-}
-
-void ecritOctets(const QString &chemin, const QByteArray &octets)
-{
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(octets);
-}
 
 // What stands at a path, followed through links, and what its folder holds.
 QString etat(const QString &chemin)
